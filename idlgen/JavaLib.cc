@@ -1,0 +1,3 @@
+#include "JavaLib.h"
+
+String* JavaLib::packagePrefix = nullptr;

@@ -1,0 +1,40 @@
+#include "dllist.h"
+
+GenDLList::~GenDLList() {
+    GenDLListNode* n = head_;
+    while (n) {
+        GenDLListNode* next = n->next;
+        delete n;
+        n = next;
+    }
+}
+
+void GenDLList::gen_insert(void* e) {
+    GenDLListNode* n = new GenDLListNode{e, nullptr, head_};
+    if (head_) head_->prev = n; else tail_ = n;
+    head_ = n;
+    ++length_;
+}
+
+void GenDLList::gen_append(void* e) {
+    GenDLListNode* n = new GenDLListNode{e, tail_, nullptr};
+    if (tail_) tail_->next = n; else head_ = n;
+    tail_ = n;
+    ++length_;
+}
+
+void GenDLList::gen_insert_after(GenDLListNode* at, void* e) {
+    if (!at) { gen_append(e); return; }
+    GenDLListNode* n = new GenDLListNode{e, at, at->next};
+    if (at->next) at->next->prev = n; else tail_ = n;
+    at->next = n;
+    ++length_;
+}
+
+void GenDLList::gen_insert_before(GenDLListNode* at, void* e) {
+    if (!at) { gen_insert(e); return; }
+    GenDLListNode* n = new GenDLListNode{e, at->prev, at};
+    if (at->prev) at->prev->next = n; else head_ = n;
+    at->prev = n;
+    ++length_;
+}

@@ -1,0 +1,79 @@
+#include "pipe.h"
+
+#include <sys/wait.h>
+#include <cerrno>
+#include <cstdio>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <iostream>
+
+#include "flag.h"
+#include "msg.h"
+
+#ifndef QUORVEX_CPP_PATH
+#define QUORVEX_CPP_PATH "/usr/ccs/lib/cpp"
+#endif
+
+const char* const Preprocessor::path = QUORVEX_CPP_PATH;
+
+static Flag debug_reader("debug-reader", "");
+
+Preprocessor::Preprocessor(const String& n, int source_fd, const char* const* options) : name(n) {
+    std::vector<const char*> argv = {path, "-B", "-C", "-Y"};
+    for (const char* const* o = options; o && *o; ++o) argv.push_back(*o);
+    argv.push_back(nullptr);
+
+    if (debug_reader) {
+        std::cerr << "preprocessing with ... |";
+        for (const char* a : argv)
+            if (a) std::cerr << a << "|";
+        std::cerr << "\n";
+    }
+
+    int fds[2];
+    if (pipe(fds) < 0) {
+        fd = -1;
+        close(source_fd);
+        return;
+    }
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    child = fork();
+    if (child < 0) {
+        close(fds[0]);
+        close(fds[1]);
+        close(source_fd);
+        fd = -1;
+        return;
+    }
+    if (child == 0) {
+        close(fds[0]);
+        if (dup2(source_fd, 0) < 0 || dup2(fds[1], 1) < 0) _exit(1);
+        close(source_fd);
+        close(fds[1]);
+        execv(path, const_cast<char* const*>(argv.data()));
+        // Reported in the child, which then ends; the parent reads an empty
+        // stream and learns of the failure when it waits.
+        msg::iofatal("cannot preprocess input");
+    }
+    close(source_fd);
+    close(fds[1]);
+    fd = fds[0];
+}
+
+bool Preprocessor::wait() {
+    if (child <= 0) return fd >= 0;
+    int status = 0;
+    pid_t r;
+    do {
+        r = waitpid(child, &status, 0);
+    } while (r < 0 && errno == EINTR);
+    child = -1;
+    return r > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+Preprocessor::~Preprocessor() {
+    if (child > 0) wait();
+}
