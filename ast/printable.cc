@@ -20,8 +20,8 @@ String Printable::abbrev_text(int n) const {
     std::string text = full_text().str();
     for (char& c : text)
         if (c == '\n') c = ' ';
-    if (static_cast<int>(text.size()) <= n - 2) return String(text);
-    // The text filled the n-byte buffer: keep n-4 characters and "...".
+    if (static_cast<int>(text.size()) <= n - 1) return String(text);
+    // Too long for n-1 characters: keep n-4 characters and "...".
     return String(text.substr(0, static_cast<size_t>(n - 4)) + "...");
 }
 
