@@ -71,16 +71,17 @@ def main():
         if not line.strip() or line.startswith("#"):
             continue
         key, _, value = line.partition(":")
-        value = value.strip()
+        # Only leading blanks go: a trailing blank may matter in env values.
+        value = value.lstrip()
         if key == "args":
             args = shlex.split(value)
         elif key == "status":
-            status = int(value)
+            status = int(value.strip())
         elif key == "env":
             name, _, val = value.partition("=")
             env[name] = val
         elif key == "timeout":
-            timeout = int(value)
+            timeout = int(value.strip())
         else:
             sys.exit(f"{opts.case}: unknown header line: {line}")
 

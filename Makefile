@@ -1,0 +1,36 @@
+# Entry points; each works on a fresh machine by itself.
+#   make demo        build, then compile the bundled example
+#   make check       build, then run every test
+#   make check-asan  the same tests under AddressSanitizer and UBSan
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= 2
+GENERATOR  := -G Ninja
+
+.PHONY: all setup build demo check check-asan clean
+
+all: build
+
+setup:
+	@scripts/setup
+
+build: setup
+	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+demo: build
+	@echo "== quorvex on examples/bank.idl"
+	$(BUILD)/quorvex -fverbose -fno-write-files examples/bank.idl
+	@echo "== examples/bank.idl checked"
+
+check: build
+	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
+
+check-asan: setup
+	@cmake -S . -B $(ASAN_BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DQUORVEX_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest -j $(JOBS) --output-on-failure
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)
