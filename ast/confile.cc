@@ -1,10 +1,60 @@
 #include "confile.h"
 
+#include "conparse.h"
+#include "decl.h"
+#include "definition.h"
+#include "envfile.h"
+#include "flag.h"
 #include "msg.h"
+#include "reader.h"
+#include "scope.h"
 
-// Seam: parsing IDL is not built yet.  The file is opened (and preprocessed)
-// but its definitions are not read; the run says so and fails.
-ConFile::ConFile(FileInfo& i, File& file, Reader&, EnvFile&) : info(i) {
-    msg::unimpl("reading IDL definitions from `%s'", i.get_full_name().chars());
-    file.finish();
+static Flag debug_confile_resolve("debug-confile-resolve", "");
+
+ConFile::ConFile(FileInfo& i, File& file, Reader& reader, EnvFile& envfile) : info(i) {
+    if (reader.is_verbose()) msg::inform("reading IDL file `%s'", info.get_full_name().chars());
+    definitions = parse_contract_file(file, info.get_full_name(), reader, envfile);
+    // The preprocessor's own messages have gone to standard error; a failed
+    // run of it (a missing #include, say) must not pass for a good parse.
+    if (!file.finish()) msg::error("preprocessing `%s' failed", info.get_full_name().chars());
+    if (!definitions) definitions = new DefinitionList;
+    // TODO(env): envfile.annotate(*definitions->getDeclList()) once EnvFile offers it.
+}
+
+DefinitionList& ConFile::get_definitions() const {
+    if (!definitions) msg::panic("ConFile::get_definitions: definitions unset");
+    return *definitions;
+}
+
+const char* ConFile::resolution_word(int state) {
+    switch (state) {
+    case too_soon_to_tell: return "too_soon_to_tell";
+    case not_yet: return "not yet";
+    case in_progress: return "in progress";
+    case done: return "done";
+    default: return "bogus";
+    }
+}
+
+void ConFile::resolve_names() {
+    if (debug_confile_resolve)
+        msg::inform("Confile::resolve_names %s resolution is %s", get_name().chars(),
+                    resolution_word(resolution));
+    if (resolution != not_yet) return;
+    resolution = in_progress;
+    Scope scope("FILE");
+    get_definitions().getDeclList()->resolve_names(scope);
+    resolution = done;
+}
+
+void ConFile::final_check() {
+    if (checked) return;
+    checked = true;
+    get_definitions().getDeclList()->final_check(DeclaratorContext::any);
+}
+
+void ConFileTbl::check_new_files() {
+    for (TblIter<FileInfo, ConFile> it(*this); it; it.next()) it.entry().resolve_names();
+    if (msg::get_error_count() >= 1) return;
+    for (TblIter<FileInfo, ConFile> it(*this); it; it.next()) it.entry().final_check();
 }
