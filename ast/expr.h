@@ -11,6 +11,7 @@
 #include "dllist.h"
 #include "exprcontext.h"
 #include "exprtype.h"
+#include "msg.h"
 #include "printable.h"
 #include "srcloc.h"
 #include "value.h"
@@ -80,6 +81,9 @@ public:
     int get_depth() const { return depth; }
     // Set when the expression exceeded max_depth; it is then left unchecked.
     bool is_too_deep() const { return too_deep; }
+    // Set when an error was reported at this expression; expressions that
+    // depend on it stay silent.
+    bool has_error() const { return error_reported; }
 
     // The class name of a tag, and of an operator code ("???" when unknown).
     static const char* tag_name(ExprTag tag);
@@ -99,6 +103,8 @@ protected:
     // The checks every kind shares, made once the type is known.
     void common_check(const ExprContext& ctx);
 
+    // Reports an error at the expression; it is left without a value.
+    void report(const char* fmt, ...) QUORVEX_PRINTF(2, 3);
     void set_type(const ExprType& t) { type = t; type_set = true; }
     void set_const_value(Value* v) { const_value = v; }
     // Records the depth of a new operator node over operands; reports an
@@ -110,6 +116,7 @@ private:
     ExprType type;
     bool type_set = false;
     bool checking = false;
+    bool error_reported = false;
     int depth = 1;
     bool too_deep = false;
 };

@@ -1,0 +1,42 @@
+#include <ostream>
+
+#include "declarator.h"
+#include "expr.h"
+#include "scopedname.h"
+
+bool ScopedNameExpr::operator==(const Expr& other) const {
+    return is(other) && *name == *narrow(other).name;
+}
+
+SrcLoc ScopedNameExpr::get_loc() const { return name->get_loc(); }
+
+void ScopedNameExpr::print(std::ostream& out) const { out << *name; }
+
+void ScopedNameExpr::resolve_names(Scope& scope) { name->resolve(scope); }
+
+void ScopedNameExpr::compute(const ExprContext&) {
+    Declarator* d = name->get_declarator();
+    // A name that failed to resolve was reported then.
+    if (d == &Declarator::bad) return;
+    if (InitDeclarator::is(*d)) {
+        // A constant takes the value of its expression.  A constant declared
+        // in a file checked later is evaluated here, once.
+        Expr& e = InitDeclarator::narrow(*d).get_expr();
+        e.final_check(ExprContext::const_dcl);
+        if (!e.has_type() || e.has_error()) return;
+        set_type(ExprType(*d, 0));
+        if (e.has_const_value()) set_const_value(&e.get_const_value());
+        return;
+    }
+    set_type(ExprType(*d, 0));
+}
+
+ScopedNameExpr& ScopedNameExpr::narrow(Expr& e) {
+    if (!is(e)) narrow_fault("ScopedNameExpr", e);
+    return static_cast<ScopedNameExpr&>(e);
+}
+
+const ScopedNameExpr& ScopedNameExpr::narrow(const Expr& e) {
+    if (!is(e)) narrow_fault("ScopedNameExpr", e);
+    return static_cast<const ScopedNameExpr&>(e);
+}
