@@ -1,0 +1,211 @@
+// Literal values: conversion from source text, 32-bit arithmetic with radix
+// propagation, printing, and character escapes in both directions.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <sstream>
+#include <string>
+
+#include "charescape.h"
+#include "value.h"
+
+namespace {
+
+std::string text(const Printable& p) { return p.full_text().str(); }
+
+std::string text(const Value* v) { return v ? v->full_text().str() : "<null>"; }
+
+int int_of(const Value* v) {
+    EXPECT_TRUE(v && IntValue::is(*v));
+    return v && IntValue::is(*v) ? IntValue::narrow(*v).get_value() : 0;
+}
+
+IntValue lit(const char* t) { return IntValue(t, SrcLoc()); }
+
+}  // namespace
+
+TEST(IntValue, RadixFollowsThePrefixAndTheTextIsKept) {
+    IntValue hex = lit("0x10"), upper = lit("0X1f"), oct = lit("017"), dec = lit("42"), zero = lit("0");
+    EXPECT_EQ(hex.get_value(), 16);
+    EXPECT_EQ(hex.get_radix(), 16);
+    EXPECT_EQ(text(hex), "0x10");
+    EXPECT_EQ(upper.get_value(), 31);
+    EXPECT_EQ(text(upper), "0x1f");
+    EXPECT_EQ(oct.get_value(), 15);
+    EXPECT_EQ(oct.get_radix(), 8);
+    EXPECT_EQ(text(oct), "017");
+    EXPECT_EQ(dec.get_radix(), 10);
+    EXPECT_EQ(zero.get_radix(), 8);
+    EXPECT_EQ(text(zero), "0");
+    EXPECT_TRUE(oct.has_text());
+    EXPECT_EQ(oct.get_text(), "017");
+    EXPECT_FALSE(IntValue(3, 10).has_text());
+}
+
+TEST(IntValue, HugeLiteralsWrapToThirtyTwoBits) {
+    EXPECT_EQ(lit("4294967295").get_value(), -1);
+    EXPECT_EQ(lit("4294967296").get_value(), 0);
+    EXPECT_EQ(lit("0x1ffffffff").get_value(), -1);
+    EXPECT_EQ(lit("99999999999999999999999").get_value(), -159383553);
+    // The source text survives for the Java output.
+    EXPECT_EQ(lit("4294967296").get_text(), "4294967296");
+}
+
+TEST(IntValue, PrintsNegativeValuesInTheirRadix) {
+    EXPECT_EQ(text(IntValue(-1, 16)), "0xffffffff");
+    EXPECT_EQ(text(IntValue(-1, 8)), "037777777777");
+    EXPECT_EQ(text(IntValue(-5, 10)), "-5");
+    EXPECT_EQ(text(IntValue(0, 16)), "0");
+}
+
+TEST(IntValue, ResultTakesTheLeftRadixElseTheRight) {
+    IntValue hex = lit("0x10"), one = lit("1");
+    EXPECT_EQ(text(hex.plus(one)), "0x11");
+    EXPECT_EQ(text(one.plus(hex)), "17");
+    EXPECT_EQ(text(IntValue(2, 0).multiply(hex)), "0x20");
+    EXPECT_EQ(text(IntValue(2, 0).multiply(IntValue(3, 0))), "6");
+    EXPECT_EQ(text(hex.bitcompl()), "0xffffffef");
+}
+
+TEST(IntValue, ArithmeticWrapsWithoutUndefinedBehaviour) {
+    IntValue max(INT_MAX, 10), min(INT_MIN, 10), m1(-1, 10), one(1, 10), zero(0, 10);
+    EXPECT_EQ(int_of(max.plus(one)), INT_MIN);
+    EXPECT_EQ(int_of(min.minus(one)), INT_MAX);
+    EXPECT_EQ(int_of(max.multiply(IntValue(2, 10))), -2);
+    EXPECT_EQ(int_of(min.minus()), INT_MIN);
+    EXPECT_EQ(int_of(min.divide(m1)), INT_MIN);
+    EXPECT_EQ(int_of(min.modulus(m1)), 0);
+    EXPECT_EQ(int_of(IntValue(-7, 10).divide(IntValue(2, 10))), -3);
+    EXPECT_EQ(int_of(IntValue(-7, 10).modulus(IntValue(2, 10))), -1);
+    EXPECT_EQ(one.divide(zero), nullptr);
+    EXPECT_EQ(one.modulus(zero), nullptr);
+}
+
+TEST(IntValue, ShiftsOnlyByZeroToThirtyOne) {
+    IntValue one(1, 10), m8(-8, 10);
+    EXPECT_EQ(int_of(one.leftshift(IntValue(31, 10))), INT_MIN);
+    EXPECT_EQ(int_of(m8.rightshift(IntValue(1, 10))), -4);
+    EXPECT_EQ(int_of(IntValue(INT_MIN, 10).rightshift(IntValue(31, 10))), -1);
+    EXPECT_EQ(int_of(IntValue(-1, 10).leftshift(IntValue(4, 10))), -16);
+    EXPECT_EQ(one.leftshift(IntValue(32, 10)), nullptr);
+    EXPECT_EQ(one.rightshift(IntValue(-1, 10)), nullptr);
+}
+
+TEST(IntValue, ComparisonsGiveBooleans) {
+    IntValue two(2, 10), three(3, 10);
+    EXPECT_EQ(text(two.lessthan(three)), "TRUE");
+    EXPECT_EQ(text(two.greaterequalthan(three)), "FALSE");
+    EXPECT_EQ(text(two.equal(two)), "TRUE");
+    EXPECT_EQ(text(two.notequal(two)), "FALSE");
+    EXPECT_EQ(two.logand(three), nullptr);
+}
+
+TEST(Value, KindsWithoutArithmeticGiveNoValue) {
+    RealValue r("1.5", SrcLoc());
+    CharValue c("'a'", SrcLoc());
+    StringValue s("\"x\"", SrcLoc());
+    BoolValue b(1);
+    IntValue i(1, 10);
+    EXPECT_EQ(r.minus(), nullptr);
+    EXPECT_EQ(r.multiply(r), nullptr);
+    EXPECT_EQ(c.plus(c), nullptr);
+    EXPECT_EQ(s.plus(s), nullptr);
+    EXPECT_EQ(b.multiply(b), nullptr);
+    // Mixed kinds do not compute either.
+    EXPECT_EQ(i.plus(r), nullptr);
+    EXPECT_EQ(i.equal(b), nullptr);
+    EXPECT_EQ(b.logand(i), nullptr);
+}
+
+TEST(Value, EqualityNeedsTheSameKindAndContent) {
+    EXPECT_TRUE(IntValue(10, 16) == IntValue(10, 10));
+    EXPECT_FALSE(IntValue(1, 10) == BoolValue(1));
+    EXPECT_TRUE(CharValue("'\\x41'", SrcLoc()) == CharValue("'A'", SrcLoc()));
+    EXPECT_TRUE(RealValue("1.50", SrcLoc()) == RealValue("1.5", SrcLoc()));
+    EXPECT_FALSE(StringValue("\"a\"", SrcLoc()) == StringValue("\"b\"", SrcLoc()));
+}
+
+TEST(BoolValue, LogicAndPrinting) {
+    BoolValue t(1), f(0);
+    EXPECT_EQ(text(t), "TRUE");
+    EXPECT_EQ(text(f), "FALSE");
+    EXPECT_EQ(BoolValue(7).get_value(), 1);
+    EXPECT_EQ(text(t.lognot()), "FALSE");
+    EXPECT_EQ(text(t.logand(f)), "FALSE");
+    EXPECT_EQ(text(t.logor(f)), "TRUE");
+    EXPECT_EQ(text(t.notequal(f)), "TRUE");
+}
+
+TEST(RealAndStringValue, PrintAndKeepTheirText) {
+    RealValue r("1.5E-3", SrcLoc());
+    EXPECT_DOUBLE_EQ(r.get_value(), 0.0015);
+    EXPECT_EQ(r.get_text(), "1.5E-3");
+    EXPECT_EQ(text(r), "0.0015");
+    EXPECT_EQ(text(RealValue(".5", SrcLoc())), "0.5");
+    EXPECT_EQ(text(StringValue("\"hi\"", SrcLoc())), "\"hi\"");
+}
+
+TEST(StringValueList, PrintsWithCommas) {
+    StringValue a("\"a\"", SrcLoc()), b("\"b\"", SrcLoc());
+    StringValueList l(a);
+    l.append(b);
+    EXPECT_EQ(text(l), "\"a\", \"b\"");
+    EXPECT_TRUE(StringValueList::null.empty());
+}
+
+TEST(CharEscape, DecodesEveryEscapeForm) {
+    EXPECT_EQ(CharEscape::decode("a"), 'a');
+    EXPECT_EQ(CharEscape::decode("\\?"), '?');
+    EXPECT_EQ(CharEscape::decode("\\\\"), '\\');
+    EXPECT_EQ(CharEscape::decode("\\\""), '"');
+    EXPECT_EQ(CharEscape::decode("\\'"), '\'');
+    EXPECT_EQ(CharEscape::decode("\\a"), 7);
+    EXPECT_EQ(CharEscape::decode("\\b"), 8);
+    EXPECT_EQ(CharEscape::decode("\\n"), 10);
+    EXPECT_EQ(CharEscape::decode("\\r"), 13);
+    EXPECT_EQ(CharEscape::decode("\\t"), 9);
+    EXPECT_EQ(CharEscape::decode("\\v"), 11);
+    EXPECT_EQ(CharEscape::decode("\\x41"), 'A');
+    EXPECT_EQ(CharEscape::decode("\\x4'"), 4);
+    EXPECT_EQ(CharEscape::decode("\\xg"), 0);
+    EXPECT_EQ(CharEscape::decode("\\101"), 'A');
+    EXPECT_EQ(CharEscape::decode("\\0"), 0);
+    EXPECT_EQ(CharEscape::decode("\\1234"), 0123);
+    EXPECT_EQ(CharEscape::decode("\\777"), 0xff);
+    EXPECT_EQ(CharEscape::decode("\\q"), 0);
+    // A text cut short is read no further than its end.
+    EXPECT_EQ(CharEscape::decode("\\"), 0);
+    EXPECT_EQ(CharEscape::decode(""), 0);
+    const char* end = nullptr;
+    const char* s = "\\x41'";
+    CharEscape::decode(s, &end);
+    EXPECT_EQ(end, s + 4);
+}
+
+TEST(CharValue, DecodesTheCharacterAfterTheQuote) {
+    EXPECT_EQ(CharValue("'a'", SrcLoc()).get_value(), 'a');
+    EXPECT_EQ(CharValue("'\\n'", SrcLoc()).get_value(), 10);
+    EXPECT_EQ(CharValue("'\\''", SrcLoc()).get_value(), '\'');
+    EXPECT_EQ(CharValue("'", SrcLoc()).get_value(), 0);
+}
+
+TEST(CharValue, PrintsEscaped) {
+    EXPECT_EQ(text(CharValue('A')), "'A'");
+    EXPECT_EQ(text(CharValue(10)), "'\\n'");
+    EXPECT_EQ(text(CharValue(7)), "'\\a'");
+    EXPECT_EQ(text(CharValue(13)), "'\\r'");
+    EXPECT_EQ(text(CharValue('\'')), "'\\''");
+    EXPECT_EQ(text(CharValue('"')), "'\\\"'");
+    EXPECT_EQ(text(CharValue('\\')), "'\\\\'");
+    EXPECT_EQ(text(CharValue(1)), "'\\001'");
+    EXPECT_EQ(text(CharValue(0)), "'\\000'");
+    EXPECT_EQ(text(CharValue(0x7f)), "'\\177'");
+    EXPECT_EQ(text(CharValue(0x80)), "'\\200'");
+}
+
+TEST(CharValue, EveryByteSurvivesPrintingAndReading) {
+    for (int c = 0; c < 256; ++c) {
+        std::string printed = text(CharValue(static_cast<unsigned char>(c)));
+        EXPECT_EQ(CharValue(printed.c_str(), SrcLoc()).get_value(), c) << printed;
+    }
+}
