@@ -36,7 +36,9 @@ void Expr::final_check(const ExprContext& ctx) {
 }
 
 void Expr::common_check(const ExprContext& ctx) {
-    if (ctx.wants_data() && !type.is_any_data()) {
+    // A positive integer is data too: a type named as a bound is reported
+    // as such rather than as a value that could not be computed.
+    if ((ctx.wants_data() || ctx.wants_positive()) && !type.is_any_data()) {
         report("data item expected");
         set_type(ExprType::undefinedET);
         const_value = nullptr;
