@@ -47,8 +47,8 @@ void BinaryOpExpr::compute(const ExprContext& ctx) {
     ExprContext operand_ctx = ctx.operand();
     left->final_check(operand_ctx);
     right->final_check(operand_ctx);
-    // An operand in error was reported already.
-    if (!left->has_type() || !right->has_type() || left->has_error() || right->has_error()) return;
+    // An operand left without a type was reported already.
+    if (!left->has_type() || !right->has_type()) return;
     const ExprType& lt = left->get_type();
     const ExprType& rt = right->get_type();
     if (!lt.is_valid() || !rt.is_valid()) return;

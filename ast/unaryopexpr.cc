@@ -32,8 +32,8 @@ void UnaryOpExpr::resolve_names(Scope& scope) {
 
 void UnaryOpExpr::compute(const ExprContext& ctx) {
     operand->final_check(ctx.operand());
-    // An operand in error was reported already.
-    if (!operand->has_type() || operand->has_error()) return;
+    // An operand left without a type was reported already.
+    if (!operand->has_type()) return;
     const ExprType& t = operand->get_type();
     if (!t.is_valid()) return;
 
