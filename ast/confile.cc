@@ -18,7 +18,7 @@ ConFile::ConFile(FileInfo& i, File& file, Reader& reader, EnvFile& envfile) : in
     // run of it (a missing #include, say) must not pass for a good parse.
     if (!file.finish()) msg::error("preprocessing `%s' failed", info.get_full_name().chars());
     if (!definitions) definitions = new DefinitionList;
-    // TODO(env): envfile.annotate(*definitions->getDeclList()) once EnvFile offers it.
+    envfile.annotate(*definitions->getDeclList());
 }
 
 DefinitionList& ConFile::get_definitions() const {
