@@ -76,3 +76,15 @@ void CharEscape::print(std::ostream& out, unsigned char c) {
         out << buf;
     }
 }
+
+void CharEscape::print_java(std::ostream& out, unsigned char c) {
+    if (c == 7 || c == 11) {
+        char buf[8];
+        std::snprintf(buf, sizeof buf, "\\%03o", static_cast<unsigned>(c));
+        out << buf;
+    } else if (c == 12) {
+        out << "\\f";
+    } else {
+        print(out, c);
+    }
+}

@@ -18,6 +18,11 @@ public:
     // 7-11 and 13 as \a \b \t \n \v \r; backslash and both quotes escaped;
     // other non-printing bytes as a backslash and three octal digits.
     static void print(std::ostream& out, unsigned char c);
+
+    // Writes c as it may appear inside a Java literal.  Java knows neither
+    // \a nor \v, so those print in octal like the other control bytes; the
+    // form feed prints as \f.
+    static void print_java(std::ostream& out, unsigned char c);
 };
 
 #endif

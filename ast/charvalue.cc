@@ -19,6 +19,12 @@ void CharValue::print(std::ostream& out) const {
     out << '\'';
 }
 
+void CharValue::print_java(std::ostream& out) const {
+    out << '\'';
+    CharEscape::print_java(out, value);
+    out << '\'';
+}
+
 CharValue& CharValue::narrow(Value& v) {
     if (!is(v)) narrow_fault("CharValue", v);
     return static_cast<CharValue&>(v);

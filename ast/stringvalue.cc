@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "charescape.h"
 #include "value.h"
 
 StringValueList StringValueList::null;
@@ -11,6 +12,20 @@ bool StringValue::operator==(const Value& other) const {
 }
 
 void StringValue::print(std::ostream& out) const { out << text; }
+
+std::string StringValue::get_contents() const {
+    std::string contents;
+    const char* p = text.chars();
+    if (*p == '"') ++p;
+    while (*p && *p != '"') contents += static_cast<char>(CharEscape::decode(p, &p));
+    return contents;
+}
+
+void StringValue::print_java(std::ostream& out) const {
+    out << '"';
+    for (char c : get_contents()) CharEscape::print_java(out, static_cast<unsigned char>(c));
+    out << '"';
+}
 
 StringValue& StringValue::narrow(Value& v) {
     if (!is(v)) narrow_fault("StringValue", v);

@@ -7,6 +7,7 @@
 #define QUORVEX_AST_VALUE_H
 
 #include <iosfwd>
+#include <string>
 
 #include "String.h"
 #include "astitem.h"
@@ -111,6 +112,8 @@ public:
     ValueTag get_tag() const override { return CharValue_tag; }
     // The character quoted and escaped: "'" escaped character "'".
     void print(std::ostream& out) const override;
+    // The character as a Java character literal.
+    void print_java(std::ostream& out) const;
 
     static bool is(const Value& v) { return v.get_tag() == CharValue_tag; }
     static CharValue& narrow(Value& v);
@@ -210,11 +213,16 @@ public:
     StringValue(const char* text, const SrcLoc& loc);
 
     const String& get_text() const { return text; }
+    // The characters between the quotes, escapes decoded.
+    std::string get_contents() const;
 
     bool operator==(const Value& other) const override;
 
     ValueTag get_tag() const override { return StringValue_tag; }
     void print(std::ostream& out) const override;
+    // The string as a Java string literal: IDL escapes that Java lacks
+    // (\a, \v, \x) are written in octal.
+    void print_java(std::ostream& out) const;
 
     static bool is(const Value& v) { return v.get_tag() == StringValue_tag; }
     static StringValue& narrow(Value& v);

@@ -209,3 +209,21 @@ TEST(CharValue, EveryByteSurvivesPrintingAndReading) {
         EXPECT_EQ(CharValue(printed.c_str(), SrcLoc()).get_value(), c) << printed;
     }
 }
+
+TEST(JavaLiterals, UseOnlyEscapesJavaKnows) {
+    std::ostringstream c;
+    CharValue(7).print_java(c);
+    CharValue(11).print_java(c);
+    CharValue(12).print_java(c);
+    CharValue('\n').print_java(c);
+    CharValue('\'').print_java(c);
+    CharValue(0x80).print_java(c);
+    EXPECT_EQ(c.str(), "'\\007''\\013''\\f''\\n''\\'''\\200'");
+    StringValue s("\"a\\x41\\v\\\"\\0015\"", SrcLoc());
+    EXPECT_EQ(s.get_contents(), std::string("aA\v\"\0015", 6));
+    std::ostringstream j;
+    s.print_java(j);
+    EXPECT_EQ(j.str(), "\"aA\\013\\\"\\0015\"");
+    // The IDL text itself is kept for everything else.
+    EXPECT_EQ(text(s), "\"a\\x41\\v\\\"\\0015\"");
+}
