@@ -19,28 +19,20 @@ EnvAttr* EnvLookup::run(EnvFile& file, const ScopedName& name, int defaultable) 
 
 void EnvLookup::push(EnvFile& file, const ScopedName& name, int defaultable, EnvFileTbl* visited,
                      const String& collection) {
-    std::unique_ptr<Frame> f(new Frame);
-    f->file = &file;
-    f->name = &name;
-    f->defaultable = defaultable;
-    if (!visited) {
-        f->own_visited.reset(new EnvFileTbl);
-        visited = f->own_visited.get();
+    if (visited) {
+        try {
+            visited->insert(file.get_info(), file);
+        } catch (Tbl_duplicate&) {
+            msg::panic("attr_lookup: insert(%s) => tbl_duplicate", file.get_name().chars());
+        }
     }
-    f->visited = visited;
-    try {
-        visited->insert(file.get_info(), file);
-    } catch (Tbl_duplicate&) {
-        msg::panic("attr_lookup: insert(%s) => tbl_duplicate", file.get_name().chars());
-    }
-    f->named = file.entries_named(name);
-    f->collection = collection;
+    stack.push_back(Frame{&file, &name, defaultable, visited, nullptr, file.entries_named(name), 0, 0, nullptr,
+                          collection});
     if (!collection.empty()) active.emplace(&file, collection);
-    stack.push_back(std::move(f));
 }
 
 void EnvLookup::pop() {
-    Frame& f = *stack.back();
+    Frame& f = stack.back();
     if (!f.collection.empty()) {
         active.erase({f.file, f.collection});
         exhausted.emplace(f.file, f.collection);
@@ -48,8 +40,17 @@ void EnvLookup::pop() {
     stack.pop_back();
 }
 
+EnvFileTbl& EnvLookup::visited_of(Frame& f) {
+    if (!f.visited) {
+        f.own_visited.reset(new EnvFileTbl);
+        f.own_visited->insert(f.file->get_info(), *f.file);
+        f.visited = f.own_visited.get();
+    }
+    return *f.visited;
+}
+
 EnvAttr* EnvLookup::step() {
-    Frame& f = *stack.back();
+    Frame& f = stack.back();
 
     // Within a matching entry: its attributes and collection references in
     // source order.
@@ -83,8 +84,8 @@ EnvAttr* EnvLookup::step() {
     if (import_at < named_at) {
         ++f.next_import;
         EnvFile* imported = EnvImportEntry::narrow(f.file->entry_at(import_at)).get_file(*f.file);
-        if (imported && !f.visited->contains(imported->get_info()))
-            push(*imported, *f.name, f.defaultable, f.visited, String());
+        if (imported && imported != f.file && !visited_of(f).contains(imported->get_info()))
+            push(*imported, *f.name, f.defaultable, &visited_of(f), String());
         return nullptr;
     }
 
@@ -95,7 +96,7 @@ EnvAttr* EnvLookup::step() {
         String collection = f.collection;
         stack.pop_back();
         push(file, EnvFile::default_name(), 0, nullptr, String());
-        stack.back()->collection = collection;
+        stack.back().collection = collection;
         return nullptr;
     }
     pop();

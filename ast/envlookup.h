@@ -16,8 +16,9 @@
 #ifndef QUORVEX_AST_ENVLOOKUP_H
 #define QUORVEX_AST_ENVLOOKUP_H
 
+#include <deque>
 #include <memory>
-#include <set>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -41,18 +42,28 @@ private:
         EnvFile* file;
         const ScopedName* name;
         int defaultable;
-        EnvFileTbl* visited;                   // shared along a chain of imports
-        std::unique_ptr<EnvFileTbl> own_visited;  // set when this search began afresh
-        const std::vector<int>* named;         // attribute entries named like `name`
-        size_t next_named = 0;
-        size_t next_import = 0;
-        GenDLListNode* attr = nullptr;         // next attribute of the current matching entry
-        String collection;                     // the collection this frame searches, if any
+        // The files already searched: shared along a chain of imports; a
+        // search begun afresh makes its own set when it first meets an
+        // import (until then it holds only `file`).
+        EnvFileTbl* visited;
+        std::unique_ptr<EnvFileTbl> own_visited;
+        const std::vector<int>* named;  // attribute entries named like `name`
+        size_t next_named;
+        size_t next_import;
+        GenDLListNode* attr;  // next attribute of the current matching entry
+        String collection;    // the collection this frame searches, if any
+    };
+    using CollectionId = std::pair<const EnvFile*, String>;
+    struct CollectionIdHash {
+        size_t operator()(const CollectionId& c) const {
+            return std::hash<const void*>()(c.first) ^ std::hash<String>()(c.second);
+        }
     };
 
     void push(EnvFile& file, const ScopedName& name, int defaultable, EnvFileTbl* visited,
               const String& collection);
     void pop();
+    EnvFileTbl& visited_of(Frame& f);
     // Advances the top frame: its answer, or null after it pushed a further
     // search or finished.
     EnvAttr* step();
@@ -60,10 +71,10 @@ private:
     static const ScopedName& collection_name(const EnvAttr& ref);
 
     String key;
-    std::vector<std::unique_ptr<Frame>> stack;
+    std::deque<Frame> stack;
     // Collections being searched, and those that gave no answer, by file.
-    std::set<std::pair<const EnvFile*, String>> active;
-    std::set<std::pair<const EnvFile*, String>> exhausted;
+    std::unordered_set<CollectionId, CollectionIdHash> active;
+    std::unordered_set<CollectionId, CollectionIdHash> exhausted;
 };
 
 #endif
