@@ -790,6 +790,10 @@ void con_error(const char* text) {
 }
 
 DefinitionList* parse_contract_file(File& file, const String& name, Reader& reader, EnvFile& envfile) {
+    if (!static_cast<FILE*>(file)) {
+        msg::error("cannot read `%s'", name.chars());
+        return nullptr;
+    }
     con_lexer_start(file, name);
     con_reader = &reader;
     con_envfile = &envfile;

@@ -1,5 +1,7 @@
 #include "confile.h"
 
+#include <cstdio>
+
 #include "conparse.h"
 #include "decl.h"
 #include "definition.h"
@@ -14,6 +16,12 @@ static Flag debug_confile_resolve("debug-confile-resolve", "");
 ConFile::ConFile(FileInfo& i, File& file, Reader& reader, EnvFile& envfile) : info(i) {
     if (reader.is_verbose()) msg::inform("reading IDL file `%s'", info.get_full_name().chars());
     definitions = parse_contract_file(file, info.get_full_name(), reader, envfile);
+    // A parse given up early leaves output unread; reading it lets the
+    // preprocessor finish instead of dying on a closed pipe.
+    char rest[4096];
+    if (static_cast<FILE*>(file))
+        while (std::fread(rest, 1, sizeof rest, file) > 0) {
+        }
     // The preprocessor's own messages have gone to standard error; a failed
     // run of it (a missing #include, say) must not pass for a good parse.
     if (!file.finish()) msg::error("preprocessing `%s' failed", info.get_full_name().chars());

@@ -119,3 +119,18 @@ TEST_F(ConFileTest, FailedPreprocessorIsAnError) {
     EXPECT_GT(msg::get_error_count(), errors);
     EXPECT_NE(err.find("preprocessing `" + path + "' failed"), std::string::npos) << err;
 }
+
+TEST_F(ConFileTest, ParseGivenUpEarlyDoesNotFailThePreprocessor) {
+    // The parse stops near the start of a long file; the preprocessor must
+    // still be able to write the rest of its output.
+    Reader reader(confiles, envfiles, dependent);
+    std::string text = "const long C = " + std::string(20000, '(') + "1;\n";
+    for (int i = 0; i < 20000; ++i) text += "typedef long T" + std::to_string(i) + ";\n";
+    std::string path = write("f.idl", text);
+    testing::internal::CaptureStderr();
+    ConFile& f = reader.read_con(env, path.c_str());
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_NE(err.find("yacc stack overflow"), std::string::npos) << err;
+    EXPECT_EQ(err.find("preprocessing"), std::string::npos) << err;
+    EXPECT_EQ(f.get_definitions().length(), 0);
+}

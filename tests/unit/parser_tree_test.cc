@@ -246,3 +246,45 @@ TEST(ParserTree, DescriptionsJoinTheirLines) {
     EXPECT_EQ(text(i.get_desc()), "{* i *}");
     EXPECT_EQ(text(first_declarator(nth(i.get_exports(), 0)).get_desc()), "{* op *}");
 }
+
+TEST(ParserTree, PrintedForms) {
+    DefinitionList* list = parse("#pragma prefix \"example.org\"\n"
+                                 "#pragma javaPackage org.example\n"
+                                 "#pragma serverless M::D\n"
+                                 "#pragma builtin Clock javaClass = java.util.Date\n"
+                                 "#pragma import Elsewhere\n"
+                                 "const long P = (1 + 2) * 3 /** three */;\n"
+                                 "const string<4> S = \"ab\";\n"
+                                 "typedef sequence<long, 10> Seq, Arr[2][3];\n"
+                                 "enum Color { red, green };\n"
+                                 "struct Pt /** pt */ { long x; float y, z[4]; };\n"
+                                 "union U switch (Color) { case red: case green: long a; default: string s; };\n"
+                                 "exception E { long code; };\n"
+                                 "interface Fwd;\n"
+                                 "interface B { readonly attribute long ro; attribute string rw; };\n"
+                                 "interface D : B, ::Fwd { oneway void f(in long a, out string b, inout any c, "
+                                 "borrow long d) raises (E) context (\"x\", \"y\"); unsigned long long g(); };\n"
+                                 "module M /** m */ { typedef char C; };\n");
+    ASSERT_NE(list, nullptr);
+    const char* expected[] = {
+        "PragmaPrefixDefinition(#pragma prefix \"example.org\")",
+        "PragmaJavaPackageDefinition(#pragma javaPackage org.example)",
+        "PragmaServerlessDefinition(#pragma serverless M::D)",
+        "DeclDefinition(typedef [[BUILTIN]] Clock)",
+        "DeclDefinition(import Elsewhere)",
+        "DeclDefinition(const long P = (1 + 2) * 3)",
+        "DeclDefinition(const string<4> S = \"ab\")",
+        "DeclDefinition(typedef sequence <long, 10> Seq,Arr[2][3])",
+        "DeclDefinition(enum Color { red, green })",
+        "DeclDefinition(struct Pt { long x; float y,z[4];  })",
+        "DeclDefinition(union U switch (Color) { case red:case green: long a; default: string s;  })",
+        "DeclDefinition(exception E { long code;  })",
+        "DeclDefinition(interface Fwd)",
+        "DeclDefinition(interface B { long ro; string rw;  })",
+        "DeclDefinition(interface D: B, ::Fwd { oneway void f(in long a, out string b, inout any c, borrow long d) "
+        "raises (E) context (\"x\", \"y\"); unsigned long long g();  })",
+        "DeclDefinition(module M { DeclDefinition(typedef char C);  })",
+    };
+    ASSERT_EQ(list->length(), 4 + 16);
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(text(own(*list, i)), expected[i]);
+}
