@@ -10,14 +10,11 @@ const ExprType ExprType::undefinedET;
 
 ExprType::ExprType(const TypeSpec& ts) : typespec(const_cast<TypeSpec*>(&ts)) {
     if (ScopedNameTypeSpec::is(ts)) {
+        // A name that failed to resolve was reported already; a name used as
+        // a type that names no type (a constant, an attribute) leaves the type
+        // undefined for the expression to report.
         Declarator* d = ts.unwrap();
-        // A name whose target failed to resolve was reported already.
-        if (d == &Declarator::bad) {
-            typespec = nullptr;
-            return;
-        }
-        if (!d || !d->is_type()) msg::panic("ExprType::ExprType/TypeSpec");
-        typespec = &d->get_typespec();
+        typespec = d && d != &Declarator::bad && d->is_type() ? &d->get_typespec() : nullptr;
     }
 }
 

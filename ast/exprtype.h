@@ -16,7 +16,7 @@ public:
     // The undefined type.
     ExprType() = default;
     // Data of a type; a scoped name stands for the type of the declarator
-    // it unwraps to.
+    // it unwraps to, and is undefined when that declarator is no type.
     explicit ExprType(const TypeSpec& ts);
     // What a name denotes, by the declarator's kind; n is the number of
     // array dimensions (0: all of them).

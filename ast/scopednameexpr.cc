@@ -24,11 +24,16 @@ void ScopedNameExpr::compute(const ExprContext&) {
         Expr& e = InitDeclarator::narrow(*d).get_expr();
         e.final_check(ExprContext::const_dcl);
         if (!e.has_type() || e.has_error()) return;
-        set_type(ExprType(*d, 0));
         if (e.has_const_value()) set_const_value(&e.get_const_value());
+    }
+    ExprType type(*d, 0);
+    // Data declared with a type name that names no type (a constant used as
+    // a type) has no type of its own.
+    if (!type.is_valid()) {
+        report("data item expected");
         return;
     }
-    set_type(ExprType(*d, 0));
+    set_type(type);
 }
 
 ScopedNameExpr& ScopedNameExpr::narrow(Expr& e) {

@@ -190,3 +190,11 @@ TEST(ExprCheck, DeepNestingIsBoundedAndNeverWalked) {
     EXPECT_EQ(check(*ok, ExprContext::const_dcl), "");
     EXPECT_EQ(IntValue::narrow(ok->get_const_value()).get_value(), Expr::max_depth);
 }
+
+TEST(ExprCheckDeathTest, AskingForWhatIsAbsentIsAnInternalError) {
+    Expr& e = bin(lit("1"), BinaryOp_plus, lit("2"));
+    EXPECT_EXIT(e.get_type(), testing::ExitedWithCode(1), "internal error: Expr::get_type/1 \\+ 2");
+    EXPECT_EXIT(e.get_const_value(), testing::ExitedWithCode(1), "internal error: Expr::get_const_value");
+    EXPECT_EXIT(BinaryOpExpr::narrow(lit("1")), testing::ExitedWithCode(1),
+                "internal error: Expr::narrow_fault: expecting BinaryOpExpr, found 1");
+}
