@@ -29,20 +29,41 @@ Declarator* EnvWeakResolver::resolve(const ScopedNameComponent& last) {
             else
                 return nullptr;
         }
-        found = find(*list, (*it)->get_id().key());
+        found = find(*list, (*it)->get_id());
         if (!found) return nullptr;
     }
     return found;
 }
 
-Declarator* EnvWeakResolver::find(DeclList& list, const String& key) {
+Declarator* EnvWeakResolver::find(DeclList& list, const Id& id) {
+    if (list.length() <= search_limit) return search(list, id);
     auto slot = indexes.find(&list);
     if (slot == indexes.end()) {
         slot = indexes.emplace(&list, Index()).first;
         build(list, slot->second);
     }
-    auto it = slot->second.find(key);
+    auto it = slot->second.find(id.key());
     return it == slot->second.end() ? nullptr : it->second;
+}
+
+// A named type that is only declared forward names nothing here: the
+// definition does.
+static Declarator* own_name(const Decl& decl) {
+    if (decl.is_error()) return nullptr;
+    TypeSpec& ts = decl.get_typespec();
+    return ts.defines_name() && !ForwardTypeSpec::is(ts) ? &ts.get_declarator() : nullptr;
+}
+
+Declarator* EnvWeakResolver::search(DeclList& list, const Id& id) {
+    for (DLListIter<Decl> d(list); d; d.next()) {
+        Decl& decl = d.entry();
+        if (decl.is_error()) continue;
+        Declarator* named = own_name(decl);
+        if (named && named->get_name() == id) return named;
+        for (DLListIter<Declarator> n(decl.get_declarators()); n; n.next())
+            if (n.entry().get_name() == id) return n.ptr();
+    }
+    return nullptr;
 }
 
 void EnvWeakResolver::build(DeclList& list, Index& index) {
@@ -50,9 +71,7 @@ void EnvWeakResolver::build(DeclList& list, Index& index) {
     for (DLListIter<Decl> d(list); d; d.next()) {
         Decl& decl = d.entry();
         if (decl.is_error()) continue;
-        TypeSpec& ts = decl.get_typespec();
-        if (ts.defines_name() && !ForwardTypeSpec::is(ts))
-            index.emplace(ts.get_declarator().get_name().key(), &ts.get_declarator());
+        if (Declarator* named = own_name(decl)) index.emplace(named->get_name().key(), named);
         for (DLListIter<Declarator> n(decl.get_declarators()); n; n.next())
             index.emplace(n.entry().get_name().key(), n.ptr());
     }

@@ -13,8 +13,10 @@
 
 #include "String.h"
 
+class Decl;
 class DeclList;
 class Declarator;
+class Id;
 class ScopedName;
 class ScopedNameComponent;
 
@@ -31,8 +33,12 @@ private:
     // The first declarator of `list` with the given name: a declaration's
     // own named type (unless only declared forward) before its declarators,
     // and earlier declarations before later ones.
-    Declarator* find(DeclList& list, const String& key);
+    Declarator* find(DeclList& list, const Id& id);
+    static Declarator* search(DeclList& list, const Id& id);
     static void build(DeclList& list, Index& index);
+
+    // Lists this short are searched rather than indexed.
+    enum { search_limit = 16 };
 
     DeclList& decls;
     std::unordered_map<const DeclList*, Index> indexes;
