@@ -9,6 +9,7 @@
 #include "msg.h"
 
 ExprList ExprList::null;
+int Expr::active_checks = 0;
 
 Value& Expr::get_const_value() const {
     if (!const_value) msg::panic("Expr::get_const_value");
@@ -29,9 +30,11 @@ void Expr::final_check(const ExprContext& ctx) {
         return;
     }
     checking = true;
+    ++active_checks;
     compute(ctx);
     if (!type_set) set_type(ExprType::undefinedET);
     if (type.is_valid()) common_check(ctx);
+    --active_checks;
     checking = false;
 }
 

@@ -57,6 +57,10 @@ public:
     // Deepest nesting of operators accepted in one expression; deeper
     // expressions are reported when built and never walked.
     enum { max_depth = 1000 };
+    // Deepest nesting of checks in progress at which a constant declared
+    // elsewhere and not yet checked is still evaluated on first use; each
+    // such constant nests the checks of its own expression.
+    enum { max_check_nesting = 2000 };
 
     // Structural equality: same kind, equal operators, operands, names and
     // values.
@@ -76,6 +80,9 @@ public:
     Value& get_const_value() const;
     bool has_type() const { return type_set; }
     const ExprType& get_type() const;
+
+    // How many final checks are in progress, one inside the other.
+    static int checks_in_progress() { return active_checks; }
 
     // The nesting depth of operators (1 for a name or literal).
     int get_depth() const { return depth; }
@@ -117,6 +124,7 @@ private:
     bool type_set = false;
     bool checking = false;
     bool error_reported = false;
+    static int active_checks;
     int depth = 1;
     bool too_deep = false;
 };

@@ -22,8 +22,15 @@ void ScopedNameExpr::compute(const ExprContext&) {
         // A constant takes the value of its expression.  A constant declared
         // in a file checked later is evaluated here, once.
         Expr& e = InitDeclarator::narrow(*d).get_expr();
+        if (!e.has_type() && checks_in_progress() > max_check_nesting) {
+            // A long chain of such constants would nest checks without end.
+            report("constant expression nested too deeply through constants: %s", abbrev_text().chars());
+            return;
+        }
         e.final_check(ExprContext::const_dcl);
-        if (!e.has_type() || e.has_error()) return;
+        // A constant whose expression was reported, or depends on one that
+        // was, leaves its users silent.
+        if (!e.has_type() || e.has_error() || !e.get_type().is_valid()) return;
         if (e.has_const_value()) set_const_value(&e.get_const_value());
     }
     ExprType type(*d, 0);

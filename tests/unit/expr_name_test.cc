@@ -8,6 +8,7 @@
 #include "declarator.h"
 #include "description.h"
 #include "expr.h"
+#include "msg.h"
 #include "scopedname.h"
 #include "typespec.h"
 
@@ -105,4 +106,24 @@ TEST(ExprName, ConstantInErrorKeepsItsUsersSilent) {
     bad.get_expr().final_check(ExprContext::const_dcl);
     GetCapturedStderr();
     EXPECT_EQ(check(name_of(bad), ExprContext::bound), "");
+}
+
+TEST(ExprName, LongChainOfUncheckedConstantsIsBounded) {
+    // C0 = 1; Ci = C(i-1) + 1, none checked yet: the first use evaluates the
+    // chain until the nesting limit, and reports there.
+    InitDeclarator* prev = &constant(long_BaseTypeSpec, "C0", lit("1"));
+    for (int i = 1; i < 5000; ++i)
+        prev = &constant(long_BaseTypeSpec, "C", *new BinaryOpExpr(name_of(*prev, 2), BinaryOp_plus, lit("1")));
+    int before = msg::get_error_count();
+    std::string err = check(name_of(*prev, 3), ExprContext::const_dcl);
+    EXPECT_EQ(err.substr(0, err.find('\n') + 1),
+              "n.idl:2: constant expression nested too deeply through constants: C\n");
+    EXPECT_LE(msg::get_error_count(), before + 2);
+    // A shorter chain is evaluated whole.
+    prev = &constant(long_BaseTypeSpec, "D0", lit("1"));
+    for (int i = 1; i < 500; ++i)
+        prev = &constant(long_BaseTypeSpec, "D", *new BinaryOpExpr(name_of(*prev), BinaryOp_plus, lit("1")));
+    Expr& use = name_of(*prev);
+    EXPECT_EQ(check(use, ExprContext::const_dcl), "");
+    EXPECT_EQ(IntValue::narrow(use.get_const_value()).get_value(), 500);
 }
