@@ -1,0 +1,40 @@
+#include "JavaModuleType.h"
+
+#include "JavaConstant.h"
+#include "JavaFiles.h"
+#include "confile.h"
+#include "decl.h"
+#include "declarator.h"
+#include "msg.h"
+#include "typespec.h"
+
+JavaModuleType::JavaModuleType(const ModuleTypeSpec& ts) : JavaNamedAST(ts) {}
+
+const JavaModuleType& JavaModuleType::narrow(const JavaType& t) {
+    if (!isA(t)) t.narrowFault("ModuleTypeSpec");
+    return static_cast<const JavaModuleType&>(t);
+}
+
+const ModuleTypeSpec& JavaModuleType::getModuleTypeSpec() const { return ModuleTypeSpec::narrow(getTypeSpec()); }
+
+JavaDeclList& JavaModuleType::getExports() const { return *new JavaDeclList(getModuleTypeSpec().get_decls()); }
+
+void JavaModuleType::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
+    for (DLListIter<Decl> it(getModuleTypeSpec().get_decls()); it; it.next()) {
+        const Decl& decl = it.entry();
+        if (decl.is_error()) continue;
+        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) {
+            switch (d.entry().get_tag()) {
+            case Init_DeclaratorTag:
+                JavaConstant::writeFile(files, source, verbose, InitDeclarator::narrow(d.entry()),
+                                        "JavaModuleType/InitDeclarator");
+                break;
+            case Array_DeclaratorTag:
+            case Simple_DeclaratorTag:
+                break;
+            default:
+                msg::panic("JavaModuleType::writeFile: unexpected declarator");
+            }
+        }
+    }
+}

@@ -1,0 +1,34 @@
+#include "JavaUnionType.h"
+
+#include <ostream>
+
+#include "msg.h"
+#include "typespec.h"
+
+JavaUnionType::JavaUnionType(const UnionTypeSpec& ts) : JavaNamedAST(ts) {}
+
+const JavaUnionType& JavaUnionType::narrow(const JavaType& t) {
+    if (!isA(t)) t.narrowFault("UnionTypeSpec");
+    return static_cast<const JavaUnionType&>(t);
+}
+
+void JavaUnionType::print(std::ostream& out) const { out << getJavaName(); }
+
+void JavaUnionType::writeFile(JavaFiles&, const ConFile&, int) const {
+    msg::unimpl(getTypeSpec().get_loc(), "Java class of union `%s'", getJavaName().toString().chars());
+}
+
+void JavaUnionType::printMarshalMethods(std::ostream&) const {
+    msg::unimpl(getTypeSpec().get_loc(), "marshalling of union `%s'", getJavaName().toString().chars());
+}
+
+// Values of a union travel through its helper, like those of every named type.
+void JavaUnionType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                 const String& indent) const {
+    JavaNamedAST::printMarshal(out, stream, variable, indent);
+}
+
+void JavaUnionType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                   const String& indent) const {
+    JavaNamedAST::printUnmarshal(out, stream, variable, indent);
+}

@@ -1,0 +1,30 @@
+// Projection of an IDL union type.  Its Java classes and marshalling are
+// not generated yet: asking for them reports an unimplemented feature.
+#ifndef QUORVEX_IDLGEN_JAVAUNIONTYPE_H
+#define QUORVEX_IDLGEN_JAVAUNIONTYPE_H
+
+#include "JavaAST.h"
+
+class UnionTypeSpec;
+
+class JavaUnionType : public JavaNamedAST {
+public:
+    static JavaUnionType& project(const UnionTypeSpec& ts) { return *new JavaUnionType(ts); }
+
+    void print(std::ostream& out) const override;
+    Tag getTag() const override { return jUnionType; }
+    void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
+    void printMarshalMethods(std::ostream& out) const override;
+    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                      const String& indent) const override;
+    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                        const String& indent) const override;
+
+    static bool isA(const JavaType& t) { return t.getTag() == jUnionType; }
+    static const JavaUnionType& narrow(const JavaType& t);
+
+private:
+    explicit JavaUnionType(const UnionTypeSpec& ts);
+};
+
+#endif
