@@ -102,10 +102,31 @@ void Decl::print(std::ostream& out) const {
     if (!declarators->empty()) out << " " << *declarators;
 }
 
+// The first match in declaration order, as Decl::resolve finds it: a type's
+// own name before the declarators declared with it.
 Declarator* DeclList::resolve(const Id& id) const {
-    for (DLListIter<Decl> it(*this); it; it.next())
-        if (Declarator* d = it.entry().resolve(id)) return d;
-    return nullptr;
+    if (length() < 8) {
+        for (DLListIter<Decl> it(*this); it; it.next())
+            if (Declarator* d = it.entry().resolve(id)) return d;
+        return nullptr;
+    }
+    if (indexed_length != length()) build_index();
+    auto it = index.find(id.key());
+    return it == index.end() ? nullptr : it->second;
+}
+
+void DeclList::build_index() const {
+    index.clear();
+    for (DLListIter<Decl> it(*this); it; it.next()) {
+        Decl& decl = it.entry();
+        if (decl.get_typespec().defines_name()) {
+            Declarator& own = decl.get_typespec().get_declarator();
+            index.emplace(own.get_name().key(), &own);
+        }
+        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
+            index.emplace(d.entry().get_name().key(), &d.entry());
+    }
+    indexed_length = length();
 }
 
 void DeclList::resolve_names(Scope& scope) {

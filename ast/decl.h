@@ -4,7 +4,9 @@
 #define QUORVEX_AST_DECL_H
 
 #include <iosfwd>
+#include <unordered_map>
 
+#include "String.h"
 #include "astitem.h"
 #include "dllist.h"
 #include "printable.h"
@@ -117,6 +119,13 @@ public:
 
     // The shared empty list (no exports, no members).
     static DeclList null;
+
+private:
+    // Lookups by name in long lists go through an index of the first
+    // declarator of each name, rebuilt when the list has grown.
+    void build_index() const;
+    mutable std::unordered_map<String, Declarator*> index;
+    mutable int indexed_length = -1;
 };
 
 // The parameter attribute words spelt as identifiers.

@@ -275,9 +275,13 @@ EnumTypeSpec::EnumTypeSpec(Id& name, Description& desc, IdList& enumerators)
 bool EnumTypeSpec::overload_ok(Declarator& other) const { return different_full_names(*this, other); }
 
 Declarator* EnumTypeSpec::resolve(const Id& id) const {
-    for (DLListIter<Declarator> it(*entries); it; it.next())
-        if (it.entry().get_name() == id) return &it.entry();
-    return nullptr;
+    if (!indexed) {
+        for (DLListIter<Declarator> it(*entries); it; it.next())
+            index.emplace(it.entry().get_name().key(), &it.entry());
+        indexed = true;
+    }
+    auto it = index.find(id.key());
+    return it == index.end() ? nullptr : it->second;
 }
 
 void EnumTypeSpec::resolve_names(Scope& scope) {

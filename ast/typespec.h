@@ -7,6 +7,7 @@
 #define QUORVEX_AST_TYPESPEC_H
 
 #include <iosfwd>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "String.h"
@@ -192,6 +193,9 @@ public:
 private:
     IdList* enumerators;
     DeclaratorList* entries;
+    // The first enumerator of each name, built on the first lookup.
+    mutable std::unordered_map<String, Declarator*> index;
+    mutable bool indexed = false;
 };
 
 class ExceptionTypeSpec : public NamedTypeSpec {

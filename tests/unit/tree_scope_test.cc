@@ -114,3 +114,23 @@ TEST(TreeScope, LargeScopeAndInterfaceResolveInLinearTime) {
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 20.0);
 }
+
+TEST(TreeScope, QualifiedLookupsIntoLargeModulesAndEnumsStayLinear) {
+    const int n = 50000;
+    std::string text = "module M {\n";
+    for (int i = 0; i < n; ++i) text += "  typedef long t" + std::to_string(i) + ";\n";
+    text += "};\nenum E { ";
+    for (int i = 0; i < n; ++i) text += (i ? ", e" : "e") + std::to_string(i);
+    text += " };\n";
+    for (int i = 0; i < n; ++i)
+        text += "typedef M::t" + std::to_string(i) + " u" + std::to_string(i) + ";\n";
+    text += "union U switch (E) { case E::e" + std::to_string(n - 1) + ": long x; };\n";
+    auto start = std::chrono::steady_clock::now();
+    int errors = msg::get_error_count();
+    DeclList& decls = resolve(text);
+    EXPECT_EQ(msg::get_error_count(), errors);
+    EXPECT_EQ(full_name(*find(decls, ("u" + std::to_string(n - 1)).c_str()).unwrap()),
+              "::M::t" + std::to_string(n - 1));
+    double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 20.0);
+}
