@@ -49,11 +49,21 @@ void RepositoryPragma::pushPragmas(const Decl& top, const EnvAttr* current) {
         std::vector<const Decl*> inner;
         switch (ts.get_tag()) {
         case Struct_TypeSpecTag:
+        case Exception_TypeSpecTag: {
+            ts.get_declarator().set_env_attr(*current);
+            // Types defined inside a struct or exception have classes of
+            // their own and need the prefix in their identifiers as well.
+            const DeclList& members = StructTypeSpec::is(ts) ? StructTypeSpec::narrow(ts).get_members()
+                                                             : ExceptionTypeSpec::narrow(ts).get_members();
+            for (DLListIter<Decl> it(members); it; it.next())
+                if (!it.entry().is_error() && it.entry().get_typespec().defines_name())
+                    inner.push_back(&it.entry());
+            break;
+        }
         case Union_TypeSpecTag:
         case Enum_TypeSpecTag:
         case Forward_TypeSpecTag:
         case Import_TypeSpecTag:
-        case Exception_TypeSpecTag:
             ts.get_declarator().set_env_attr(*current);
             break;
         case Interface_TypeSpecTag:

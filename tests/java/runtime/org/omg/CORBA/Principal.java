@@ -1,0 +1,5 @@
+package org.omg.CORBA;
+
+// Test stand-in: the caller's identity.
+public class Principal {
+}
