@@ -1,0 +1,32 @@
+/*
+ * File: ./M/ColorHolder.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package M;
+public final class ColorHolder
+     implements org.omg.CORBA.portable.Streamable{
+    //	instance variable 
+    public M.Color value;
+    //	constructors 
+    public ColorHolder() {
+	this(null);
+    }
+    public ColorHolder(M.Color __arg) {
+	value = __arg;
+    }
+
+    public void __write(org.omg.CORBA.portable.OutputStream out) {
+        M.ColorHelper.__write(out, value);
+    }
+
+    public void __read(org.omg.CORBA.portable.InputStream in) {
+        value = M.ColorHelper.__read(in);
+    }
+
+    public org.omg.CORBA.TypeCode __type() {
+        return M.ColorHelper.type();
+    }
+}
