@@ -97,7 +97,7 @@ TEST(TreeScope, TypedefChainsUnwrapWithoutRecursion) {
     EXPECT_TRUE(last.is_data_type());
     decls.final_check(DeclaratorContext::any);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 20.0);
+    EXPECT_LT(seconds, 60.0);  // quadratic work would take many minutes
 }
 
 TEST(TreeScope, LargeScopeAndInterfaceResolveInLinearTime) {
@@ -112,7 +112,7 @@ TEST(TreeScope, LargeScopeAndInterfaceResolveInLinearTime) {
     EXPECT_EQ(msg::get_error_count(), errors);
     EXPECT_EQ(interface(decls, "Derived").get_export_tbl().length(), n + 1);
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 20.0);
+    EXPECT_LT(seconds, 60.0);  // quadratic work would take many minutes
 }
 
 TEST(TreeScope, QualifiedLookupsIntoLargeModulesAndEnumsStayLinear) {
@@ -132,5 +132,5 @@ TEST(TreeScope, QualifiedLookupsIntoLargeModulesAndEnumsStayLinear) {
     EXPECT_EQ(full_name(*find(decls, ("u" + std::to_string(n - 1)).c_str()).unwrap()),
               "::M::t" + std::to_string(n - 1));
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, 20.0);
+    EXPECT_LT(seconds, 60.0);  // quadratic work would take many minutes
 }
