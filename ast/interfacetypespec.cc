@@ -166,8 +166,10 @@ void InterfaceTypeSpec::resolve_names(Scope& scope) {
             msg::error(get_loc(), "circular inheritance detected: %s inherits from %s",
                        own_name.full_text().chars(), theirs.full_text().chars());
     }
+    // An interface that inherits from itself (reported above) would
+    // otherwise see its own exports declared twice.
     for (DLListIter<IntfInherit> it(*inherit_list); it; it.next())
-        inner.declare(it.entry().get_interface().get_exports());
+        if (&it.entry().get_interface() != this) inner.declare(it.entry().get_interface().get_exports());
 
     exports->resolve_names(inner);
 
