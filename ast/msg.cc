@@ -11,6 +11,12 @@ const String SrcLoc::unset;
 
 int msg::error_count = 0;
 const int msg::max_error_count = 30;
+msg::exit_handler msg::on_exit = nullptr;
+
+void msg::quit(int status) {
+    if (on_exit) on_exit(status);
+    std::exit(status);
+}
 
 void msg::vmessage(msg_level level, const SrcLoc* loc, const char* fmt, va_list args) {
     int saved_errno = errno;
@@ -49,11 +55,11 @@ void msg::vmessage(msg_level level, const SrcLoc* loc, const char* fmt, va_list 
         break;
     case fatal_level:
     case iofatal_level:
-        std::exit(1);
+        quit(1);
     case panic_level:
         std::cerr << "Please report this error to your friendly IDL tools person\n";
         std::cerr.flush();
-        std::exit(1);
+        quit(1);
     default:
         break;
     }

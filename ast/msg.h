@@ -42,7 +42,16 @@ public:
     // Size of the formatting buffer; longer texts are cut to fit.
     enum { buffer_size = 1024 };
 
+    // For harnesses that run many compiles in one process (the fuzzers):
+    // a handler called instead of ending the process after a fatal message
+    // (it must not return; it may throw), and a fresh error count.
+    using exit_handler = void (*)(int status);
+    static void set_exit_handler(exit_handler handler) { on_exit = handler; }
+    static void reset_error_count() { error_count = 0; }
+
 private:
+    [[noreturn]] static void quit(int status);
+    static exit_handler on_exit;
     static void vmessage(msg_level level, const SrcLoc* loc, const char* fmt, va_list args);
     static int error_count;
     static const int max_error_count;

@@ -1,0 +1,29 @@
+// Arbitrary bytes as an IDL file: scanner, parser, name resolution and final
+// checks, as the driver runs them with the preprocessor off.
+#include <cstddef>
+#include <cstdint>
+
+#include "Dependent.h"
+#include "confile.h"
+#include "envfile.h"
+#include "fuzz_support.h"
+#include "msg.h"
+#include "reader.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    fuzz_init();
+    std::string path = fuzz_write("input.idl", data, size);
+    msg::reset_error_count();
+    // The tree lives until the process ends, by design; fresh tables make
+    // every input a first reading.
+    ConFileTbl* confiles = new ConFileTbl;
+    EnvFileTbl* envfiles = new EnvFileTbl;
+    Dependent* dependent = new Dependent;
+    Reader* reader = new Reader(*confiles, *envfiles, *dependent);
+    try {
+        reader->read_con(*new EnvFile, path.c_str());
+    } catch (bad_file&) {
+    } catch (FuzzExit&) {
+    }
+    return 0;
+}
