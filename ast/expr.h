@@ -81,6 +81,8 @@ public:
     bool has_type() const { return type_set; }
     const ExprType& get_type() const;
 
+    // Set while this expression's final check is in progress.
+    bool is_being_checked() const { return checking; }
     // How many final checks are in progress, one inside the other.
     static int checks_in_progress() { return active_checks; }
 

@@ -22,6 +22,11 @@ void ScopedNameExpr::compute(const ExprContext&) {
         // A constant takes the value of its expression.  A constant declared
         // in a file checked later is evaluated here, once.
         Expr& e = InitDeclarator::narrow(*d).get_expr();
+        if (e.is_being_checked()) {
+            // The constant is defined in terms of itself: it has no value.
+            set_type(ExprType(*d, 0));
+            return;
+        }
         if (!e.has_type() && checks_in_progress() > max_check_nesting) {
             // A long chain of such constants would nest checks without end.
             report("constant expression nested too deeply through constants: %s", abbrev_text().chars());
