@@ -134,3 +134,13 @@ TEST(TreeScope, QualifiedLookupsIntoLargeModulesAndEnumsStayLinear) {
     double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     EXPECT_LT(seconds, 60.0);  // quadratic work would take many minutes
 }
+
+TEST(TreeScope, NestingBeyondTheLimitIsFatalNotAStackOverflow) {
+    const int depth = Scope::max_depth + 5;
+    std::string text;
+    for (int i = 0; i < depth; ++i) text += "module m" + std::to_string(i) + " {\n";
+    text += "typedef long T;\n";
+    for (int i = 0; i < depth; ++i) text += "};\n";
+    EXPECT_EXIT(resolve(text), testing::ExitedWithCode(1),
+                "t.idl:1001: fatal error: declarations nested too deeply \\(limit 1000\\)");
+}
