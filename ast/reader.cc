@@ -52,7 +52,7 @@ File* Reader::open_file(const String& fullname) {
         pre = new Preprocessor(fullname, fd, options.data());
         options.pop_back();
         fd = pre->get_fd();
-        if (fd < 0) msg::iofatal("cannot preprocess input");
+        if (fd < 0) msg::fatal("cannot preprocess input");
     }
     File* file = new File(fd, io_read);
     // The name must outlive the File; it is kept for the whole run.
