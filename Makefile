@@ -2,12 +2,14 @@
 #   make demo        build, then compile the bundled example
 #   make check       build, then run every test
 #   make check-asan  the same tests under AddressSanitizer and UBSan
+#   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 GENERATOR  := -G Ninja
 
-.PHONY: all setup build demo check check-asan clean
+.PHONY: all setup build demo check check-asan fuzz clean
+FUZZ_SECONDS ?= 180
 
 all: build
 
@@ -32,5 +34,8 @@ check-asan: setup
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest -j $(JOBS) --output-on-failure
 
+fuzz:
+	scripts/fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz
