@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 
+#include <cerrno>
 #include <ctime>
 
 #include "JavaName.h"
@@ -28,6 +29,8 @@ String JavaStream::preparePackage(const String& root, const JavaName& package, c
     struct stat st;
     if (stat(path.chars(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) return path;
+        // The message ends with the system's text for the last error.
+        errno = ENOTDIR;
         msg::ioerror("%s: `%s' is not a directory for package `%s'", who, path.chars(),
                      package.toString().chars());
         throw Nope();
