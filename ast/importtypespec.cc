@@ -94,6 +94,12 @@ Declarator* ImportTypeSpec::unwrap_import() const {
     }
     DeclList* decls = file->get_definitions().getDeclList();
     Declarator* found = decls->resolve(get_name());
+    // The file may itself import the name: follow that import to the
+    // definition.  An import that leads back to one being unwrapped finds
+    // the bad declarator recorded above, so a cycle ends as not found.
+    if (found && TypeSpecDeclarator::is(*found) && ImportTypeSpec::is(found->get_typespec()))
+        found = found->unwrap();
+    if (found == &Declarator::bad) found = nullptr;
     if (!found) {
         msg::error(get_loc(), "Cannot find import `%s' in file \"%s\"", text.chars(), file->get_name().chars());
         return imported;
