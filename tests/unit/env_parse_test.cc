@@ -132,14 +132,6 @@ TEST(EnvLexer, CommentsAndLineCounting) {
     EXPECT_EQ(codes("a #"), (std::vector<int>{ENV_IDENTIFIER, ENV_ERROR}));
 }
 
-TEST(EnvLexer, LineDirectivesSetFileAndFollowingLine) {
-    auto t = scan("# 10 \"inc.env\" 1\na\n# 20 \"\"\nb\n#line 7 \"x\\\\y\\z.env\"\nc\n");
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[0].file + ":" + std::to_string(t[0].line), "inc.env:10");
-    EXPECT_EQ(t[1].file + ":" + std::to_string(t[1].line), "main.env:20");
-    EXPECT_EQ(t[2].file + ":" + std::to_string(t[2].line), "x\\yz.env:7");
-}
-
 TEST(EnvLexer, OtherDirectivesAreReportedAndSkipped) {
     int errors = msg::get_error_count();
     CaptureStderr();
@@ -159,17 +151,6 @@ TEST(EnvLexer, OversizedLineNumberIsNotADirective) {
     EXPECT_EQ(GetCapturedStderr(), "main.env:1: unexpected preprocessor directive\n");
     ASSERT_EQ(t.size(), 1u);
     EXPECT_EQ(t[0].file + ":" + std::to_string(t[0].line), "main.env:2");
-}
-
-TEST(EnvParser, EmptyAndCommentOnlyFilesHaveNoEntries) {
-    int errors = msg::get_error_count();
-    EnvEntryList* empty = parse("");
-    ASSERT_NE(empty, nullptr);
-    EXPECT_EQ(empty->length(), 0);
-    EnvEntryList* comments = parse("// nothing\n/* at\n all */\n");
-    ASSERT_NE(comments, nullptr);
-    EXPECT_EQ(comments->length(), 0);
-    EXPECT_EQ(msg::get_error_count(), errors);
 }
 
 TEST(EnvParser, AttributeEntryWithThreeKindsOfAttribute) {
