@@ -77,6 +77,10 @@ public:
     // Ends the run: a type spec was narrowed to a class it is not.
     [[noreturn]] void narrow_fault(const char* expected) const;
 
+protected:
+    // Whether two string or sequence bounds make the types equal.
+    static bool same_bound(Expr* a, Expr* b);
+
 private:
     Decl* decl = nullptr;
 };
@@ -165,6 +169,8 @@ public:
 protected:
     // Declares the own declarator in scope.
     void declare_self(Scope& scope);
+    // Whether other's full name differs from this type's.
+    bool full_name_differs(Declarator& other) const;
 
 private:
     Id* name;
