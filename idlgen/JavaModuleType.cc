@@ -22,7 +22,8 @@ JavaDeclList& JavaModuleType::getExports() const { return *new JavaDeclList(getM
 void JavaModuleType::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     for (DLListIter<Decl> it(getModuleTypeSpec().get_decls()); it; it.next()) {
         const Decl& decl = it.entry();
-        if (decl.is_error()) continue;
+        // Constants brought in by #include belong to their own file.
+        if (decl.is_error() || JavaDecl::project(decl).getLoc().get_file() != source.get_name()) continue;
         for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) {
             switch (d.entry().get_tag()) {
             case Init_DeclaratorTag:
