@@ -3,8 +3,9 @@
 #ifndef QUORVEX_IDLGEN_JAVAENUMTYPE_H
 #define QUORVEX_IDLGEN_JAVAENUMTYPE_H
 
-#include "JavaAST.h"
 #include <vector>
+
+#include "JavaAST.h"
 
 class EnumTypeSpec;
 

@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "JavaBaseType.h"
+#include "JavaEnumType.h"
 #include "JavaFiles.h"
 #include "JavaLib.h"
 #include "JavaSequenceType.h"
@@ -22,6 +23,7 @@ JavaHolder& JavaHolder::project(const JavaAST& type) {
     if (JavaBaseType::isA(t)) return *new JavaBaseHolder(t);
     if (JavaStringType::isA(t)) return *new JavaStringHolder(t);
     if (JavaSequenceType::isA(t)) return *new JavaSequenceHolder(t);
+    if (JavaEnumType::isA(t)) return *new JavaEnumHolder(t);
     return *new JavaHolder(t);
 }
 

@@ -44,6 +44,12 @@ private:
     const JavaAST* held;
 };
 
+// The holder of an enum class: the named-type holder.
+class JavaEnumHolder : public JavaHolder {
+public:
+    explicit JavaEnumHolder(const JavaAST& held) : JavaHolder(held) {}
+};
+
 // The runtime's holder of a base type; no file.
 class JavaBaseHolder : public JavaHolder {
 public:
