@@ -30,6 +30,10 @@ ScopedName::ScopedName(int global, Id& first) : global(global) {
     components.push_back(new ScopedNameComponent(first, nullptr));
 }
 
+ScopedName::~ScopedName() {
+    for (ScopedNameComponent* c : components) delete c;
+}
+
 void ScopedName::append(Id& id) { components.push_back(new ScopedNameComponent(id, components.back())); }
 
 int ScopedName::resolve(Scope& scope) {

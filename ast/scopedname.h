@@ -43,6 +43,10 @@ private:
 class ScopedName : public ASTItem, public Printable {
 public:
     ScopedName(int global, Id& first);
+    ScopedName(const ScopedName&) = delete;
+    ScopedName& operator=(const ScopedName&) = delete;
+    // The components belong to the name (the identifiers do not).
+    ~ScopedName() override;
 
     void append(Id& id);
 
