@@ -4,9 +4,9 @@
 #ifndef QUORVEX_IDLGEN_JAVACLIENTIMPL_H
 #define QUORVEX_IDLGEN_JAVACLIENTIMPL_H
 
-#include "JavaImpl.h"
 #include <vector>
 
+#include "JavaImpl.h"
 #include "JavaType.h"
 
 class Decl;

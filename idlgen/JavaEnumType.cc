@@ -33,7 +33,14 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
     std::vector<String> values;
     for (const String& v : getValues()) values.push_back(JavaLib::nameMap(v));
 
+    // The object's own field is "_value", unless an enumerator "value" has
+    // taken that name for its integer constant.
+    String field = "_value";
+    for (const String& v : values)
+        if (v == "value") field = "__value";
+
     JavaTemplate t("");
+    t.set("field", field);
     t.set("Item", name.item()).set("BadParam", JavaLib::corbaBadParamException()).set("from_int", JavaLib::enumFromInt());
     t.print(*out, "public final class ${Item} {\n");
     for (size_t i = 0; i < values.size(); ++i) {
@@ -44,7 +51,7 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
     for (const String& v : values) t.set("V", v).print(*out, "     public static final ${Item} ${V} = new ${Item}(_${V});\n");
     t.print(*out,
             "     public int value() {\n"
-            "         return _value;\n"
+            "         return ${field};\n"
             "     }\n"
             "     public static final ${Item} ${from_int}(int i)  throws  ${BadParam} {\n"
             "           switch (i) {\n");
@@ -57,10 +64,10 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
             "\t              throw new ${BadParam}();\n"
             "           }\n"
             "     }\n"
-            "     private ${Item}(int _value){\n"
-            "         this._value = _value;\n"
+            "     private ${Item}(int ${field}){\n"
+            "         this.${field} = ${field};\n"
             "     }\n"
-            "     private int _value;\n"
+            "     private int ${field};\n"
             "}\n");
     delete out;
 }
