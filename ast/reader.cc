@@ -62,6 +62,20 @@ File* Reader::open_file(const String& fullname) {
     return file;
 }
 
+// Opens and parses a file found as `info` that is not in the table yet, and
+// enters it; `caller` names the operation in the internal-error message.
+ConFile& Reader::parse_new_con(EnvFile& env, const FileInfo& info, const String& name, const char* caller) {
+    File* file = open_file(info.get_full_name());
+    if (!file) throw bad_file();
+    ConFile* con = new ConFile(*new FileInfo(info), *file, *this, env);
+    try {
+        confiles.insert(con->get_info(), *con);
+    } catch (Tbl_duplicate&) {
+        msg::panic("%s: .lookup(%s) == FALSE but .insert(%s) => duplicate", caller, name.chars(), name.chars());
+    }
+    return *con;
+}
+
 ConFile& Reader::read_con(EnvFile& env, const String& name) {
     FileInfo info;
     if (!find_file("", "", name, 0, info)) {
@@ -70,16 +84,9 @@ ConFile& Reader::read_con(EnvFile& env, const String& name) {
     }
     if (ConFile* known = confiles.lookup(info)) return *known;
     int errors = msg::get_error_count();
-    File* file = open_file(info.get_full_name());
-    if (!file) throw bad_file();
-    ConFile* con = new ConFile(*new FileInfo(info), *file, *this, env);
-    try {
-        confiles.insert(con->get_info(), *con);
-    } catch (Tbl_duplicate&) {
-        msg::panic("read_con: .lookup(%s) == FALSE but .insert(%s) => duplicate", name.chars(), name.chars());
-    }
+    ConFile& con = parse_new_con(env, info, name, "read_con");
     if (msg::get_error_count() == errors) confiles.check_new_files();
-    return *con;
+    return con;
 }
 
 ConFile& Reader::import_con(EnvFile& env, const String& dir, const String& prefix, const String& name) {
@@ -87,16 +94,9 @@ ConFile& Reader::import_con(EnvFile& env, const String& dir, const String& prefi
     if (!find_file(dir, prefix, name, 1, info)) throw bad_file();
     if (ConFile* known = confiles.lookup(info)) return *known;
     int errors = msg::get_error_count();
-    File* file = open_file(info.get_full_name());
-    if (!file) throw bad_file();
-    ConFile* con = new ConFile(*new FileInfo(info), *file, *this, env);
-    try {
-        confiles.insert(con->get_info(), *con);
-    } catch (Tbl_duplicate&) {
-        msg::panic("import_con: .lookup(%s) == FALSE but .insert(%s) => duplicate", name.chars(), name.chars());
-    }
-    if (msg::get_error_count() == errors) con->resolve_names();
-    return *con;
+    ConFile& con = parse_new_con(env, info, name, "import_con");
+    if (msg::get_error_count() == errors) con.resolve_names();
+    return con;
 }
 
 EnvFile& Reader::read_env(const String& name) { return import_env("", "", name, 0); }

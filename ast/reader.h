@@ -45,6 +45,8 @@ public:
     EnvFileTbl& get_envfiles() { return envfiles; }
 
 private:
+    ConFile& parse_new_con(EnvFile& env, const FileInfo& info, const String& name, const char* caller);
+
     ConFileTbl& confiles;
     EnvFileTbl& envfiles;
     Dependent& dependent;
