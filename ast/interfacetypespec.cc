@@ -28,18 +28,24 @@ unsigned hash(const String& s) {
 
 // IntfInheritList
 
+// A new entry goes before the first entry with fewer export declarations,
+// that is, after the last one with at least as many; entries with equal
+// counts keep their arrival order.
 void IntfInheritList::add(int direct, InterfaceTypeSpec& iface) {
     if (contains(iface)) return;
     members.insert(&iface);
     IntfInherit& entry = *new IntfInherit(direct, iface);
     int count = iface.get_exports().length();
-    for (DLListIter<IntfInherit> it(*this); it; it.next()) {
-        if (it.entry().get_interface().get_exports().length() < count) {
-            insert_before(it, entry);
-            return;
-        }
+    auto at_least = last_of_count.lower_bound(count);
+    GenDLListNode* node;
+    if (at_least == last_of_count.end()) {
+        gen_insert(&entry);
+        node = head();
+    } else {
+        gen_insert_after(at_least->second, &entry);
+        node = at_least->second->next;
     }
-    append(entry);
+    last_of_count[count] = node;
 }
 
 void IntfInheritList::inherit(InterfaceTypeSpec& iface) {

@@ -7,6 +7,7 @@
 #define QUORVEX_AST_TYPESPEC_H
 
 #include <iosfwd>
+#include <map>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -303,6 +304,9 @@ public:
 private:
     void add(int direct, InterfaceTypeSpec& iface);
     std::unordered_set<const InterfaceTypeSpec*> members;
+    // The last node of each export count, so that a new entry finds its
+    // place without walking the list.
+    std::map<int, GenDLListNode*> last_of_count;
 };
 
 // One name of an interface's export table.

@@ -114,3 +114,19 @@ TEST(TreeInterface, InheritedNamesVisibleInBody) {
     EXPECT_EQ(full_name(*result.get_scoped_name().get_declarator()), "::A::T");
     EXPECT_EQ(result.get_scoped_name().get_declarator()->get_decl().get_container().get_name().as_String(), "A");
 }
+
+TEST(TreeInterface, InheritOrderLargerFirstArrivalOrderAmongEquals) {
+    int errors = msg::get_error_count();
+    DeclList& decls = resolve(
+        "interface One { void o1(); };\n"
+        "interface ThreeA { void a1(); void a2(); void a3(); };\n"
+        "interface Two { void t1(); void t2(); };\n"
+        "interface ThreeB { void b1(); void b2(); void b3(); };\n"
+        "interface Zero {};\n"
+        "interface Four { void f1(); void f2(); void f3(); void f4(); };\n"
+        "interface All : One, ThreeA, Two, ThreeB, Zero, Four {};\n");
+    EXPECT_EQ(msg::get_error_count(), errors);
+    EXPECT_EQ(inherit_names(interface(decls, "All")),
+              (std::vector<std::string>{"Four/direct", "ThreeA/direct", "ThreeB/direct", "Two/direct",
+                                        "One/direct", "Zero/direct"}));
+}
