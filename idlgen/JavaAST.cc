@@ -112,7 +112,7 @@ void JavaNamedAST::printMarshal(std::ostream& out, const char* stream, const Jav
         .set("Helper", JavaLib::helper(getJavaName()))
         .set("write", JavaLib::marshal())
         .set("stream", stream)
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }
 
@@ -123,6 +123,6 @@ void JavaNamedAST::printUnmarshal(std::ostream& out, const char* stream, const J
         .set("Helper", JavaLib::helper(getJavaName()))
         .set("read", JavaLib::unmarshal())
         .set("stream", stream)
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }

@@ -32,7 +32,7 @@ void JavaBaseType::printMarshal(std::ostream& out, const char* stream, const Jav
         .set("indent", indent)
         .set("stream", stream)
         .set("item", getInfo().streamItem)
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }
 
@@ -42,7 +42,7 @@ void JavaBaseType::printUnmarshal(std::ostream& out, const char* stream, const J
         .set("indent", indent)
         .set("stream", stream)
         .set("item", getInfo().streamItem)
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }
 

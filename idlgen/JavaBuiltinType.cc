@@ -31,7 +31,7 @@ void JavaBuiltinType::printMarshal(std::ostream& out, const char* stream, const 
         .set("indent", indent)
         .set("stream", stream)
         .set("Item", getJavaName().item())
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }
 
@@ -41,6 +41,6 @@ void JavaBuiltinType::printUnmarshal(std::ostream& out, const char* stream, cons
         .set("indent", indent)
         .set("stream", stream)
         .set("Item", getJavaName().item())
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }

@@ -22,7 +22,7 @@ void JavaStringType::printMarshal(std::ostream& out, const char* stream, const J
     JavaTemplate("${indent}${stream}.write_string(${variable});\n")
         .set("indent", indent)
         .set("stream", stream)
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }
 
@@ -31,6 +31,6 @@ void JavaStringType::printUnmarshal(std::ostream& out, const char* stream, const
     JavaTemplate("${indent}${variable} = ${stream}.read_string();\n")
         .set("indent", indent)
         .set("stream", stream)
-        .set("variable", variable)
+        .set("variable", variable.toString())
         .print(out);
 }
