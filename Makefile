@@ -1,5 +1,5 @@
 # Entry points; each works on a fresh machine by itself.
-#   make demo        build, then compile the bundled example
+#   make demo        build, then compile the bundled examples
 #   make check       build, then run every test
 #   make check-asan  the same tests under AddressSanitizer and UBSan
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
@@ -21,9 +21,13 @@ build: setup
 	@cmake --build $(BUILD) -j $(JOBS)
 
 demo: build
-	@echo "== quorvex on examples/bank.idl"
-	$(BUILD)/quorvex -fverbose -fno-write-files examples/bank.idl
-	@echo "== examples/bank.idl checked"
+	@echo "== checking examples/bank.idl"
+	$(BUILD)/quorvex -fno-write-files examples/bank.idl
+	@echo "== generating Java for examples/ledger.idl"
+	@rm -rf $(BUILD)/demo-java && mkdir -p $(BUILD)/demo-java
+	$(BUILD)/quorvex -fclient -j $(BUILD)/demo-java -J $(BUILD)/demo-java/files.txt examples/ledger.idl
+	@echo "== $$(wc -l < $(BUILD)/demo-java/files.txt) Java files written under $(BUILD)/demo-java (listed in $(BUILD)/demo-java/files.txt):"
+	@sed 's/^/   /' $(BUILD)/demo-java/files.txt
 
 check: build
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
