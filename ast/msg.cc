@@ -65,44 +65,30 @@ void msg::vmessage(msg_level level, const SrcLoc* loc, const char* fmt, va_list 
     }
 }
 
-#define QUORVEX_MSG_PAIR(name, level)                                 \
+// Each kind of message has a form without and a form with a location.  The
+// kinds that end the process do so inside vmessage; their trailing abort()
+// only tells the compiler that they do not return.
+#define QUORVEX_MSG_PAIR(name, level, after)                          \
     void msg::name(const char* fmt, ...) {                            \
         va_list args;                                                 \
         va_start(args, fmt);                                          \
         vmessage(level, nullptr, fmt, args);                          \
         va_end(args);                                                 \
+        after;                                                        \
     }                                                                 \
     void msg::name(const SrcLoc& loc, const char* fmt, ...) {         \
         va_list args;                                                 \
         va_start(args, fmt);                                          \
         vmessage(level, &loc, fmt, args);                             \
         va_end(args);                                                 \
+        after;                                                        \
     }
 
-QUORVEX_MSG_PAIR(inform, inform_level)
-QUORVEX_MSG_PAIR(warn, warn_level)
-QUORVEX_MSG_PAIR(unimpl, unimpl_level)
-QUORVEX_MSG_PAIR(error, error_level)
-QUORVEX_MSG_PAIR(ioerror, ioerror_level)
-
-// The noreturn kinds end the process inside vmessage; abort() only tells the
-// compiler so.
-#define QUORVEX_MSG_NORETURN_PAIR(name, level)                        \
-    void msg::name(const char* fmt, ...) {                            \
-        va_list args;                                                 \
-        va_start(args, fmt);                                          \
-        vmessage(level, nullptr, fmt, args);                          \
-        va_end(args);                                                 \
-        std::abort();                                                 \
-    }                                                                 \
-    void msg::name(const SrcLoc& loc, const char* fmt, ...) {         \
-        va_list args;                                                 \
-        va_start(args, fmt);                                          \
-        vmessage(level, &loc, fmt, args);                             \
-        va_end(args);                                                 \
-        std::abort();                                                 \
-    }
-
-QUORVEX_MSG_NORETURN_PAIR(fatal, fatal_level)
-QUORVEX_MSG_NORETURN_PAIR(iofatal, iofatal_level)
-QUORVEX_MSG_NORETURN_PAIR(panic, panic_level)
+QUORVEX_MSG_PAIR(inform, inform_level, )
+QUORVEX_MSG_PAIR(warn, warn_level, )
+QUORVEX_MSG_PAIR(unimpl, unimpl_level, )
+QUORVEX_MSG_PAIR(error, error_level, )
+QUORVEX_MSG_PAIR(ioerror, ioerror_level, )
+QUORVEX_MSG_PAIR(fatal, fatal_level, std::abort())
+QUORVEX_MSG_PAIR(iofatal, iofatal_level, std::abort())
+QUORVEX_MSG_PAIR(panic, panic_level, std::abort())

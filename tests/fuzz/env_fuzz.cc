@@ -3,13 +3,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Dependent.h"
 #include "confile.h"
 #include "envattr.h"
 #include "envfile.h"
 #include "fuzz_support.h"
 #include "id.h"
-#include "msg.h"
 #include "reader.h"
 #include "scopedname.h"
 
@@ -28,14 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static std::string idl =
         fuzz_write("fixed.idl", reinterpret_cast<const uint8_t*>(fixed_idl), sizeof fixed_idl - 1);
     std::string envpath = fuzz_write("input.env", data, size);
-    msg::reset_error_count();
-    ConFileTbl* confiles = new ConFileTbl;
-    EnvFileTbl* envfiles = new EnvFileTbl;
-    Dependent* dependent = new Dependent;
-    Reader* reader = new Reader(*confiles, *envfiles, *dependent);
+    Reader& reader = fuzz_reader();
     try {
-        EnvFile& env = reader->read_env(envpath.c_str());
-        reader->read_con(env, idl.c_str());
+        EnvFile& env = reader.read_env(envpath.c_str());
+        reader.read_con(env, idl.c_str());
         static const char* const names[][2] = {{"M", "I"}, {"M", "S"}, {"J", nullptr}, {"M", "Imp"}};
         static const char* const keys[] = {"javaPackage", "file", "env", "builtin", "RepositoryPrefix"};
         for (const auto& n : names) {

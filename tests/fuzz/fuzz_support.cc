@@ -7,8 +7,12 @@
 #include <iostream>
 #include <streambuf>
 
+#include "Dependent.h"
+#include "confile.h"
+#include "envfile.h"
 #include "flag.h"
 #include "msg.h"
+#include "reader.h"
 
 namespace {
 
@@ -47,4 +51,9 @@ std::string fuzz_write(const char* name, const uint8_t* data, size_t size) {
     if (size) std::fwrite(data, 1, size, f);
     std::fclose(f);
     return path;
+}
+
+Reader& fuzz_reader() {
+    msg::reset_error_count();
+    return *new Reader(*new ConFileTbl, *new EnvFileTbl, *new Dependent);
 }

@@ -18,4 +18,11 @@ void fuzz_init();
 // Writes the input to a file in the scratch directory; returns its path.
 std::string fuzz_write(const char* name, const uint8_t* data, size_t size);
 
+class Reader;
+
+// A reader on fresh tables, so every input is a first reading, with the
+// error count set back to zero.  The tree lives until the process ends, by
+// design.
+Reader& fuzz_reader();
+
 #endif

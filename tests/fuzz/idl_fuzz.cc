@@ -3,25 +3,17 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "Dependent.h"
 #include "confile.h"
 #include "envfile.h"
 #include "fuzz_support.h"
-#include "msg.h"
 #include "reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz_init();
     std::string path = fuzz_write("input.idl", data, size);
-    msg::reset_error_count();
-    // The tree lives until the process ends, by design; fresh tables make
-    // every input a first reading.
-    ConFileTbl* confiles = new ConFileTbl;
-    EnvFileTbl* envfiles = new EnvFileTbl;
-    Dependent* dependent = new Dependent;
-    Reader* reader = new Reader(*confiles, *envfiles, *dependent);
+    Reader& reader = fuzz_reader();
     try {
-        reader->read_con(*new EnvFile, path.c_str());
+        reader.read_con(*new EnvFile, path.c_str());
     } catch (bad_file&) {
     } catch (FuzzExit&) {
     }
