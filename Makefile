@@ -8,7 +8,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 GENERATOR  := -G Ninja
 
-.PHONY: all setup build demo check check-asan fuzz clean
+.PHONY: all setup configure build demo check check-asan fuzz clean
 FUZZ_SECONDS ?= 180
 
 all: build
@@ -16,11 +16,14 @@ all: build
 setup:
 	@scripts/setup
 
-build: setup
+configure: setup
 	@cmake -S . -B $(BUILD) $(GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-demo: build
+demo: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
 	@echo "== checking examples/bank.idl"
 	$(BUILD)/quorvex -fno-write-files examples/bank.idl
 	@echo "== generating Java for examples/ledger.idl"
