@@ -1,4 +1,4 @@
-// Declarations: one type specification paired with the names declared with
+// Declarations: one type paired with the names declared with
 // it and an attribute word, and the lists of them.
 #ifndef QUORVEX_AST_DECL_H
 #define QUORVEX_AST_DECL_H
@@ -41,7 +41,7 @@ public:
     DeclaratorList() = default;
     explicit DeclaratorList(Declarator& first) : DLList<Declarator>(first) {}
 
-    // Gives every declarator of the list its type specification.
+    // Gives every declarator of the list its type.
     void set_typespec(TypeSpec& ts);
     void print(std::ostream& out) const override;
 };
@@ -90,7 +90,7 @@ public:
     void resolve_names(Scope& scope);
     void final_check(const DeclaratorContext& ctx);
 
-    // The word's text, the type spec, then the declarators.
+    // The word's text, the type, then the declarators.
     void print(std::ostream& out) const override;
 
     // Stands for a declaration lost to a syntax error.

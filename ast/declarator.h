@@ -200,7 +200,7 @@ private:
     EnumTypeSpec* type;
 };
 
-// The name of a named type specification (module, interface, struct, ...).
+// The name of a named type (module, interface, struct, ...).
 class TypeSpecDeclarator : public Declarator {
 public:
     TypeSpecDeclarator(Id& name, Description& desc, TypeSpec& type);

@@ -60,7 +60,7 @@ public:
     static ExprType string_type();
 
 private:
-    // The base-type tag of the type spec, or -1 when it is not a base type.
+    // The base-type tag of the type, or -1 when it is not a base type.
     int base_tag() const;
 
     TypeSpec* typespec = nullptr;

@@ -1,5 +1,5 @@
 // Projection of one dimension of an IDL array declarator.  Arrays have no
-// type specification of their own; the projection is built over a
+// type node of their own; the projection is built over a
 // placeholder void type and keeps its element type and bound.  Array
 // marshalling is not generated yet: asking for it reports an unimplemented
 // feature.
