@@ -75,7 +75,7 @@ public:
 
     static const char* tag_name(TypeSpecTag tag);
 
-    // Ends the run: a type spec was narrowed to a class it is not.
+    // Ends the run: a type was narrowed to a class it is not.
     [[noreturn]] void narrow_fault(const char* expected) const;
 
 protected:

@@ -21,14 +21,3 @@ void JavaUnionType::writeFile(JavaFiles&, const ConFile&, int) const {
 void JavaUnionType::printMarshalMethods(std::ostream&) const {
     msg::unimpl(getTypeSpec().get_loc(), "marshalling of union `%s'", getJavaName().toString().chars());
 }
-
-// Values of a union travel through its helper, like those of every named type.
-void JavaUnionType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
-                                 const String& indent) const {
-    JavaNamedAST::printMarshal(out, stream, variable, indent);
-}
-
-void JavaUnionType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
-                                   const String& indent) const {
-    JavaNamedAST::printUnmarshal(out, stream, variable, indent);
-}

@@ -15,10 +15,8 @@ public:
     Tag getTag() const override { return jUnionType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
-    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
-                      const String& indent) const override;
-    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
-                        const String& indent) const override;
+    // Values of a union travel through its helper, like those of every
+    // named type: the inherited printMarshal and printUnmarshal serve.
 
     static bool isA(const JavaType& t) { return t.getTag() == jUnionType; }
     static const JavaUnionType& narrow(const JavaType& t);
