@@ -1,8 +1,8 @@
-#include "File.h"
+#include "lib/File.h"
 
 #include <unistd.h>
 
-#include "pipe.h"
+#include "lib/pipe.h"
 
 static const char* const mode_strings[] = {"r", "w", "r+", "a+"};
 

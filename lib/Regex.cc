@@ -1,4 +1,4 @@
-#include "Regex.h"
+#include "lib/Regex.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
-#include "String.h"
+#include "lib/String.h"
 
 #include <cctype>
 #include <cstring>
 #include <ostream>
 
-#include "Regex.h"
+#include "lib/Regex.h"
 
 int String::index(char c, int start) const {
     if (start < 0) {

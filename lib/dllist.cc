@@ -1,4 +1,4 @@
-#include "dllist.h"
+#include "lib/dllist.h"
 
 GenDLList::~GenDLList() {
     GenDLListNode* n = head_;

@@ -4,7 +4,7 @@
 #ifndef QUORVEX_LIB_DLLIST_H
 #define QUORVEX_LIB_DLLIST_H
 
-#include "String.h"
+#include "lib/String.h"
 
 struct GenDLListNode {
     void* element;

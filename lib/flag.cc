@@ -1,4 +1,4 @@
-#include "flag.h"
+#include "lib/flag.h"
 
 #include <cstdio>
 #include <cstring>

@@ -6,8 +6,8 @@
 
 #include <iosfwd>
 
-#include "Regex.h"
-#include "String.h"
+#include "lib/Regex.h"
+#include "lib/String.h"
 
 struct Flag_notfound {
     const char* name;

@@ -1,4 +1,4 @@
-#include "pipe.h"
+#include "lib/pipe.h"
 
 #include <sys/wait.h>
 #include <cerrno>
@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "flag.h"
-#include "msg.h"
+#include "ast/input/msg.h"
+#include "lib/flag.h"
 
 #ifndef QUORVEX_CPP_PATH
 #define QUORVEX_CPP_PATH "/usr/ccs/lib/cpp"

@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "String.h"
+#include "lib/String.h"
 
 class Preprocessor {
 public:

@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "confile.h"
-#include "envattr.h"
-#include "envfile.h"
+#include "ast/env/envattr.h"
+#include "ast/env/envfile.h"
+#include "ast/input/confile.h"
+#include "ast/input/reader.h"
+#include "ast/names/id.h"
+#include "ast/names/scopedname.h"
 #include "fuzz_support.h"
-#include "id.h"
-#include "reader.h"
-#include "scopedname.h"
 
 static const char fixed_idl[] =
     "module M {\n"

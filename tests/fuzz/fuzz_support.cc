@@ -7,12 +7,12 @@
 #include <iostream>
 #include <streambuf>
 
-#include "Dependent.h"
-#include "confile.h"
-#include "envfile.h"
-#include "flag.h"
-#include "msg.h"
-#include "reader.h"
+#include "ast/env/envfile.h"
+#include "ast/input/confile.h"
+#include "ast/input/msg.h"
+#include "ast/input/reader.h"
+#include "idlgen/driver/Dependent.h"
+#include "lib/flag.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "confile.h"
-#include "envfile.h"
+#include "ast/env/envfile.h"
+#include "ast/input/confile.h"
+#include "ast/input/reader.h"
 #include "fuzz_support.h"
-#include "reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz_init();

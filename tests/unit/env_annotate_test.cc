@@ -5,13 +5,13 @@
 
 #include <string>
 
-#include "decl.h"
-#include "declarator.h"
+#include "ast/env/envattr.h"
+#include "ast/env/envfile.h"
+#include "ast/input/msg.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/typespec.h"
 #include "env_support.h"
-#include "envattr.h"
-#include "envfile.h"
-#include "msg.h"
-#include "typespec.h"
 
 using env_support::EnvDir;
 using env_support::name;

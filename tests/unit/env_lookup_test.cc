@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "ast/env/envattr.h"
+#include "ast/env/envfile.h"
+#include "ast/input/msg.h"
 #include "env_support.h"
-#include "envattr.h"
-#include "envfile.h"
-#include "msg.h"
 
 using env_support::EnvDir;
 using env_support::name;

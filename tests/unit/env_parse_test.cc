@@ -9,15 +9,15 @@
 #include <string>
 #include <vector>
 
-#include "File.h"
-#include "env_parser.h"
-#include "envattr.h"
-#include "envattrentry.h"
-#include "enventry.h"
-#include "envimportentry.h"
-#include "envparse.h"
-#include "msg.h"
-#include "scopedname.h"
+#include "ast/env/env_parser.h"
+#include "ast/env/envattr.h"
+#include "ast/env/envattrentry.h"
+#include "ast/env/enventry.h"
+#include "ast/env/envimportentry.h"
+#include "ast/env/envparse.h"
+#include "ast/input/msg.h"
+#include "ast/names/scopedname.h"
+#include "lib/File.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;

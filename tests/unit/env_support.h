@@ -14,18 +14,18 @@
 #include <initializer_list>
 #include <string>
 
-#include "Dependent.h"
-#include "File.h"
-#include "confile.h"
-#include "conparse.h"
-#include "decl.h"
-#include "definition.h"
-#include "envattr.h"
-#include "envfile.h"
-#include "flag.h"
-#include "id.h"
-#include "reader.h"
-#include "scopedname.h"
+#include "ast/env/envattr.h"
+#include "ast/env/envfile.h"
+#include "ast/input/confile.h"
+#include "ast/input/conparse.h"
+#include "ast/input/reader.h"
+#include "ast/names/id.h"
+#include "ast/names/scopedname.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/definition.h"
+#include "idlgen/driver/Dependent.h"
+#include "lib/File.h"
+#include "lib/flag.h"
 
 namespace env_support {
 

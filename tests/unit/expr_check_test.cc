@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "expr.h"
-#include "msg.h"
+#include "ast/expr/expr.h"
+#include "ast/input/msg.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "decl.h"
-#include "declarator.h"
-#include "description.h"
-#include "expr.h"
-#include "msg.h"
-#include "scopedname.h"
-#include "typespec.h"
+#include "ast/expr/expr.h"
+#include "ast/input/description.h"
+#include "ast/input/msg.h"
+#include "ast/names/scopedname.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/typespec.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;

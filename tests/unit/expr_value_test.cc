@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "charescape.h"
-#include "value.h"
+#include "ast/expr/charescape.h"
+#include "ast/expr/value.h"
 
 namespace {
 

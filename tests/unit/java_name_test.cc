@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "JavaLib.h"
-#include "JavaName.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaName.h"
 #include "tree_support.h"
 
 namespace {

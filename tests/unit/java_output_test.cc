@@ -9,12 +9,12 @@
 #include <sstream>
 #include <string>
 
-#include "JavaExpr.h"
-#include "JavaFiles.h"
-#include "JavaName.h"
-#include "JavaTemplate.h"
-#include "expr.h"
-#include "msg.h"
+#include "ast/expr/expr.h"
+#include "ast/input/msg.h"
+#include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/core/JavaFiles.h"
+#include "idlgen/java/core/JavaName.h"
+#include "idlgen/java/core/JavaTemplate.h"
 #include "tree_support.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "con_parser.h"
-#include "conparse.h"
-#include "id.h"
-#include "msg.h"
-#include "pragma.h"
-#include "value.h"
+#include "ast/expr/value.h"
+#include "ast/input/con_parser.h"
+#include "ast/input/conparse.h"
+#include "ast/input/msg.h"
+#include "ast/names/id.h"
+#include "ast/pragma/pragma.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <iostream>
 #include <sstream>
 
-#include "flag.h"
-#include "msg.h"
-#include "printable.h"
+#include "ast/input/msg.h"
+#include "ast/tree/printable.h"
+#include "lib/flag.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;

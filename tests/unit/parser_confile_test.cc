@@ -8,13 +8,13 @@
 #include <fstream>
 #include <string>
 
-#include "Dependent.h"
-#include "confile.h"
-#include "definition.h"
-#include "envfile.h"
-#include "flag.h"
-#include "msg.h"
-#include "reader.h"
+#include "ast/env/envfile.h"
+#include "ast/input/confile.h"
+#include "ast/input/msg.h"
+#include "ast/input/reader.h"
+#include "ast/tree/definition.h"
+#include "idlgen/driver/Dependent.h"
+#include "lib/flag.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 #include <string>
 
-#include "decl.h"
-#include "declarator.h"
-#include "definition.h"
-#include "msg.h"
+#include "ast/input/msg.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/definition.h"
+#include "ast/tree/typespec.h"
 #include "parser_support.h"
-#include "typespec.h"
 
 using parser_support::parse;
 

@@ -8,13 +8,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "Dependent.h"
-#include "File.h"
-#include "confile.h"
-#include "conparse.h"
-#include "definition.h"
-#include "envfile.h"
-#include "reader.h"
+#include "ast/env/envfile.h"
+#include "ast/input/confile.h"
+#include "ast/input/conparse.h"
+#include "ast/input/reader.h"
+#include "ast/tree/definition.h"
+#include "idlgen/driver/Dependent.h"
+#include "lib/File.h"
 
 namespace parser_support {
 

@@ -4,17 +4,17 @@
 
 #include <string>
 
-#include "decl.h"
-#include "declarator.h"
-#include "definition.h"
-#include "description.h"
-#include "expr.h"
-#include "msg.h"
+#include "ast/expr/expr.h"
+#include "ast/expr/value.h"
+#include "ast/input/description.h"
+#include "ast/input/msg.h"
+#include "ast/names/scopedname.h"
+#include "ast/pragma/pragma.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/definition.h"
+#include "ast/tree/typespec.h"
 #include "parser_support.h"
-#include "pragma.h"
-#include "scopedname.h"
-#include "typespec.h"
-#include "value.h"
 
 using parser_support::parse;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "Regex.h"
-#include "String.h"
-#include "dllist.h"
-#include "tbl.h"
+#include "lib/Regex.h"
+#include "lib/String.h"
+#include "lib/dllist.h"
+#include "lib/tbl.h"
 
 TEST(String, PositionOperationsCountNegativeStartsFromTheEnd) {
     String s("a/b/c");

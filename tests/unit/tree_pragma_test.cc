@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "envattr.h"
-#include "pragma.h"
-#include "predefined.h"
+#include "ast/env/envattr.h"
+#include "ast/pragma/pragma.h"
+#include "ast/pragma/predefined.h"
 #include "tree_support.h"
 
 using namespace tree_support;

@@ -4,14 +4,14 @@
 
 #include <string>
 
-#include "decl.h"
-#include "declarator.h"
-#include "definition.h"
-#include "msg.h"
+#include "ast/input/msg.h"
+#include "ast/names/scope.h"
+#include "ast/names/scopedname.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/definition.h"
+#include "ast/tree/typespec.h"
 #include "parser_support.h"
-#include "scope.h"
-#include "scopedname.h"
-#include "typespec.h"
 
 namespace tree_support {
 

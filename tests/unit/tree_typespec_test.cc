@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "expr.h"
+#include "ast/expr/expr.h"
 #include "tree_support.h"
 
 using namespace tree_support;

@@ -1,7 +1,0 @@
-#include "description.h"
-
-#include <ostream>
-
-Description Description::null;
-
-void Description::print(std::ostream& out) const { out << "{*" << text << "*}"; }

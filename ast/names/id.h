@@ -1,0 +1,69 @@
+// Identifiers as written in the source, and the one identifier comparison
+// of the run.  Whether identifiers are compared with or without regard to
+// case is decided by the flag `caseless` at the first comparison and fixed
+// from then on.
+#ifndef QUORVEX_AST_ID_H
+#define QUORVEX_AST_ID_H
+
+#include <iosfwd>
+
+#include "ast/input/srcloc.h"
+#include "ast/tree/astitem.h"
+#include "ast/tree/printable.h"
+#include "lib/String.h"
+#include "lib/dllist.h"
+#include "lib/tbl.h"
+
+class Flag;
+extern Flag caseless_flag;
+
+class Id : public ASTItem, public Printable {
+public:
+    Id(const char* text, const SrcLoc& loc);
+    Id(const String& text, const SrcLoc& loc);
+
+    const SrcLoc& get_loc() const { return loc; }
+    const String& as_String() const { return text; }
+    const char* as_charP() const { return text.chars(); }
+
+    bool operator==(const Id& other) const { return name_compare(text, other.text); }
+    bool operator!=(const Id& other) const { return !name_compare(text, other.text); }
+
+    // The text under which this name is indexed: equal names have equal
+    // keys (the lower-cased text when identifiers are compared caselessly).
+    String key() const { return key_of(text); }
+    static String key_of(const String& text);
+    // Compares two texts as identifiers.
+    static bool same_name(const String& a, const String& b) { return name_compare(a, b); }
+
+    void print(std::ostream& out) const override;
+
+    using Compare = bool (*)(const String&, const String&);
+    static Compare name_compare;
+    static bool undecided_compare(const String& a, const String& b);
+    static bool caseless_compare(const String& a, const String& b);
+    static bool caseful_compare(const String& a, const String& b);
+
+private:
+    // Installs the comparison chosen by the flag `caseless`.
+    static void decide();
+
+    String text;
+    SrcLoc loc;
+};
+
+// A list of identifiers, printed with ", " between them.
+class IdList : public DLList<Id>, public Printable {
+public:
+    IdList() = default;
+    explicit IdList(Id& first) : DLList<Id>(first) {}
+    void print(std::ostream& out) const override;
+};
+
+template <>
+struct TblKey<Id> {
+    static bool equal(const Id& a, const Id& b) { return a == b; }
+    static size_t hash(const Id& k) { return std::hash<String>()(k.key()); }
+};
+
+#endif

@@ -1,0 +1,60 @@
+// Scopes of name resolution.  A scope holds the declarators declared in it,
+// in declaration order, and is linked to its enclosing scope.  Scopes live
+// only for the resolution walk.
+#ifndef QUORVEX_AST_SCOPE_H
+#define QUORVEX_AST_SCOPE_H
+
+#include <unordered_map>
+#include <vector>
+
+#include "ast/input/srcloc.h"
+#include "lib/String.h"
+
+class DeclList;
+class Declarator;
+class Id;
+class ScopedName;
+class ScopedNameComponent;
+
+class Scope {
+public:
+    // The deepest nesting of scopes accepted; deeper input is refused with a
+    // fatal error rather than risking the machine stack.
+    enum { max_depth = 1000 };
+
+    explicit Scope(const char* name);
+    // A nested scope; `loc` is where the construct opening it stands.
+    Scope(Scope& enclosing, const char* name, const SrcLoc& loc = SrcLoc());
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+
+    void declare(Declarator& d);
+    // For each Decl: the type's own declarator when the type defines a
+    // name, then each of its declarators.
+    void declare(DeclList& decls);
+
+    // The first entry named id, searching this scope then outward.
+    Declarator* resolve(const Id& id) const;
+    Declarator* resolve(ScopedName& name);
+    Declarator* resolve(ScopedNameComponent& c, const SrcLoc& loc);
+
+    Declarator& operator[](int i) const;
+    int get_count() const { return static_cast<int>(entries.size()); }
+    const char* get_name() const { return name; }
+    bool has_enclosing_scope() const { return enclosing != nullptr; }
+    Scope& get_enclosing_scope() const;
+    Scope& get_outermost_scope();
+
+private:
+    // The first entry of this scope alone named id, or null.
+    Declarator* lookup_here(const Id& id) const;
+
+    Scope* enclosing;
+    const char* name;
+    int depth;
+    std::vector<Declarator*> entries;
+    // Entry positions by identifier key, in declaration order.
+    std::unordered_map<String, std::vector<int>> index;
+};
+
+#endif

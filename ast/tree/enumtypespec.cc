@@ -1,0 +1,32 @@
+#include <ostream>
+
+#include "ast/names/scope.h"
+#include "ast/tree/typespec.h"
+
+// EnumTypeSpec
+
+EnumTypeSpec::EnumTypeSpec(Id& name, Description& desc, IdList& enumerators)
+    : NamedTypeSpec(name, desc), enumerators(&enumerators), entries(new DeclaratorList) {
+    for (DLListIter<Id> it(enumerators); it; it.next()) entries->append(*new EnumEntryDeclarator(it.entry(), *this));
+}
+
+bool EnumTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
+
+Declarator* EnumTypeSpec::resolve(const Id& id) const {
+    if (!indexed) {
+        for (DLListIter<Declarator> it(*entries); it; it.next())
+            index.emplace(it.entry().get_name().key(), &it.entry());
+        indexed = true;
+    }
+    auto it = index.find(id.key());
+    return it == index.end() ? nullptr : it->second;
+}
+
+void EnumTypeSpec::resolve_names(Scope& scope) {
+    declare_self(scope);
+    for (DLListIter<Declarator> it(*entries); it; it.next()) scope.declare(it.entry());
+}
+
+void EnumTypeSpec::print(std::ostream& out) const {
+    out << "enum " << get_name() << " { " << *enumerators << " }";
+}

@@ -1,0 +1,50 @@
+#include <ostream>
+
+#include "ast/input/msg.h"
+#include "ast/names/scope.h"
+#include "ast/names/scopedname.h"
+#include "ast/tree/typespec.h"
+
+ForwardTypeSpec::ForwardTypeSpec(Id& name) : NamedTypeSpec(name, Description::null) {}
+
+// A forward declaration accepts itself again and the interface's
+// definition, which it then records; a typedef of a scoped name answers as
+// the declarator it names.
+bool ForwardTypeSpec::overload_ok(Declarator& other) const {
+    Declarator* d = &other;
+    for (;;) {
+        if (TypeSpecDeclarator::is(*d)) {
+            TypeSpec& ts = d->get_typespec();
+            if (ForwardTypeSpec::is(ts)) return true;
+            if (InterfaceTypeSpec::is(ts)) {
+                definition = d;
+                return true;
+            }
+            return false;
+        }
+        if (!SimpleDeclarator::is(*d) || !d->is_typedefd()) return false;
+        TypeSpec& ts = d->get_typespec();
+        if (InterfaceTypeSpec::is(ts)) {
+            definition = d;
+            return true;
+        }
+        if (!ScopedNameTypeSpec::is(ts)) return false;
+        ScopedName& name = ScopedNameTypeSpec::narrow(ts).get_scoped_name();
+        if (!name.is_resolved()) return false;
+        d = name.get_declarator();
+    }
+}
+
+Declarator* ForwardTypeSpec::resolve(const Id& id) const { return unwrap()->resolve(id); }
+
+void ForwardTypeSpec::resolve_names(Scope& scope) { declare_self(scope); }
+
+Declarator* ForwardTypeSpec::unwrap() const {
+    if (!definition) {
+        msg::error(get_loc(), "interface not found for forward declaration");
+        definition = &Declarator::bad;
+    }
+    return definition;
+}
+
+void ForwardTypeSpec::print(std::ostream& out) const { out << "interface " << get_name(); }

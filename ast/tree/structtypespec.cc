@@ -1,0 +1,25 @@
+#include <ostream>
+
+#include "ast/names/scope.h"
+#include "ast/tree/typespec.h"
+
+// StructTypeSpec
+
+StructTypeSpec::StructTypeSpec(Id& name, Description& desc, DeclList& members)
+    : NamedTypeSpec(name, desc), members(&members) {
+    members.set_container(*this);
+}
+
+bool StructTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
+
+void StructTypeSpec::resolve_names(Scope& scope) {
+    declare_self(scope);
+    Scope inner(scope, "struct members", get_loc());
+    members->resolve_names(inner);
+}
+
+void StructTypeSpec::final_check() { members->final_check(DeclaratorContext::struct_members); }
+
+void StructTypeSpec::print(std::ostream& out) const {
+    out << "struct " << get_name() << " { " << *members << " }";
+}

@@ -1,0 +1,569 @@
+// Type specifications: base types, strings and sequences, references to
+// names, and the named constructs (module, interface, struct, union, enum,
+// exception, forward declaration, import) that open a scope.  The
+// generators switch on get_tag() and follow unwrap() to the real definition
+// behind typedefs, forward declarations and imports.
+#ifndef QUORVEX_AST_TYPESPEC_H
+#define QUORVEX_AST_TYPESPEC_H
+
+#include <iosfwd>
+#include <map>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "ast/input/description.h"
+#include "ast/input/srcloc.h"
+#include "ast/names/id.h"
+#include "ast/tree/astitem.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/printable.h"
+#include "lib/String.h"
+#include "lib/dllist.h"
+#include "lib/tbl.h"
+
+class DefinitionList;
+class Expr;
+class ExprList;
+class Reader;
+class Scope;
+class ScopedName;
+class ScopedNameList;
+
+enum TypeSpecTag {
+    Base_TypeSpecTag = 0,
+    Builtin_TypeSpecTag = 1,
+    Enum_TypeSpecTag = 2,
+    Exception_TypeSpecTag = 3,
+    Forward_TypeSpecTag = 4,
+    Import_TypeSpecTag = 5,
+    Interface_TypeSpecTag = 6,
+    Module_TypeSpecTag = 7,
+    ScopedName_TypeSpecTag = 8,
+    Sequence_TypeSpecTag = 9,
+    Struct_TypeSpecTag = 10,
+    String_TypeSpecTag = 11,
+    Union_TypeSpecTag = 12,
+    Void_TypeSpecTag = 13
+};
+
+class TypeSpec : public ASTItem, public Printable {
+public:
+    TypeSpec() = default;
+
+    virtual bool operator==(TypeSpec& other);
+    virtual const SrcLoc& get_loc() const = 0;
+    virtual bool defines_name() const { return false; }
+    virtual Id& get_name() const;
+    virtual Declarator& get_declarator() const;
+    virtual bool is_data_type() const { return true; }
+    virtual bool is_named_scope() const { return false; }
+    virtual void final_check() {}
+    virtual bool overload_ok(Declarator& other) const { return false; }
+    virtual Declarator* resolve(const Id& id) const { return nullptr; }
+    virtual void resolve_names(Scope& scope) {}
+    virtual Declarator* unwrap() const;
+    virtual TypeSpecTag get_tag() const = 0;
+
+    bool operator!=(TypeSpec& other) { return !(*this == other); }
+
+    bool has_decl() const { return decl != nullptr; }
+    Decl& get_decl() const;
+    // The owning declaration.  A later call replaces an earlier one: an enum
+    // defined as a union's switch type is re-wrapped to get a container.
+    void set_decl(Decl* d) { decl = d; }
+
+    static const char* tag_name(TypeSpecTag tag);
+
+    // Ends the run: a type was narrowed to a class it is not.
+    [[noreturn]] void narrow_fault(const char* expected) const;
+
+protected:
+    // Whether two string or sequence bounds make the types equal.
+    static bool same_bound(Expr* a, Expr* b);
+
+private:
+    Decl* decl = nullptr;
+};
+
+enum BaseTypeSpec_tag {
+    boolean_BaseTypeSpec = 0,
+    char_BaseTypeSpec = 1,
+    double_BaseTypeSpec = 2,
+    float_BaseTypeSpec = 3,
+    octet_BaseTypeSpec = 4,
+    any_BaseTypeSpec = 5,
+    short_BaseTypeSpec = 6,
+    long_BaseTypeSpec = 7,
+    longlong_BaseTypeSpec = 8,
+    ushort_BaseTypeSpec = 9,
+    ulong_BaseTypeSpec = 10,
+    ulonglong_BaseTypeSpec = 11
+};
+
+class BaseTypeSpec : public TypeSpec {
+public:
+    BaseTypeSpec(BaseTypeSpec_tag tag, const SrcLoc& loc) : base_tag(tag), loc(loc) {}
+    BaseTypeSpec(int tag, const SrcLoc& loc) : base_tag(static_cast<BaseTypeSpec_tag>(tag)), loc(loc) {}
+
+    bool operator==(TypeSpec& other) override;
+    const SrcLoc& get_loc() const override { return loc; }
+    TypeSpecTag get_tag() const override { return Base_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    BaseTypeSpec_tag get_base_tag() const { return base_tag; }
+    static const char* keyword(BaseTypeSpec_tag tag);
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Base_TypeSpecTag; }
+    static BaseTypeSpec& narrow(TypeSpec& t);
+    static const BaseTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    BaseTypeSpec_tag base_tag;
+    SrcLoc loc;
+};
+
+class ImportTypeSpec;
+
+// A type implemented by a given Java class (#pragma builtin).
+class BuiltinTypeSpec : public TypeSpec {
+public:
+    BuiltinTypeSpec(ImportTypeSpec& import, const SrcLoc& loc) : import(&import), loc(loc) {}
+
+    const SrcLoc& get_loc() const override { return loc; }
+    TypeSpecTag get_tag() const override { return Builtin_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    ImportTypeSpec& get_import() const { return *import; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Builtin_TypeSpecTag; }
+    static BuiltinTypeSpec& narrow(TypeSpec& t);
+    static const BuiltinTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    ImportTypeSpec* import;
+    SrcLoc loc;
+};
+
+class ScopedName;
+
+// Base of every construct with a name; it owns the construct's declarator.
+class NamedTypeSpec : public TypeSpec {
+public:
+    NamedTypeSpec(Id& name, Description& desc);
+
+    const SrcLoc& get_loc() const override { return name->get_loc(); }
+    bool defines_name() const override { return true; }
+    Id& get_name() const override { return *name; }
+    Declarator& get_declarator() const override { return *declarator; }
+    bool is_named_scope() const override { return true; }
+    Declarator* unwrap() const override { return declarator; }
+
+    Description& get_desc() const { return *desc; }
+    // The own declarator's full scoped name, computed once.
+    ScopedName& get_full_name() const;
+
+    static bool is(const TypeSpec& t) { return t.defines_name(); }
+    static NamedTypeSpec& narrow(TypeSpec& t);
+    static const NamedTypeSpec& narrow(const TypeSpec& t);
+
+protected:
+    // Declares the own declarator in scope.
+    void declare_self(Scope& scope);
+    // Whether other's full name differs from this type's.
+    bool full_name_differs(Declarator& other) const;
+
+private:
+    Id* name;
+    Description* desc;
+    TypeSpecDeclarator* declarator;
+    mutable ScopedName* full_name = nullptr;
+};
+
+class EnumTypeSpec : public NamedTypeSpec {
+public:
+    EnumTypeSpec(Id& name, Description& desc, IdList& enumerators);
+
+    bool overload_ok(Declarator& other) const override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Enum_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    IdList& get_enumerators() const { return *enumerators; }
+    DeclaratorList& get_entries() const { return *entries; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Enum_TypeSpecTag; }
+    static EnumTypeSpec& narrow(TypeSpec& t);
+    static const EnumTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    IdList* enumerators;
+    DeclaratorList* entries;
+    // The first enumerator of each name, built on the first lookup.
+    mutable std::unordered_map<String, Declarator*> index;
+    mutable bool indexed = false;
+};
+
+class ExceptionTypeSpec : public NamedTypeSpec {
+public:
+    ExceptionTypeSpec(Id& name, Description& desc, DeclList& members);
+
+    bool is_data_type() const override { return false; }
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Exception_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    DeclList& get_members() const { return *members; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Exception_TypeSpecTag; }
+    static ExceptionTypeSpec& narrow(TypeSpec& t);
+    static const ExceptionTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    DeclList* members;
+};
+
+// A forward declaration of an interface.
+class ForwardTypeSpec : public NamedTypeSpec {
+public:
+    explicit ForwardTypeSpec(Id& name);
+
+    bool overload_ok(Declarator& other) const override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    Declarator* unwrap() const override;
+    TypeSpecTag get_tag() const override { return Forward_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    // The defining declarator, once seen (null before).
+    Declarator* get_definition() const { return definition; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Forward_TypeSpecTag; }
+    static ForwardTypeSpec& narrow(TypeSpec& t);
+    static const ForwardTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    mutable Declarator* definition = nullptr;
+};
+
+// A name imported from another IDL file (#pragma import) or a builtin.
+class ImportTypeSpec : public NamedTypeSpec {
+public:
+    ImportTypeSpec(Id& name, Reader& reader);
+
+    bool is_data_type() const override;
+    bool is_named_scope() const override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    Declarator* unwrap() const override;
+    TypeSpecTag get_tag() const override { return Import_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    // Records the imported declarator; later unwraps return it.
+    void set_import(Declarator* d) const { imported = d; }
+    Reader& get_reader() const { return *reader; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Import_TypeSpecTag; }
+    static ImportTypeSpec& narrow(TypeSpec& t);
+    static const ImportTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    Declarator* unwrap_builtin() const;
+    Declarator* unwrap_import() const;
+
+    Reader* reader;
+    mutable Declarator* imported = nullptr;
+};
+
+class InterfaceTypeSpec;
+
+// An interface in an inheritance list: direct (named in the interface's own
+// list) or reached through a base.
+class IntfInherit {
+public:
+    IntfInherit(int direct, InterfaceTypeSpec& iface) : direct(direct), iface(&iface) {}
+    int is_direct() const { return direct; }
+    InterfaceTypeSpec& get_interface() const { return *iface; }
+
+private:
+    int direct;
+    InterfaceTypeSpec* iface;
+};
+
+// Every base of an interface, once each, sorted by the number of export
+// declarations, larger first (arrival order among equals).
+class IntfInheritList : public DLList<IntfInherit> {
+public:
+    void inherit(InterfaceTypeSpec& iface);
+    bool contains(const InterfaceTypeSpec& iface) const { return members.count(&iface) != 0; }
+
+private:
+    void add(int direct, InterfaceTypeSpec& iface);
+    std::unordered_set<const InterfaceTypeSpec*> members;
+    // The last node of each export count, so that a new entry finds its
+    // place without walking the list.
+    std::map<int, GenDLListNode*> last_of_count;
+};
+
+// One name of an interface's export table.
+class IntfExport {
+public:
+    IntfExport(int own, Declarator& declarator);
+
+    int is_own() const { return own; }
+    Declarator& get_declarator() const { return *declarator; }
+    const String& get_name() const { return name; }
+    // Dispatch hashes: of the name for an operation; of "_get_" + name and
+    // "_put_" + name for an attribute; 0 where they do not apply.
+    unsigned get_op_hash() const { return op_hash; }
+    unsigned get_get_hash() const { return get_hash; }
+    unsigned get_put_hash() const { return put_hash; }
+
+private:
+    int own;
+    Declarator* declarator;
+    String name;
+    unsigned op_hash = 0, get_hash = 0, put_hash = 0;
+};
+
+class IntfExportTbl : public Tbl<Id, IntfExport> {
+public:
+    // Adds, as inherited entries, those of other whose names are absent.
+    void merge(const IntfExportTbl& other);
+};
+
+class IntfExc {
+public:
+    explicit IntfExc(ExceptionTypeSpec& exc) : exc(&exc) {}
+    ExceptionTypeSpec& get_exception() const { return *exc; }
+
+private:
+    ExceptionTypeSpec* exc;
+};
+
+class IntfExcTbl : public Tbl<const ExceptionTypeSpec*, IntfExc> {
+public:
+    void merge(const IntfExcTbl& other);
+    void merge(const ExceptionTypeSpecTbl& raised);
+    void add(ExceptionTypeSpec& exc);
+};
+
+class InterfaceTypeSpec : public NamedTypeSpec {
+public:
+    InterfaceTypeSpec(Id& name, Description& desc, ScopedNameList& bases, DeclList& exports);
+
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Interface_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    ScopedNameList& get_bases() const { return *bases; }
+    DeclList& get_exports() const { return *exports; }
+    bool fully_defined() const { return inherit_list != nullptr; }
+    IntfInheritList& get_inherit_list() const;
+    IntfExportTbl& get_export_tbl() const;
+    IntfExcTbl& get_exception_tbl() const;
+
+    void insert_export(int own, Declarator& declarator);
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Interface_TypeSpecTag; }
+    static InterfaceTypeSpec& narrow(TypeSpec& t);
+    static const InterfaceTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    ScopedNameList* bases;
+    DeclList* exports;
+    IntfInheritList* inherit_list = nullptr;
+    IntfExportTbl* export_tbl = nullptr;
+    IntfExcTbl* exception_tbl = nullptr;
+};
+
+// The dispatch hash of an operation or accessor name.
+unsigned hash(const String& s);
+
+class ModuleTypeSpec : public NamedTypeSpec {
+public:
+    ModuleTypeSpec(Id& name, Description& desc, DefinitionList& definitions);
+
+    bool is_data_type() const override { return false; }
+    void final_check() override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Module_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    DefinitionList& get_definitions() const { return *definitions; }
+    DeclList& get_decls() const { return *decls; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Module_TypeSpecTag; }
+    static ModuleTypeSpec& narrow(TypeSpec& t);
+    static const ModuleTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    DefinitionList* definitions;
+    DeclList* decls;
+};
+
+class ScopedNameTypeSpec : public TypeSpec {
+public:
+    explicit ScopedNameTypeSpec(ScopedName& name) : name(&name) {}
+
+    const SrcLoc& get_loc() const override;
+    bool is_data_type() const override;
+    bool is_named_scope() const override;
+    Declarator* resolve(const Id& id) const override;
+    void resolve_names(Scope& scope) override;
+    Declarator* unwrap() const override;
+    TypeSpecTag get_tag() const override { return ScopedName_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    ScopedName& get_scoped_name() const { return *name; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == ScopedName_TypeSpecTag; }
+    static ScopedNameTypeSpec& narrow(TypeSpec& t);
+    static const ScopedNameTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    ScopedName* name;
+};
+
+class SequenceTypeSpec : public TypeSpec {
+public:
+    SequenceTypeSpec(TypeSpec& element, Expr& bound) : element(&element), bound(&bound) {}
+    explicit SequenceTypeSpec(TypeSpec& element) : element(&element) {}
+
+    bool operator==(TypeSpec& other) override;
+    const SrcLoc& get_loc() const override { return element->get_loc(); }
+    void final_check() override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Sequence_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    TypeSpec& get_element_type() const { return *element; }
+    bool is_bounded() const { return bound != nullptr; }
+    Expr& get_upper_bound() const;
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Sequence_TypeSpecTag; }
+    static SequenceTypeSpec& narrow(TypeSpec& t);
+    static const SequenceTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    TypeSpec* element;
+    Expr* bound = nullptr;
+};
+
+class StructTypeSpec : public NamedTypeSpec {
+public:
+    StructTypeSpec(Id& name, Description& desc, DeclList& members);
+
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Struct_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    DeclList& get_members() const { return *members; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Struct_TypeSpecTag; }
+    static StructTypeSpec& narrow(TypeSpec& t);
+    static const StructTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    DeclList* members;
+};
+
+class StringTypeSpec : public TypeSpec {
+public:
+    explicit StringTypeSpec(Expr& bound);
+    explicit StringTypeSpec(const SrcLoc& loc) : loc(loc) {}
+
+    bool operator==(TypeSpec& other) override;
+    const SrcLoc& get_loc() const override { return loc; }
+    void final_check() override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return String_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    bool is_bounded() const { return bound != nullptr; }
+    Expr& get_upper_bound() const;
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == String_TypeSpecTag; }
+    static StringTypeSpec& narrow(TypeSpec& t);
+    static const StringTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    Expr* bound = nullptr;
+    SrcLoc loc;
+};
+
+// One case of a union: its labels (a DefaultExpr for "default:") and its
+// element declaration.
+class UnionCase : public ASTItem, public Printable {
+public:
+    UnionCase(ExprList& labels, Decl& element) : labels(&labels), element(&element) {}
+
+    ExprList& get_labels() const { return *labels; }
+    Decl& get_element() const { return *element; }
+    void resolve_names(Scope& scope);
+    void final_check();
+    void print(std::ostream& out) const override;
+
+private:
+    ExprList* labels;
+    Decl* element;
+};
+
+class UnionCaseList : public DLList<UnionCase>, public Printable {
+public:
+    UnionCaseList() = default;
+    explicit UnionCaseList(UnionCase& first) : DLList<UnionCase>(first) {}
+    void print(std::ostream& out) const override;
+};
+
+class UnionTypeSpec : public NamedTypeSpec {
+public:
+    UnionTypeSpec(Id& name, Description& desc, TypeSpec& switch_type, UnionCaseList& cases);
+
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Union_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    TypeSpec& get_switch_type() const { return *switch_type; }
+    UnionCaseList& get_cases() const { return *cases; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Union_TypeSpecTag; }
+    static UnionTypeSpec& narrow(TypeSpec& t);
+    static const UnionTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    TypeSpec* switch_type;
+    UnionCaseList* cases;
+};
+
+class VoidTypeSpec : public TypeSpec {
+public:
+    explicit VoidTypeSpec(const SrcLoc& loc) : loc(loc) {}
+
+    bool operator==(TypeSpec& other) override;
+    const SrcLoc& get_loc() const override { return loc; }
+    bool is_data_type() const override { return false; }
+    TypeSpecTag get_tag() const override { return Void_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Void_TypeSpecTag; }
+    static VoidTypeSpec& narrow(TypeSpec& t);
+    static const VoidTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    SrcLoc loc;
+};
+
+#endif

@@ -1,0 +1,63 @@
+#include <ostream>
+
+#include "ast/expr/expr.h"
+#include "ast/names/scope.h"
+#include "ast/tree/typespec.h"
+
+// UnionCase
+
+void UnionCase::resolve_names(Scope& scope) {
+    labels->resolve_names(scope);
+    element->resolve_names(scope);
+}
+
+void UnionCase::final_check() {
+    labels->final_check(ExprContext::case_label);
+    element->final_check(DeclaratorContext::union_members);
+}
+
+void UnionCase::print(std::ostream& out) const {
+    for (DLListIter<Expr> it(*labels); it; it.next()) {
+        if (DefaultExpr::is(it.entry()))
+            out << "default:";
+        else
+            out << "case " << it.entry() << ":";
+    }
+    out << " " << *element;
+}
+
+void UnionCaseList::print(std::ostream& out) const {
+    for (DLListIter<UnionCase> it(*this); it; it.next()) out << it.entry() << "; ";
+}
+
+// UnionTypeSpec
+
+UnionTypeSpec::UnionTypeSpec(Id& name, Description& desc, TypeSpec& switch_type, UnionCaseList& cases)
+    : NamedTypeSpec(name, desc), switch_type(&switch_type), cases(&cases) {
+    // An enum defined in place as the switch type gets a declaration of its
+    // own, so that it has a full name; the union's container is passed on
+    // to it when the union gets one.
+    if (EnumTypeSpec::is(switch_type) && !switch_type.has_decl()) new Decl(switch_type);
+    for (DLListIter<UnionCase> it(cases); it; it.next()) {
+        Decl& element = it.entry().get_element();
+        if (!element.is_error()) element.set_container(*this);
+    }
+}
+
+bool UnionTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
+
+void UnionTypeSpec::resolve_names(Scope& scope) {
+    declare_self(scope);
+    switch_type->resolve_names(scope);
+    Scope inner(scope, "union members", get_loc());
+    for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().resolve_names(inner);
+}
+
+void UnionTypeSpec::final_check() {
+    switch_type->final_check();
+    for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().final_check();
+}
+
+void UnionTypeSpec::print(std::ostream& out) const {
+    out << "union " << get_name() << " switch (" << *switch_type << ") { " << *cases << " }";
+}

@@ -1,0 +1,39 @@
+#include "idlgen/driver/phases.h"
+
+#include "ast/input/confile.h"
+#include "ast/input/msg.h"
+#include "ast/pragma/pragma.h"
+#include "ast/tree/definition.h"
+#include "idlgen/java/client/JavaClientImpl.h"
+#include "idlgen/java/client/JavaPackagePragma.h"
+#include "idlgen/java/client/RepositoryPragma.h"
+#include "idlgen/java/core/JavaFiles.h"
+
+// Each pass runs over all named files before the next begins.
+void run_pragma_passes(ConFileTbl& named) {
+    for (TblIter<FileInfo, ConFile> it(named); it; it.next())
+        RepositoryPragma::pushPragmas(it.entry().get_definitions(), nullptr);
+    for (TblIter<FileInfo, ConFile> it(named); it; it.next())
+        JavaPackagePragma::pushPragmas(it.entry().get_definitions(), nullptr);
+    for (TblIter<FileInfo, ConFile> it(named); it; it.next())
+        PragmaServerless::process(it.entry().get_definitions());
+}
+
+void generate_java(ConFileTbl& named, const GenerationRequest& request) {
+    JavaFiles* files = new JavaFiles(request.javadir);
+    for (TblIter<FileInfo, ConFile> it(named); it; it.next()) {
+        const ConFile& file = it.entry();
+        int errors = msg::get_error_count();
+        if (request.client) {
+            JavaClientImpl* client = new JavaClientImpl(file);
+            if (msg::get_error_count() > errors) continue;
+            client->writeFiles(*files, request.verbose);
+        }
+        if (request.server) {
+            // The server side (skeletons) is not generated yet.
+            msg::unimpl("server-side generation (-fserver) for `%s'", file.get_name().chars());
+            continue;
+        }
+    }
+    if (request.listname) files->flush(request.listname);
+}

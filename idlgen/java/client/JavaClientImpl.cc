@@ -1,0 +1,214 @@
+#include "idlgen/java/client/JavaClientImpl.h"
+
+#include "ast/expr/expr.h"
+#include "ast/input/confile.h"
+#include "ast/input/msg.h"
+#include "ast/tree/decl.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/definition.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaDecl.h"
+#include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/core/JavaFiles.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/types/JavaArrayType.h"
+#include "idlgen/java/types/JavaConstant.h"
+#include "idlgen/java/types/JavaEnumType.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaModuleType.h"
+#include "idlgen/java/types/JavaSequenceType.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "idlgen/java/types/JavaTypedefHolder.h"
+
+// The class names a type brings into its package.
+static void registerType(const JavaName& name) {
+    JavaName::registerClass(name);
+    JavaName::registerClass(JavaLib::helper(name));
+    JavaName::registerClass(JavaLib::holder(name));
+}
+
+JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
+    const DeclList* decls = file.get_definitions().getDeclList();
+    for (DLListIter<Decl> it(*decls); it; it.next())
+        for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
+            if (InitDeclarator::is(d.entry()) && fromContractFile(it.entry()))
+                JavaName::registerClass(JavaName(d.entry()));
+    make(*decls);
+}
+
+bool JavaClientImpl::fromContractFile(const Decl& decl) const {
+    return JavaDecl::project(decl).getLoc().get_file() == contractFile().get_name();
+}
+
+bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
+    const JavaAST& t = type.underType();
+    const char* what = nullptr;
+    switch (t.getTag()) {
+    case JavaType::jSequenceType: what = "sequence"; break;
+    case JavaType::jArrayType: what = "array"; break;
+    case JavaType::jUnionType: what = "union"; break;
+    case JavaType::jInterfaceType:
+    case JavaType::jForwardType: what = "interface"; break;
+    default: return false;
+    }
+    msg::unimpl(JavaDecl::project(where).getLoc(), "Java generation for %s types: %s", what,
+                where.abbrev_text().chars());
+    return true;
+}
+
+bool JavaClientImpl::unsupportedMembers(const DeclList& members, const Decl& where) const {
+    bool any = false;
+    for (DLListIter<Decl> it(members); it; it.next()) {
+        const Decl& member = it.entry();
+        if (member.is_error()) continue;
+        bool array = false;
+        for (DLListIter<Declarator> d(member.get_declarators()); d; d.next())
+            if (ArrayDeclarator::is(d.entry())) array = true;
+        if (array) {
+            msg::unimpl(JavaDecl::project(member).getLoc(), "Java generation for array members: %s",
+                        member.abbrev_text().chars());
+            any = true;
+        } else if (unsupported(JavaAST::project(member.get_typespec()), member)) {
+            any = true;
+        }
+    }
+    return any;
+}
+
+// The walk keeps an explicit stack, so that deeply nested modules and
+// structs cannot exhaust the machine stack.  Each entry walks one
+// declaration list, or finishes a typedef after the types nested in it.
+void JavaClientImpl::make(const DeclList& decls) {
+    struct Task {
+        DLListIter<Decl> list;
+        const Decl* typedefDecl;
+    };
+    std::vector<Task> stack{Task{DLListIter<Decl>(decls), nullptr}};
+    while (!stack.empty()) {
+        Task& top = stack.back();
+        if (top.typedefDecl) {
+            const Decl* decl = top.typedefDecl;
+            stack.pop_back();
+            makeTypedef(*decl);
+            continue;
+        }
+        if (!top.list) {
+            stack.pop_back();
+            continue;
+        }
+        const Decl& decl = top.list.entry();
+        top.list.next();
+        if (decl.is_error() || !fromContractFile(decl)) continue;
+        const DeclList* nested = makeDecl(decl);
+        if (decl.is_typedef()) stack.push_back(Task{DLListIter<Decl>(DeclList::null), &decl});
+        if (nested) stack.push_back(Task{DLListIter<Decl>(*nested), nullptr});
+    }
+}
+
+const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
+    const TypeSpec& ts = decl.get_typespec();
+    switch (ts.get_tag()) {
+    case Enum_TypeSpecTag: {
+        JavaAST& type = JavaAST::project(ts);
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaBaseTypeOps::project(ts));
+        add(JavaHolder::project(type));
+        return nullptr;
+    }
+    case Exception_TypeSpecTag: {
+        JavaAST& type = JavaAST::project(ts);
+        const DeclList& members = ExceptionTypeSpec::narrow(ts).get_members();
+        if (unsupportedMembers(members, decl)) return nullptr;
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaBaseTypeOps::project(ts));
+        add(JavaHolder::project(type));
+        return &members;
+    }
+    case Struct_TypeSpecTag: {
+        JavaAST& type = JavaAST::project(ts);
+        const DeclList& members = StructTypeSpec::narrow(ts).get_members();
+        if (unsupportedMembers(members, decl)) return nullptr;
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        return &members;
+    }
+    case Module_TypeSpecTag: {
+        JavaModuleType& module = JavaModuleType::project(ModuleTypeSpec::narrow(ts));
+        for (DLListIter<Decl> it(ModuleTypeSpec::narrow(ts).get_decls()); it; it.next())
+            for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
+                if (InitDeclarator::is(d.entry())) JavaName::registerClass(JavaName(d.entry()));
+        add(module);
+        return &ModuleTypeSpec::narrow(ts).get_decls();
+    }
+    case Interface_TypeSpecTag:
+    case Union_TypeSpecTag:
+        unsupported(JavaAST::project(ts), decl);
+        return nullptr;
+    case Base_TypeSpecTag:
+    case Builtin_TypeSpecTag:
+    case Forward_TypeSpecTag:
+    case Import_TypeSpecTag:
+    case ScopedName_TypeSpecTag:
+    case Sequence_TypeSpecTag:
+    case String_TypeSpecTag:
+    case Void_TypeSpecTag:
+        return nullptr;
+    }
+    msg::panic("JavaClientImpl::make/typespec");
+}
+
+void JavaClientImpl::makeTypedef(const Decl& decl) {
+    const TypeSpec& ts = decl.get_typespec();
+    for (DLListIter<Declarator> it(decl.get_declarators()); it; it.next()) {
+        const Declarator& d = it.entry();
+        JavaDeclarator& jd = JavaDeclarator::project(d);
+        if (SimpleDeclarator::is(d)) {
+            JavaAST& aliased = JavaAST::project(ts);
+            if (unsupported(aliased, decl)) continue;
+            registerType(jd.getJavaName());
+            if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
+            add(*new JavaTypedefTypeOps(aliased, jd));
+        } else if (ArrayDeclarator::is(d)) {
+            // Array typedefs need array marshalling, which is not generated yet.
+            JavaAST& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
+            unsupported(array, decl);
+        }
+    }
+}
+
+void JavaClientImpl::writeFiles(JavaFiles& files, int verbose) const {
+    for (DLListIter<JavaType> it(generators); it; it.next()) it.entry().writeFile(files, contractFile(), verbose);
+    writeFile(files, verbose);
+}
+
+// The classes of the constants declared at file level.
+void JavaClientImpl::writeFile(JavaFiles& files, int verbose) const {
+    const DeclList* decls = contractFile().get_definitions().getDeclList();
+    for (DLListIter<Decl> it(*decls); it; it.next()) {
+        const Decl& decl = it.entry();
+        if (decl.is_error() || ModuleTypeSpec::is(decl.get_typespec()) || !fromContractFile(decl)) continue;
+        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) {
+            switch (d.entry().get_tag()) {
+            case Init_DeclaratorTag:
+                JavaConstant::writeFile(files, contractFile(), verbose, InitDeclarator::narrow(d.entry()),
+                                        "JavaClientImpl");
+                break;
+            case Array_DeclaratorTag:
+                if (!decl.is_typedef()) msg::unimpl(d.entry().get_loc(), "JavaClientImpl::make/array");
+                break;
+            case Simple_DeclaratorTag:
+                break;
+            case Op_DeclaratorTag:
+                msg::panic("JavaClientImpl::make/declarator");
+            default:
+                break;
+            }
+        }
+    }
+}

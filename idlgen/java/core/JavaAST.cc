@@ -1,0 +1,128 @@
+#include "idlgen/java/core/JavaAST.h"
+
+#include <ostream>
+
+#include "ast/input/msg.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaDecl.h"
+#include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaArrayType.h"
+#include "idlgen/java/types/JavaBaseType.h"
+#include "idlgen/java/types/JavaBuiltinType.h"
+#include "idlgen/java/types/JavaEnumType.h"
+#include "idlgen/java/types/JavaExceptionType.h"
+#include "idlgen/java/types/JavaForwardType.h"
+#include "idlgen/java/types/JavaImportType.h"
+#include "idlgen/java/types/JavaInterfaceType.h"
+#include "idlgen/java/types/JavaModuleType.h"
+#include "idlgen/java/types/JavaScopedNameType.h"
+#include "idlgen/java/types/JavaSequenceType.h"
+#include "idlgen/java/types/JavaStringType.h"
+#include "idlgen/java/types/JavaStructType.h"
+#include "idlgen/java/types/JavaUnionType.h"
+#include "idlgen/java/types/JavaVoidType.h"
+
+const char* const JavaASTData::propertyName = "JavaASTData";
+
+// The Java name a node gets when it is first projected.
+static JavaName* settleName(const TypeSpec& ts) {
+    switch (ts.get_tag()) {
+    case String_TypeSpecTag:
+    case Base_TypeSpecTag:
+    case ScopedName_TypeSpecTag:
+    case Import_TypeSpecTag:
+    case Void_TypeSpecTag:
+        return nullptr;
+    default:
+        break;
+    }
+    if (ts.defines_name()) return new JavaName(NamedTypeSpec::narrow(ts));
+    // An anonymous type that a typedef introduces is named after the
+    // typedef's first declarator.
+    if (ts.has_decl() && ts.get_decl().is_typedef()) {
+        Declarator* first = ts.get_decl().get_declarators().first();
+        if (first) return new JavaName(*first);
+    }
+    return nullptr;
+}
+
+JavaAST::JavaAST(const TypeSpec& ts) : typeSpec(&ts) {
+    if (ts.get_data(JavaASTData::propertyName)) return;
+    ts.set_data(JavaASTData::propertyName, new JavaASTData(settleName(ts)));
+}
+
+JavaAST& JavaAST::project(const TypeSpec& ts) {
+    switch (ts.get_tag()) {
+    case Base_TypeSpecTag: return JavaBaseType::project(BaseTypeSpec::narrow(ts));
+    case Builtin_TypeSpecTag: return JavaBuiltinType::project(BuiltinTypeSpec::narrow(ts));
+    case Enum_TypeSpecTag: return JavaEnumType::project(EnumTypeSpec::narrow(ts));
+    case Exception_TypeSpecTag: return JavaExceptionType::project(ExceptionTypeSpec::narrow(ts));
+    case Forward_TypeSpecTag: return JavaForwardType::project(ForwardTypeSpec::narrow(ts));
+    case Import_TypeSpecTag: return JavaImportType::project(ImportTypeSpec::narrow(ts));
+    case Interface_TypeSpecTag: return JavaInterfaceType::project(InterfaceTypeSpec::narrow(ts));
+    case Module_TypeSpecTag: return JavaModuleType::project(ModuleTypeSpec::narrow(ts));
+    case ScopedName_TypeSpecTag: return JavaScopedNameType::project(ScopedNameTypeSpec::narrow(ts));
+    case Sequence_TypeSpecTag: return JavaSequenceType::project(SequenceTypeSpec::narrow(ts));
+    case Struct_TypeSpecTag: return JavaStructType::project(StructTypeSpec::narrow(ts));
+    case String_TypeSpecTag: return JavaStringType::project(StringTypeSpec::narrow(ts));
+    case Union_TypeSpecTag: return JavaUnionType::project(UnionTypeSpec::narrow(ts));
+    case Void_TypeSpecTag: return JavaVoidType::project(VoidTypeSpec::narrow(ts));
+    }
+    msg::panic("JavaAST::project");
+}
+
+bool JavaAST::definesName() const { return typeSpec->defines_name(); }
+
+JavaDecl& JavaAST::getDecl() const { return JavaDecl::project(typeSpec->get_decl()); }
+
+void* JavaAST::getData(const char* key) const { return typeSpec->get_data(key); }
+
+void JavaAST::setData(const char* key, void* data) const { typeSpec->set_data(key, data); }
+
+bool JavaAST::hasJavaName() const {
+    auto* data = static_cast<JavaASTData*>(getData(JavaASTData::propertyName));
+    return data && data->name;
+}
+
+JavaName JavaAST::getJavaName() const {
+    auto* data = static_cast<JavaASTData*>(getData(JavaASTData::propertyName));
+    if (!data) msg::panic("JavaAST::getJavaName: no data");
+    if (!data->name) msg::panic("JavaAST::getJavaName: no name: tag = %s", TagToChars(getTag()));
+    return *data->name;
+}
+
+// JavaNamedAST
+
+JavaNamedAST::JavaNamedAST(const NamedTypeSpec& ts) : JavaAST(ts) {}
+
+const NamedTypeSpec& JavaNamedAST::getNamedTypeSpec() const { return NamedTypeSpec::narrow(getTypeSpec()); }
+
+JavaDeclarator& JavaNamedAST::getDeclarator() const {
+    return JavaDeclarator::project(getNamedTypeSpec().get_declarator());
+}
+
+JavaDeclarator& JavaNamedAST::unwrap() const { return JavaDeclarator::project(*getTypeSpec().unwrap()); }
+
+void JavaNamedAST::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                const String& indent) const {
+    JavaTemplate("${indent}${Helper}.${write}(${stream}, ${variable});\n")
+        .set("indent", indent)
+        .set("Helper", JavaLib::helper(getJavaName()))
+        .set("write", JavaLib::marshal())
+        .set("stream", stream)
+        .set("variable", variable.toString())
+        .print(out);
+}
+
+void JavaNamedAST::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                  const String& indent) const {
+    JavaTemplate("${indent}${variable} = ${Helper}.${read}(${stream});\n")
+        .set("indent", indent)
+        .set("Helper", JavaLib::helper(getJavaName()))
+        .set("read", JavaLib::unmarshal())
+        .set("stream", stream)
+        .set("variable", variable.toString())
+        .print(out);
+}

@@ -1,0 +1,100 @@
+#include "idlgen/java/core/JavaExpr.h"
+
+#include <ostream>
+
+#include "ast/expr/expr.h"
+#include "ast/expr/value.h"
+#include "ast/input/msg.h"
+#include "ast/names/scopedname.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaName.h"
+
+void JavaExpr::print(std::ostream& out) const { printWithPriority(out, Expr_primary_priority); }
+
+// A constant declared in an interface is a field of the interface; any
+// other constant has a class of its own whose field "value" holds it.
+static void printName(std::ostream& out, const ScopedNameExpr& e) {
+    const Declarator* d = e.get_name().get_declarator();
+    if (InitDeclarator::is(*d)) {
+        bool inInterface = d->has_typespec() && d->get_typespec().has_decl() &&
+                           d->get_typespec().get_decl().has_container() &&
+                           InterfaceTypeSpec::is(d->get_typespec().get_decl().get_container());
+        out << JavaName(*d);
+        if (!inInterface) out << JavaLib::javaNameSeparator() << JavaLib::constAccessor();
+    } else {
+        out << JavaName(*d);
+    }
+}
+
+// Expressions nest deeply only up to Expr::max_depth, which the tree
+// enforces when it builds them.
+void JavaExpr::printWithPriority(std::ostream& out, int priority) const {
+    int own = expr->get_priority();
+    bool parens = own <= priority;
+    if (parens) out << "(";
+    switch (expr->get_tag()) {
+    case ScopedNameExpr_tag:
+        printName(out, ScopedNameExpr::narrow(*expr));
+        break;
+    case BinaryOpExpr_tag: {
+        const BinaryOpExpr& b = BinaryOpExpr::narrow(*expr);
+        JavaExpr(b.get_left()).printWithPriority(out, own);
+        out << " " << Expr::binary_op_text(b.get_op()) << " ";
+        JavaExpr(b.get_right()).printWithPriority(out, own);
+        break;
+    }
+    case UnaryOpExpr_tag: {
+        const UnaryOpExpr& u = UnaryOpExpr::narrow(*expr);
+        out << Expr::unary_op_text(u.get_op());
+        JavaExpr(u.get_operand()).printWithPriority(out, own);
+        break;
+    }
+    case ValueExpr_tag:
+        printValue(out, ValueExpr::narrow(*expr).get_value());
+        break;
+    case DefaultExpr_tag:
+        msg::panic("JavaExpr::print: default label");
+    }
+    if (parens) out << ")";
+}
+
+void JavaExpr::printValue(std::ostream& out, const Value& v) {
+    switch (v.get_tag()) {
+    case BoolValue_tag:
+        out << (BoolValue::narrow(v).get_value() ? JavaLib::trueLiteral() : JavaLib::falseLiteral());
+        break;
+    case IntValue_tag: {
+        const IntValue& i = IntValue::narrow(v);
+        if (i.has_text())
+            out << i.get_text();
+        else
+            out << i.get_value();
+        out << "L";
+        break;
+    }
+    case RealValue_tag: {
+        const RealValue& r = RealValue::narrow(v);
+        if (r.has_text())
+            out << r.get_text();
+        else
+            out << r.get_value();
+        out << "D";
+        break;
+    }
+    // Characters and strings in the escapes Java knows.
+    case CharValue_tag:
+        CharValue::narrow(v).print_java(out);
+        break;
+    case StringValue_tag:
+        StringValue::narrow(v).print_java(out);
+        break;
+    }
+}
+
+JavaExprList::JavaExprList(const ExprList& exprs) {
+    for (DLListIter<Expr> it(exprs); it; it.next()) append(JavaExpr::project(it.entry()));
+}
+
+JavaExprList::JavaExprList(const Expr& single) { append(JavaExpr::project(single)); }

@@ -1,0 +1,57 @@
+// The Java files of one run: JavaFiles knows the output root and every path
+// opened; JavaStream is one open Java source file, created below the
+// directories of its class's package and begun with the standard header
+// comment.
+#ifndef QUORVEX_IDLGEN_JAVAFILES_H
+#define QUORVEX_IDLGEN_JAVAFILES_H
+
+#include <fstream>
+
+#include "lib/String.h"
+#include "lib/dllist.h"
+
+class ConFile;
+class JavaName;
+
+class JavaFiles {
+public:
+    explicit JavaFiles(const String& directory) : directory(directory) {}
+
+    const String& getDirectory() const { return directory; }
+    // Records a path opened for writing.
+    void add(const String& path) { files.append(*new String(path)); }
+    const StringList& getFiles() const { return files; }
+    // Writes every recorded path, in the order opened, one to a line.
+    void flush(const String& listFile) const;
+
+private:
+    String directory;
+    StringList files;
+};
+
+class JavaStream : public std::ofstream {
+public:
+    // Opens the file of the class `name` below the root of `files`, making
+    // the package directories, and writes the header comment naming the IDL
+    // file `source`.  `who` starts every message.  Null (after a message)
+    // when the file cannot be created.
+    static JavaStream* open(JavaFiles& files, const JavaName& name, const ConFile& source, int verbose,
+                            const char* who);
+
+    // The directory of `package` below `root`, made (outermost first) where
+    // missing.  Throws Nope after reporting a failure.
+    static String preparePackage(const String& root, const JavaName& package, const char* who);
+
+    // "package " [package] ";\n" for a packaged class name, else nothing.
+    void printPackage(const JavaName& className);
+
+    // Ends the class's file.
+    ~JavaStream() override;
+
+    struct Nope {};
+
+private:
+    explicit JavaStream(const String& path);
+};
+
+#endif

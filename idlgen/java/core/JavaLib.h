@@ -1,0 +1,188 @@
+// The vocabulary of the Java runtime that generated code is written against:
+// every package, class, method and literal name of org.omg.CORBA,
+// org.omg.CORBA.portable and vemo.harl that a generator prints comes from
+// here, together with the IDL-to-Java base type table, the names derived from
+// a type's name (helper, holder, stub ...), the package prefix given with
+// -p, and the TypeCode expressions.
+#ifndef QUORVEX_IDLGEN_JAVALIB_H
+#define QUORVEX_IDLGEN_JAVALIB_H
+
+#include "idlgen/java/core/JavaName.h"
+#include "lib/String.h"
+
+class JavaAST;
+class JavaDecl;
+class JavaDeclarator;
+
+// One row of the base type table, indexed by the IDL base type tag.
+struct JavaBaseTypeInfo {
+    const char* idlName;     // "unsigned long"
+    const char* javaType;    // "int"
+    const char* holder;      // runtime holder class item, in org.omg.CORBA
+    const char* streamItem;  // "ulong": write_ulong / read_ulong
+    const char* initializer;
+    const char* kind;        // "tk_ulong"
+    int kindNumber;          // the TCKind value
+    const char* anyInsert;   // "insert_ulong((int)"
+};
+
+class JavaLib {
+public:
+    // Packages.
+    static const JavaName& corbaPackage();
+    static const JavaName& portablePackage();
+    static const JavaName& orbPackage();
+    static const JavaName& harlPackage();
+    static const char* globalPackage() { return "idlGlobal"; }
+
+    // Runtime classes.
+    static const JavaName& context();
+    static const JavaName& corbaObject();
+    static const JavaName& corbaBadParamException();
+    static const JavaName& marshalingException();
+    static const JavaName& badOperationException();
+    static const JavaName& unknownException();
+    static const JavaName& invalidObjRefException();
+    static const JavaName& corbaUserException();
+    static const JavaName& corbaSystemException();
+    static const JavaName& corbaCORBAException();
+    static const JavaName& corbaObjImplBase();
+    static const JavaName& corbaOrbRef();
+    static const JavaName& theOrb() { return corbaOrbRef(); }
+    static const JavaName& corbaStructMember();
+    static const JavaName& corbaUnionMember();
+    static const JavaName& corbaTCKind();
+    static const JavaName& completedMaybe();
+    static const JavaName& baseHolder();
+    static const JavaName& corbaRetryException();
+    static const JavaName& orbException();
+    static const JavaName& corbaObjImpl();
+    static const JavaName& delegate();
+    static const JavaName& operationDescriptor();
+    static const char* inputStream() { return "org.omg.CORBA.portable.InputStream"; }
+    static const char* outputStream() { return "org.omg.CORBA.portable.OutputStream"; }
+    static const char* serverInvocation() { return "org.omg.CORBA.portable.ServerInvocation"; }
+    static const char* skeletonInterface() { return "org.omg.CORBA.portable.Skeleton"; }
+    static const JavaName& orbSupport();
+    static const JavaName& javaObject();
+    static const JavaName& anyName();
+    static const JavaName& typeCodeName();
+    static const JavaName& principalName();
+    static const JavaName& narrowFault() { return corbaBadParamException(); }
+    static const JavaName& unionFault() { return badOperationException(); }
+    static const JavaName& enumerationRangeFault() { return marshalingException(); }
+    static const JavaName& characterRangeFault() { return marshalingException(); }
+
+    // Method names, suffixes and literals.
+    static const char* marshal() { return "__write"; }
+    static const char* unmarshal() { return "__read"; }
+    static const char* stub() { return "Stub"; }
+    static const char* skeleton() { return "Skeleton"; }
+    static const char* servant() { return "ImplBase"; }
+    static const char* helper() { return "Helper"; }
+    static const char* holder() { return "Holder"; }
+    static const char* idlOperations() { return "Operations"; }
+    static const char* moduleConstants() { return "Constants"; }
+    static const char* createReference() { return "createRef"; }
+    static const char* createDefaultServer() { return "createDefaultServer"; }
+    static const char* constAccessor() { return "value"; }
+    static const char* fromAnyName() { return "extract"; }
+    static const char* toAnyName() { return "insert"; }
+    static const char* replaceAnyName() { return "replace"; }
+    static const char* getRepIdName() { return "id"; }
+    static const char* getRepIdsName() { return "_get_ids"; }
+    static const char* getOperationsName() { return "_get_operations"; }
+    static const char* getTypeCodeName() { return "type"; }
+    static const char* getStreamableTypeCodeName() { return "__type"; }
+    static const char* invoke() { return "_execute"; }
+    static const char* isA() { return "_is_a"; }
+    static const char* narrow() { return "narrow"; }
+    static const char* copy() { return "_duplicate"; }
+    static const char* consume() { return "_release"; }
+    static const char* repositoryIdentifier() { return "repositoryIdentifier"; }
+    static const char* repositoryIdentifierType() { return "String"; }
+    static const char* repositoryIdentifierMethod() { return "getRepositoryIdentifier"; }
+    static const char* interfaceRepositoryIdentifierMethod() { return "getInterfaceRepositoryIdentifier"; }
+    static const char* enumFromInt() { return "from_int"; }
+    static const char* resultsBeforeOuts() { return "resultsBeforeOuts"; }
+    static const char* serverlessAttribute() { return "serverless"; }
+    static const char* branchCreate(const char*) { return "create"; }
+    static const char* falseLiteral() { return "false"; }
+    static const char* trueLiteral() { return "true"; }
+    static const char* javaNameSeparator() { return "."; }
+    static const JavaName& unknownName();
+    static const char* stringName() { return "String"; }
+    static const char* voidName() { return "void"; }
+    // org.omg.CORBA.ORB.init(): the factory of type codes and anys.
+    static String typecodeFactory();
+    static String newAny();
+
+    // Keys of environment attributes and pragma values.
+    static const char* repositoryIdentifierAttribute() { return "RepositoryIdentifier"; }
+    static const char* repositoryPrefixAttribute() { return "RepositoryPrefix"; }
+    static const char* repositoryVersionAttribute() { return "RepositoryVersion"; }
+    static const char* getPragmaJavaPackageAttribute() { return "javaPackage"; }
+    static const char* javaClassAttribute() { return "java_class"; }
+    static const char* getAttributePrefix() { return "_get_"; }
+    static const char* setAttributePrefix() { return "_set_"; }
+
+    // The base type table, by IDL base type tag (0 to 11); null for a tag
+    // outside the table.
+    static const JavaBaseTypeInfo* baseType(int tag);
+    static JavaName stringHolder();
+
+    // Names derived from a type's name; each is new.
+    static JavaName helper(const JavaName& name);
+    static JavaName helper(const String& name);
+    static JavaName holder(const JavaName& name);
+    static JavaName holderValue(const JavaName& name);
+    static JavaName stub(const JavaName& name);
+    static JavaName servant(const JavaName& name);
+    static JavaName skeleton(const JavaName& name);
+    static JavaName idlOperations(const JavaName& name);
+    static JavaName objRef(const JavaName& name) { return name; }
+    static JavaName createReference(const JavaName& name);
+    static JavaName constAccessor(const JavaName& name);
+    static JavaName makePackage(const JavaName& name);
+    static String hidden(const String& text) { return String("__") + text; }
+    static JavaName methodIdentifier(const JavaName& name);
+
+    // Fault expressions.
+    static String newMarshalingException();
+    static String newBadOperationException();
+    static String newUnknownException();
+    static String newInvalidObjRefException();
+    static String newNarrowFault();
+    static String newUnionFault();
+    static String newEnumerationRangeFault();
+    static String newCharacterRangeFault();
+    static String fromORBException(const String& text);
+    static String getOutputStreamFromAny(const String& any);
+    static String getInputStreamFromAny(const String& any);
+    static const char* anyInsertMethodName(int baseTag);
+
+    // The package prefix of -p: dots, "/" and "::" all separate components.
+    static void setPackagePrefix(const char* prefix);
+    static bool hasPackagePrefix() { return packagePrefix != nullptr; }
+    // Null until -p gives one.
+    static const JavaName* getPackagePrefix() { return packagePrefix; }
+
+    // The identifier as Java may use it: a reserved word, or a name ending
+    // in a reserved suffix, gets a leading "_".
+    static String nameMap(const String& id);
+
+    // Java expressions for the TypeCode of a type or of a declaration's
+    // type.
+    static String getTypeCodeForType(const JavaAST& type);
+    static String getTypeCodeFor(const JavaDecl& decl);
+    // The TCKind number of a type (0 when it has none).
+    static int tk(const JavaAST& type);
+
+    // The repository identifier of a declarator, computed once.
+    static String repositoryIdentifier(const JavaDeclarator& d);
+
+private:
+    static JavaName* packagePrefix;
+};
+
+#endif

@@ -1,0 +1,298 @@
+#include "idlgen/java/core/JavaName.h"
+
+#include <ostream>
+#include <sstream>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "ast/input/msg.h"
+
+void JavaName::setPackage(const JavaName* p) {
+    delete pkg;
+    pkg = p ? new JavaName(*p) : nullptr;
+}
+
+JavaName::JavaName(const char* item) : itemText(item) {}
+
+JavaName::JavaName(const String& qualified) {
+    std::string text = qualified.str();
+    std::string dotted;
+    dotted.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '/') {
+            dotted += '.';
+        } else if (text[i] == ':' && i + 1 < text.size() && text[i + 1] == ':') {
+            dotted += '.';
+            ++i;
+        } else {
+            dotted += text[i];
+        }
+    }
+    // Build the package chain outermost first.
+    size_t start = 0;
+    JavaName* chain = nullptr;
+    for (;;) {
+        size_t dot = dotted.find('.', start);
+        if (dot == std::string::npos) break;
+        JavaName* next = new JavaName(dotted.substr(start, dot - start).c_str());
+        next->pkg = chain;
+        chain = next;
+        start = dot + 1;
+    }
+    pkg = chain;
+    itemText = String(dotted.substr(start));
+}
+
+JavaName::JavaName(const JavaName& package, const char* item) : itemText(item) { setPackage(&package); }
+
+JavaName::JavaName(const JavaName& package, const String& item) : itemText(item) { setPackage(&package); }
+
+JavaName::JavaName(const JavaName& package, const JavaName& item) : itemText(item.itemText) {
+    if (item.isPackaged()) {
+        msg::inform("item: %s\n", item.toString().chars());
+        msg::panic("JavaName::JavaName(JavaName& package, JavaName& item)");
+    }
+    setPackage(&package);
+}
+
+JavaName::JavaName(const JavaName& other) : Printable(), itemText(other.itemText) { setPackage(other.pkg); }
+
+JavaName& JavaName::operator=(const JavaName& other) {
+    if (this != &other) {
+        JavaName* copy = other.pkg ? new JavaName(*other.pkg) : nullptr;
+        delete pkg;
+        pkg = copy;
+        itemText = other.itemText;
+    }
+    return *this;
+}
+
+JavaName::~JavaName() { delete pkg; }
+
+const JavaName& JavaName::package() const {
+    if (!pkg) msg::panic("Java::package: not packaged");
+    return *pkg;
+}
+
+const String& JavaName::first() const {
+    const JavaName* n = this;
+    while (n->pkg) n = n->pkg;
+    return n->itemText;
+}
+
+// The simple names of the classes of each package, by the package's text.
+static std::unordered_map<std::string, std::unordered_set<std::string>>& classesByPackage() {
+    static std::unordered_map<std::string, std::unordered_set<std::string>> classes;
+    return classes;
+}
+
+static const std::unordered_set<std::string>* printPackageClasses = nullptr;
+static std::string printPackageText;
+
+void JavaName::registerClass(const JavaName& name) {
+    classesByPackage()[name.pkg ? name.pkg->toString().str() : std::string()].insert(name.itemText.str());
+}
+
+void JavaName::setPrintPackage(const JavaName* package) {
+    printPackageClasses = nullptr;
+    if (!package) return;
+    printPackageText = package->toString().str();
+    auto it = classesByPackage().find(printPackageText);
+    if (it != classesByPackage().end()) printPackageClasses = &it->second;
+}
+
+void JavaName::printQualified(std::ostream& out) const {
+    if (pkg) {
+        pkg->printQualified(out);
+        out << '.';
+    }
+    out << itemText;
+}
+
+void JavaName::print(std::ostream& out) const {
+    if (printPackageClasses && pkg && printPackageClasses->count(first().str())) {
+        std::ostringstream text;
+        pkg->printQualified(text);
+        if (text.str() == printPackageText) {
+            out << itemText;
+            return;
+        }
+    }
+    printQualified(out);
+}
+
+String JavaName::toString() const {
+    std::ostringstream out;
+    printQualified(out);
+    return String(out.str());
+}
+
+bool JavaName::operator==(const JavaName& other) const {
+    if (itemText != other.itemText) return false;
+    if (!pkg || !other.pkg) return !pkg && !other.pkg;
+    return *pkg == *other.pkg;
+}
+
+JavaName JavaName::itemPrefix(const char* p) const { return itemReplace(String(p) + itemText); }
+
+JavaName JavaName::itemSuffix(const char* s) const { return itemReplace(itemText + s); }
+
+JavaName JavaName::itemReplace(const char* item) const { return itemReplace(String(item)); }
+
+JavaName JavaName::itemReplace(const String& item) const {
+    JavaName result(*this);
+    result.itemText = item;
+    return result;
+}
+
+// The words a Java identifier must not be.  The lists are kept in the order
+// they are consulted; any hit escapes the name, so one set serves them all.
+static const char* const reservedWords[] = {
+    // Java keywords and literals.
+    "abstract", "boolean", "break", "byte", "case", "catch", "char", "class", "const", "continue",
+    "default", "do", "double", "else", "extends", "final", "finally", "float", "for", "goto", "if",
+    "implements", "import", "instanceOf", "int", "interface", "long", "native", "new", "null",
+    "package", "private", "protected", "public", "return", "short", "static", "super", "switch",
+    "synchronized", "this", "throw", "throws", "transient", "try", "void", "volatile", "while",
+    // Keywords and literals of current Java missing above, and the names
+    // Java forbids for types.
+    "instanceof", "assert", "strictfp", "true", "false", "enum", "record", "var", "yield", "sealed",
+    "permits",
+    // java.lang classes and interfaces.
+    "Cloneable", "Runnable", "Boolean", "Character", "Class", "ClassLoader", "Compiler", "Double",
+    "Float", "Integer", "Long", "Math", "Number", "Object", "Process", "Runtime", "SecurityManager",
+    "String", "StringBuffer", "System", "Thread", "ThreadGroup", "Throwable",
+    // java.lang exceptions.
+    "ArithmeticException", "ArrayIndexOutOfBoundsException", "ArrayStoreException",
+    "ClassCastException", "CloneNotSupportedException", "Exception", "IllegalAccessException",
+    "IllegalArgumentException", "IllegalMonitorStateException", "IllegalThreadStateException",
+    "IndexOutOfBoundsException", "InstantiationException", "InterruptedException",
+    "NegativeArraySizeException", "NoSuchMethodException", "NullPointerException",
+    "NumberFormatException", "RuntimeException", "SecurityException",
+    "StringIndexOutOfBoundsException",
+    // java.lang errors.
+    "AbstractMethodError", "ClassCircularityError", "ClassFormatError", "Error",
+    "IllegalAccessError", "IncompatibleClassChangeError", "InstantiationError", "InternalError",
+    "LinkageError", "NoClassDefFoundError", "NoSuchFieldError", "NoSuchMethodError",
+    "OutOfMemoryError", "StackOverflowError", "ThreadDeathError", "UnknownError",
+    "UnsatisfiedLinkError", "VerifyError", "VirtualMachineError",
+    // Methods of java.lang.Object.
+    "clone", "equals", "finalize", "getClass", "hashCode", "notify", "notifyAll", "toString", "wait",
+};
+
+static const char* const reservedSuffixes[] = {"Holder", "Helper", "Package"};
+
+bool JavaName::isReservedWord(const String& id) {
+    static const std::unordered_set<std::string> words(std::begin(reservedWords), std::end(reservedWords));
+    return words.count(id.str()) != 0;
+}
+
+bool JavaName::hasReservedSuffix(const String& id) {
+    const std::string& s = id.str();
+    for (const char* suffix : reservedSuffixes) {
+        size_t n = std::char_traits<char>::length(suffix);
+        if (s.size() >= n && s.compare(s.size() - n, n, suffix) == 0) return true;
+    }
+    return false;
+}
+
+// Mapping IDL names.
+
+#include "ast/env/envattr.h"
+#include "ast/names/scopedname.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaLib.h"
+
+// Where a declarator's Java name is kept once computed.
+static const char* const javaNameProperty = "JavaName";
+
+JavaName::JavaName(const ScopedName& name) : itemText(name.component(0).get_id().as_String()) {
+    for (int i = 1; i < name.length(); ++i) {
+        JavaName* outer = new JavaName(*this);
+        delete pkg;
+        pkg = outer;
+        itemText = name.component(i).get_id().as_String();
+    }
+}
+
+JavaName::JavaName(const Id& id) : itemText(id.as_String()) {}
+
+JavaName::JavaName(const NamedTypeSpec& ts) : JavaName(ts.get_declarator()) {}
+
+// A non-empty "javaPackage" attribute, else the -p prefix, else `fallback`
+// (null for none): the package of a top-level declaration.
+static const JavaName* topLevelPackage(const Declarator& d, const JavaName* fallback, JavaName& storage) {
+    EnvAttr* attr = d.get_env_attr(JavaLib::getPragmaJavaPackageAttribute(), 1);
+    if (attr && !attr->get_value().empty()) {
+        storage = JavaName(attr->get_value());
+        return &storage;
+    }
+    if (JavaLib::hasPackagePrefix()) return JavaLib::getPackagePrefix();
+    return fallback;
+}
+
+static bool isModuleDeclarator(const Declarator& d) {
+    if (!TypeSpecDeclarator::is(d) || !d.has_typespec()) return false;
+    const TypeSpec& ts = d.get_typespec();
+    if (ModuleTypeSpec::is(ts)) return true;
+    if (ScopedNameTypeSpec::is(ts)) {
+        const Declarator* target = ts.unwrap();
+        return target && target->has_typespec() && ModuleTypeSpec::is(target->get_typespec());
+    }
+    return false;
+}
+
+// True when the declaration brings a type of its own into its container,
+// which then holds it in the container's "...Package" package.
+static bool definesType(const Decl& decl) {
+    if (decl.is_typedef()) return true;
+    const TypeSpec& ts = decl.get_typespec();
+    if (!ts.defines_name()) return false;
+    switch (ts.get_tag()) {
+    case Enum_TypeSpecTag:
+    case Exception_TypeSpecTag:
+    case Struct_TypeSpecTag:
+    case Union_TypeSpecTag:
+        return true;
+    default:
+        return false;
+    }
+}
+
+JavaName::JavaName(const Declarator& d) {
+    if (auto* cached = static_cast<const JavaName*>(d.get_data(javaNameProperty))) {
+        *this = *cached;
+        return;
+    }
+    itemText = JavaLib::nameMap(d.get_name().as_String());
+
+    if (EnumEntryDeclarator::is(d)) {
+        JavaName enumName(EnumEntryDeclarator::narrow(d).get_enum().get_declarator());
+        setPackage(&enumName);
+    } else if (d.has_typespec() && d.get_typespec().has_decl() && d.get_typespec().get_decl().has_container()) {
+        const Decl& decl = d.get_typespec().get_decl();
+        const TypeSpec* container = &decl.get_container();
+        if (ScopedNameTypeSpec::is(*container)) {
+            const Declarator* target = container->unwrap();
+            if (target && target->has_typespec()) container = &target->get_typespec();
+        }
+        JavaName containerName(container->get_declarator());
+        switch (container->get_tag()) {
+        case Exception_TypeSpecTag:
+        case Interface_TypeSpecTag:
+        case Struct_TypeSpecTag:
+        case Union_TypeSpecTag:
+            if (definesType(decl)) containerName = JavaLib::makePackage(containerName);
+            break;
+        default:
+            break;
+        }
+        setPackage(&containerName);
+    } else {
+        JavaName storage("");
+        JavaName global(JavaLib::globalPackage());
+        setPackage(topLevelPackage(d, isModuleDeclarator(d) ? nullptr : &global, storage));
+    }
+    d.set_data(javaNameProperty, new JavaName(*this));
+}

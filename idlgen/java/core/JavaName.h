@@ -1,0 +1,86 @@
+// Java qualified names: a chain of packages and a last component.  Every
+// generated class, field and method is named by a JavaName; IDL declarators
+// are mapped to them here (package placement and escaping of reserved
+// words).
+#ifndef QUORVEX_IDLGEN_JAVANAME_H
+#define QUORVEX_IDLGEN_JAVANAME_H
+
+#include <iosfwd>
+
+#include "ast/tree/printable.h"
+#include "lib/String.h"
+#include "lib/dllist.h"
+
+class Declarator;
+class Id;
+class NamedTypeSpec;
+class ScopedName;
+class ScopedNameComponent;
+
+class JavaName : public Printable {
+public:
+    // An unpackaged name with that item (the text is not split).
+    explicit JavaName(const char* item);
+    // A qualified text: "/" and "::" count as ".", the last component is
+    // the item, the others the package chain, outermost first.
+    explicit JavaName(const String& qualified);
+    JavaName(const JavaName& package, const char* item);
+    JavaName(const JavaName& package, const String& item);
+    // `item` must be unpackaged.
+    JavaName(const JavaName& package, const JavaName& item);
+    JavaName(const JavaName& other);
+    JavaName& operator=(const JavaName& other);
+    ~JavaName() override;
+
+    // One component per scoped-name component, unescaped.
+    explicit JavaName(const ScopedName& name);
+    explicit JavaName(const Id& id);
+    // The mapping of an IDL declarator (cached on the declarator).
+    explicit JavaName(const Declarator& d);
+    explicit JavaName(const NamedTypeSpec& ts);
+
+    bool isPackaged() const { return pkg != nullptr; }
+    const JavaName& package() const;
+    const String& item() const { return itemText; }
+
+    // The dotted text.
+    void print(std::ostream& out) const override;
+    String toString() const;
+
+    bool operator==(const JavaName& other) const;
+    bool operator!=(const JavaName& other) const { return !(*this == other); }
+
+    // New names in the same package with a changed last component.
+    JavaName itemPrefix(const char* p) const;
+    JavaName itemSuffix(const char* s) const;
+    JavaName itemReplace(const char* item) const;
+    JavaName itemReplace(const String& item) const;
+
+    // The outermost component of the name.
+    const String& first() const;
+
+    // True when the identifier is a Java keyword or literal, a java.lang
+    // class, exception or error, a method of java.lang.Object, or a name Java
+    // forbids for types.
+    static bool isReservedWord(const String& id);
+    // True when the identifier ends with "Holder", "Helper" or "Package".
+    static bool hasReservedSuffix(const String& id);
+
+    // Classes the run generates, by package.  While a file of package P is
+    // written (setPrintPackage), a name of a class of P whose first
+    // component is the simple name of a class of P would be read by javac
+    // as a member of that class; such names print as their simple name.
+    static void registerClass(const JavaName& name);
+    static void setPrintPackage(const JavaName* package);
+
+private:
+    void setPackage(const JavaName* p);
+    void printQualified(std::ostream& out) const;
+
+    JavaName* pkg = nullptr;
+    String itemText;
+};
+
+class JavaNameList : public DLList<JavaName> {};
+
+#endif

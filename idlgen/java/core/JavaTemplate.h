@@ -1,0 +1,43 @@
+// A Java text with named placeholders, so that each generator's output
+// reads like the Java it produces:
+//
+//     JavaTemplate("public final class ${Item} {\n").set("Item", item).print(out);
+//
+// "${name}" is replaced by the value set for name; "$$" stands for a single
+// "$".  A placeholder without a value is an internal error.
+#ifndef QUORVEX_IDLGEN_JAVATEMPLATE_H
+#define QUORVEX_IDLGEN_JAVATEMPLATE_H
+
+#include <iosfwd>
+#include <utility>
+#include <vector>
+
+#include "lib/String.h"
+
+class Printable;
+
+class JavaTemplate {
+public:
+    explicit JavaTemplate(const char* text) : text(text) {}
+
+    JavaTemplate& set(const char* name, const String& value);
+    JavaTemplate& set(const char* name, const char* value) { return set(name, String(value)); }
+    JavaTemplate& set(const char* name, const Printable& value);
+    JavaTemplate& set(const char* name, int value);
+
+    // Prints the text with every placeholder filled in.
+    void print(std::ostream& out) const;
+    // Prints another text with the values set here.
+    void print(std::ostream& out, const char* other) const;
+    String toString() const;
+
+private:
+    const String* lookup(const std::string& name) const;
+
+    const char* text;
+    std::vector<std::pair<std::string, String>> values;
+};
+
+std::ostream& operator<<(std::ostream& out, const JavaTemplate& t);
+
+#endif

@@ -1,0 +1,37 @@
+// Projection of one dimension of an IDL array declarator.  Arrays have no
+// type node of their own; the projection is built over a
+// placeholder void type and keeps its element type and bound.  Array
+// marshalling is not generated yet: asking for it reports an unimplemented
+// feature.
+#ifndef QUORVEX_IDLGEN_JAVAARRAYTYPE_H
+#define QUORVEX_IDLGEN_JAVAARRAYTYPE_H
+
+#include "idlgen/java/core/JavaAST.h"
+
+class Expr;
+class JavaExprList;
+
+class JavaArrayType : public JavaAST {
+public:
+    // The chain of dimensions of an array declarator, outermost first.
+    static JavaArrayType& project(const TypeSpec& element, const JavaExprList& bounds);
+
+    void print(std::ostream& out) const override;
+    Tag getTag() const override { return jArrayType; }
+    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                      const String& indent) const override;
+    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                        const String& indent) const override;
+
+    const JavaAST& getElementType() const { return *element; }
+
+    static bool isA(const JavaType& t) { return t.getTag() == jArrayType; }
+    static const JavaArrayType& narrow(const JavaType& t);
+
+private:
+    JavaArrayType(const JavaAST& element, const Expr* bound);
+    const JavaAST* element;
+    const Expr* bound;
+};
+
+#endif

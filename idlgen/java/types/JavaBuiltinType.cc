@@ -1,0 +1,46 @@
+#include "idlgen/java/types/JavaBuiltinType.h"
+
+#include <ostream>
+
+#include "ast/env/envattr.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
+
+JavaBuiltinType::JavaBuiltinType(const BuiltinTypeSpec& ts) : JavaAST(ts) {}
+
+const JavaBuiltinType& JavaBuiltinType::narrow(const JavaType& t) {
+    if (!isA(t)) t.narrowFault("BuiltinTypeSpec");
+    return static_cast<const JavaBuiltinType&>(t);
+}
+
+String JavaBuiltinType::getJavaClass() const {
+    const ImportTypeSpec& import = BuiltinTypeSpec::narrow(getTypeSpec()).get_import();
+    EnvAttr* attr = import.get_declarator().get_env_attr(JavaLib::javaClassAttribute(), 0);
+    if (attr) return attr->get_value();
+    return import.get_name().as_String();
+}
+
+JavaName JavaBuiltinType::getJavaName() const { return JavaName(getJavaClass()); }
+
+void JavaBuiltinType::print(std::ostream& out) const { out << getJavaName(); }
+
+void JavaBuiltinType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                   const String& indent) const {
+    JavaTemplate("${indent}${stream}.write_${Item}(${variable});\n")
+        .set("indent", indent)
+        .set("stream", stream)
+        .set("Item", getJavaName().item())
+        .set("variable", variable.toString())
+        .print(out);
+}
+
+void JavaBuiltinType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                     const String& indent) const {
+    JavaTemplate("${indent}${variable} = ${stream}.read_${Item}();\n")
+        .set("indent", indent)
+        .set("stream", stream)
+        .set("Item", getJavaName().item())
+        .set("variable", variable.toString())
+        .print(out);
+}

@@ -1,0 +1,33 @@
+// Projection of a builtin type (Object, TypeCode, Principal and those of
+// #pragma builtin): a Java class given by the "java_class" attribute.
+#ifndef QUORVEX_IDLGEN_JAVABUILTINTYPE_H
+#define QUORVEX_IDLGEN_JAVABUILTINTYPE_H
+
+#include "idlgen/java/core/JavaAST.h"
+
+class BuiltinTypeSpec;
+
+class JavaBuiltinType : public JavaAST {
+public:
+    static JavaBuiltinType& project(const BuiltinTypeSpec& ts) { return *new JavaBuiltinType(ts); }
+
+    void print(std::ostream& out) const override;
+    Tag getTag() const override { return jBuiltinType; }
+    JavaName getJavaName() const override;
+    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                      const String& indent) const override;
+    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                        const String& indent) const override;
+
+    // The "java_class" attribute of the builtin's declarator, else its IDL
+    // name.
+    String getJavaClass() const;
+
+    static bool isA(const JavaType& t) { return t.getTag() == jBuiltinType; }
+    static const JavaBuiltinType& narrow(const JavaType& t);
+
+private:
+    explicit JavaBuiltinType(const BuiltinTypeSpec& ts);
+};
+
+#endif

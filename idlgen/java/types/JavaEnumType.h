@@ -1,0 +1,33 @@
+// An IDL enum: one public final Java class with an int constant and an
+// object per enumerator, and the marshal methods of its helper.
+#ifndef QUORVEX_IDLGEN_JAVAENUMTYPE_H
+#define QUORVEX_IDLGEN_JAVAENUMTYPE_H
+
+#include <vector>
+
+#include "idlgen/java/core/JavaAST.h"
+
+class EnumTypeSpec;
+
+class JavaEnumType : public JavaNamedAST {
+public:
+    static JavaEnumType& project(const EnumTypeSpec& ts) { return *new JavaEnumType(ts); }
+
+    void print(std::ostream& out) const override { out << getJavaName(); }
+    Tag getTag() const override { return jEnumType; }
+    void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
+    void printMarshalMethods(std::ostream& out) const override;
+    String initializer() const override { return "0"; }
+
+    const EnumTypeSpec& getEnumTypeSpec() const;
+    // The enumerator identifiers, unescaped, in order.
+    std::vector<String> getValues() const;
+
+    static bool isA(const JavaType& t) { return t.getTag() == jEnumType; }
+    static const JavaEnumType& narrow(const JavaType& t);
+
+private:
+    explicit JavaEnumType(const EnumTypeSpec& ts);
+};
+
+#endif

@@ -1,0 +1,34 @@
+// Projection of a forward declaration of an interface: the interface
+// defined later stands behind it.
+#ifndef QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
+#define QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
+
+#include "idlgen/java/core/JavaAST.h"
+
+class ForwardTypeSpec;
+
+class JavaForwardType : public JavaNamedAST {
+public:
+    static JavaForwardType& project(const ForwardTypeSpec& ts) { return *new JavaForwardType(ts); }
+
+    void print(std::ostream& out) const override { out << getJavaName(); }
+    Tag getTag() const override { return jForwardType; }
+    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                      const String& indent) const override {
+        underType().printMarshal(out, stream, variable, indent);
+    }
+    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                        const String& indent) const override {
+        underType().printUnmarshal(out, stream, variable, indent);
+    }
+    String initializer() const override { return underType().initializer(); }
+    const JavaAST& underType() const override;
+
+    static bool isA(const JavaType& t) { return t.getTag() == jForwardType; }
+    static const JavaForwardType& narrow(const JavaType& t);
+
+private:
+    explicit JavaForwardType(const ForwardTypeSpec& ts);
+};
+
+#endif

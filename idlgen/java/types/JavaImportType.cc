@@ -1,0 +1,19 @@
+#include "idlgen/java/types/JavaImportType.h"
+
+#include "ast/input/msg.h"
+#include "ast/tree/declarator.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/types/JavaScopedNameType.h"
+
+JavaImportType::JavaImportType(const ImportTypeSpec& ts) : JavaNamedAST(ts) {}
+
+const JavaImportType& JavaImportType::narrow(const JavaType& t) {
+    if (!isA(t)) t.narrowFault("ImportTypeSpec");
+    return static_cast<const JavaImportType&>(t);
+}
+
+const JavaAST& JavaImportType::underType() const {
+    const Declarator* d = getTypeSpec().unwrap();
+    if (!d) msg::panic("JavaImportType::underType: nothing imported");
+    return JavaScopedNameType::typeOf(*d);
+}

@@ -1,0 +1,35 @@
+// Projection of an imported name (#pragma import, builtins): the imported
+// declaration stands behind it.
+#ifndef QUORVEX_IDLGEN_JAVAIMPORTTYPE_H
+#define QUORVEX_IDLGEN_JAVAIMPORTTYPE_H
+
+#include "idlgen/java/core/JavaAST.h"
+
+class ImportTypeSpec;
+
+class JavaImportType : public JavaNamedAST {
+public:
+    static JavaImportType& project(const ImportTypeSpec& ts) { return *new JavaImportType(ts); }
+
+    void print(std::ostream& out) const override { underType().print(out); }
+    Tag getTag() const override { return jImportType; }
+    JavaName getJavaName() const override { return underType().getJavaName(); }
+    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                      const String& indent) const override {
+        underType().printMarshal(out, stream, variable, indent);
+    }
+    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                        const String& indent) const override {
+        underType().printUnmarshal(out, stream, variable, indent);
+    }
+    String initializer() const override { return underType().initializer(); }
+    const JavaAST& underType() const override;
+
+    static bool isA(const JavaType& t) { return t.getTag() == jImportType; }
+    static const JavaImportType& narrow(const JavaType& t);
+
+private:
+    explicit JavaImportType(const ImportTypeSpec& ts);
+};
+
+#endif

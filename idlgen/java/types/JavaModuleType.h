@@ -1,0 +1,31 @@
+// An IDL module: its types are written by their own generators; the module
+// writes the classes of the constants declared directly in it.
+#ifndef QUORVEX_IDLGEN_JAVAMODULETYPE_H
+#define QUORVEX_IDLGEN_JAVAMODULETYPE_H
+
+#include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaDecl.h"
+
+class ModuleTypeSpec;
+
+class JavaModuleType : public JavaNamedAST {
+public:
+    static JavaModuleType& project(const ModuleTypeSpec& ts) { return *new JavaModuleType(ts); }
+
+    void print(std::ostream& out) const override { out << getJavaName(); }
+    Tag getTag() const override { return jModuleType; }
+    void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
+
+    const ModuleTypeSpec& getModuleTypeSpec() const;
+    // The module's declarations, in order.
+    JavaDeclList& getExports() const;
+    bool isDataType() const { return false; }
+
+    static bool isA(const JavaType& t) { return t.getTag() == jModuleType; }
+    static const JavaModuleType& narrow(const JavaType& t);
+
+private:
+    explicit JavaModuleType(const ModuleTypeSpec& ts);
+};
+
+#endif

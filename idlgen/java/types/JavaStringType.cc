@@ -1,0 +1,36 @@
+#include "idlgen/java/types/JavaStringType.h"
+
+#include <ostream>
+
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
+
+JavaStringType::JavaStringType(const StringTypeSpec& ts) : JavaAST(ts) {}
+
+JavaName JavaStringType::getJavaName() const { return JavaName(JavaLib::stringName()); }
+
+const JavaStringType& JavaStringType::narrow(const JavaType& t) {
+    if (!isA(t)) t.narrowFault("StringTypeSpec");
+    return static_cast<const JavaStringType&>(t);
+}
+
+void JavaStringType::print(std::ostream& out) const { out << JavaLib::stringName(); }
+
+void JavaStringType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                  const String& indent) const {
+    JavaTemplate("${indent}${stream}.write_string(${variable});\n")
+        .set("indent", indent)
+        .set("stream", stream)
+        .set("variable", variable.toString())
+        .print(out);
+}
+
+void JavaStringType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                    const String& indent) const {
+    JavaTemplate("${indent}${variable} = ${stream}.read_string();\n")
+        .set("indent", indent)
+        .set("stream", stream)
+        .set("variable", variable.toString())
+        .print(out);
+}

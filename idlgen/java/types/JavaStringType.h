@@ -1,0 +1,29 @@
+// Projection of the IDL string type: java String, written and read by the
+// stream's string calls.
+#ifndef QUORVEX_IDLGEN_JAVASTRINGTYPE_H
+#define QUORVEX_IDLGEN_JAVASTRINGTYPE_H
+
+#include "idlgen/java/core/JavaAST.h"
+
+class StringTypeSpec;
+
+class JavaStringType : public JavaAST {
+public:
+    static JavaStringType& project(const StringTypeSpec& ts) { return *new JavaStringType(ts); }
+
+    void print(std::ostream& out) const override;
+    Tag getTag() const override { return jStringType; }
+    JavaName getJavaName() const override;
+    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                      const String& indent) const override;
+    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                        const String& indent) const override;
+
+    static bool isA(const JavaType& t) { return t.getTag() == jStringType; }
+    static const JavaStringType& narrow(const JavaType& t);
+
+private:
+    explicit JavaStringType(const StringTypeSpec& ts);
+};
+
+#endif
