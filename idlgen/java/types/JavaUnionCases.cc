@@ -18,8 +18,8 @@
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaUnionType.h"
 
-// __read's own names: its stream, its result and its discriminator.
-static bool clashesWithRead(const String& item) { return item == "that" || item == "dis" || item == "in"; }
+// __read's own locals: its result and its discriminator.
+static bool clashesWithRead(const String& item) { return item == "that" || item == "dis"; }
 
 JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
     : switchType(&JavaAST::project(ts.get_switch_type())), discriminator(switchType->full_text()), kind(otherKind) {

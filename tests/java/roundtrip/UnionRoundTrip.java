@@ -187,14 +187,11 @@ public class UnionRoundTrip {
         UR.NamesHelper.__write(nout, n);
         n.dis(2);
         UR.NamesHelper.__write(nout, n);
-        n.in(3);
-        UR.NamesHelper.__write(nout, n);
         n._class(4);
         UR.NamesHelper.__write(nout, n);
         InputStream nin = nout.create_input_stream();
         check(UR.NamesHelper.__read(nin).that() == 1, "branch named that");
         check(UR.NamesHelper.__read(nin).dis() == 2, "branch named dis");
-        check(UR.NamesHelper.__read(nin).in() == 3, "branch named in");
         check(UR.NamesHelper.__read(nin)._class() == 4, "branch named by a keyword");
     }
 
