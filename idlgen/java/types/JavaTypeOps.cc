@@ -10,6 +10,7 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaMembers.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaUnionTypeOps.h"
 
 JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     JavaAST& type = JavaAST::project(ts);
@@ -17,6 +18,7 @@ JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     case Struct_TypeSpecTag: return *new JavaStructTypeOps(type);
     case Exception_TypeSpecTag: return *new JavaExceptionTypeOps(type);
     case Enum_TypeSpecTag: return *new JavaEnumTypeOps(type);
+    case Union_TypeSpecTag: return *new JavaUnionTypeOps(type);
     default: return *new JavaBaseTypeOps(type);
     }
 }
