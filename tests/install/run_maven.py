@@ -1,0 +1,51 @@
+#!/usr/bin/env python3
+"""Builds examples/maven offline with Maven: quorvex runs in generate-sources,
+and the generated Java compiles with the example's servants against the
+runtime stand-ins of tests/java/runtime, packed as a jar.
+
+    run_maven.py --quorvex Q --source DIR --javac JAVAC --jar JAR --mvn MVN
+"""
+import argparse
+import glob
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+
+def run(cmd, **kw):
+    proc = subprocess.run(cmd, capture_output=True, text=True, **kw)
+    if proc.returncode != 0:
+        print(f"command failed ({proc.returncode}): {' '.join(cmd)}\n{proc.stdout[-6000:]}{proc.stderr[-3000:]}")
+        sys.exit(1)
+    return proc
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    for name in ("quorvex", "source", "javac", "jar", "mvn"):
+        ap.add_argument("--" + name, required=True)
+    opts = ap.parse_args()
+    with tempfile.TemporaryDirectory(prefix="quorvex-maven-") as work:
+        classes = os.path.join(work, "runtime-classes")
+        sources = glob.glob(os.path.join(opts.source, "tests/java/runtime/**/*.java"), recursive=True)
+        run([opts.javac, "-d", classes] + sources)
+        runtime_jar = os.path.join(work, "orb-runtime.jar")
+        run([opts.jar, "cf", runtime_jar, "-C", classes, "."])
+        project = os.path.join(work, "project")
+        shutil.copytree(os.path.join(opts.source, "examples/maven"), project)
+        run([opts.mvn, "-B", "-q", "-s", os.path.join(project, "settings.xml"),
+             "-Dmaven.repo.local=" + os.path.join(work, "m2"),
+             "-Dquorvex=" + os.path.abspath(opts.quorvex),
+             "-Didl.file=" + os.path.join(opts.source, "examples/bank.idl"),
+             "-Dorb.runtime.jar=" + runtime_jar, "compile"], cwd=project)
+        for cls in ("example/BankServer.class", "Bank/_AccountStub.class", "Bank/_BranchImplBase.class"):
+            if not os.path.exists(os.path.join(project, "target/classes", cls)):
+                print(f"not compiled: {cls}")
+                sys.exit(1)
+    print("ok")
+
+
+if __name__ == "__main__":
+    main()
