@@ -5,6 +5,7 @@
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
 #   make install     install under PREFIX (default /usr/local), honouring DESTDIR
 #   make package     build a Debian package (.deb) in the build directory
+#   make bench       the benchmark table (inputs cached in build/bench-inputs)
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
@@ -12,7 +13,7 @@ GENERATOR  := -G Ninja
 
 PREFIX     ?= /usr/local
 
-.PHONY: all setup configure build demo check check-asan fuzz install package clean
+.PHONY: all setup configure build demo check check-asan fuzz install package bench clean
 FUZZ_SECONDS ?= 180
 
 all: build
@@ -52,6 +53,10 @@ install: configure
 package: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
 	cd $(BUILD) && cpack -G DEB
+
+bench: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	python3 bench/run_bench.py --quorvex $(BUILD)/quorvex
 
 fuzz:
 	scripts/fuzz $(FUZZ_SECONDS)

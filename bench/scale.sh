@@ -22,8 +22,8 @@ run() {  # prints seconds for one check of $1
 
 printf '%-6s %10s %10s %10s %10s %6s\n' shape decls seconds decls2 seconds2 ratio
 for shape in wide deep mixed; do
-    python3 "$gen" --decls "$n" --shape "$shape" | python3 "$here/own_names_relative.py" >"$work/a.idl"
-    python3 "$gen" --decls $((2 * n)) --shape "$shape" | python3 "$here/own_names_relative.py" >"$work/b.idl"
+    python3 "$gen" --decls "$n" --shape "$shape" >"$work/a.idl"
+    python3 "$gen" --decls $((2 * n)) --shape "$shape" >"$work/b.idl"
     t1=$(run "$work/a.idl")
     t2=$(run "$work/b.idl")
     ratio=$(awk -v a="$t1" -v b="$t2" 'BEGIN { printf "%.2f", (a > 0 ? b / a : 0) }')
