@@ -6,6 +6,7 @@
 #   make install     install under PREFIX (default /usr/local), honouring DESTDIR
 #   make package     build a Debian package (.deb) in the build directory
 #   make bench       the benchmark table (inputs cached in build/bench-inputs)
+#   make random      SEEDS random IDL programs (default 1000) generated and compiled
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
@@ -13,7 +14,7 @@ GENERATOR  := -G Ninja
 
 PREFIX     ?= /usr/local
 
-.PHONY: all setup configure build demo check check-asan fuzz install package bench clean
+.PHONY: all setup configure build demo check check-asan fuzz install package bench random clean
 FUZZ_SECONDS ?= 180
 
 all: build
@@ -53,6 +54,12 @@ install: configure
 package: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
 	cd $(BUILD) && cpack -G DEB
+
+SEEDS      ?= 1000
+FIRST_SEED ?= 1
+random: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	python3 tests/random/run_random.py --quorvex $(BUILD)/quorvex --javac javac --first $(FIRST_SEED) --count $(SEEDS)
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex

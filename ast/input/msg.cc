@@ -12,6 +12,7 @@ const String SrcLoc::unset;
 int msg::error_count = 0;
 const int msg::max_error_count = 30;
 msg::exit_handler msg::on_exit = nullptr;
+msg::exit_handler msg::on_panic = nullptr;
 
 void msg::quit(int status) {
     if (on_exit) on_exit(status);
@@ -59,6 +60,7 @@ void msg::vmessage(msg_level level, const SrcLoc* loc, const char* fmt, va_list 
     case panic_level:
         std::cerr << "Please report this error to your friendly IDL tools person\n";
         std::cerr.flush();
+        if (on_panic) on_panic(1);
         quit(1);
     default:
         break;

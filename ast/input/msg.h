@@ -47,11 +47,15 @@ public:
     // (it must not return; it may throw), and a fresh error count.
     using exit_handler = void (*)(int status);
     static void set_exit_handler(exit_handler handler) { on_exit = handler; }
+    // Called after an internal error, before the exit handler: a harness
+    // that treats internal errors as findings aborts there.
+    static void set_panic_handler(exit_handler handler) { on_panic = handler; }
     static void reset_error_count() { error_count = 0; }
 
 private:
     [[noreturn]] static void quit(int status);
     static exit_handler on_exit;
+    static exit_handler on_panic;
     static void vmessage(msg_level level, const SrcLoc* loc, const char* fmt, va_list args);
     static int error_count;
     static const int max_error_count;

@@ -26,9 +26,10 @@ def main():
     ap.add_argument("--first", type=int, default=1)
     ap.add_argument("--count", type=int, default=20)
     ap.add_argument("--batch", type=int, default=200)
+    ap.add_argument("--runtime", default=RUNTIME, help="the runtime stand-ins' sources")
     opts = ap.parse_args()
     quorvex = os.path.abspath(opts.quorvex)
-    runtime = glob.glob(os.path.join(RUNTIME, "**", "*.java"), recursive=True)
+    runtime = glob.glob(os.path.join(opts.runtime, "**", "*.java"), recursive=True)
     failed = []
     seeds = list(range(opts.first, opts.first + opts.count))
     for start in range(0, len(seeds), opts.batch):
