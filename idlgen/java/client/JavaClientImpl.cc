@@ -46,8 +46,6 @@ bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
     const JavaAST& t = type.underType();
     const char* what = nullptr;
     switch (t.getTag()) {
-    case JavaType::jSequenceType: what = "sequence"; break;
-    case JavaType::jArrayType: what = "array"; break;
     case JavaType::jUnionType: what = "union"; break;
     case JavaType::jInterfaceType:
     case JavaType::jForwardType: what = "interface"; break;
@@ -63,16 +61,7 @@ bool JavaClientImpl::unsupportedMembers(const DeclList& members, const Decl& whe
     for (DLListIter<Decl> it(members); it; it.next()) {
         const Decl& member = it.entry();
         if (member.is_error()) continue;
-        bool array = false;
-        for (DLListIter<Declarator> d(member.get_declarators()); d; d.next())
-            if (ArrayDeclarator::is(d.entry())) array = true;
-        if (array) {
-            msg::unimpl(JavaDecl::project(member).getLoc(), "Java generation for array members: %s",
-                        member.abbrev_text().chars());
-            any = true;
-        } else if (unsupported(JavaAST::project(member.get_typespec()), member)) {
-            any = true;
-        }
+        if (unsupported(JavaAST::project(member.get_typespec()), member)) any = true;
     }
     return any;
 }
@@ -175,9 +164,11 @@ void JavaClientImpl::makeTypedef(const Decl& decl) {
             if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
             add(*new JavaTypedefTypeOps(aliased, jd));
         } else if (ArrayDeclarator::is(d)) {
-            // Array typedefs need array marshalling, which is not generated yet.
-            JavaAST& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
-            unsupported(array, decl);
+            JavaArrayType& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
+            if (unsupported(array.getElementType(), decl)) continue;
+            registerType(jd.getJavaName());
+            add(*new JavaTypedefHolder(array, jd));
+            add(*new JavaTypedefTypeOps(array, jd));
         }
     }
 }
