@@ -21,6 +21,7 @@
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
 #include "idlgen/java/types/JavaTypedefHolder.h"
+#include "idlgen/java/types/JavaUnionCases.h"
 
 // The class names a type brings into its package.
 static void registerType(const JavaName& name) {
@@ -46,7 +47,6 @@ bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
     const JavaAST& t = type.underType();
     const char* what = nullptr;
     switch (t.getTag()) {
-    case JavaType::jUnionType: what = "union"; break;
     case JavaType::jInterfaceType:
     case JavaType::jForwardType: what = "interface"; break;
     default: return false;
@@ -135,8 +135,27 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         add(module);
         return &ModuleTypeSpec::narrow(ts).get_decls();
     }
+    case Union_TypeSpecTag: {
+        JavaAST& type = JavaAST::project(ts);
+        const UnionTypeSpec& union_ = UnionTypeSpec::narrow(ts);
+        const DeclList& elements = JavaUnionCases::elements(union_);
+        if (unsupportedMembers(elements, decl)) return nullptr;
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        // An enum declared in the switch is written with the union.
+        const TypeSpec& discriminator = union_.get_switch_type();
+        if (discriminator.defines_name()) {
+            JavaAST& e = JavaAST::project(discriminator);
+            registerType(e.getJavaName());
+            add(e);
+            add(JavaHolder::project(e));
+            add(JavaBaseTypeOps::project(discriminator));
+        }
+        return &elements;
+    }
     case Interface_TypeSpecTag:
-    case Union_TypeSpecTag:
         unsupported(JavaAST::project(ts), decl);
         return nullptr;
     case Base_TypeSpecTag:

@@ -7,9 +7,13 @@
 #ifndef QUORVEX_IDLGEN_JAVALIB_H
 #define QUORVEX_IDLGEN_JAVALIB_H
 
+#include <iosfwd>
+#include <vector>
+
 #include "idlgen/java/core/JavaName.h"
 #include "lib/String.h"
 
+class Expr;
 class JavaAST;
 class JavaDecl;
 class JavaDeclarator;
@@ -181,6 +185,12 @@ public:
     static String getTypeCodeFor(const JavaDecl& decl);
     // The TCKind number of a type (0 when it has none).
     static int tk(const JavaAST& type);
+
+    // Prints a value of the union discriminator type `switchType` that none
+    // of `labels` (the union's labels other than default) uses, and returns
+    // true; returns false when every value is taken.
+    static bool generateDefaultDiscriminator(std::ostream& os, const JavaAST& switchType,
+                                             const std::vector<const Expr*>& labels);
 
     // The repository identifier of a declarator, computed once.
     static String repositoryIdentifier(const JavaDeclarator& d);

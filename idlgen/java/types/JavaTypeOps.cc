@@ -13,6 +13,7 @@
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
+#include "idlgen/java/types/JavaUnionTypeOps.h"
 
 JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     JavaAST& type = JavaAST::project(ts);
@@ -21,6 +22,7 @@ JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     case Exception_TypeSpecTag: return *new JavaExceptionTypeOps(type);
     case Enum_TypeSpecTag: return *new JavaEnumTypeOps(type);
     case Sequence_TypeSpecTag: return *new JavaSequenceTypeOps(type);
+    case Union_TypeSpecTag: return *new JavaUnionTypeOps(type);
     default: return *new JavaBaseTypeOps(type);
     }
 }
