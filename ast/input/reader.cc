@@ -63,8 +63,8 @@ File* Reader::open_file(const String& fullname) {
     }
     Preprocessor* pre = nullptr;
     if (cpp_flag) {
-        if (access(Preprocessor::path, X_OK) != 0)
-            msg::iofatal("cannot preprocess input: cannot run `%s'", Preprocessor::path);
+        if (access(Preprocessor::path(), X_OK) != 0)
+            msg::iofatal("cannot preprocess input: cannot run `%s'", Preprocessor::path());
         options.push_back(nullptr);
         pre = new Preprocessor(fullname, fd, options.data());
         options.pop_back();
