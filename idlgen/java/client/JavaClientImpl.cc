@@ -16,7 +16,11 @@
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaConstant.h"
 #include "idlgen/java/types/JavaEnumType.h"
+#include "idlgen/java/interfaces/JavaInterface.h"
+#include "idlgen/java/interfaces/JavaObjRef.h"
+#include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaInterfaceType.h"
 #include "idlgen/java/types/JavaModuleType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
@@ -32,6 +36,7 @@ static void registerType(const JavaName& name) {
 
 JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
+    if (JavaForwardType::reportUndefined(*decls)) return;
     for (DLListIter<Decl> it(*decls); it; it.next())
         for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
             if (InitDeclarator::is(d.entry()) && fromContractFile(it.entry()))
@@ -41,29 +46,6 @@ JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
 
 bool JavaClientImpl::fromContractFile(const Decl& decl) const {
     return JavaDecl::project(decl).getLoc().get_file() == contractFile().get_name();
-}
-
-bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
-    const JavaAST& t = type.underType();
-    const char* what = nullptr;
-    switch (t.getTag()) {
-    case JavaType::jInterfaceType:
-    case JavaType::jForwardType: what = "interface"; break;
-    default: return false;
-    }
-    msg::unimpl(JavaDecl::project(where).getLoc(), "Java generation for %s types: %s", what,
-                where.abbrev_text().chars());
-    return true;
-}
-
-bool JavaClientImpl::unsupportedMembers(const DeclList& members, const Decl& where) const {
-    bool any = false;
-    for (DLListIter<Decl> it(members); it; it.next()) {
-        const Decl& member = it.entry();
-        if (member.is_error()) continue;
-        if (unsupported(JavaAST::project(member.get_typespec()), member)) any = true;
-    }
-    return any;
 }
 
 // The walk keeps an explicit stack, so that deeply nested modules and
@@ -110,7 +92,6 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
     case Exception_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         const DeclList& members = ExceptionTypeSpec::narrow(ts).get_members();
-        if (unsupportedMembers(members, decl)) return nullptr;
         registerType(type.getJavaName());
         add(type);
         add(JavaBaseTypeOps::project(ts));
@@ -120,7 +101,6 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
     case Struct_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         const DeclList& members = StructTypeSpec::narrow(ts).get_members();
-        if (unsupportedMembers(members, decl)) return nullptr;
         registerType(type.getJavaName());
         add(type);
         add(JavaHolder::project(type));
@@ -135,11 +115,25 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         add(module);
         return &ModuleTypeSpec::narrow(ts).get_decls();
     }
+    case Interface_TypeSpecTag: {
+        const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
+        JavaInterfaceType& type = JavaInterfaceType::project(iface);
+        JavaName name = type.getJavaName();
+        registerType(name);
+        if (!type.isServerless()) {
+            JavaName::registerClass(JavaLib::stub(name));
+            JavaName::registerClass(JavaLib::servant(name));
+            add(JavaInterface::project(iface));
+        }
+        add(JavaObjRef::project(iface));
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        return &iface.get_exports();
+    }
     case Union_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         const UnionTypeSpec& union_ = UnionTypeSpec::narrow(ts);
         const DeclList& elements = JavaUnionCases::elements(union_);
-        if (unsupportedMembers(elements, decl)) return nullptr;
         registerType(type.getJavaName());
         add(type);
         add(JavaHolder::project(type));
@@ -155,9 +149,6 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         }
         return &elements;
     }
-    case Interface_TypeSpecTag:
-        unsupported(JavaAST::project(ts), decl);
-        return nullptr;
     case Base_TypeSpecTag:
     case Builtin_TypeSpecTag:
     case Forward_TypeSpecTag:
@@ -178,13 +169,11 @@ void JavaClientImpl::makeTypedef(const Decl& decl) {
         JavaDeclarator& jd = JavaDeclarator::project(d);
         if (SimpleDeclarator::is(d)) {
             JavaAST& aliased = JavaAST::project(ts);
-            if (unsupported(aliased, decl)) continue;
             registerType(jd.getJavaName());
             if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
             add(*new JavaTypedefTypeOps(aliased, jd));
         } else if (ArrayDeclarator::is(d)) {
             JavaArrayType& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
-            if (unsupported(array.getElementType(), decl)) continue;
             registerType(jd.getJavaName());
             add(*new JavaTypedefHolder(array, jd));
             add(*new JavaTypedefTypeOps(array, jd));
