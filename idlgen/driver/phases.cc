@@ -5,6 +5,7 @@
 #include "ast/pragma/pragma.h"
 #include "ast/tree/definition.h"
 #include "idlgen/java/client/JavaClientImpl.h"
+#include "idlgen/java/server/JavaServerImpl.h"
 #include "idlgen/java/client/JavaPackagePragma.h"
 #include "idlgen/java/client/RepositoryPragma.h"
 #include "idlgen/java/core/JavaFiles.h"
@@ -30,9 +31,9 @@ void generate_java(ConFileTbl& named, const GenerationRequest& request) {
             client->writeFiles(*files, request.verbose);
         }
         if (request.server) {
-            // The server side (skeletons) is not generated yet.
-            msg::unimpl("server-side generation (-fserver) for `%s'", file.get_name().chars());
-            continue;
+            JavaServerImpl* server = new JavaServerImpl(file);
+            if (msg::get_error_count() > errors) continue;
+            server->writeFiles(*files, request.verbose);
         }
     }
     if (request.listname) files->flush(request.listname);

@@ -16,7 +16,11 @@
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaConstant.h"
 #include "idlgen/java/types/JavaEnumType.h"
+#include "idlgen/java/interfaces/JavaInterface.h"
+#include "idlgen/java/interfaces/JavaObjRef.h"
+#include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaInterfaceType.h"
 #include "idlgen/java/types/JavaModuleType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
@@ -31,6 +35,7 @@ static void registerType(const JavaName& name) {
 
 JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
+    if (JavaForwardType::reportUndefined(*decls)) return;
     for (DLListIter<Decl> it(*decls); it; it.next())
         for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
             if (InitDeclarator::is(d.entry()) && fromContractFile(it.entry()))
@@ -49,8 +54,6 @@ bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
     case JavaType::jSequenceType: what = "sequence"; break;
     case JavaType::jArrayType: what = "array"; break;
     case JavaType::jUnionType: what = "union"; break;
-    case JavaType::jInterfaceType:
-    case JavaType::jForwardType: what = "interface"; break;
     default: return false;
     }
     msg::unimpl(JavaDecl::project(where).getLoc(), "Java generation for %s types: %s", what,
@@ -146,7 +149,21 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         add(module);
         return &ModuleTypeSpec::narrow(ts).get_decls();
     }
-    case Interface_TypeSpecTag:
+    case Interface_TypeSpecTag: {
+        const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
+        JavaInterfaceType& type = JavaInterfaceType::project(iface);
+        JavaName name = type.getJavaName();
+        registerType(name);
+        if (!type.isServerless()) {
+            JavaName::registerClass(JavaLib::stub(name));
+            JavaName::registerClass(JavaLib::servant(name));
+            add(JavaInterface::project(iface));
+        }
+        add(JavaObjRef::project(iface));
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        return &iface.get_exports();
+    }
     case Union_TypeSpecTag:
         unsupported(JavaAST::project(ts), decl);
         return nullptr;

@@ -161,7 +161,12 @@ String JavaLib::nameMap(const String& id) {
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/types/JavaBaseType.h"
+#include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaBuiltinType.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaInterfaceType.h"
+#include "idlgen/java/types/JavaSequenceType.h"
+#include "idlgen/java/types/JavaStringType.h"
 
 // The builtin types by Java class, with their kinds.
 static const struct {
@@ -250,4 +255,126 @@ String JavaLib::repositoryIdentifier(const JavaDeclarator& jd) {
     }
     jd.setRepositoryIdentifier(id);
     return id;
+}
+
+// Argument conversions.
+
+static bool isPrimitiveBase(const JavaAST& t) {
+    return JavaBaseType::isA(t) && JavaBaseType::narrow(t).getBaseTag() != 5;
+}
+
+bool JavaLib::whichArray(const JavaAST& type) { return isPrimitiveBase(type.underType()); }
+
+// A value that travels wrapped in its holder even when passed in.
+static bool travelsInHolder(const JavaAST& t) {
+    switch (t.getTag()) {
+    case JavaType::jArrayType:
+    case JavaType::jSequenceType:
+    case JavaType::jUnionType:
+    case JavaType::jStructType:
+    case JavaType::jEnumType:
+        return true;
+    default:
+        return false;
+    }
+}
+
+String JavaLib::getClassForName(const JavaAST& type) {
+    const JavaAST& t = type.underType();
+    String holderClass = JavaSequenceType::isA(t) || JavaArrayType::isA(t)
+                             ? JavaHolder::project(type).full_text()
+                             : holder(t.getJavaName()).toString();
+    return String("new ") + holderClass + "().getClass()";
+}
+
+String JavaLib::getConversionTo(const JavaAST& type, const String& name, const String& longSlot,
+                                const String& objectSlot, int inOnly) {
+    const JavaAST& t = type.underType();
+    if (JavaBaseType::isA(t) && inOnly == 1) {
+        switch (JavaBaseType::narrow(t).getBaseTag()) {
+        case 0: return longSlot + " = (" + name + ") ? 1 : 0";
+        case 1: return longSlot + " = (char) (" + name + " & 0xFFFFL)";
+        case 2: return longSlot + " = Double.doubleToLongBits(" + name + ")";
+        case 3: return longSlot + " = Float.floatToIntBits(" + name + ") & 0xFFFFFFFFL";
+        case 4: return longSlot + " = (" + name + " & 0xFFL)";
+        case 5: return objectSlot + " = " + name;
+        case 6:
+        case 9: return longSlot + " = (" + name + " & 0xFFFFL)";
+        case 7:
+        case 10: return longSlot + " = (" + name + " & 0xFFFFFFFFL)";
+        case 8:
+        case 11: return longSlot + " = " + name;
+        default:
+            msg::warn("Unknown Conversion %s", t.full_text().chars());
+            return "";
+        }
+    }
+    if (inOnly == 1 && travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
+    return objectSlot + " = " + name;
+}
+
+// The value of a primitive slot as the base type's Java value.
+static String fromLongSlot(const JavaAST& t, const String& longSlot, const String& objectSlot) {
+    switch (JavaBaseType::narrow(t).getBaseTag()) {
+    case 0: return String("(") + longSlot + " == 0) ? false : true";
+    case 1: return String("(char) (") + longSlot + " & 0xFFFFL)";
+    case 2: return String("Double.longBitsToDouble(") + longSlot + ")";
+    case 3: return String("Float.intBitsToFloat((int)(") + longSlot + " & 0xFFFFFFFFL))";
+    case 4: return String("(byte) (") + longSlot + " & 0xFFL)";
+    case 5: return String("(") + JavaLib::anyName().toString() + ") " + objectSlot;
+    case 6:
+    case 9: return String("(short) (") + longSlot + " & 0xFFFFL)";
+    case 7:
+    case 10: return String("(int) (") + longSlot + " & 0xFFFFFFFFL)";
+    case 8:
+    case 11: return longSlot;
+    default:
+        msg::warn("Unknown Conversion %s", t.full_text().chars());
+        return "";
+    }
+}
+
+String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot) {
+    const JavaAST& t = type.underType();
+    if (JavaBaseType::isA(t)) return fromLongSlot(t, longSlot, objectSlot);
+    if (JavaStringType::isA(t)) return String("(") + type.full_text() + ") " + objectSlot;
+    if (JavaInterfaceType::isA(t))
+        return helper(t.getJavaName()).toString() + "." + narrow() + "((" + corbaObject().toString() + ") " +
+               objectSlot + ")";
+    if (JavaBuiltinType::isA(t)) {
+        if (JavaBuiltinType::narrow(t).getJavaClass() == corbaObject().toString())
+            return String("((") + corbaObject().toString() + ") " + objectSlot + ")";
+        // The other builtins (TypeCode, Principal ...) come back bare, as
+        // the skeleton stores them.
+        return String("(") + type.full_text() + ") " + objectSlot;
+    }
+    return String("(") + type.full_text() + ")((" + JavaHolder::project(type).full_text() + ")" + objectSlot +
+           ").value";
+}
+
+String JavaLib::getSkelConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot,
+                                      int inOnly) {
+    const JavaAST& t = type.underType();
+    if (JavaBaseType::isA(t) && inOnly == 1) return fromLongSlot(t, longSlot, objectSlot);
+    if (inOnly == 0) return String("(") + JavaHolder::project(type).full_text() + ")" + objectSlot;
+    if (travelsInHolder(t)) return String("((") + JavaHolder::project(type).full_text() + ")" + objectSlot + ").value";
+    return String("(") + type.full_text() + ")" + objectSlot;
+}
+
+String JavaLib::getSkelConversionTo(const JavaAST& type, const String& name, const String& longSlot,
+                                    const String& objectSlot) {
+    const JavaAST& t = type.underType();
+    if (JavaBaseType::isA(t)) return getConversionTo(type, name, longSlot, objectSlot, 1);
+    if (travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
+    return objectSlot + " = " + name;
+}
+
+void JavaLib::printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface) {
+    out << "    private static String _type_ids[] = {\n"
+        << "        \"" << repositoryIdentifier(JavaDeclarator::project(iface.get_declarator())) << "\"";
+    for (DLListIter<IntfInherit> it(iface.get_inherit_list()); it; it.next())
+        out << ",\n        \""
+            << repositoryIdentifier(JavaDeclarator::project(it.entry().get_interface().get_declarator())) << "\"";
+    out << "\n    };\n\n"
+        << "    public String[] " << getRepIdsName() << "() { return _type_ids; }\n\n";
 }

@@ -10,6 +10,9 @@
 #include "idlgen/java/core/JavaName.h"
 #include "lib/String.h"
 
+#include <iosfwd>
+
+class InterfaceTypeSpec;
 class JavaAST;
 class JavaDecl;
 class JavaDeclarator;
@@ -177,6 +180,33 @@ public:
     static String getTypeCodeFor(const JavaDecl& decl);
     // The TCKind number of a type (0 when it has none).
     static int tk(const JavaAST& type);
+
+    // Values between Java variables and the two argument arrays of a call
+    // (a long[] for primitive values, a java.lang.Object[] for the rest).
+    // True when a value of the type travels in the long array: a base type
+    // other than any, after typedef resolution.
+    static bool whichArray(const JavaAST& type);
+    // [ClassOf(T)]: "new " [holder class] "().getClass()".
+    static String getClassForName(const JavaAST& type);
+    // The stub's statement storing `name` into its slot, and the stub's
+    // expression for the value that came back.
+    static String getConversionTo(const JavaAST& type, const String& name, const String& longSlot,
+                                  const String& objectSlot, int inOnly);
+    static String getConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot);
+    // The skeleton's inverses: the argument handed to the implementation,
+    // and the statement storing a result into its slot.
+    static String getSkelConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot,
+                                        int inOnly);
+    static String getSkelConversionTo(const JavaAST& type, const String& name, const String& longSlot,
+                                      const String& objectSlot);
+    // Descriptor mode words of a parameter's flags.
+    static unsigned inFlag() { return 0x40000000u; }
+    static unsigned outFlag() { return 0x80000000u; }
+    static unsigned inoutFlag() { return 0xC0000000u; }
+
+    // The list of repository identifiers of an interface and its bases,
+    // `_type_ids`, with its accessor `_get_ids` (stub and skeleton).
+    static void printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface);
 
     // The repository identifier of a declarator, computed once.
     static String repositoryIdentifier(const JavaDeclarator& d);

@@ -5,6 +5,7 @@
 
 #include "idlgen/java/core/JavaAST.h"
 
+class DeclList;
 class ForwardTypeSpec;
 
 class JavaForwardType : public JavaNamedAST {
@@ -23,6 +24,12 @@ public:
     }
     String initializer() const override { return underType().initializer(); }
     const JavaAST& underType() const override;
+
+    // Reports every forward declaration among `decls`, in modules and
+    // interfaces too, whose interface was never defined; true when there
+    // was one.  The generators look through forward declarations, so they
+    // must not be built over such a file.
+    static bool reportUndefined(const DeclList& decls);
 
     static bool isA(const JavaType& t) { return t.getTag() == jForwardType; }
     static const JavaForwardType& narrow(const JavaType& t);

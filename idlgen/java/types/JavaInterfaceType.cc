@@ -2,8 +2,10 @@
 
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
 
 JavaInterfaceType::JavaInterfaceType(const InterfaceTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -14,18 +16,39 @@ const JavaInterfaceType& JavaInterfaceType::narrow(const JavaType& t) {
 
 void JavaInterfaceType::print(std::ostream& out) const { out << getJavaName(); }
 
-void JavaInterfaceType::writeFile(JavaFiles&, const ConFile&, int) const {
-    msg::unimpl(getTypeSpec().get_loc(), "Java files of interface `%s'", getJavaName().toString().chars());
+const InterfaceTypeSpec& JavaInterfaceType::getInterfaceTypeSpec() const {
+    return InterfaceTypeSpec::narrow(getTypeSpec());
 }
 
-void JavaInterfaceType::printMarshalMethods(std::ostream&) const {
-    msg::unimpl(getTypeSpec().get_loc(), "marshalling of interface `%s'", getJavaName().toString().chars());
+JavaDeclList& JavaInterfaceType::getExports() const {
+    return *new JavaDeclList(getInterfaceTypeSpec().get_exports());
 }
 
-void JavaInterfaceType::printMarshal(std::ostream&, const char*, const JavaName&, const String&) const {
-    msg::unimpl(getTypeSpec().get_loc(), "marshalling of interface `%s'", getJavaName().toString().chars());
+std::vector<const InterfaceTypeSpec*> JavaInterfaceType::getInherits() const {
+    std::vector<const InterfaceTypeSpec*> bases;
+    for (DLListIter<IntfInherit> it(getInterfaceTypeSpec().get_inherit_list()); it; it.next())
+        bases.push_back(&it.entry().get_interface());
+    return bases;
 }
 
-void JavaInterfaceType::printUnmarshal(std::ostream&, const char*, const JavaName&, const String&) const {
-    msg::unimpl(getTypeSpec().get_loc(), "marshalling of interface `%s'", getJavaName().toString().chars());
+bool JavaInterfaceType::isServerless() const {
+    return getTypeSpec().get_declarator().get_env_attr(JavaLib::serverlessAttribute(), 0) != nullptr;
+}
+
+// A reference travels as an object and is narrowed back to the interface.
+void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
+    JavaTemplate(
+        "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
+        "        out.write_Object(that);\n"
+        "    }\n"
+        "    public static ${Name} ${read}(${InputStream} in) {\n"
+        "        return ${narrow}(in.read_Object());\n"
+        "    }\n")
+        .set("write", JavaLib::marshal())
+        .set("read", JavaLib::unmarshal())
+        .set("OutputStream", JavaLib::outputStream())
+        .set("InputStream", JavaLib::inputStream())
+        .set("Name", getJavaName())
+        .set("narrow", JavaLib::narrow())
+        .print(out);
 }

@@ -1,9 +1,16 @@
-// Projection of an IDL interface type.  Its Java classes and marshalling are
-// not generated yet: asking for them reports an unimplemented feature.
+// Projection of an IDL interface type.  Values of an interface type are
+// object references, marshalled through the interface's Helper like every
+// other named type; the Helper's own marshal methods write and read them
+// as objects.  The interface's Java files are written by the generators of
+// idlgen/java/interfaces (reference interface, stub) and
+// idlgen/java/server (skeleton).
 #ifndef QUORVEX_IDLGEN_JAVAINTERFACETYPE_H
 #define QUORVEX_IDLGEN_JAVAINTERFACETYPE_H
 
+#include <vector>
+
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaDecl.h"
 
 class InterfaceTypeSpec;
 
@@ -13,12 +20,15 @@ public:
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jInterfaceType; }
-    void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
-    void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
-                      const String& indent) const override;
-    void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
-                        const String& indent) const override;
+
+    const InterfaceTypeSpec& getInterfaceTypeSpec() const;
+    // The interface's own declarations, in source order.
+    JavaDeclList& getExports() const;
+    // Every base, direct or not, in the order of the inheritance list.
+    std::vector<const InterfaceTypeSpec*> getInherits() const;
+    // Marked by #pragma serverless or the environment: no stub, no skeleton.
+    bool isServerless() const;
 
     static bool isA(const JavaType& t) { return t.getTag() == jInterfaceType; }
     static const JavaInterfaceType& narrow(const JavaType& t);

@@ -1,0 +1,52 @@
+// Projection of an operation of an interface: its Java signature, its
+// operation descriptor, the stub method body that packs the arguments into
+// the two argument arrays and calls the runtime, and the skeleton's case
+// that unpacks them and calls the implementation.
+#ifndef QUORVEX_IDLGEN_JAVAOPDECLARATOR_H
+#define QUORVEX_IDLGEN_JAVAOPDECLARATOR_H
+
+#include <iosfwd>
+#include <vector>
+
+#include "ast/tree/printable.h"
+#include "idlgen/java/core/JavaName.h"
+#include "lib/String.h"
+
+class ExceptionTypeSpec;
+class JavaAST;
+class JavaArgList;
+class OpDeclarator;
+
+class JavaOpDeclarator : public Printable {
+public:
+    explicit JavaOpDeclarator(const OpDeclarator& op) : op(&op) {}
+
+    const OpDeclarator& getOpDeclarator() const { return *op; }
+    // The Java method name.
+    String getMethodName() const;
+    const String& getIDLName() const;
+    JavaAST& getResultType() const;
+    bool hasResult() const;
+    JavaArgList& getArgs() const;
+    bool isClass() const;
+    bool isOneway() const;
+    // The exceptions of the raises list, in its order, each once.
+    std::vector<const ExceptionTypeSpec*> getRaises() const;
+
+    // [MethodName] "(" [Params] ")\n", then the throws clause when the
+    // operation raises exceptions.
+    void print(std::ostream& out) const override;
+
+    void printDescriptor(std::ostream& out, const String& indent, int index) const;
+    // The stub method body, after the signature.
+    void printDefinition(std::ostream& out, int index) const;
+    // The stub's dispatch of the exception that came back.
+    void printExceptionCatches(std::ostream& out, const String& indent) const;
+    // The body of the skeleton's case for this operation.
+    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const;
+
+private:
+    const OpDeclarator* op;
+};
+
+#endif
