@@ -4,7 +4,8 @@ skeleton's dispatch agree on the number of every operation and accessor.
 
     check_numbering.py --quorvex Q --expect numbering.txt file.idl ...
 
-Each IDL file is generated with -fclient -fserver.  For every stub class
+Each IDL file is generated with -fclient -fserver (and its own directory
+on the include path).  For every stub class
 written, the numbers are read from three places: the descriptor built into
 __ops[k], the stub method whose body calls _invoke(__ops[k], ...), and the
 skeleton's "case k:" with the method it calls.  The three must name the
@@ -62,7 +63,10 @@ def main():
     failures = []
     with tempfile.TemporaryDirectory(prefix="quorvex-numbering-") as out:
         for idl in opts.idl:
-            proc = subprocess.run([os.path.abspath(opts.quorvex), "-fclient", "-fserver", "-j", out,
+            # The preprocessor reads the file from a pipe: its own directory
+            # must be named for the files it includes.
+            here = os.path.dirname(os.path.abspath(idl))
+            proc = subprocess.run([os.path.abspath(opts.quorvex), "-fclient", "-fserver", "-I" + here, "-j", out,
                                    os.path.abspath(idl)], capture_output=True, text=True)
             if proc.returncode != 0:
                 print(f"quorvex failed on {idl}:\n{proc.stderr}")

@@ -51,6 +51,6 @@ public final class QuietHelper {
 	if (!_is_a(that)) {
 	    throw new org.omg.CORBA.BAD_PARAM();
 	}
-	throw new org.omg.CORBA.BAD_PARAM();
+        throw new org.omg.CORBA.BAD_PARAM();
    }
 }

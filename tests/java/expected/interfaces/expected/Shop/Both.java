@@ -11,6 +11,8 @@ public interface Both
 	    Shop.Store,
 	    Shop.Other,
 	    Shop.Base {
-public static final int LIMIT = (int) (10L);public static final String GREETING = (String) ("hi");    double measure(float f)
+    public static final int LIMIT = (int) (10L);
+    public static final String GREETING = (String) ("hi");
+    double measure(float f)
 ;
 }

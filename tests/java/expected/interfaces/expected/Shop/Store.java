@@ -11,7 +11,9 @@ package Shop;
  */public interface Store
     extends org.omg.CORBA.Object,
 	    Shop.Base {
-public static final int LIMIT = (int) (10L);public static final String GREETING = (String) ("hi");    String title() throws org.omg.CORBA.SystemException;
+    public static final int LIMIT = (int) (10L);
+    public static final String GREETING = (String) ("hi");
+    String title() throws org.omg.CORBA.SystemException;
     Goods.Point origin() throws org.omg.CORBA.SystemException;
     void origin(Goods.Point arg) throws org.omg.CORBA.SystemException;
     /**
