@@ -2,7 +2,7 @@
 """Generates both sides of every accepted corpus file and compiles the Java.
 
     compile_corpus_java.py --quorvex Q --corpus DIR --javac JAVAC --java JAVA
-                           [--jobs N] [--only PATH ...]
+                           [--jobs N] [--rejects FILE] [--only PATH ...]
 
 For each accept row of DIR/MANIFEST.tsv (columns path, expect, include_dirs,
 note; include_dirs comma-separated and relative to DIR), in an output root
@@ -15,7 +15,12 @@ against the runtime stand-ins of tests/java/runtime, which are compiled
 once.  The compilations run in a few long-lived Java processes
 (BatchJavac.java) instead of one javac per file.
 
-Exit status 0 when every row generated and compiled.
+A row named in the rejects file (path, a tab, a message) must instead fail
+to generate with that message: the manifest says what the syntax check
+accepts, and a few accepted files cannot have Java generated for them.
+
+Exit status 0 when every row generated and compiled, or was rejected as
+its entry in the rejects file says.
 """
 import argparse
 import concurrent.futures
@@ -38,6 +43,17 @@ def accept_rows(corpus):
             if fields[1] == "accept":
                 rows.append((fields[0], [d for d in fields[2].split(",") if d]))
     return rows
+
+
+def read_rejects(path):
+    rejects = {}
+    if path:
+        with open(path, encoding="utf-8") as f:
+            for line in f:
+                if line.strip() and not line.startswith("#"):
+                    name, message = line.rstrip("\n").split("\t", 1)
+                    rejects[name] = message
+    return rejects
 
 
 def included_files(corpus, path, dirs):
@@ -99,10 +115,12 @@ def main():
     ap.add_argument("--javac", required=True)
     ap.add_argument("--java", required=True)
     ap.add_argument("--jobs", type=int, default=2)
+    ap.add_argument("--rejects", help="rows that must fail to generate, with the message")
     ap.add_argument("--only", action="append", default=[], help="just these manifest paths")
     opts = ap.parse_args()
     quorvex = os.path.abspath(opts.quorvex)
     rows = accept_rows(opts.corpus)
+    rejects = read_rejects(opts.rejects)
     if opts.only:
         rows = [r for r in rows if r[0] in opts.only]
 
@@ -117,6 +135,7 @@ def main():
 
         problems = {}
         outs = {}
+        done_rejected = set()
         with concurrent.futures.ThreadPoolExecutor(max_workers=opts.jobs) as pool:
             futures = {pool.submit(generate, quorvex, opts.corpus, work, i, row): row
                        for i, row in enumerate(rows)}
@@ -124,12 +143,20 @@ def main():
                 row = futures[future]
                 out, problem = future.result()
                 outs[row[0]] = out
-                if problem:
+                if row[0] in rejects:
+                    want = rejects[row[0]]
+                    if not problem:
+                        problems[row[0]] = f"generates, but should fail with: {want}"
+                    elif want not in problem:
+                        problems[row[0]] = f"should fail with: {want}\n{problem}"
+                    else:
+                        done_rejected.add(row[0])
+                elif problem:
                     problems[row[0]] = problem
 
         jobs = []
         for path, _ in rows:
-            if path in problems:
+            if path in problems or path in done_rejected:
                 continue
             out = outs[path]
             generated = sorted(glob.glob(os.path.join(out, "**", "*.java"), recursive=True))
@@ -172,7 +199,8 @@ def main():
 
     for path in sorted(problems):
         print(f"FAIL {path}: {problems[path]}\n")
-    print(f"{len(rows) - len(problems)} of {len(rows)} accepted corpus files generate and compile on both sides")
+    print(f"{len(rows) - len(problems) - len(done_rejected)} of {len(rows)} accepted corpus files generate and "
+          f"compile on both sides; {len(done_rejected)} fail to generate as expected")
     return 1 if problems else 0
 
 
