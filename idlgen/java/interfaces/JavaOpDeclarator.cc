@@ -153,22 +153,22 @@ void JavaOpDeclarator::printDefinition(std::ostream& out, int index) const {
     out << "    }\n";
 }
 
+// One branch per name of the raises list, as written.
 void JavaOpDeclarator::printExceptionCatches(std::ostream& out, const String& indent) const {
-    std::vector<const ExceptionTypeSpec*> raises = getRaises();
-    if (raises.empty()) return;
     JavaTemplate t("");
     t.set("I", indent);
-    t.print(out, "${I}if (_e != null) {\n");
     bool first = true;
-    for (const ExceptionTypeSpec* exc : raises) {
-        t.set("H", JavaLib::holder(exceptionName(exc)));
-        if (!first) t.print(out, "${I}    else ");
+    for (DLListIter<ScopedName> it(op->get_raises()); it; it.next()) {
+        const Declarator* d = it.entry().get_unwrapped_declarator();
+        if (!d) continue;
+        t.set("H", JavaLib::holder(JavaName(*d)));
+        t.print(out, first ? "${I}if (_e != null) {\n" : "${I}    else ");
         t.print(out,
                 "${I}    if (_e instanceof ${H})\n"
                 "${I}        throw ((${H}) _e).value;\n");
         first = false;
     }
-    t.print(out, "${I}}\n");
+    if (!first) t.print(out, "${I}}\n");
 }
 
 void JavaOpDeclarator::printSkeletonFragment(std::ostream& out, const String& indent, int) const {

@@ -30,7 +30,8 @@ public:
     JavaArgList& getArgs() const;
     bool isClass() const;
     bool isOneway() const;
-    // The exceptions of the raises list, in its order, each once.
+    // The exceptions of the raises list, in its order, each once (a name
+    // given twice would make two identical catch clauses).
     std::vector<const ExceptionTypeSpec*> getRaises() const;
 
     // [MethodName] "(" [Params] ")\n", then the throws clause when the
