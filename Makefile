@@ -3,12 +3,16 @@
 #   make check       build, then run every test
 #   make check-asan  the same tests under AddressSanitizer and UBSan
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
+#   make install     install under PREFIX (default /usr/local), honouring DESTDIR
+#   make package     build a Debian package (.deb) in the build directory
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2
 GENERATOR  := -G Ninja
 
-.PHONY: all setup configure build demo check check-asan fuzz clean
+PREFIX     ?= /usr/local
+
+.PHONY: all setup configure build demo check check-asan fuzz install package clean
 FUZZ_SECONDS ?= 180
 
 all: build
@@ -40,6 +44,14 @@ check-asan: setup
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest -j $(JOBS) --output-on-failure
+
+install: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+package: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	cd $(BUILD) && cpack -G DEB
 
 fuzz:
 	scripts/fuzz $(FUZZ_SECONDS)

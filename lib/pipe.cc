@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 #include <iostream>
 
 #include "ast/input/msg.h"
@@ -15,12 +16,30 @@
 #define QUORVEX_CPP_PATH "/usr/ccs/lib/cpp"
 #endif
 
-const char* const Preprocessor::path = QUORVEX_CPP_PATH;
+static String find_wrapper() {
+    char exe[4096];
+    ssize_t n = readlink("/proc/self/exe", exe, sizeof exe - 1);
+    if (n > 0) {
+        exe[n] = '\0';
+        std::string self(exe);
+        String dir(self.substr(0, self.rfind('/')));
+        for (const char* relative : {"/quorvex-cpp", "/../libexec/quorvex/quorvex-cpp"}) {
+            String candidate = dir + relative;
+            if (access(candidate.chars(), X_OK) == 0) return candidate;
+        }
+    }
+    return QUORVEX_CPP_PATH;
+}
+
+const char* Preprocessor::path() {
+    static const String found = find_wrapper();
+    return found.chars();
+}
 
 static Flag debug_reader("debug-reader", "");
 
 Preprocessor::Preprocessor(const String& n, int source_fd, const char* const* options) : name(n) {
-    std::vector<const char*> argv = {path, "-B", "-C", "-Y"};
+    std::vector<const char*> argv = {path(), "-B", "-C", "-Y"};
     for (const char* const* o = options; o && *o; ++o) argv.push_back(*o);
     argv.push_back(nullptr);
 
@@ -53,7 +72,7 @@ Preprocessor::Preprocessor(const String& n, int source_fd, const char* const* op
         if (dup2(source_fd, 0) < 0 || dup2(fds[1], 1) < 0) _exit(1);
         close(source_fd);
         close(fds[1]);
-        execv(path, const_cast<char* const*>(argv.data()));
+        execv(argv[0], const_cast<char* const*>(argv.data()));
         // Reported in the child, which then ends; the parent reads an empty
         // stream and learns of the failure when it waits.
         msg::iofatal("cannot preprocess input");

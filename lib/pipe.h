@@ -11,8 +11,10 @@
 
 class Preprocessor {
 public:
-    // The path of the preprocessor program, fixed when the program is built.
-    static const char* const path;
+    // The path of the preprocessor wrapper: beside the executable (the build
+    // tree), else in ../libexec/quorvex/ from it (an installed or relocated
+    // tree), else the path fixed when the program was built.
+    static const char* path();
 
     // `options`: null-terminated list of -I, -D and -U arguments, in
     // command-line order.  Takes over `fd` (closed in the parent).

@@ -10,10 +10,13 @@ EnvFile* EnvImportEntry::get_file(const EnvFile& importer) {
     if (tried) return file;
     tried = true;
     if (Reader* reader = importer.get_reader()) {
+        int errors = msg::get_error_count();
         try {
             file = &reader->import_env(importer.get_path(), "", file_name, 1);
         } catch (bad_file&) {
             file = nullptr;
+            // Found but unreadable (a directory, say): the reader has said so.
+            if (msg::get_error_count() > errors) reported = true;
         }
     }
     return file;

@@ -1,6 +1,7 @@
 #include "ast/input/reader.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -46,8 +47,24 @@ File* Reader::open_file(const String& fullname) {
             msg::ioerror("error opening file \"%s\"", fullname.chars());
         return nullptr;
     }
+    // Only regular files are read: a directory or a device would reach the
+    // preprocessor or the scanner as a read error or an endless stream.
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        bool directory = S_ISDIR(st.st_mode);
+        close(fd);
+        if (directory) {
+            errno = EISDIR;
+            msg::ioerror("cannot read `%s'", fullname.chars());
+        } else {
+            msg::error("cannot read `%s': not a regular file", fullname.chars());
+        }
+        return nullptr;
+    }
     Preprocessor* pre = nullptr;
     if (cpp_flag) {
+        if (access(Preprocessor::path(), X_OK) != 0)
+            msg::iofatal("cannot preprocess input: cannot run `%s'", Preprocessor::path());
         options.push_back(nullptr);
         pre = new Preprocessor(fullname, fd, options.data());
         options.pop_back();

@@ -1,7 +1,10 @@
 #include "idlgen/driver/Dependent.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+
+#include "ast/input/msg.h"
 
 void Dependent::flush() const {
     const char* value = std::getenv("KELDRO_DEPENDENCIES");
@@ -12,9 +15,21 @@ void Dependent::flush() const {
     String output = v.before(blank);
     String target = v.after(blank);
     FILE* f = std::fopen(output.chars(), "w");
-    if (!f) return;
+    if (!f) {
+        msg::ioerror("Cannot open file `%s'", output.chars());
+        return;
+    }
     std::fprintf(f, "%s: ", target.chars());
     for (const String& n : names) std::fprintf(f, " %s", n.chars());
     std::fprintf(f, "\n");
-    std::fclose(f);
+    bool ok = !std::ferror(f);
+    int err = ok ? 0 : errno;
+    if (std::fclose(f) != 0) {
+        ok = false;
+        if (!err) err = errno;
+    }
+    if (!ok) {
+        errno = err ? err : EIO;
+        msg::ioerror("cannot write file `%s'", output.chars());
+    }
 }

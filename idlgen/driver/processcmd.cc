@@ -1,6 +1,8 @@
 #include "idlgen/driver/processcmd.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "ast/env/envfile.h"
@@ -24,10 +26,27 @@ static Flag write_files("write-files", "write out derived files", 1);
 static Flag client("client", "generate client-side files");
 static Flag server("server", "generate server-side files");
 
-void usage() {
-    msg::inform("Usage: %s [-flist-flags] [-f...] [-e envfile] [-Idir] [-D...] [-U...] [-p package] "
-                "[-j javadir] [-J javaFiles] file ...",
-                progname);
+static const char* const usage_format =
+    "Usage: %s [-flist-flags] [-f...] [-e envfile] [-Idir] [-D...] [-U...] [-p package] "
+    "[-j javadir] [-J javaFiles] file ...";
+
+void usage() { msg::inform(usage_format, progname); }
+
+// The GNU long options: both print to standard output and end the run.
+static void long_option(const char* arg) {
+    if (std::strcmp(arg, "--help") == 0) {
+        std::printf(usage_format, progname);
+        std::printf("\n");
+        std::fflush(stdout);
+        Flag::list(std::cout, "flags", Regex("debug-.*"), 0);
+    } else if (std::strcmp(arg, "--version") == 0) {
+        std::printf("%s: version %s created on %s\n", progname, version, timestamp);
+    } else {
+        unknown_option(arg);
+    }
+    std::cout.flush();
+    std::fflush(stdout);
+    std::exit(std::cout.good() && !std::ferror(stdout) ? 0 : 1);
 }
 
 void unknown_option(const char* arg) {
@@ -107,6 +126,9 @@ void process_cmd_line(int argc, char** argv, ConFileTbl& confiles, EnvFileTbl& e
                 JavaLib::setPackagePrefix(prefix);
             break;
         }
+        case '-':
+            long_option(arg);
+            break;
         default:
             unknown_option(arg);
         }
@@ -126,10 +148,12 @@ void process_cmd_line(int argc, char** argv, ConFileTbl& confiles, EnvFileTbl& e
 
     EnvFile* env = nullptr;
     if (envname) {
+        int errors = msg::get_error_count();
         try {
             env = &reader->read_env(envname);
         } catch (bad_file&) {
-            msg::error("Could not find environment file: %s", envname);
+            // A file that was found but could not be read has been reported.
+            if (msg::get_error_count() == errors) msg::error("Could not find environment file: %s", envname);
             throw ConToJavaAbort();
         }
     } else {

@@ -15,6 +15,7 @@ starts with "=== ":
     === stdout contains / === stderr contains   (each line must occur, in order)
     === output PATH                   (exact contents of a file the run wrote)
     === output contains PATH          (lines that must occur in it, in order)
+    === output lacks PATH             (text that must not occur in that file)
     === no output PATH                (the run must not create PATH)
 
 A section's text runs to the next "=== " line; every line of it ends with a
@@ -120,6 +121,14 @@ def main():
                 missing = contains_in_order(got, text)
                 if missing is not None:
                     failures.append(f"{path} lacks (in order): {missing!r}\n--- got\n{got}")
+            elif name.startswith("output lacks "):
+                path = os.path.join(work, name[len("output lacks "):].strip())
+                if not os.path.exists(path):
+                    failures.append(f"missing output file {path}")
+                    continue
+                got = open(path, encoding="utf-8", errors="replace").read()
+                if text in got:
+                    failures.append(f"{path} holds what it must not:\n{text}--- got\n{got}")
             elif name.startswith("output "):
                 path = os.path.join(work, name[len("output "):].strip())
                 if not os.path.exists(path):

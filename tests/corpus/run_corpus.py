@@ -89,7 +89,7 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--quorvex", required=True, help="the quorvex executable")
-    parser.add_argument("--corpus", default="/work/shared/corpus", help="the corpus directory")
+    parser.add_argument("--corpus", required=True, help="the corpus directory")
     parser.add_argument("--known-failures", default=os.path.join(here, "known_failures.txt"))
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--timeout", type=float, default=60.0)

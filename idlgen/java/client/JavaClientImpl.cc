@@ -25,6 +25,7 @@
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
 #include "idlgen/java/types/JavaTypedefHolder.h"
+#include "idlgen/java/types/JavaUnionCases.h"
 
 // The class names a type brings into its package.
 static void registerType(const JavaName& name) {
@@ -53,7 +54,6 @@ bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
     switch (t.getTag()) {
     case JavaType::jSequenceType: what = "sequence"; break;
     case JavaType::jArrayType: what = "array"; break;
-    case JavaType::jUnionType: what = "union"; break;
     default: return false;
     }
     msg::unimpl(JavaDecl::project(where).getLoc(), "Java generation for %s types: %s", what,
@@ -164,9 +164,26 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         add(JavaBaseTypeOps::project(ts));
         return &iface.get_exports();
     }
-    case Union_TypeSpecTag:
-        unsupported(JavaAST::project(ts), decl);
-        return nullptr;
+    case Union_TypeSpecTag: {
+        JavaAST& type = JavaAST::project(ts);
+        const UnionTypeSpec& union_ = UnionTypeSpec::narrow(ts);
+        const DeclList& elements = JavaUnionCases::elements(union_);
+        if (unsupportedMembers(elements, decl)) return nullptr;
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        // An enum declared in the switch is written with the union.
+        const TypeSpec& discriminator = union_.get_switch_type();
+        if (discriminator.defines_name()) {
+            JavaAST& e = JavaAST::project(discriminator);
+            registerType(e.getJavaName());
+            add(e);
+            add(JavaHolder::project(e));
+            add(JavaBaseTypeOps::project(discriminator));
+        }
+        return &elements;
+    }
     case Base_TypeSpecTag:
     case Builtin_TypeSpecTag:
     case Forward_TypeSpecTag:

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <ctime>
@@ -18,10 +19,18 @@ void JavaFiles::flush(const String& listFile) const {
         msg::ioerror("Cannot open file `%s'", listFile.chars());
         return;
     }
-    for (DLListIter<String> it(files); it; it.next()) out << it.entry() << "\n";
+    for (DLListIter<String> it(files); it; it.next())
+        if (!failed.count(it.entry().chars())) out << it.entry() << "\n";
+    errno = 0;
+    out.close();
+    if (out.fail()) {
+        if (errno == 0) errno = EIO;
+        msg::ioerror("cannot write file `%s'", listFile.chars());
+    }
 }
 
-JavaStream::JavaStream(const String& path) : std::ofstream(path.chars(), std::ios::out | std::ios::trunc) {}
+JavaStream::JavaStream(JavaFiles& files, const String& path, const char* who)
+    : std::ofstream(path.chars(), std::ios::out | std::ios::trunc), files(files), path(path), who(who) {}
 
 String JavaStream::preparePackage(const String& root, const JavaName& package, const char* who) {
     String base = package.isPackaged() ? preparePackage(root, package.package(), who) : root;
@@ -35,7 +44,9 @@ String JavaStream::preparePackage(const String& root, const JavaName& package, c
                      package.toString().chars());
         throw Nope();
     }
-    if (mkdir(path.chars(), 0777) != 0) {
+    // Another compiler writing into the same root may create the directory
+    // between the test above and this call; that is not an error.
+    if (mkdir(path.chars(), 0777) != 0 && !(errno == EEXIST && stat(path.chars(), &st) == 0 && S_ISDIR(st.st_mode))) {
         msg::ioerror("%s: cannot create `%s'", who, path.chars());
         throw Nope();
     }
@@ -62,7 +73,7 @@ JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFi
     }
     String path = directory + "/" + name.item() + ".java";
     if (verbose) msg::inform("%s: writing file `%s'", who, path.chars());
-    JavaStream* stream = new JavaStream(path);
+    JavaStream* stream = new JavaStream(files, path, who);
     if (!stream->good()) {
         msg::ioerror("%s: cannot open file `%s'", who, path.chars());
         delete stream;
@@ -83,7 +94,20 @@ JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFi
     return stream;
 }
 
-JavaStream::~JavaStream() { JavaName::setPrintPackage(nullptr); }
+// Closing flushes what is still buffered; a file whose writing failed at any
+// point (disk full, file-size limit) is reported and removed, so that no
+// truncated file is left looking like output.
+JavaStream::~JavaStream() {
+    JavaName::setPrintPackage(nullptr);
+    errno = 0;
+    close();
+    if (fail()) {
+        if (errno == 0) errno = EIO;
+        msg::ioerror("%s: cannot write file `%s'", who.chars(), path.chars());
+        unlink(path.chars());
+        files.markFailed(path);
+    }
+}
 
 void JavaStream::printPackage(const JavaName& className) {
     if (className.isPackaged()) *this << "package " << className.package() << ";\n";

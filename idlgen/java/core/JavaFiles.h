@@ -6,6 +6,8 @@
 #define QUORVEX_IDLGEN_JAVAFILES_H
 
 #include <fstream>
+#include <string>
+#include <unordered_set>
 
 #include "lib/String.h"
 #include "lib/dllist.h"
@@ -21,12 +23,15 @@ public:
     // Records a path opened for writing.
     void add(const String& path) { files.append(*new String(path)); }
     const StringList& getFiles() const { return files; }
+    // Records a path whose writing failed; it is left out of the list.
+    void markFailed(const String& path) { failed.insert(path.chars()); }
     // Writes every recorded path, in the order opened, one to a line.
     void flush(const String& listFile) const;
 
 private:
     String directory;
     StringList files;
+    std::unordered_set<std::string> failed;
 };
 
 class JavaStream : public std::ofstream {
@@ -45,13 +50,18 @@ public:
     // "package " [package] ";\n" for a packaged class name, else nothing.
     void printPackage(const JavaName& className);
 
-    // Ends the class's file.
+    // Ends the class's file: closes it, and reports and removes it when any
+    // write failed.
     ~JavaStream() override;
 
     struct Nope {};
 
 private:
-    explicit JavaStream(const String& path);
+    JavaStream(JavaFiles& files, const String& path, const char* who);
+
+    JavaFiles& files;
+    String path;
+    String who;
 };
 
 #endif

@@ -378,3 +378,64 @@ void JavaLib::printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface
     out << "\n    };\n\n"
         << "    public String[] " << getRepIdsName() << "() { return _type_ids; }\n\n";
 }
+
+// The default discriminator of a union.
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "ast/expr/expr.h"
+#include "ast/expr/value.h"
+#include "idlgen/java/types/JavaEnumType.h"
+#include "idlgen/java/types/JavaUnionCases.h"
+
+bool JavaLib::generateDefaultDiscriminator(std::ostream& os, const JavaAST& switchType,
+                                           const std::vector<const Expr*>& labels) {
+    const JavaAST& type = switchType.underType();
+    if (JavaEnumType::isA(type)) {
+        std::set<std::string> named;
+        for (const Expr* label : labels)
+            if (const Declarator* d = JavaUnionCases::enumeratorOf(*label))
+                named.insert(d->get_name().as_String().chars());
+        for (const String& v : JavaEnumType::narrow(type).getValues())
+            if (!named.count(v.chars())) {
+                os << type.getJavaName() << javaNameSeparator() << nameMap(v);
+                return true;
+            }
+        return false;
+    }
+    if (!JavaBaseType::isA(type)) return false;
+    int tag = JavaBaseType::narrow(type).getBaseTag();
+    if (tag == boolean_BaseTypeSpec) {
+        std::set<int> used;
+        for (const Expr* label : labels)
+            if (label->has_const_value() && BoolValue::is(label->get_const_value()))
+                used.insert(BoolValue::narrow(label->get_const_value()).get_value() ? 1 : 0);
+        if (used.size() > 1) return false;
+        // Without labels the first value, FALSE.
+        os << (used.count(0) ? trueLiteral() : falseLiteral());
+        return true;
+    }
+    std::vector<long long> values;
+    for (const Expr* label : labels) {
+        if (!label->has_const_value()) continue;
+        const Value& v = label->get_const_value();
+        if (IntValue::is(v)) values.push_back(IntValue::narrow(v).get_value());
+        if (CharValue::is(v)) values.push_back(CharValue::narrow(v).get_value());
+    }
+    std::sort(values.begin(), values.end());
+    // The smallest value at or above the smallest label that no label uses;
+    // 0 when there is no label.
+    long long candidate = values.empty() ? 0 : values.front();
+    for (long long v : values)
+        if (v == candidate) ++candidate;
+    if (tag == char_BaseTypeSpec) {
+        if (candidate > 255) return false;
+        CharValue(static_cast<unsigned char>(candidate)).print_java(os);
+        return true;
+    }
+    if (candidate > 2147483647LL) return false;
+    os << candidate;
+    return true;
+}

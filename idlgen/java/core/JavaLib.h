@@ -7,12 +7,16 @@
 #ifndef QUORVEX_IDLGEN_JAVALIB_H
 #define QUORVEX_IDLGEN_JAVALIB_H
 
+#include <iosfwd>
+#include <vector>
+
 #include "idlgen/java/core/JavaName.h"
 #include "lib/String.h"
 
 #include <iosfwd>
 
 class InterfaceTypeSpec;
+class Expr;
 class JavaAST;
 class JavaDecl;
 class JavaDeclarator;
@@ -207,6 +211,11 @@ public:
     // The list of repository identifiers of an interface and its bases,
     // `_type_ids`, with its accessor `_get_ids` (stub and skeleton).
     static void printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface);
+    // Prints a value of the union discriminator type `switchType` that none
+    // of `labels` (the union's labels other than default) uses, and returns
+    // true; returns false when every value is taken.
+    static bool generateDefaultDiscriminator(std::ostream& os, const JavaAST& switchType,
+                                             const std::vector<const Expr*>& labels);
 
     // The repository identifier of a declarator, computed once.
     static String repositoryIdentifier(const JavaDeclarator& d);

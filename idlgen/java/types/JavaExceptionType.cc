@@ -41,7 +41,8 @@ void JavaExceptionType::writeFile(JavaFiles& files, const ConFile& source, int v
         delete out;
         return;
     }
-    // One line per declaration; its further declarators follow on the line.
+    // One line per declaration; its further declarators follow on the line,
+    // each public like the first.
     *out << "    //\tinstance variables\n";
     int line = -1;
     for (const auto& m : members.get()) {
@@ -50,7 +51,7 @@ void JavaExceptionType::writeFile(JavaFiles& files, const ConFile& source, int v
             *out << "    public ";
             line = m.declIndex;
         } else {
-            *out << "; ";
+            *out << "; public ";
         }
         *out << m.javaType << " " << m.item;
     }

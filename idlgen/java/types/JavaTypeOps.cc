@@ -11,6 +11,7 @@
 #include "idlgen/java/core/JavaMembers.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
+#include "idlgen/java/types/JavaUnionTypeOps.h"
 
 JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     JavaAST& type = JavaAST::project(ts);
@@ -19,6 +20,7 @@ JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     case Exception_TypeSpecTag: return *new JavaExceptionTypeOps(type);
     case Enum_TypeSpecTag: return *new JavaEnumTypeOps(type);
     case Interface_TypeSpecTag: return *new JavaInterfaceTypeOps(type);
+    case Union_TypeSpecTag: return *new JavaUnionTypeOps(type);
     default: return *new JavaBaseTypeOps(type);
     }
 }

@@ -1,10 +1,13 @@
-// Projection of an IDL union type.  Its Java classes and marshalling are
-// not generated yet: asking for them reports an unimplemented feature.
+// Projection of an IDL union type: one public final class keeping the
+// discriminator, the current branch value and an "initialized" flag, with a
+// getter and a setter per branch, and the helper's marshal methods that
+// write the discriminator followed by the selected branch.
 #ifndef QUORVEX_IDLGEN_JAVAUNIONTYPE_H
 #define QUORVEX_IDLGEN_JAVAUNIONTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
 
+class JavaUnionCases;
 class UnionTypeSpec;
 
 class JavaUnionType : public JavaNamedAST {
@@ -17,6 +20,12 @@ public:
     void printMarshalMethods(std::ostream& out) const override;
     // Values of a union travel through its helper, like those of every
     // named type: the inherited printMarshal and printUnmarshal serve.
+
+    const UnionTypeSpec& getUnionTypeSpec() const;
+
+    // Whether a branch of this type is kept in its holder object: base
+    // types, enums and strings are; everything else is kept as it is.
+    static bool needsHolder(const JavaAST& type);
 
     static bool isA(const JavaType& t) { return t.getTag() == jUnionType; }
     static const JavaUnionType& narrow(const JavaType& t);

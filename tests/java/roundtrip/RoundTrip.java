@@ -70,8 +70,8 @@ public class RoundTrip {
         InputStream peek = out.create_input_stream();
         check(peek.read_string().equals(RT.FailureHelper.id()), "exception writes its repository id first");
         RT.Failure r = RT.FailureHelper.__read(in);
-        // The second field of a declaration with two declarators is not public.
-        check(r.code == 7 && r.why.equals("why") && r.color == RT.Color.GREEN,
+        // Every field of a declaration with two declarators is public.
+        check(r.code == 7 && r.why.equals("why") && r.where.equals("where") && r.color == RT.Color.GREEN,
               "exception members");
         check(in.available() == 0, "exception read consumes the id");
 

@@ -39,4 +39,20 @@ public class Any {
     public int extract_long() {
         return get_input_stream().read_long();
     }
+
+    // The label values of union type codes.
+    private void primitive(TCKind kind, java.util.function.Consumer<OutputStream> write) {
+        OutputStream out = create_output_stream();
+        write.accept(out);
+        read_value(out.get_input_stream(), ORB.init().get_primitive_tc(kind));
+    }
+
+    public void insert_boolean(boolean v) { primitive(TCKind.tk_boolean, o -> o.write_boolean(v)); }
+    public void insert_char(char v) { primitive(TCKind.tk_char, o -> o.write_char(v)); }
+    public void insert_octet(byte v) { primitive(TCKind.tk_octet, o -> o.write_octet(v)); }
+    public void insert_short(short v) { primitive(TCKind.tk_short, o -> o.write_short(v)); }
+    public void insert_ushort(short v) { primitive(TCKind.tk_ushort, o -> o.write_ushort(v)); }
+    public void insert_ulong(int v) { primitive(TCKind.tk_ulong, o -> o.write_ulong(v)); }
+    public void insert_longlong(long v) { primitive(TCKind.tk_longlong, o -> o.write_longlong(v)); }
+    public void insert_ulonglong(long v) { primitive(TCKind.tk_ulonglong, o -> o.write_ulonglong(v)); }
 }

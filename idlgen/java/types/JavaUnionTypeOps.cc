@@ -1,0 +1,70 @@
+#include "idlgen/java/types/JavaUnionTypeOps.h"
+
+#include <ostream>
+#include <sstream>
+
+#include "ast/expr/expr.h"
+#include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaBaseType.h"
+#include "idlgen/java/types/JavaUnionCases.h"
+
+// One member per case, built once for each of its labels into the same
+// slot of the member table, so the slot keeps the member of the case's last
+// label; the default label is an octet 0.
+void JavaUnionTypeOps::printTypeCodeAccessor(std::ostream& out) const {
+    const UnionTypeSpec& ts = UnionTypeSpec::narrow(getType().getTypeSpec());
+    JavaUnionCases cases(ts);
+    const JavaAST& discriminator = cases.getSwitchType().underType();
+    std::ostringstream body;
+    JavaTemplate t("");
+    t.set("count", static_cast<int>(cases.get().size()))
+        .set("UnionMember", JavaLib::corbaUnionMember())
+        .set("Any", JavaLib::anyName())
+        .set("J", String::replicate(' ', 15))
+        .set("ORB", JavaLib::typecodeFactory())
+        .set("id", JavaLib::getRepIdName())
+        .set("IDLName", ts.get_name().as_String())
+        .set("DiscriminatorTC", JavaLib::getTypeCodeForType(cases.getSwitchType()));
+    if (JavaBaseType::isA(discriminator))
+        t.set("insert", JavaLib::anyInsertMethodName(JavaBaseType::narrow(discriminator).getBaseTag()));
+    else
+        t.set("EnumHelper", JavaLib::helper(discriminator.getJavaName()));
+    t.print(body,
+            "       int _memberCount = ${count};\n"
+            "       ${UnionMember}[] _members = null;\n"
+            "          if (_tc == null) {\n"
+            "${J}_members= new ${UnionMember}[${count}];\n");
+    int i = 0;
+    for (const JavaUnionCases::Case& c : cases.get()) {
+        t.set("i", i++)
+            .set("member", c.declarator->getIDLName())
+            .set("TC", JavaLib::getTypeCodeForType(*c.type));
+        for (const Expr* label : c.allLabels) {
+            t.print(body,
+                    "${J}{\n"
+                    "${J}${Any} label = ${ORB}.create_any();\n");
+            if (DefaultExpr::is(*label)) {
+                body << "label.insert_octet((byte) 0);\n";
+            } else {
+                t.set("label", JavaExpr::project(*label));
+                t.print(body, JavaBaseType::isA(discriminator) ? "${J}label.${insert}${label});\n"
+                                                               : "${J}${EnumHelper}.insert(label, ${label});\n");
+            }
+            t.print(body,
+                    "${J}_members[${i}] = new ${UnionMember}(\n"
+                    "${J}  \"${member}\",\n"
+                    "${J}label,\n"
+                    "${J}  ${TC},\n"
+                    "${J}  null);\n"
+                    "${J}}\n");
+        }
+    }
+    t.print(body,
+            "             _tc = ${ORB}.create_union_tc(${id}(), \"${IDLName}\", ${DiscriminatorTC}, _members);\n"
+            "          }\n");
+    printCachedTypeCode(out, "", String(body.str()));
+}

@@ -1,0 +1,99 @@
+#!/usr/bin/env python3
+"""What a user installs: the installed and relocated tree, the manual page,
+and the Debian package.
+
+    run_install.py --build DIR --source DIR install|manpage|package
+"""
+import argparse
+import glob
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+
+def fail(text):
+    print(text)
+    sys.exit(1)
+
+
+def run(cmd, **kw):
+    proc = subprocess.run(cmd, capture_output=True, text=True, **kw)
+    if proc.returncode != 0:
+        fail(f"command failed ({proc.returncode}): {' '.join(cmd)}\n{proc.stdout}{proc.stderr}")
+    return proc
+
+
+def check_runs(quorvex, work, expect_wrapper):
+    """The binary compiles an IDL file through the wrapper it finds."""
+    out = os.path.join(work, "out")
+    os.makedirs(out, exist_ok=True)
+    idl = os.path.join(work, "a.idl")
+    with open(idl, "w") as f:
+        f.write("#define N 3\nmodule M { struct S { long a; }; const long K = N; };\n")
+    proc = run([quorvex, "-fdebug-reader", "-fclient", "-j", out, idl])
+    if f"|{expect_wrapper}|" not in proc.stderr:
+        fail(f"the wrapper {expect_wrapper} was not used:\n{proc.stderr}")
+    if not os.path.exists(os.path.join(out, "M", "S.java")):
+        fail("no M/S.java written")
+
+
+def install(build, source, work):
+    dest = os.path.join(work, "dest")
+    env = dict(os.environ, DESTDIR=dest)
+    run(["cmake", "--install", build, "--prefix", "/usr"], env=env)
+    for path in ("usr/bin/quorvex", "usr/libexec/quorvex/quorvex-cpp", "usr/share/man/man1/quorvex.1"):
+        if not os.path.exists(os.path.join(dest, path)):
+            fail(f"not installed: {path}")
+    # Moved elsewhere, the tree still finds its own wrapper.
+    moved = os.path.join(work, "moved")
+    shutil.move(dest, moved)
+    check_runs(os.path.join(moved, "usr/bin/quorvex"), work,
+               os.path.join(moved, "usr/bin/../libexec/quorvex/quorvex-cpp"))
+
+
+def manpage(build, source, work):
+    page = os.path.join(source, "doc", "quorvex.1")
+    proc = subprocess.run(["groff", "-man", "-ww", "-z", page], capture_output=True, text=True)
+    if proc.returncode != 0 or proc.stderr:
+        fail(f"groff warns:\n{proc.stderr}")
+    text = open(page).read().replace("\\-", "-")
+    listing = run([os.path.join(build, "quorvex"), "-flist-flags"]).stdout
+    for flag in re.findall(r"^\s+-f([a-z-]+)", listing, re.M):
+        if not re.search(r"^\.B " + re.escape(flag) + "$", text, re.M):
+            fail(f"flag {flag} is not described under FLAGS")
+    for section in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "FLAGS", "ENVIRONMENT", "FILES",
+                    "EXIT STATUS", "DIAGNOSTICS", "EXAMPLES"):
+        if f".SH {section}\n" not in text:
+            fail(f"no section {section}")
+
+
+def package(build, source, work):
+    run(["cpack", "-G", "DEB", "--config", os.path.join(build, "CPackConfig.cmake"), "-B", work])
+    debs = glob.glob(os.path.join(work, "*.deb"))
+    if len(debs) != 1:
+        fail(f"expected one package, found {debs}")
+    info = run(["dpkg-deb", "-I", debs[0]]).stdout
+    if not re.search(r"^ Depends: .*\bcpp\b", info, re.M):
+        fail(f"the package does not depend on cpp:\n{info}")
+    root = os.path.join(work, "root")
+    run(["dpkg-deb", "-x", debs[0], root])
+    check_runs(os.path.join(root, "usr/bin/quorvex"), work,
+               os.path.join(root, "usr/bin/../libexec/quorvex/quorvex-cpp"))
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("--build", required=True)
+    ap.add_argument("--source", required=True)
+    ap.add_argument("case", choices=["install", "manpage", "package"])
+    opts = ap.parse_args()
+    with tempfile.TemporaryDirectory(prefix="quorvex-install-") as work:
+        globals()[opts.case](os.path.abspath(opts.build), os.path.abspath(opts.source), work)
+    print("ok")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,32 @@
+/*
+ * File: ./U/LetterHolder.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package U;
+public final class LetterHolder
+     implements org.omg.CORBA.portable.Streamable{
+    //	instance variable 
+    public U.Letter value;
+    //	constructors 
+    public LetterHolder() {
+	this(null);
+    }
+    public LetterHolder(U.Letter __arg) {
+	value = __arg;
+    }
+
+    public void __write(org.omg.CORBA.portable.OutputStream out) {
+        U.LetterHelper.__write(out, value);
+    }
+
+    public void __read(org.omg.CORBA.portable.InputStream in) {
+        value = U.LetterHelper.__read(in);
+    }
+
+    public org.omg.CORBA.TypeCode __type() {
+        return U.LetterHelper.type();
+    }
+}

@@ -1,0 +1,44 @@
+/*
+ * File: ./U/KindHelper.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package U;
+public final class KindHelper {
+     // It is useless to have instances of this class
+     private KindHelper() { }
+
+    public static void __write(org.omg.CORBA.portable.OutputStream out, U.Kind that)  {
+    out.write_long(that.value());
+    }
+    public static U.Kind __read(org.omg.CORBA.portable.InputStream in)  {
+    return U.Kind.from_int(in.read_long());
+    }
+   public static U.Kind extract(org.omg.CORBA.Any a) {
+     org.omg.CORBA.portable.InputStream in = a.get_input_stream();
+     return __read(in);
+   }
+   public static void insert(org.omg.CORBA.Any a, U.Kind that) {
+     org.omg.CORBA.portable.OutputStream out = a.create_output_stream();
+     a.type(type());
+     __write(out, that);
+     a.read_value(out.get_input_stream(), type());
+   }
+   private static org.omg.CORBA.TypeCode _tc;
+   private static final int _memberCount = 3;
+   private static String[] _members = {
+                  "ON",
+                  "OFF",
+                  "AUTO"
+   };
+   synchronized public static org.omg.CORBA.TypeCode type() {
+          if (_tc == null)
+             _tc = org.omg.CORBA.ORB.init().create_enum_tc(id(), "Kind", _members);
+      return _tc;
+   }
+   public static String id() {
+       return "IDL:U/Kind:1.0";
+   }
+}
