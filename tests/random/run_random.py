@@ -45,7 +45,9 @@ def main():
                                    stdout=f, check=True)
                 proc = subprocess.run([quorvex, "-fclient", "-fserver", "-p", f"s{seed}", "-j", out, idl],
                                       capture_output=True, text=True)
-                if proc.returncode != 0 or proc.stderr:
+                # Warnings (a union with no free discriminator value) are fine.
+                noise = [l for l in proc.stderr.splitlines() if ": warning: " not in l]
+                if proc.returncode != 0 or noise:
                     failed.append(seed)
                     print(f"seed {seed}: quorvex status {proc.returncode}\n{proc.stderr[:2000]}")
                 else:

@@ -4,6 +4,7 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaImportType.h"
@@ -36,4 +37,10 @@ const JavaAST& JavaScopedNameType::underType() const {
     const Declarator* d = getTypeSpec().unwrap();
     if (!d) msg::panic("JavaScopedNameType::underType: unresolved name");
     return typeOf(*d);
+}
+
+JavaName JavaScopedNameType::getJavaName() const {
+    const Declarator* d = getTypeSpec().unwrap();
+    if (d && ArrayDeclarator::is(*d)) return JavaDeclarator::project(*d).getJavaName();
+    return underType().getJavaName();
 }

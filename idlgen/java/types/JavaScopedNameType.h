@@ -14,7 +14,9 @@ public:
 
     void print(std::ostream& out) const override { underType().print(out); }
     Tag getTag() const override { return jScopedNameType; }
-    JavaName getJavaName() const override { return underType().getJavaName(); }
+    // The name of the type named; a typedef of an array lends the array its
+    // own name, since arrays have no type node to carry one.
+    JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
         underType().printMarshal(out, stream, variable, indent);
