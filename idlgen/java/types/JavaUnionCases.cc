@@ -28,6 +28,9 @@ JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
         kind = enumKind;
     else if (JavaBaseType::isA(under) && JavaBaseType::narrow(under).getBaseTag() == boolean_BaseTypeSpec)
         kind = booleanKind;
+    else if (JavaBaseType::isA(under) && (JavaBaseType::narrow(under).getBaseTag() == longlong_BaseTypeSpec ||
+                                          JavaBaseType::narrow(under).getBaseTag() == ulonglong_BaseTypeSpec))
+        kind = wideKind;
 
     for (DLListIter<UnionCase> it(ts.get_cases()); it; it.next()) {
         const UnionCase& uc = it.entry();
@@ -94,6 +97,9 @@ String JavaUnionCases::labelText(const Expr& label) const {
                        BoolValue::narrow(label.get_const_value()).get_value()
                    ? "1"
                    : "0";
+    // Java cannot switch on a long: a 64-bit discriminator is switched on as
+    // its decimal text, and each label is the same text as a constant.
+    if (kind == wideKind) return "\"\" + " + labelValue(label);
     return labelValue(label);
 }
 
@@ -107,6 +113,7 @@ String JavaUnionCases::switchHead(const String& x, const char* lead) const {
     switch (kind) {
     case enumKind: return String(lead) + "switch (" + x + ".value()) {\n";
     case booleanKind: return String(lead) + "switch ((" + x + ") ? 1 : 0) {\n";
+    case wideKind: return String(lead) + "switch (Long.toString(" + x + ")) {\n";
     default: return String(lead) + "switch (" + x + ") {\n";
     }
 }
