@@ -58,6 +58,12 @@ String JavaTemplate::toString() const {
     return String(out.str());
 }
 
+String JavaTemplate::toString(const char* other) const {
+    std::ostringstream out;
+    print(out, other);
+    return String(out.str());
+}
+
 std::ostream& operator<<(std::ostream& out, const JavaTemplate& t) {
     t.print(out);
     return out;

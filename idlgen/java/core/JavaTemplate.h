@@ -30,6 +30,8 @@ public:
     // Prints another text with the values set here.
     void print(std::ostream& out, const char* other) const;
     String toString() const;
+    // Another text with the values set here.
+    String toString(const char* other) const;
 
 private:
     const String* lookup(const std::string& name) const;

@@ -142,21 +142,20 @@ void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbo
 
     for (const JavaUnionCases::Case& c : cases.get()) {
         t.set("B", c.javaType).set("b", c.item).set("BH", c.holder);
-        const char* store = c.boxed ? "${Value} = new ${BH}(value);\n" : "${Value} = value;\n";
+        // The statement that keeps the value, boxed or not.
+        t.set("store", t.toString(c.boxed ? "${Value} = new ${BH}(value);" : "${Value} = value;"));
         t.print(*out, "    public void ${b}(${B} value) {\n");
         if (!c.hasDefault) {
             t.set("first", JavaExpr::project(*c.labels.front()));
             t.print(*out,
                     "\t${Init} = true;\n"
-                    "\t${Disc} = (${D}) ${first};\n");
-            *out << "\t";
-            t.print(*out, store);
+                    "\t${Disc} = (${D}) ${first};\n"
+                    "\t${store}\n");
         } else if (haveDefault) {
             t.print(*out,
                     "        ${Init} = true;\n"
-                    "        ${Disc} = (${D}) _default;\n");
-            *out << "      ";
-            t.print(*out, store);
+                    "        ${Disc} = (${D}) _default;\n"
+                    "      ${store}\n");
         } else {
             // Every discriminator value has a label of its own: the
             // default branch can never be selected.
@@ -168,10 +167,9 @@ void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbo
         printSelects(*out, cases, c, "discriminator");
         t.print(*out,
                 "\t${Init} = true;\n"
-                "\t${Disc} = discriminator;\n");
-        *out << "\t";
-        t.print(*out, store);
-        *out << "    }\n";
+                "\t${Disc} = discriminator;\n"
+                "\t${store}\n"
+                "    }\n");
     }
     *out << "}\n";
     delete out;

@@ -200,10 +200,27 @@ public class UnionRoundTrip {
         n.s(3, "n");
         UR.BagPackage.Inner inner = new UR.BagPackage.Inner();
         inner.i(11);
+        UR.BagPackage.Switched switched = new UR.BagPackage.Switched();
+        switched.r(12);
         OutputStream out = new OutputStream();
-        UR.BagHelper.__write(out, new UR.Bag(n, inner));
+        UR.BagHelper.__write(out, new UR.Bag(n, inner, switched));
         UR.Bag bag = UR.BagHelper.__read(out.create_input_stream());
         check(bag.n.discriminator() == 3 && bag.n.s().equals("n") && bag.inner.i() == 11, "unions in a struct");
+        check(bag.switched.discriminator() == UR.BagPackage.Side.RIGHT && bag.switched.r() == 12,
+              "enum declared in the switch of a union in a struct");
+
+        UR.ByCount count = new UR.ByCount();
+        count.one(1);
+        OutputStream cout = new OutputStream();
+        UR.ByCountHelper.__write(cout, count);
+        check(UR.ByCountHelper.__read(cout.create_input_stream()).one() == 1, "discriminator through a typedef");
+        UR.ByShade shade = new UR.ByShade();
+        shade.other(UR.Color.GREEN, "g");
+        OutputStream sout = new OutputStream();
+        UR.ByShadeHelper.__write(sout, shade);
+        UR.ByShade rs = UR.ByShadeHelper.__read(sout.create_input_stream());
+        check(rs.discriminator() == UR.Color.GREEN && rs.other().equals("g"), "enum discriminator through a typedef");
+        check(UR.ByShadeHelper.type().content_type() == UR.ColorHelper.type(), "typedef discriminator type code");
 
         UR.OopsPackage.Why why = new UR.OopsPackage.Why();
         why.text("because");
