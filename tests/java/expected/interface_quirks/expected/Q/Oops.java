@@ -1,0 +1,15 @@
+/*
+ * File: ./Q/Oops.java
+ * From: quirks.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package Q;
+public final class Oops
+	extends org.omg.CORBA.UserException {
+    //	constructor
+    public Oops() {
+	super();
+    }
+}

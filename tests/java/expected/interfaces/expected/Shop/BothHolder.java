@@ -1,0 +1,32 @@
+/*
+ * File: ./Shop/BothHolder.java
+ * From: shop.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package Shop;
+public final class BothHolder
+     implements org.omg.CORBA.portable.Streamable{
+    //	instance variable 
+    public Shop.Both value;
+    //	constructors 
+    public BothHolder() {
+	this(null);
+    }
+    public BothHolder(Shop.Both __arg) {
+	value = __arg;
+    }
+
+    public void __write(org.omg.CORBA.portable.OutputStream out) {
+        Shop.BothHelper.__write(out, value);
+    }
+
+    public void __read(org.omg.CORBA.portable.InputStream in) {
+        value = Shop.BothHelper.__read(in);
+    }
+
+    public org.omg.CORBA.TypeCode __type() {
+        return Shop.BothHelper.type();
+    }
+}
