@@ -258,6 +258,40 @@ public class UnionRoundTrip {
 
     }
 
+    private static UR.Lists lists(UR.Lists u) {
+        OutputStream out = new OutputStream();
+        UR.ListsHelper.__write(out, u);
+        InputStream in = out.create_input_stream();
+        UR.Lists r = UR.ListsHelper.__read(in);
+        check(in.available() == 0, "sequence and array branches read what was written");
+        return r;
+    }
+
+    private static void sequencesAndArrays() {
+        UR.Lists u = new UR.Lists();
+        u.longs(new int[] {1, 2, 3});
+        check(lists(u).longs().length == 3 && lists(u).longs()[2] == 3, "sequence typedef branch");
+        u.names(new String[] {"a", "b"});
+        check(lists(u).names()[1].equals("b"), "anonymous bounded sequence branch");
+        u.names(new String[] {"a", "b", "c"});
+        try {
+            lists(u);
+            check(false, "sequence branch over its bound");
+        } catch (org.omg.CORBA.MARSHAL expected) {
+        }
+        u.grid(new int[][] {{1, 2, 3}, {4, 5, 6}});
+        check(lists(u).grid()[1][2] == 6, "two-dimensional array branch");
+        u.points(new UR.Point[] {new UR.Point(1, 2), new UR.Point(3, 4)});
+        check(lists(u).points()[1].y == 4, "array of structs branch");
+        UR.Num n = new UR.Num();
+        n.s(3, "x");
+        u.nums(new UR.Num[] {n});
+        check(lists(u).nums()[0].discriminator() == 3, "sequence of unions branch");
+        check(UR.ListsHelper.type().member_type(0).kind() == org.omg.CORBA.TCKind.tk_sequence
+                  && UR.ListsHelper.type().member_type(2).kind() == org.omg.CORBA.TCKind.tk_array,
+              "sequence and array branch type codes");
+    }
+
     private static void anys() {
         UR.Num n = new UR.Num();
         n.s(3, "in any");
@@ -303,6 +337,7 @@ public class UnionRoundTrip {
         inPlaceEnum();
         edgeUnions();
         nested();
+        sequencesAndArrays();
         anys();
         modules();
         if (failures > 0) {
