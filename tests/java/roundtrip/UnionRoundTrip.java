@@ -327,6 +327,22 @@ public class UnionRoundTrip {
         check(r.discriminator() == 5 && r.x() == 8, "union in a nested module");
         r._default();
         check(r.discriminator() == 6, "unsigned short _default()");
+
+        UR.Deeper.Wide w = new UR.Deeper.Wide();
+        OutputStream wout = new OutputStream();
+        w.one(1);
+        UR.Deeper.WideHelper.__write(wout, w);
+        w.many(0x7FFFFFFFL, "m");
+        UR.Deeper.WideHelper.__write(wout, w);
+        w.rest(-5L, (short) 3);
+        UR.Deeper.WideHelper.__write(wout, w);
+        InputStream win = wout.create_input_stream();
+        check(UR.Deeper.WideHelper.__read(win).one() == 1, "long long union, first case");
+        UR.Deeper.Wide rw = UR.Deeper.WideHelper.__read(win);
+        check(rw.discriminator() == 0x7FFFFFFFL && rw.many().equals("m"), "long long union, second label");
+        rw = UR.Deeper.WideHelper.__read(win);
+        check(rw.discriminator() == -5L && rw.rest() == 3, "long long union, default branch");
+        throwsFault(() -> w.many(1L, "x"), "long long setter with a label of another case");
     }
 
     public static void main(String[] args) {
