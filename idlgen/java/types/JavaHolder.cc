@@ -7,7 +7,6 @@
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
-#include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaEnumType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
@@ -25,9 +24,6 @@ JavaHolder& JavaHolder::project(const JavaAST& type) {
     if (JavaStringType::isA(t)) return *new JavaStringHolder(t);
     if (JavaSequenceType::isA(t)) return *new JavaSequenceHolder(t);
     if (JavaEnumType::isA(t)) return *new JavaEnumHolder(t);
-    // An array is known by the name of its typedef only, which the name
-    // that refers to it carries.
-    if (JavaArrayType::isA(t)) return *new JavaHolder(type);
     return *new JavaHolder(t);
 }
 

@@ -14,9 +14,7 @@ public:
 
     void print(std::ostream& out) const override { underType().print(out); }
     Tag getTag() const override { return jScopedNameType; }
-    // The name of the type named; a typedef of an array lends the array its
-    // own name, since arrays have no type node to carry one.
-    JavaName getJavaName() const override;
+    JavaName getJavaName() const override { return underType().getJavaName(); }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
         underType().printMarshal(out, stream, variable, indent);

@@ -26,11 +26,11 @@ JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
     const JavaAST& under = switchType->underType();
     if (JavaEnumType::isA(under))
         kind = enumKind;
-    else if (JavaBaseType::isA(under) && JavaBaseType::narrow(under).getBaseTag() == boolean_BaseTypeSpec)
-        kind = booleanKind;
-    else if (JavaBaseType::isA(under) && (JavaBaseType::narrow(under).getBaseTag() == longlong_BaseTypeSpec ||
-                                          JavaBaseType::narrow(under).getBaseTag() == ulonglong_BaseTypeSpec))
-        kind = wideKind;
+    else if (JavaBaseType::isA(under)) {
+        int tag = JavaBaseType::narrow(under).getBaseTag();
+        if (tag == boolean_BaseTypeSpec) kind = booleanKind;
+        if (tag == longlong_BaseTypeSpec || tag == ulonglong_BaseTypeSpec) kind = wideKind;
+    }
 
     for (DLListIter<UnionCase> it(ts.get_cases()); it; it.next()) {
         const UnionCase& uc = it.entry();

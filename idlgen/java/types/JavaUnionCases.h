@@ -63,6 +63,7 @@ public:
     static const DeclList& elements(const UnionTypeSpec& ts);
 
 private:
+    // wideKind: a 64-bit integer, which Java cannot switch on.
     enum Kind { enumKind, booleanKind, wideKind, otherKind };
 
     const JavaAST* switchType;
