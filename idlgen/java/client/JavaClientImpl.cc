@@ -48,38 +48,6 @@ bool JavaClientImpl::fromContractFile(const Decl& decl) const {
     return JavaDecl::project(decl).getLoc().get_file() == contractFile().get_name();
 }
 
-bool JavaClientImpl::unsupported(const JavaAST& type, const Decl& where) const {
-    const JavaAST& t = type.underType();
-    const char* what = nullptr;
-    switch (t.getTag()) {
-    case JavaType::jSequenceType: what = "sequence"; break;
-    case JavaType::jArrayType: what = "array"; break;
-    default: return false;
-    }
-    msg::unimpl(JavaDecl::project(where).getLoc(), "Java generation for %s types: %s", what,
-                where.abbrev_text().chars());
-    return true;
-}
-
-bool JavaClientImpl::unsupportedMembers(const DeclList& members, const Decl& where) const {
-    bool any = false;
-    for (DLListIter<Decl> it(members); it; it.next()) {
-        const Decl& member = it.entry();
-        if (member.is_error()) continue;
-        bool array = false;
-        for (DLListIter<Declarator> d(member.get_declarators()); d; d.next())
-            if (ArrayDeclarator::is(d.entry())) array = true;
-        if (array) {
-            msg::unimpl(JavaDecl::project(member).getLoc(), "Java generation for array members: %s",
-                        member.abbrev_text().chars());
-            any = true;
-        } else if (unsupported(JavaAST::project(member.get_typespec()), member)) {
-            any = true;
-        }
-    }
-    return any;
-}
-
 // The walk keeps an explicit stack, so that deeply nested modules and
 // structs cannot exhaust the machine stack.  Each entry walks one
 // declaration list, or finishes a typedef after the types nested in it.
@@ -124,7 +92,6 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
     case Exception_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         const DeclList& members = ExceptionTypeSpec::narrow(ts).get_members();
-        if (unsupportedMembers(members, decl)) return nullptr;
         registerType(type.getJavaName());
         add(type);
         add(JavaBaseTypeOps::project(ts));
@@ -134,7 +101,6 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
     case Struct_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         const DeclList& members = StructTypeSpec::narrow(ts).get_members();
-        if (unsupportedMembers(members, decl)) return nullptr;
         registerType(type.getJavaName());
         add(type);
         add(JavaHolder::project(type));
@@ -168,7 +134,6 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         JavaAST& type = JavaAST::project(ts);
         const UnionTypeSpec& union_ = UnionTypeSpec::narrow(ts);
         const DeclList& elements = JavaUnionCases::elements(union_);
-        if (unsupportedMembers(elements, decl)) return nullptr;
         registerType(type.getJavaName());
         add(type);
         add(JavaHolder::project(type));
@@ -204,14 +169,14 @@ void JavaClientImpl::makeTypedef(const Decl& decl) {
         JavaDeclarator& jd = JavaDeclarator::project(d);
         if (SimpleDeclarator::is(d)) {
             JavaAST& aliased = JavaAST::project(ts);
-            if (unsupported(aliased, decl)) continue;
             registerType(jd.getJavaName());
             if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
             add(*new JavaTypedefTypeOps(aliased, jd));
         } else if (ArrayDeclarator::is(d)) {
-            // Array typedefs need array marshalling, which is not generated yet.
-            JavaAST& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
-            unsupported(array, decl);
+            JavaArrayType& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
+            registerType(jd.getJavaName());
+            add(*new JavaTypedefHolder(array, jd));
+            add(*new JavaTypedefTypeOps(array, jd));
         }
     }
 }

@@ -34,9 +34,7 @@ private:
     void makeTypedef(const Decl& decl);
     // True when the declaration comes from the contract file itself.
     bool fromContractFile(const Decl& decl) const;
-    // Reports a type whose Java files or marshalling are not generated yet.
-    bool unsupported(const JavaAST& type, const Decl& where) const;
-    bool unsupportedMembers(const DeclList& members, const Decl& where) const;
+    // The classes of the constants declared at file level.
     void writeFile(JavaFiles& files, int verbose) const;
 
     JavaTypeList generators;

@@ -134,6 +134,10 @@ String JavaLib::getOutputStreamFromAny(const String& any) { return any + ".creat
 
 String JavaLib::getInputStreamFromAny(const String& any) { return any + ".get_input_stream()"; }
 
+String JavaLib::streamArrayCall(bool write, const String& item) {
+    return String(write ? "write_" : "read_") + item + "_array";
+}
+
 const char* JavaLib::anyInsertMethodName(int baseTag) {
     const JavaBaseTypeInfo* info = baseType(baseTag);
     return info ? info->anyInsert : "";
@@ -163,6 +167,7 @@ String JavaLib::nameMap(const String& id) {
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaBuiltinType.h"
+#include "idlgen/java/types/JavaTypeOps.h"
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
@@ -198,9 +203,9 @@ String JavaLib::getTypeCodeForType(const JavaAST& type) {
         return "bogus";
     }
     case JavaType::jSequenceType:
+        return JavaSequenceTypeOps(type).printCreateCall();
     case JavaType::jArrayType:
-        msg::unimpl("TypeCode of a sequence or array type");
-        return "bogus";
+        return JavaArrayTypeOps(type).printCreateCall();
     case JavaType::jForwardType:
     case JavaType::jImportType:
     case JavaType::jScopedNameType:

@@ -166,6 +166,10 @@ public:
     static String fromORBException(const String& text);
     static String getOutputStreamFromAny(const String& any);
     static String getInputStreamFromAny(const String& any);
+    // The stream call that writes or reads a whole array of one kind of
+    // element ("write_long_array", "read_string_array" ...); `item` is the
+    // kind's stream name ("long", "string" ...).
+    static String streamArrayCall(bool write, const String& item);
     static const char* anyInsertMethodName(int baseTag);
 
     // The package prefix of -p: dots, "/" and "::" all separate components.

@@ -16,7 +16,7 @@ class JavaDeclarator;
 class JavaMembers {
 public:
     struct Member {
-        const JavaAST* type;           // the declared type
+        const JavaAST* type;           // the member's type; for an array declarator its array
         const JavaDeclarator* declarator;
         String javaType;               // [MType]: with "[]" per array dimension
         String item;                   // [MItem]
@@ -29,8 +29,7 @@ public:
     bool empty() const { return members.empty(); }
     int declarationCount() const { return declarations; }
 
-    // The member's printMarshal/printUnmarshal with variable "that." item;
-    // array members are not marshalled yet and are reported.
+    // The member's printMarshal/printUnmarshal with variable "that." item.
     static void printMarshal(std::ostream& out, const Member& m, const char* stream, const String& indent);
     static void printUnmarshal(std::ostream& out, const Member& m, const char* stream, const String& indent);
 

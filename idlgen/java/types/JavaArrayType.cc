@@ -6,6 +6,9 @@
 #include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
 #include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaCollection.h"
 
 // The placeholder type an array projection stands on.
 static const VoidTypeSpec& placeholder() {
@@ -31,12 +34,71 @@ const JavaArrayType& JavaArrayType::narrow(const JavaType& t) {
     return static_cast<const JavaArrayType&>(t);
 }
 
+const JavaExpr& JavaArrayType::getBound() const { return JavaExpr::project(*bound); }
+
 void JavaArrayType::print(std::ostream& out) const { out << *element << "[]"; }
 
-void JavaArrayType::printMarshal(std::ostream&, const char*, const JavaName&, const String&) const {
-    msg::unimpl("marshalling of an array type");
+void JavaArrayType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                 const String& indent) const {
+    out << indent << "{\n";
+    internalMarshalConsume(out, stream, variable.toString(), indent + "    ", 1);
+    out << indent << "}\n";
 }
 
-void JavaArrayType::printUnmarshal(std::ostream&, const char*, const JavaName&, const String&) const {
-    msg::unimpl("marshalling of an array type");
+void JavaArrayType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                   const String& indent) const {
+    out << indent << "{\n";
+    internalUnmarshal(out, stream, variable.toString(), indent + "    ", 1);
+    out << indent << "}\n";
+}
+
+void JavaArrayType::internalMarshalConsume(std::ostream& out, const char* stream, const String& variable,
+                                           const String& indent, int depth) const {
+    JavaTemplate t("");
+    t.set("in", indent)
+        .set("s", stream)
+        .set("v", variable)
+        .set("N", getBound())
+        .set("i", JavaCollection::indexName(depth))
+        .set("MarshalFault", JavaLib::newMarshalingException());
+    t.print(out,
+            "${in}if (${v}.length != ${N}) {\n"
+            "${in}    throw ${MarshalFault};\n"
+            "${in}}\n");
+    String bulk = JavaCollection::bulkCall(*element, true);
+    if (!bulk.empty()) {
+        t.set("call", bulk).print(out, "${in}${s}.${call}(${v}, 0, ${v}.length);\n");
+        return;
+    }
+    t.print(out, "${in}for (int ${i} = 0 ; ${i} < ${N} ; ${i} += 1) {\n");
+    JavaCollection::marshalElement(out, *element, stream, variable + "[" + JavaCollection::indexName(depth) + "]",
+                                   indent + "    ", depth);
+    t.print(out, "${in}}\n");
+}
+
+void JavaArrayType::internalUnmarshal(std::ostream& out, const char* stream, const String& variable,
+                                      const String& indent, int depth) const {
+    JavaTemplate t("");
+    t.set("in", indent)
+        .set("s", stream)
+        .set("v", variable)
+        .set("N", getBound())
+        .set("i", JavaCollection::indexName(depth))
+        .set("alloc", createNew());
+    t.print(out, "${in}${v} = ${alloc};\n");
+    String bulk = JavaCollection::bulkCall(*element, false);
+    if (!bulk.empty()) {
+        t.set("call", bulk).print(out, "${in}${s}.${call}(${v}, 0, ${v}.length);\n");
+        return;
+    }
+    t.print(out, "${in}for (int ${i} = 0 ; ${i} < ${N} ; ${i} += 1) {\n");
+    JavaCollection::unmarshalElement(out, *element, stream, variable + "[" + JavaCollection::indexName(depth) + "]",
+                                     indent + "    ", depth);
+    t.print(out, "${in}}\n");
+}
+
+// "new " [base] "[(int) " [N] "]", then the levels nested in the element.
+String JavaArrayType::createNew() const {
+    return String("new ") + JavaCollection::allocationBase(*element) + "[(int) " + getBound().full_text() + "]" +
+           JavaCollection::allocationLevels(*element, true);
 }

@@ -1,14 +1,15 @@
 // Projection of one dimension of an IDL array declarator.  Arrays have no
-// type node of their own; the projection is built over a
-// placeholder void type and keeps its element type and bound.  Array
-// marshalling is not generated yet: asking for it reports an unimplemented
-// feature.
+// type node of their own; the projection is built over a placeholder void
+// type and keeps its element type and bound.  An array is a Java array
+// marshalled inline: the length check, then the elements (the length
+// itself is fixed by the type and not written).
 #ifndef QUORVEX_IDLGEN_JAVAARRAYTYPE_H
 #define QUORVEX_IDLGEN_JAVAARRAYTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
 
 class Expr;
+class JavaExpr;
 class JavaExprList;
 
 class JavaArrayType : public JavaAST {
@@ -18,12 +19,22 @@ public:
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jArrayType; }
+    // A block holding the statements of depth 1.
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
     void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
                         const String& indent) const override;
 
     const JavaAST& getElementType() const { return *element; }
+    const JavaExpr& getBound() const;
+
+    // The statements at nesting depth `depth`, without a block of their own.
+    void internalMarshalConsume(std::ostream& out, const char* stream, const String& variable,
+                                const String& indent, int depth) const;
+    void internalUnmarshal(std::ostream& out, const char* stream, const String& variable, const String& indent,
+                           int depth) const;
+    // The allocation of an array value with every dimension sized.
+    String createNew() const;
 
     static bool isA(const JavaType& t) { return t.getTag() == jArrayType; }
     static const JavaArrayType& narrow(const JavaType& t);

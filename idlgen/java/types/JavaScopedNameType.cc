@@ -4,6 +4,8 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaImportType.h"
 
 JavaScopedNameType::JavaScopedNameType(const ScopedNameTypeSpec& ts) : JavaAST(ts) {}
@@ -14,17 +16,20 @@ const JavaScopedNameType& JavaScopedNameType::narrow(const JavaType& t) {
 }
 
 const JavaAST& JavaScopedNameType::typeOf(const Declarator& d) {
-    if (!d.has_typespec()) msg::panic("JavaScopedNameType::underType: `%s' has no type", d.abbrev_text().chars());
-    const JavaAST* type = &JavaAST::project(d.get_typespec());
     // unwrap() has followed the typedef chain already; what remains is at
     // most a short run of names and imports.
-    while (isA(*type) || JavaImportType::isA(*type)) {
-        const Declarator* next = type->getTypeSpec().unwrap();
-        if (!next || !next->has_typespec() || next == &d)
-            msg::panic("JavaScopedNameType::underType: unresolved `%s'", d.abbrev_text().chars());
-        type = &JavaAST::project(next->get_typespec());
+    for (const Declarator* at = &d;;) {
+        if (!at->has_typespec())
+            msg::panic("JavaScopedNameType::underType: `%s' has no type", at->abbrev_text().chars());
+        // A typedef of an array names the array, not its element type.
+        if (ArrayDeclarator::is(*at))
+            return JavaArrayType::project(at->get_typespec(), JavaExprList(ArrayDeclarator::narrow(*at).get_sizes()));
+        const JavaAST& type = JavaAST::project(at->get_typespec());
+        if (!isA(type) && !JavaImportType::isA(type)) return type;
+        const Declarator* next = type.getTypeSpec().unwrap();
+        if (!next || next == at) msg::panic("JavaScopedNameType::underType: unresolved `%s'", d.abbrev_text().chars());
+        at = next;
     }
-    return *type;
 }
 
 const JavaAST& JavaScopedNameType::underType() const {

@@ -2,8 +2,11 @@
 
 #include <ostream>
 
-#include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaCollection.h"
 
 JavaSequenceType::JavaSequenceType(const SequenceTypeSpec& ts) : JavaAST(ts) {}
 
@@ -12,23 +15,90 @@ const JavaSequenceType& JavaSequenceType::narrow(const JavaType& t) {
     return static_cast<const JavaSequenceType&>(t);
 }
 
-// The element type followed by "[]".
-void JavaSequenceType::print(std::ostream& out) const {
-    out << JavaAST::project(SequenceTypeSpec::narrow(getTypeSpec()).get_element_type()) << "[]";
+const SequenceTypeSpec& JavaSequenceType::sequence() const { return SequenceTypeSpec::narrow(getTypeSpec()); }
+
+const JavaAST& JavaSequenceType::getElementType() const { return JavaAST::project(sequence().get_element_type()); }
+
+bool JavaSequenceType::hasUpperBound() const { return sequence().is_bounded(); }
+
+const JavaExpr& JavaSequenceType::getUpperBound() const { return JavaExpr::project(sequence().get_upper_bound()); }
+
+void JavaSequenceType::print(std::ostream& out) const { out << getElementType() << "[]"; }
+
+void JavaSequenceType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                    const String& indent) const {
+    out << indent << "{\n";
+    internalMarshalConsume(out, stream, variable.toString(), indent + "    ", 1);
+    out << indent << "}\n";
 }
 
-void JavaSequenceType::writeFile(JavaFiles&, const ConFile&, int) const {
-    msg::unimpl(getTypeSpec().get_loc(), "Java files of a sequence type");
+void JavaSequenceType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
+                                      const String& indent) const {
+    out << indent << "{\n";
+    internalUnmarshal(out, stream, variable.toString(), indent + "    ", 1);
+    out << indent << "}\n";
 }
 
-void JavaSequenceType::printMarshalMethods(std::ostream&) const {
-    msg::unimpl(getTypeSpec().get_loc(), "marshalling of a sequence type");
+void JavaSequenceType::internalMarshalConsume(std::ostream& out, const char* stream, const String& variable,
+                                              const String& indent, int depth) const {
+    JavaTemplate t("");
+    t.set("in", indent)
+        .set("s", stream)
+        .set("v", variable)
+        .set("i", JavaCollection::indexName(depth))
+        .set("MarshalFault", JavaLib::newMarshalingException());
+    if (hasUpperBound()) {
+        t.set("N", getUpperBound());
+        t.print(out,
+                "${in}if (${v}.length > ${N}) {\n"
+                "${in}    throw ${MarshalFault};\n"
+                "${in}}\n");
+    }
+    t.print(out, "${in}${s}.write_long(${v}.length);\n");
+    String bulk = JavaCollection::bulkCall(getElementType(), true);
+    if (!bulk.empty()) {
+        t.set("call", bulk).print(out, "${in}${s}.${call}(${v}, 0, ${v}.length);\n");
+        return;
+    }
+    t.print(out, "${in}for (int ${i} = 0 ; ${i} < ${v}.length ; ${i} += 1) {\n");
+    JavaCollection::marshalElement(out, getElementType(), stream, variable + "[" + JavaCollection::indexName(depth) + "]",
+                                   indent + "    ", depth);
+    t.print(out, "${in}}\n");
 }
 
-void JavaSequenceType::printMarshal(std::ostream&, const char*, const JavaName&, const String&) const {
-    msg::unimpl(getTypeSpec().get_loc(), "marshalling of a sequence type");
+void JavaSequenceType::internalUnmarshal(std::ostream& out, const char* stream, const String& variable,
+                                         const String& indent, int depth) const {
+    JavaTemplate t("");
+    t.set("in", indent)
+        .set("s", stream)
+        .set("v", variable)
+        .set("i", JavaCollection::indexName(depth))
+        .set("len", JavaCollection::lengthName(depth))
+        .set("alloc", createNew(JavaCollection::lengthName(depth)))
+        .set("MarshalFault", JavaLib::newMarshalingException());
+    t.print(out, "${in}int ${len} = ${s}.read_long();\n");
+    if (hasUpperBound()) {
+        t.set("N", getUpperBound());
+        t.print(out,
+                "${in}if (${len} > ${N}) {\n"
+                "${in}    throw ${MarshalFault};\n"
+                "${in}}\n");
+    }
+    t.print(out, "${in}${v} = ${alloc};\n");
+    String bulk = JavaCollection::bulkCall(getElementType(), false);
+    if (!bulk.empty()) {
+        t.set("call", bulk).print(out, "${in}${s}.${call}(${v}, 0, ${v}.length);\n");
+        return;
+    }
+    t.print(out, "${in}for (int ${i} = 0 ; ${i} < ${v}.length ; ${i} += 1) {\n");
+    JavaCollection::unmarshalElement(out, getElementType(), stream,
+                                     variable + "[" + JavaCollection::indexName(depth) + "]", indent + "    ", depth);
+    t.print(out, "${in}}\n");
 }
 
-void JavaSequenceType::printUnmarshal(std::ostream&, const char*, const JavaName&, const String&) const {
-    msg::unimpl(getTypeSpec().get_loc(), "marshalling of a sequence type");
+// "new " [base] "[" [length] "]", then "[]" for each level nested in the
+// element.
+String JavaSequenceType::createNew(const String& length) const {
+    return String("new ") + JavaCollection::allocationBase(getElementType()) + "[" + length + "]" +
+           JavaCollection::allocationLevels(getElementType(), false);
 }

@@ -1,30 +1,45 @@
-// Projection of an IDL sequence type.  Its Java classes and marshalling are
-// not generated yet: asking for them reports an unimplemented feature.
+// Projection of an IDL sequence type.  A sequence is a Java array of its
+// element type; it has no class of its own and is marshalled inline: the
+// bound check (bounded sequences), the length, then the elements.
 #ifndef QUORVEX_IDLGEN_JAVASEQUENCETYPE_H
 #define QUORVEX_IDLGEN_JAVASEQUENCETYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
 
+class JavaExpr;
 class SequenceTypeSpec;
 
 class JavaSequenceType : public JavaAST {
 public:
     static JavaSequenceType& project(const SequenceTypeSpec& ts) { return *new JavaSequenceType(ts); }
 
+    // The element type followed by "[]".
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jSequenceType; }
-    void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
-    void printMarshalMethods(std::ostream& out) const override;
+    // A block holding the statements of depth 1.
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
     void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
                         const String& indent) const override;
+
+    const JavaAST& getElementType() const;
+    bool hasUpperBound() const;
+    const JavaExpr& getUpperBound() const;
+
+    // The statements at nesting depth `depth`, without a block of their own.
+    void internalMarshalConsume(std::ostream& out, const char* stream, const String& variable,
+                                const String& indent, int depth) const;
+    void internalUnmarshal(std::ostream& out, const char* stream, const String& variable, const String& indent,
+                           int depth) const;
+    // The allocation of a sequence value with `length` elements.
+    String createNew(const String& length) const;
 
     static bool isA(const JavaType& t) { return t.getTag() == jSequenceType; }
     static const JavaSequenceType& narrow(const JavaType& t);
 
 private:
     explicit JavaSequenceType(const SequenceTypeSpec& ts);
+    const SequenceTypeSpec& sequence() const;
 };
 
 #endif

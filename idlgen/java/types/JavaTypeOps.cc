@@ -6,10 +6,13 @@
 #include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
 #include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaMembers.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaArrayType.h"
+#include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
 #include "idlgen/java/types/JavaUnionTypeOps.h"
 
@@ -19,6 +22,7 @@ JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     case Struct_TypeSpecTag: return *new JavaStructTypeOps(type);
     case Exception_TypeSpecTag: return *new JavaExceptionTypeOps(type);
     case Enum_TypeSpecTag: return *new JavaEnumTypeOps(type);
+    case Sequence_TypeSpecTag: return *new JavaSequenceTypeOps(type);
     case Interface_TypeSpecTag: return *new JavaInterfaceTypeOps(type);
     case Union_TypeSpecTag: return *new JavaUnionTypeOps(type);
     default: return *new JavaBaseTypeOps(type);
@@ -99,6 +103,10 @@ void JavaBaseTypeOps::printTypeCodeAccessor(std::ostream& out) const {
         .set("TypeCode", JavaLib::typeCodeName())
         .set("type", JavaLib::getTypeCodeName())
         .print(out);
+}
+
+String JavaBaseTypeOps::printCreateCall() const {
+    msg::panic("Internal Error: JavaTypeOps %s", type->full_text().chars());
 }
 
 void JavaBaseTypeOps::printRepIdAccessor(std::ostream& out) const {
@@ -188,6 +196,32 @@ void JavaEnumTypeOps::printTypeCodeAccessor(std::ostream& out) const {
                       .set("IDLName", ts.get_name().as_String())
                       .toString();
     printCachedTypeCode(out, String(declarations.str()), body);
+}
+
+// JavaSequenceTypeOps, JavaArrayTypeOps
+
+String JavaSequenceTypeOps::printCreateCall() const {
+    const JavaSequenceType& sequence = JavaSequenceType::narrow(getType());
+    return JavaTemplate("${ORB}.create_sequence_tc(${bound}, ${TC})")
+        .set("ORB", JavaLib::typecodeFactory())
+        .set("bound", sequence.hasUpperBound() ? "(int) " + sequence.getUpperBound().full_text() : String("0"))
+        .set("TC", JavaLib::getTypeCodeForType(sequence.getElementType()))
+        .toString();
+}
+
+void JavaSequenceTypeOps::printTypeCodeAccessor(std::ostream& out) const {
+    printCachedTypeCode(out, "",
+                        "          if (_tc == null)\n"
+                        "             _tc = " + printCreateCall() + ";\n");
+}
+
+String JavaArrayTypeOps::printCreateCall() const {
+    const JavaArrayType& array = JavaArrayType::narrow(getType());
+    return JavaTemplate("${ORB}.create_array_tc((int) ${bound}, ${TC})")
+        .set("ORB", JavaLib::typecodeFactory())
+        .set("bound", array.getBound())
+        .set("TC", JavaLib::getTypeCodeForType(array.getElementType()))
+        .toString();
 }
 
 // JavaInterfaceTypeOps

@@ -33,6 +33,10 @@ public:
     virtual void printAnyOps(std::ostream& out) const;
     virtual void printTypeCodeAccessor(std::ostream& out) const;
     virtual void printNarrow(std::ostream& out) const {}
+    // The expression that creates the type's TypeCode in place, for types
+    // whose TypeCode is built inside other TypeCode expressions (sequences
+    // and arrays); any other kind is an internal error.
+    virtual String printCreateCall() const;
 
 protected:
     explicit JavaBaseTypeOps(const JavaAST& type) : type(&type) {}
@@ -66,6 +70,19 @@ class JavaEnumTypeOps : public JavaBaseTypeOps {
 public:
     explicit JavaEnumTypeOps(const JavaAST& type) : JavaBaseTypeOps(type) {}
     void printTypeCodeAccessor(std::ostream& out) const override;
+};
+
+class JavaSequenceTypeOps : public JavaBaseTypeOps {
+public:
+    explicit JavaSequenceTypeOps(const JavaAST& type) : JavaBaseTypeOps(type) {}
+    void printTypeCodeAccessor(std::ostream& out) const override;
+    String printCreateCall() const override;
+};
+
+class JavaArrayTypeOps : public JavaBaseTypeOps {
+public:
+    explicit JavaArrayTypeOps(const JavaAST& type) : JavaBaseTypeOps(type) {}
+    String printCreateCall() const override;
 };
 
 // The helper of an interface: its TypeCode, and the narrowing of an object
