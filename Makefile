@@ -1,5 +1,5 @@
 # Entry points; each works on a fresh machine by itself.
-#   make demo        build, then compile the bundled examples
+#   make demo        build, generate both sides of examples/bank.idl, compile them
 #   make check       build, then run every test
 #   make check-asan  the same tests under AddressSanitizer and UBSan
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
@@ -28,13 +28,14 @@ build: configure
 
 demo: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
-	@echo "== checking examples/bank.idl"
-	$(BUILD)/quorvex -fno-write-files examples/bank.idl
-	@echo "== generating Java for examples/ledger.idl"
-	@rm -rf $(BUILD)/demo-java && mkdir -p $(BUILD)/demo-java
-	$(BUILD)/quorvex -fclient -j $(BUILD)/demo-java -J $(BUILD)/demo-java/files.txt examples/ledger.idl
+	@echo "== generating both sides of examples/bank.idl (-fclient -fserver)"
+	@rm -rf $(BUILD)/demo-java && mkdir -p $(BUILD)/demo-java/classes
+	$(BUILD)/quorvex -fclient -fserver -j $(BUILD)/demo-java -J $(BUILD)/demo-java/files.txt examples/bank.idl
 	@echo "== $$(wc -l < $(BUILD)/demo-java/files.txt) Java files written under $(BUILD)/demo-java (listed in $(BUILD)/demo-java/files.txt):"
 	@sed 's/^/   /' $(BUILD)/demo-java/files.txt
+	@echo "== compiling them with javac against the runtime stand-ins of tests/java/runtime"
+	javac -nowarn -d $(BUILD)/demo-java/classes $$(find tests/java/runtime -name '*.java') $$(cat $(BUILD)/demo-java/files.txt)
+	@echo "== compiled into $(BUILD)/demo-java/classes"
 
 check: build
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure

@@ -1,8 +1,5 @@
 #include "idlgen/java/types/JavaForwardType.h"
 
-#include <memory>
-#include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "ast/input/msg.h"
@@ -25,19 +22,17 @@ const JavaAST& JavaForwardType::underType() const {
     return JavaScopedNameType::typeOf(*d);
 }
 
-static std::string fullName(const TypeSpec& ts) {
-    std::unique_ptr<ScopedName> name(ts.get_declarator().get_full_name());
-    return name->full_text().chars();
-}
-
-// The walk keeps an explicit stack: modules may nest deeply.  A forward
-// declaration written after its interface's definition records no
-// definition of its own, so the interfaces defined are gathered first and
-// a forward declaration is reported only when none has its name.
+// Unwrapping a name that stands for a forward declaration reports the
+// declaration when its interface was never defined (once; the name then
+// stands for the shared bad declarator).  So every type named in the
+// declarations is unwrapped here: in modules, interfaces, structs,
+// exceptions, unions, sequences and operation parameters.  A forward
+// declaration that nothing names is not an error.  The walk keeps an
+// explicit stack: declarations may nest deeply.
 bool JavaForwardType::reportUndefined(const DeclList& decls) {
-    std::vector<const ForwardTypeSpec*> open;
-    std::unordered_set<std::string> defined;
+    int errors = msg::get_error_count();
     std::vector<DLListIter<Decl>> stack{DLListIter<Decl>(decls)};
+    auto push = [&stack](const DeclList& list) { stack.push_back(DLListIter<Decl>(list)); };
     while (!stack.empty()) {
         DLListIter<Decl>& top = stack.back();
         if (!top) {
@@ -47,21 +42,27 @@ bool JavaForwardType::reportUndefined(const DeclList& decls) {
         const Decl& decl = top.entry();
         top.next();
         if (decl.is_error()) continue;
-        const TypeSpec& ts = decl.get_typespec();
-        if (ForwardTypeSpec::is(ts)) {
-            if (!ForwardTypeSpec::narrow(ts).get_definition()) open.push_back(&ForwardTypeSpec::narrow(ts));
-        } else if (ModuleTypeSpec::is(ts)) {
-            stack.push_back(DLListIter<Decl>(ModuleTypeSpec::narrow(ts).get_decls()));
-        } else if (InterfaceTypeSpec::is(ts)) {
-            defined.insert(fullName(ts));
-            stack.push_back(DLListIter<Decl>(InterfaceTypeSpec::narrow(ts).get_exports()));
+        const TypeSpec* ts = &decl.get_typespec();
+        while (SequenceTypeSpec::is(*ts)) ts = &SequenceTypeSpec::narrow(*ts).get_element_type();
+        switch (ts->get_tag()) {
+        case ScopedName_TypeSpecTag:
+            ScopedNameTypeSpec::narrow(*ts).get_scoped_name().get_unwrapped_declarator();
+            break;
+        case Module_TypeSpecTag: push(ModuleTypeSpec::narrow(*ts).get_decls()); break;
+        case Interface_TypeSpecTag: push(InterfaceTypeSpec::narrow(*ts).get_exports()); break;
+        case Struct_TypeSpecTag: push(StructTypeSpec::narrow(*ts).get_members()); break;
+        case Exception_TypeSpecTag: push(ExceptionTypeSpec::narrow(*ts).get_members()); break;
+        case Union_TypeSpecTag: {
+            const UnionTypeSpec& u = UnionTypeSpec::narrow(*ts);
+            auto* elements = new DeclList;
+            for (DLListIter<UnionCase> c(u.get_cases()); c; c.next()) elements->append(c.entry().get_element());
+            push(*elements);
+            break;
         }
+        default: break;
+        }
+        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
+            if (OpDeclarator::is(d.entry())) push(OpDeclarator::narrow(d.entry()).get_params());
     }
-    bool any = false;
-    for (const ForwardTypeSpec* forward : open) {
-        if (defined.count(fullName(*forward))) continue;
-        forward->unwrap();  // reports it, once
-        any = true;
-    }
-    return any;
+    return msg::get_error_count() > errors;
 }

@@ -25,10 +25,10 @@ public:
     String initializer() const override { return underType().initializer(); }
     const JavaAST& underType() const override;
 
-    // Reports every forward declaration among `decls`, in modules and
-    // interfaces too, whose interface was never defined; true when there
-    // was one.  The generators look through forward declarations, so they
-    // must not be built over such a file.
+    // Reports every forward declaration whose interface was never defined
+    // and that a type among `decls` (in modules, interfaces and members
+    // too) names; true when there was one.  The generators look through
+    // forward declarations, so they must not be built over such a file.
     static bool reportUndefined(const DeclList& decls);
 
     static bool isA(const JavaType& t) { return t.getTag() == jForwardType; }

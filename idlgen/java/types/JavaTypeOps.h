@@ -85,15 +85,6 @@ public:
     String printCreateCall() const override;
 };
 
-// The helper of an interface: its TypeCode, and the narrowing of an object
-// reference to the interface.
-class JavaInterfaceTypeOps : public JavaBaseTypeOps {
-public:
-    explicit JavaInterfaceTypeOps(const JavaAST& type) : JavaBaseTypeOps(type) {}
-    void printTypeCodeAccessor(std::ostream& out) const override;
-    void printNarrow(std::ostream& out) const override;
-};
-
 // The helper of a typedef name: marshals the aliased type under the
 // typedef's name.
 class JavaTypedefTypeOps : public JavaBaseTypeOps {

@@ -26,8 +26,11 @@ JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
     const JavaAST& under = switchType->underType();
     if (JavaEnumType::isA(under))
         kind = enumKind;
-    else if (JavaBaseType::isA(under) && JavaBaseType::narrow(under).getBaseTag() == boolean_BaseTypeSpec)
-        kind = booleanKind;
+    else if (JavaBaseType::isA(under)) {
+        int tag = JavaBaseType::narrow(under).getBaseTag();
+        if (tag == boolean_BaseTypeSpec) kind = booleanKind;
+        if (tag == longlong_BaseTypeSpec || tag == ulonglong_BaseTypeSpec) kind = wideKind;
+    }
 
     for (DLListIter<UnionCase> it(ts.get_cases()); it; it.next()) {
         const UnionCase& uc = it.entry();
@@ -94,6 +97,13 @@ String JavaUnionCases::labelText(const Expr& label) const {
                        BoolValue::narrow(label.get_const_value()).get_value()
                    ? "1"
                    : "0";
+    // Labels are 32-bit values: a 64-bit discriminator is compared in its
+    // low 32 bits, where every label lies.
+    if (kind == wideKind) {
+        std::ostringstream out;
+        out << "(int) " << JavaExpr::project(label);
+        return String(out.str());
+    }
     return labelValue(label);
 }
 
@@ -107,6 +117,7 @@ String JavaUnionCases::switchHead(const String& x, const char* lead) const {
     switch (kind) {
     case enumKind: return String(lead) + "switch (" + x + ".value()) {\n";
     case booleanKind: return String(lead) + "switch ((" + x + ") ? 1 : 0) {\n";
+    case wideKind: return String(lead) + "switch ((int) (" + x + ")) {\n";
     default: return String(lead) + "switch (" + x + ") {\n";
     }
 }

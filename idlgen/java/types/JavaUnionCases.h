@@ -47,7 +47,8 @@ public:
     bool isBoolean() const { return kind == booleanKind; }
 
     // A label as a switch on the discriminator compares it: the enum's
-    // integer constant, 1 or 0 for a boolean, else the cast expression.
+    // integer constant, 1 or 0 for a boolean, an int cast for a 64-bit
+    // integer, else the cast to the discriminator type.
     String labelText(const Expr& label) const;
     // A label as a value of the discriminator type: "(" [D] ") " expression.
     String labelValue(const Expr& label) const;
@@ -62,7 +63,8 @@ public:
     static const DeclList& elements(const UnionTypeSpec& ts);
 
 private:
-    enum Kind { enumKind, booleanKind, otherKind };
+    // wideKind: a 64-bit integer, which Java cannot switch on.
+    enum Kind { enumKind, booleanKind, wideKind, otherKind };
 
     const JavaAST* switchType;
     String discriminator;

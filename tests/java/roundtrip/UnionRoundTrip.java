@@ -258,6 +258,40 @@ public class UnionRoundTrip {
 
     }
 
+    private static UR.Lists lists(UR.Lists u) {
+        OutputStream out = new OutputStream();
+        UR.ListsHelper.__write(out, u);
+        InputStream in = out.create_input_stream();
+        UR.Lists r = UR.ListsHelper.__read(in);
+        check(in.available() == 0, "sequence and array branches read what was written");
+        return r;
+    }
+
+    private static void sequencesAndArrays() {
+        UR.Lists u = new UR.Lists();
+        u.longs(new int[] {1, 2, 3});
+        check(lists(u).longs().length == 3 && lists(u).longs()[2] == 3, "sequence typedef branch");
+        u.names(new String[] {"a", "b"});
+        check(lists(u).names()[1].equals("b"), "anonymous bounded sequence branch");
+        u.names(new String[] {"a", "b", "c"});
+        try {
+            lists(u);
+            check(false, "sequence branch over its bound");
+        } catch (org.omg.CORBA.MARSHAL expected) {
+        }
+        u.grid(new int[][] {{1, 2, 3}, {4, 5, 6}});
+        check(lists(u).grid()[1][2] == 6, "two-dimensional array branch");
+        u.points(new UR.Point[] {new UR.Point(1, 2), new UR.Point(3, 4)});
+        check(lists(u).points()[1].y == 4, "array of structs branch");
+        UR.Num n = new UR.Num();
+        n.s(3, "x");
+        u.nums(new UR.Num[] {n});
+        check(lists(u).nums()[0].discriminator() == 3, "sequence of unions branch");
+        check(UR.ListsHelper.type().member_type(0).kind() == org.omg.CORBA.TCKind.tk_sequence
+                  && UR.ListsHelper.type().member_type(2).kind() == org.omg.CORBA.TCKind.tk_array,
+              "sequence and array branch type codes");
+    }
+
     private static void anys() {
         UR.Num n = new UR.Num();
         n.s(3, "in any");
@@ -293,6 +327,22 @@ public class UnionRoundTrip {
         check(r.discriminator() == 5 && r.x() == 8, "union in a nested module");
         r._default();
         check(r.discriminator() == 6, "unsigned short _default()");
+
+        UR.Deeper.Wide w = new UR.Deeper.Wide();
+        OutputStream wout = new OutputStream();
+        w.one(1);
+        UR.Deeper.WideHelper.__write(wout, w);
+        w.many(0x7FFFFFFFL, "m");
+        UR.Deeper.WideHelper.__write(wout, w);
+        w.rest(-5L, (short) 3);
+        UR.Deeper.WideHelper.__write(wout, w);
+        InputStream win = wout.create_input_stream();
+        check(UR.Deeper.WideHelper.__read(win).one() == 1, "long long union, first case");
+        UR.Deeper.Wide rw = UR.Deeper.WideHelper.__read(win);
+        check(rw.discriminator() == 0x7FFFFFFFL && rw.many().equals("m"), "long long union, second label");
+        rw = UR.Deeper.WideHelper.__read(win);
+        check(rw.discriminator() == -5L && rw.rest() == 3, "long long union, default branch");
+        throwsFault(() -> w.many(1L, "x"), "long long setter with a label of another case");
     }
 
     public static void main(String[] args) {
@@ -303,6 +353,7 @@ public class UnionRoundTrip {
         inPlaceEnum();
         edgeUnions();
         nested();
+        sequencesAndArrays();
         anys();
         modules();
         if (failures > 0) {
