@@ -173,7 +173,7 @@ void JavaClientImpl::makeTypedef(const Decl& decl) {
             if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
             add(*new JavaTypedefTypeOps(aliased, jd));
         } else if (ArrayDeclarator::is(d)) {
-            JavaArrayType& array = JavaArrayType::project(ts, JavaExprList(ArrayDeclarator::narrow(d).get_sizes()));
+            JavaArrayType& array = JavaArrayType::project(ArrayDeclarator::narrow(d));
             registerType(jd.getJavaName());
             add(*new JavaTypedefHolder(array, jd));
             add(*new JavaTypedefTypeOps(array, jd));

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ast/input/msg.h"
+#include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaLib.h"
@@ -27,6 +28,17 @@ JavaArrayType& JavaArrayType::project(const TypeSpec& element, const JavaExprLis
     for (size_t i = dims.size(); i-- > 0;) inner = outer = new JavaArrayType(*inner, dims[i]);
     if (!outer) msg::panic("JavaArrayType::project: no bounds");
     return *outer;
+}
+
+JavaArrayType& JavaArrayType::project(const ArrayDeclarator& declarator) {
+    JavaArrayType& array = project(declarator.get_typespec(), JavaExprList(declarator.get_sizes()));
+    if (declarator.is_typedefd()) array.typedefDeclarator = &declarator;
+    return array;
+}
+
+JavaName JavaArrayType::getJavaName() const {
+    if (typedefDeclarator) return JavaName(*typedefDeclarator);
+    return JavaAST::getJavaName();
 }
 
 const JavaArrayType& JavaArrayType::narrow(const JavaType& t) {

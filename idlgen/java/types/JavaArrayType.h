@@ -8,6 +8,7 @@
 
 #include "idlgen/java/core/JavaAST.h"
 
+class ArrayDeclarator;
 class Expr;
 class JavaExpr;
 class JavaExprList;
@@ -16,6 +17,12 @@ class JavaArrayType : public JavaAST {
 public:
     // The chain of dimensions of an array declarator, outermost first.
     static JavaArrayType& project(const TypeSpec& element, const JavaExprList& bounds);
+    // The array an array declarator declares.  When the declarator is a
+    // typedef the array is named after it, so that its Holder and Helper
+    // can be found.
+    static JavaArrayType& project(const ArrayDeclarator& declarator);
+
+    JavaName getJavaName() const override;
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jArrayType; }
@@ -43,6 +50,7 @@ private:
     JavaArrayType(const JavaAST& element, const Expr* bound);
     const JavaAST* element;
     const Expr* bound;
+    const ArrayDeclarator* typedefDeclarator = nullptr;
 };
 
 #endif

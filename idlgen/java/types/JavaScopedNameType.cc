@@ -4,7 +4,6 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
-#include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaImportType.h"
 
@@ -23,7 +22,7 @@ const JavaAST& JavaScopedNameType::typeOf(const Declarator& d) {
             msg::panic("JavaScopedNameType::underType: `%s' has no type", at->abbrev_text().chars());
         // A typedef of an array names the array, not its element type.
         if (ArrayDeclarator::is(*at))
-            return JavaArrayType::project(at->get_typespec(), JavaExprList(ArrayDeclarator::narrow(*at).get_sizes()));
+            return JavaArrayType::project(ArrayDeclarator::narrow(*at));
         const JavaAST& type = JavaAST::project(at->get_typespec());
         if (!isA(type) && !JavaImportType::isA(type)) return type;
         const Declarator* next = type.getTypeSpec().unwrap();

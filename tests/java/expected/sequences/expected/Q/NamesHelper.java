@@ -1,0 +1,47 @@
+/*
+ * File: ./Q/NamesHelper.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package Q;
+public final class NamesHelper {
+     // It is useless to have instances of this class
+     private NamesHelper() { }
+
+    public static void __write(org.omg.CORBA.portable.OutputStream out, String[] that)  {
+          {
+              out.write_long(that.length);
+              out.write_string_array(that, 0, that.length);
+          }
+    }
+    public static String[] __read(org.omg.CORBA.portable.InputStream in) {
+          String[] that;
+          {
+              int __length = in.read_long();
+              that = new String[__length];
+              in.read_string_array(that, 0, that.length);
+          }
+          return that;
+    }
+   public static String[] extract(org.omg.CORBA.Any a) {
+     org.omg.CORBA.portable.InputStream in = a.get_input_stream();
+     return __read(in);
+   }
+   public static void insert(org.omg.CORBA.Any a, String[] that) {
+     org.omg.CORBA.portable.OutputStream out = a.create_output_stream();
+     a.type(type());
+     __write(out, that);
+     a.read_value(out.get_input_stream(), type());
+   }
+   private static org.omg.CORBA.TypeCode _tc;
+   synchronized public static org.omg.CORBA.TypeCode type() {
+          if (_tc == null)
+             _tc = org.omg.CORBA.ORB.init().create_alias_tc(id(), "Names", org.omg.CORBA.ORB.init().create_sequence_tc(0, org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_string)));
+      return _tc;
+   }
+   public static String id() {
+       return "IDL:Q/Names:1.0";
+   }
+}
