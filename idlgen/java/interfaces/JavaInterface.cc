@@ -66,7 +66,9 @@ void JavaInterface::printOpDeclarators(std::ostream& out, const InterfaceTypeSpe
                 msg::error(e.declarator->get_loc(), "%s", e.fault);
             else
                 msg::unimpl(e.declarator->get_loc(), "Nested `%s' in interface %s",
-                            e.declarator->get_typespec().abbrev_text(32).chars(),
+                            (e.declarator->has_typespec() ? e.declarator->get_typespec().abbrev_text(32)
+                                                          : e.declarator->abbrev_text(32))
+                                .chars(),
                             iface.get_name().as_String().chars());
             break;
         }
