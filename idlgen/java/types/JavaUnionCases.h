@@ -44,7 +44,6 @@ public:
     // Every label that is not the default label, case by case.
     std::vector<const Expr*> nonDefaultLabels() const;
     bool isEnum() const { return kind == enumKind; }
-    bool isBoolean() const { return kind == booleanKind; }
 
     // A label as a switch on the discriminator compares it: the enum's
     // integer constant, 1 or 0 for a boolean, the decimal text of a 64-bit

@@ -4,7 +4,7 @@ import vemo.harl.LocalDelegate;
 // Calls the operations and attributes of prims.idl and quirks.idl through
 // their stubs; the in-process delegate carries each call to a servant
 // through the skeleton.  Checks every primitive kind in, out, inout, as a
-// result and as an attribute, the builtin Object, an exception named twice
+// result and as an attribute, the builtin Object, an array typedef, an exception named twice
 // in a raises list, and how a serverless interface's Helper narrows.
 public class PrimTrip {
     private static int failures = 0;
@@ -54,6 +54,16 @@ public class PrimTrip {
         public void weight(float v) { weight = v; }
         public boolean open() { return open; }
         public void open(boolean v) { open = v; }
+        int[] corner = { 1, 2, 3 };
+
+        public int[] rotate(int[] a, Prim.TripleHolder b, Prim.TripleHolder c) {
+            b.value = new int[] { a[1], a[2], a[0] };
+            c.value = new int[] { -c.value[0], -c.value[1], -c.value[2] };
+            return new int[] { a[2], a[0], a[1] };
+        }
+
+        public int[] corner() { return corner; }
+        public void corner(int[] v) { corner = v; }
         public long wide() { return wide; }
         public void wide(long v) { wide = v; }
     }
@@ -123,6 +133,13 @@ public class PrimTrip {
         check(p.weight() == -2.75f, "float attribute");
         p.open(true);
         check(p.open() && k.open, "boolean attribute");
+        Prim.TripleHolder tb = new Prim.TripleHolder(), tc = new Prim.TripleHolder(new int[] { 7, 8, Integer.MIN_VALUE + 1 });
+        int[] tr = p.rotate(new int[] { 10, 20, 30 }, tb, tc);
+        check(tr[0] == 30 && tr[1] == 10 && tr[2] == 20, "array result");
+        check(tb.value[0] == 20 && tb.value[2] == 10, "array out");
+        check(tc.value[0] == -7 && tc.value[2] == Integer.MAX_VALUE, "array inout");
+        p.corner(new int[] { 4, 5, 6 });
+        check(p.corner()[2] == 6 && k.corner[0] == 4, "array attribute");
         p.wide(0x8000000000000001L);
         check(p.wide() == 0x8000000000000001L, "unsigned long long attribute");
     }

@@ -204,6 +204,14 @@ public class LocalDelegate extends Delegate {
         }
     }
 
+    // A result that travels as the bare value: one the descriptor names no
+    // holder for, and an object reference, whose class entry names the
+    // holder of its interface while stub and skeleton pass the reference
+    // itself.
+    private static boolean bareResult(Entry e) {
+        return e.holder == null || e.code == 14;
+    }
+
     private static Class holderClass(Entry e, String where) {
         return e.holder != null ? e.holder : builtinHolder(e.code, where);
     }
@@ -302,7 +310,7 @@ public class LocalDelegate extends Delegate {
                 if (e.mode == OperationDescriptor.IN) continue;
                 if (e.mode == 0 && e.primitive) {
                     writePrimitive(reply, e.code, sn[0], where);
-                } else if (e.mode == 0 && e.holder == null) {
+                } else if (e.mode == 0 && bareResult(e)) {
                     writeBare(reply, e.code, so[0], where);
                 } else {
                     holderOf(so[e.slot], holderClass(e, where), where).__write(reply);
@@ -328,7 +336,7 @@ public class LocalDelegate extends Delegate {
                 if (e.mode == OperationDescriptor.IN) continue;
                 if (e.mode == 0 && e.primitive) {
                     n[0] = readPrimitive(back, e.code);
-                } else if (e.mode == 0 && e.holder == null) {
+                } else if (e.mode == 0 && bareResult(e)) {
                     o[0] = readBare(back, e.code);
                 } else if (e.mode == 0) {
                     if (o[0] != null && o[0].getClass() != e.holder)
