@@ -185,12 +185,37 @@ public class SequenceRoundTrip {
               "array member type code");
     }
 
+    private static void unions() {
+        SQ.Choice a = new SQ.Choice();
+        a.nested(new String[][] {{"n"}, {}});
+        SQ.Choice b = new SQ.Choice();
+        b.cells(new int[][] {{1, 2}, {3, 4}});
+        SQ.Choice c = new SQ.Choice();
+        c.small(new int[] {9});
+        OutputStream out = new OutputStream();
+        SQ.ChoicesHelper.__write(out, new SQ.Choice[] {a, b, c});
+        InputStream in = out.create_input_stream();
+        SQ.Choice[] r = SQ.ChoicesHelper.__read(in);
+        check(in.available() == 0, "sequence of unions read consumes what was written");
+        check(r[0].nested()[0][0].equals("n") && r[0].nested()[1].length == 0, "union branch of nested sequences");
+        check(r[1].cells()[1][0] == 3, "union branch of a two-dimensional array");
+        check(r[2].small()[0] == 9, "union branch of a sequence typedef");
+
+        SQ.Choice over = new SQ.Choice();
+        over.small(new int[] {1, 2, 3, 4});
+        throwsMarshal(() -> SQ.ChoiceHelper.__write(new OutputStream(), over), "union branch over its bound");
+        SQ.Choice wrong = new SQ.Choice();
+        wrong.cells(new int[][] {{1, 2}});
+        throwsMarshal(() -> SQ.ChoiceHelper.__write(new OutputStream(), wrong), "union array branch of the wrong length");
+    }
+
     public static void main(String[] args) {
         bounds();
         nesting();
         elements();
         members();
         holdersAndAnys();
+        unions();
         if (failures > 0) {
             System.out.println(failures + " check(s) failed");
             System.exit(1);
