@@ -3,13 +3,10 @@
 #include <ostream>
 
 #include "ast/input/msg.h"
-#include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
-#include "idlgen/java/types/JavaArrayHolder.h"
-#include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaEnumType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
@@ -27,11 +24,6 @@ JavaHolder& JavaHolder::project(const JavaAST& type) {
     if (JavaStringType::isA(t)) return *new JavaStringHolder(t);
     if (JavaSequenceType::isA(t)) return *new JavaSequenceHolder(t);
     if (JavaEnumType::isA(t)) return *new JavaEnumHolder(t);
-    if (JavaArrayType::isA(t) && !JavaArrayType::isA(type)) {
-        // Named through a typedef: the typedef's holder.
-        const Declarator* d = type.getTypeSpec().unwrap();
-        if (d && ArrayDeclarator::is(*d)) return *new JavaArrayHolder(t, JavaName(*d));
-    }
     return *new JavaHolder(t);
 }
 
