@@ -32,6 +32,7 @@ class Gen:
         # Inside an interface, its own types and constants are held back:
         # written fully qualified there, they would not resolve.
         self.held = None
+        self.bare = set()
 
     def name(self, stem):
         self.n += 1
@@ -49,7 +50,12 @@ class Gen:
     def member_name(self):
         self.n += 1
         if self.r.random() < 0.15:
-            return self.r.choice(JAVA_WORDS) + ("" if self.r.random() < 0.5 else str(self.n))
+            word = self.r.choice(JAVA_WORDS)
+            # A bare reserved word once per file, so names stay unique.
+            if word not in self.bare and self.r.random() < 0.5:
+                self.bare.add(word)
+                return word
+            return word + str(self.n)
         return f"m{self.n}"
 
     def emit(self, depth, text):
