@@ -28,7 +28,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(HERE)
 
 
-def measure(cmd, runs, cwd=None, stdin_path=None, before=None):
+def measure(cmd, runs, stdin_path=None, before=None):
     """Median wall, user and system seconds and the largest peak memory (MiB)."""
     walls, users, syss, peaks = [], [], [], []
     for _ in range(runs):
@@ -36,7 +36,7 @@ def measure(cmd, runs, cwd=None, stdin_path=None, before=None):
             before()
         stdin = open(stdin_path, "rb") if stdin_path else None
         start = time.perf_counter()
-        proc = subprocess.Popen(cmd, cwd=cwd, stdin=stdin, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        proc = subprocess.Popen(cmd, stdin=stdin, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
         err = proc.stderr.read()
         _, status, usage = os.wait4(proc.pid, 0)
         walls.append(time.perf_counter() - start)

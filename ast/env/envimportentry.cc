@@ -10,13 +10,12 @@ EnvFile* EnvImportEntry::get_file(const EnvFile& importer) {
     if (tried) return file;
     tried = true;
     if (Reader* reader = importer.get_reader()) {
-        int errors = msg::get_error_count();
         try {
             file = &reader->import_env(importer.get_path(), "", file_name, 1);
-        } catch (bad_file&) {
+        } catch (bad_file& failure) {
             file = nullptr;
             // Found but unreadable (a directory, say): the reader has said so.
-            if (msg::get_error_count() > errors) reported = true;
+            reported = failure.reported;
         }
     }
     return file;

@@ -83,7 +83,7 @@ File* Reader::open_file(const String& fullname) {
 // enters it; `caller` names the operation in the internal-error message.
 ConFile& Reader::parse_new_con(EnvFile& env, const FileInfo& info, const String& name, const char* caller) {
     File* file = open_file(info.get_full_name());
-    if (!file) throw bad_file();
+    if (!file) throw bad_file{true};
     ConFile* con = new ConFile(*new FileInfo(info), *file, *this, env);
     try {
         confiles.insert(con->get_info(), *con);
@@ -123,7 +123,7 @@ EnvFile& Reader::import_env(const String& dir, const String& prefix, const Strin
     if (!find_file(dir, prefix, name, search, info)) throw bad_file();
     if (EnvFile* known = envfiles.lookup(info)) return *known;
     File* file = open_file(info.get_full_name());
-    if (!file) throw bad_file();
+    if (!file) throw bad_file{true};
     EnvFile* env = new EnvFile(*new FileInfo(info), *file, *this);
     try {
         envfiles.insert(env->get_info(), *env);

@@ -16,8 +16,12 @@ class EnvFile;
 class EnvFileTbl;
 class Dependent;
 
-// Thrown when a file cannot be found or opened (after any report).
-struct bad_file {};
+// Thrown when a file cannot be found or opened.  `reported`: the reader has
+// already said why (the file was found but cannot be read), so the caller
+// adds no "cannot find" message of its own.
+struct bad_file {
+    bool reported = false;
+};
 
 class Reader {
 public:

@@ -86,12 +86,10 @@ Declarator* ImportTypeSpec::unwrap_import() const {
     String dir = where->get_envfile() ? where->get_envfile()->get_subdir() : String();
 
     ConFile* file;
-    int errors = msg::get_error_count();
     try {
         file = &reader->import_con(lookup_env ? *lookup_env : *env, dir, "", file_name);
-    } catch (bad_file&) {
-        // Found but unreadable (a directory, say): the reader has said so.
-        if (msg::get_error_count() == errors)
+    } catch (bad_file& failure) {
+        if (!failure.reported)
             msg::error(get_loc(), "Cannot find imported file \"%s\" for `%s'", file_name.chars(), text.chars());
         return imported;
     }

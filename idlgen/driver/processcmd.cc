@@ -148,12 +148,10 @@ void process_cmd_line(int argc, char** argv, ConFileTbl& confiles, EnvFileTbl& e
 
     EnvFile* env = nullptr;
     if (envname) {
-        int errors = msg::get_error_count();
         try {
             env = &reader->read_env(envname);
-        } catch (bad_file&) {
-            // A file that was found but could not be read has been reported.
-            if (msg::get_error_count() == errors) msg::error("Could not find environment file: %s", envname);
+        } catch (bad_file& failure) {
+            if (!failure.reported) msg::error("Could not find environment file: %s", envname);
             throw ConToJavaAbort();
         }
     } else {

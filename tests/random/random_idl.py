@@ -38,7 +38,7 @@ class Gen:
         self.n += 1
         pick = self.r.random()
         if pick < 0.05:
-            return f"{self.r.choice(JAVA_WORDS)}"[:1].upper() + f"{self.r.choice(JAVA_WORDS)}{self.n}"[1:]
+            return f"{self.r.choice(JAVA_WORDS).capitalize()}{self.n}"
         if pick < 0.10:
             return f"{stem}{self.n}Holder"
         if pick < 0.13:
