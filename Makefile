@@ -6,7 +6,7 @@
 #   make install     install under PREFIX (default /usr/local), honouring DESTDIR
 #   make package     build a Debian package (.deb) in the build directory
 #   make bench       the benchmark table (inputs cached in build/bench-inputs)
-#   make random      SEEDS random IDL programs (default 1000) generated and compiled
+#   make random      SEEDS random IDL programs (default 1000) generated, compiled, round-tripped
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= 2

@@ -4,8 +4,10 @@ whatever the compiler accepts generates Java that compiles.
 
     random_idl.py SEED            prints one IDL file
 
-Every name is unique within the file (a counter is appended), so no
-generated program depends on scoping subtleties; names that are Java
+Every name is unique within the file (a counter is appended), and the
+outermost module is named after the seed, so no generated program depends
+on scoping subtleties and the programs of many seeds can be compiled
+together; names that are Java
 reserved words or end in Holder, Helper or Package are mixed in on purpose.
 """
 import random
@@ -219,8 +221,8 @@ class Gen:
         self.consts += held_consts
         self.interfaces.append(f"{scope}{name}")
 
-    def module(self, depth, scope, budget):
-        name = self.name("M")
+    def module(self, depth, scope, budget, name=None):
+        name = name or self.name("M")
         self.emit(depth, f"module {name} {{")
         if self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
@@ -248,12 +250,18 @@ class Gen:
             else:
                 self.interface(depth, scope)
 
-    def program(self):
+    def program(self, seed):
         if self.r.random() < 0.3:
             self.emit(0, f'#pragma prefix "r{self.r.randint(0, 99)}.example"')
-        self.module(0, "::", self.r.randint(4, 12))
+        if self.r.random() < 0.2:
+            self.emit(0, f'#pragma javaPackage "p{seed}.gen"')
+        # The outermost module carries the seed, so that the programs of many
+        # seeds share one output root and one javac run without a package
+        # prefix: a prefix would hide names that javac reads as a class
+        # where a package was meant.
+        self.module(0, "::", self.r.randint(4, 12), f"R{seed}")
         return "\n".join(self.out) + "\n"
 
 
 if __name__ == "__main__":
-    sys.stdout.write(Gen(int(sys.argv[1])).program())
+    sys.stdout.write(Gen(int(sys.argv[1])).program(int(sys.argv[1])))

@@ -1,28 +1,40 @@
 #!/usr/bin/env python3
 """Random-program test: for each seed, random_idl.py writes a valid IDL file,
-quorvex generates both sides, and javac compiles everything against the
-runtime stand-ins.  Each seed's classes go below their own package prefix
-(-p s<seed>), so one javac run compiles a whole batch.
+quorvex generates both sides, javac compiles everything against the runtime
+stand-ins, and RandomTrip writes, reads back and writes again a value of
+every generated data type.  Each seed's outermost module is named after the
+seed (one seed in four also gets a package prefix, -p s<seed>), so one javac
+run and one java run serve a whole batch.
 
-    run_random.py --quorvex Q --javac JAVAC [--first N] [--count N] [--batch N]
+    run_random.py --quorvex Q --javac JAVAC [--java JAVA] [--first N] [--count N] [--batch N]
 
 A failing seed is named with the command that reproduces it.
 """
 import argparse
 import glob
 import os
+import re
 import subprocess
 import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 RUNTIME = os.path.join(HERE, "..", "java", "runtime")
+TRIP = os.path.join(HERE, "RandomTrip.java")
+SEED = re.compile(r"^(?:s\d+/)?(?:p(\d+)/gen/)?R(\d+)/")
+
+
+def seed_of(path):
+    """The seed whose output holds the path (relative to the output root)."""
+    m = SEED.match(path.replace(os.sep, "/"))
+    return int(m.group(1) or m.group(2)) if m else None
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--quorvex", required=True)
     ap.add_argument("--javac", required=True)
+    ap.add_argument("--java", default="java")
     ap.add_argument("--first", type=int, default=1)
     ap.add_argument("--count", type=int, default=20)
     ap.add_argument("--batch", type=int, default=200)
@@ -31,6 +43,7 @@ def main():
     quorvex = os.path.abspath(opts.quorvex)
     runtime = glob.glob(os.path.join(opts.runtime, "**", "*.java"), recursive=True)
     failed = []
+    trips = 0
     seeds = list(range(opts.first, opts.first + opts.count))
     for start in range(0, len(seeds), opts.batch):
         batch = seeds[start:start + opts.batch]
@@ -43,7 +56,8 @@ def main():
                 with open(idl, "w") as f:
                     subprocess.run([sys.executable, os.path.join(HERE, "random_idl.py"), str(seed)],
                                    stdout=f, check=True)
-                proc = subprocess.run([quorvex, "-fclient", "-fserver", "-p", f"s{seed}", "-j", out, idl],
+                prefix = ["-p", f"s{seed}"] if seed % 4 == 0 else []
+                proc = subprocess.run([quorvex, "-fclient", "-fserver"] + prefix + ["-J", f"{idl}.files", "-j", out, idl],
                                       capture_output=True, text=True)
                 # Warnings (a union with no free discriminator value) are fine.
                 noise = [l for l in proc.stderr.splitlines() if ": warning: " not in l]
@@ -57,18 +71,35 @@ def main():
                 continue
             classes = os.path.join(work, "classes")
             proc = subprocess.run([opts.javac, "-nowarn", "-encoding", "UTF-8", "-d", classes, "-J-Xss8m"]
-                                  + runtime + sources, capture_output=True, text=True)
+                                  + runtime + [TRIP] + sources, capture_output=True, text=True)
             if proc.returncode != 0:
-                bad = sorted({int(p.split(os.sep)[0][1:]) for p in
-                              (os.path.relpath(line.split(":")[0], out) for line in proc.stdout.splitlines()
-                               + proc.stderr.splitlines() if line.startswith(out))
-                              if p.startswith("s")})
+                bad = sorted({seed_of(line[len(out) + 1:]) for line in proc.stdout.splitlines()
+                              + proc.stderr.splitlines() if line.startswith(out + os.sep)} - {None})
                 failed += bad or batch
                 print(f"javac failed for seeds {bad or batch}:\n{(proc.stdout + proc.stderr)[:6000]}")
+                continue
+            # The Helpers of every seed that compiled, by class name.
+            helpers = os.path.join(work, "helpers.txt")
+            with open(helpers, "w") as f:
+                for seed in compiled:
+                    with open(os.path.join(work, f"r{seed}.idl.files")) as listed:
+                        for path in listed.read().split():
+                            name = os.path.relpath(path, out)[:-len(".java")].replace(os.sep, ".")
+                            if name.endswith("Helper"):
+                                f.write(name + "\n")
+            proc = subprocess.run([opts.java, "-Xss8m", "-cp", classes, "RandomTrip", helpers],
+                                  capture_output=True, text=True)
+            if proc.returncode != 0:
+                bad = sorted({seed_of(line.split()[1].replace(".", os.sep)) for line in proc.stdout.splitlines()
+                              if line.startswith("FAILED: ")} - {None})
+                failed += bad or batch
+                print(f"round trip failed for seeds {bad or batch}:\n{(proc.stdout + proc.stderr)[:6000]}")
+            else:
+                trips += int(proc.stdout.split()[0])
     for seed in failed:
         print(f"reproduce: python3 {os.path.join(HERE, 'random_idl.py')} {seed} > r.idl && "
-              f"quorvex -fclient -fserver -j out r.idl")
-    print(f"{len(seeds) - len(set(failed))} of {len(seeds)} seeds passed")
+              f"quorvex -fclient -fserver{' -p s' + str(seed) if seed % 4 == 0 else ''} -j out r.idl")
+    print(f"{len(seeds) - len(set(failed))} of {len(seeds)} seeds passed ({trips} values round-tripped)")
     return 1 if failed else 0
 
 

@@ -1,5 +1,6 @@
 #include "idlgen/java/core/JavaFiles.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -29,8 +30,8 @@ void JavaFiles::flush(const String& listFile) const {
     }
 }
 
-JavaStream::JavaStream(JavaFiles& files, const String& path, const char* who)
-    : std::ofstream(path.chars(), std::ios::out | std::ios::trunc), files(files), path(path), who(who) {}
+JavaStream::JavaStream(JavaFiles& files, const String& path, const char* who, int fd)
+    : files(files), path(path), who(who), fd(fd) {}
 
 String JavaStream::preparePackage(const String& root, const JavaName& package, const char* who) {
     String base = package.isPackaged() ? preparePackage(root, package.package(), who) : root;
@@ -73,12 +74,12 @@ JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFi
     }
     String path = directory + "/" + name.item() + ".java";
     if (verbose) msg::inform("%s: writing file `%s'", who, path.chars());
-    JavaStream* stream = new JavaStream(files, path, who);
-    if (!stream->good()) {
+    int fd = ::open(path.chars(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
         msg::ioerror("%s: cannot open file `%s'", who, path.chars());
-        delete stream;
         return nullptr;
     }
+    JavaStream* stream = new JavaStream(files, path, who, fd);
     files.add(path);
     // Names are printed as seen from inside the class's package.
     JavaName::setPrintPackage(name.isPackaged() ? &name.package() : nullptr);
@@ -94,14 +95,32 @@ JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFi
     return stream;
 }
 
-// Closing flushes what is still buffered; a file whose writing failed at any
-// point (disk full, file-size limit) is reported and removed, so that no
-// truncated file is left looking like output.
+// Writes the whole text at once, with the imports its names asked for
+// spliced in after the package statement.  A file whose writing failed
+// (disk full, file-size limit) is reported and removed, so that no truncated
+// file is left looking like output.
 JavaStream::~JavaStream() {
+    std::vector<std::string> imports = JavaName::takeImports();
     JavaName::setPrintPackage(nullptr);
+    std::string text = str();
+    if (!imports.empty() && importAt >= 0) {
+        std::string lines;
+        for (const std::string& name : imports) lines += "import " + name + ";\n";
+        text.insert(static_cast<size_t>(importAt), lines);
+    }
     errno = 0;
-    close();
-    if (fail()) {
+    bool ok = !fail();
+    for (size_t done = 0; ok && done < text.size();) {
+        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ok = false;
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (::close(fd) != 0) ok = false;
+    if (!ok) {
         if (errno == 0) errno = EIO;
         msg::ioerror("%s: cannot write file `%s'", who.chars(), path.chars());
         unlink(path.chars());
@@ -110,5 +129,7 @@ JavaStream::~JavaStream() {
 }
 
 void JavaStream::printPackage(const JavaName& className) {
-    if (className.isPackaged()) *this << "package " << className.package() << ";\n";
+    if (!className.isPackaged()) return;
+    *this << "package " << className.package().toString() << ";\n";
+    importAt = tellp();
 }

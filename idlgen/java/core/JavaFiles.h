@@ -1,12 +1,15 @@
 // The Java files of one run: JavaFiles knows the output root and every path
 // opened; JavaStream is one open Java source file, created below the
 // directories of its class's package and begun with the standard header
-// comment.
+// comment.  A JavaStream collects its whole text in memory and writes it
+// with one system call when it ends.
 #ifndef QUORVEX_IDLGEN_JAVAFILES_H
 #define QUORVEX_IDLGEN_JAVAFILES_H
 
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 #include <unordered_set>
 
 #include "lib/String.h"
@@ -34,7 +37,7 @@ private:
     std::unordered_set<std::string> failed;
 };
 
-class JavaStream : public std::ofstream {
+class JavaStream : public std::ostringstream {
 public:
     // Opens the file of the class `name` below the root of `files`, making
     // the package directories, and writes the header comment naming the IDL
@@ -50,18 +53,21 @@ public:
     // "package " [package] ";\n" for a packaged class name, else nothing.
     void printPackage(const JavaName& className);
 
-    // Ends the class's file: closes it, and reports and removes it when any
-    // write failed.
+    // Ends the class's file: writes and closes it, and reports and removes
+    // it when the write failed.
     ~JavaStream() override;
 
     struct Nope {};
 
 private:
-    JavaStream(JavaFiles& files, const String& path, const char* who);
+    JavaStream(JavaFiles& files, const String& path, const char* who, int fd);
 
     JavaFiles& files;
     String path;
     String who;
+    int fd;
+    // Where imports go: just after the package statement.
+    std::streamoff importAt = -1;
 };
 
 #endif

@@ -288,7 +288,7 @@ String JavaLib::getClassForName(const JavaAST& type) {
     const JavaAST& t = type.underType();
     String holderClass = JavaSequenceType::isA(t) || JavaArrayType::isA(t)
                              ? JavaHolder::project(type).full_text()
-                             : holder(t.getJavaName()).toString();
+                             : holder(t.getJavaName()).full_text();
     return String("new ") + holderClass + "().getClass()";
 }
 
@@ -344,7 +344,7 @@ String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, c
     if (JavaBaseType::isA(t)) return fromLongSlot(t, longSlot, objectSlot);
     if (JavaStringType::isA(t)) return String("(") + type.full_text() + ") " + objectSlot;
     if (JavaInterfaceType::isA(t))
-        return helper(t.getJavaName()).toString() + "." + narrow() + "((" + corbaObject().toString() + ") " +
+        return helper(t.getJavaName()).full_text() + "." + narrow() + "((" + corbaObject().toString() + ") " +
                objectSlot + ")";
     if (JavaBuiltinType::isA(t)) {
         if (JavaBuiltinType::narrow(t).getJavaClass() == corbaObject().toString())

@@ -88,6 +88,25 @@ static std::unordered_map<std::string, std::unordered_set<std::string>>& classes
 
 static const std::unordered_set<std::string>* printPackageClasses = nullptr;
 static std::string printPackageText;
+// The imports of the file being written: qualified names in order, and the
+// qualified name taken by each simple name.
+static std::vector<std::string> imports;
+static std::unordered_map<std::string, std::string> importedBySimpleName;
+
+std::vector<std::string> JavaName::takeImports() {
+    std::vector<std::string> taken;
+    taken.swap(imports);
+    importedBySimpleName.clear();
+    return taken;
+}
+
+// True when `simple` may name `qualified` in this file through an import.
+static bool importAs(const std::string& simple, const std::string& qualified) {
+    if (printPackageClasses->count(simple)) return false;
+    auto found = importedBySimpleName.emplace(simple, qualified);
+    if (found.second) imports.push_back(qualified);
+    return found.first->second == qualified;
+}
 
 void JavaName::registerClass(const JavaName& name) {
     classesByPackage()[name.pkg ? name.pkg->toString().str() : std::string()].insert(name.itemText.str());
@@ -109,13 +128,37 @@ void JavaName::printQualified(std::ostream& out) const {
     out << itemText;
 }
 
+// True when the name is one of the classes the run generates.
+static bool isGeneratedClass(const JavaName& name, const std::string& packageText) {
+    auto it = classesByPackage().find(packageText);
+    return it != classesByPackage().end() && it->second.count(name.item().str());
+}
+
 void JavaName::print(std::ostream& out) const {
     if (printPackageClasses && pkg && printPackageClasses->count(first().str())) {
         std::ostringstream text;
         pkg->printQualified(text);
-        if (text.str() == printPackageText) {
+        std::string packageText = text.str();
+        if (packageText == printPackageText) {
             out << itemText;
             return;
+        }
+        // The first component would be read as that class of this package.
+        // A class is imported; a member of a class (an enumerator, a
+        // constant of an interface) is named through its class.
+        if (isGeneratedClass(*this, packageText)) {
+            if (importAs(itemText.str(), packageText + "." + itemText.str())) {
+                out << itemText;
+                return;
+            }
+        } else if (pkg->pkg) {
+            std::ostringstream outer;
+            pkg->pkg->printQualified(outer);
+            if (isGeneratedClass(*pkg, outer.str())) {
+                pkg->print(out);
+                out << '.' << itemText;
+                return;
+            }
         }
     }
     printQualified(out);

@@ -7,6 +7,9 @@
 
 #include <iosfwd>
 
+#include <string>
+#include <vector>
+
 #include "ast/tree/printable.h"
 #include "lib/String.h"
 #include "lib/dllist.h"
@@ -70,8 +73,14 @@ public:
     // written (setPrintPackage), a name of a class of P whose first
     // component is the simple name of a class of P would be read by javac
     // as a member of that class; such names print as their simple name.
+    // A name of a class of another package whose first component is hidden
+    // that way is imported (an import is read with package names only) and
+    // prints as its simple name, unless that simple name is already taken.
     static void registerClass(const JavaName& name);
     static void setPrintPackage(const JavaName* package);
+    // The qualified names the file being written imports, in order of
+    // first use; the list is emptied.
+    static std::vector<std::string> takeImports();
 
 private:
     void setPackage(const JavaName* p);

@@ -90,7 +90,7 @@ String JavaUnionCases::labelText(const Expr& label) const {
     if (kind == enumKind) {
         const Declarator* d = enumeratorOf(label);
         String enumerator = d ? JavaName(*d).item() : String(JavaLib::unknownName().item());
-        return switchType->underType().getJavaName().toString() + "._" + enumerator;
+        return switchType->underType().getJavaName().full_text() + "._" + enumerator;
     }
     if (kind == booleanKind)
         return label.has_const_value() && BoolValue::is(label.get_const_value()) &&

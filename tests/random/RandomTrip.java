@@ -1,0 +1,227 @@
+import java.lang.reflect.Array;
+import java.lang.reflect.Field;
+import java.lang.reflect.InvocationTargetException;
+import java.lang.reflect.Method;
+import java.lang.reflect.Modifier;
+import java.nio.file.Files;
+import java.nio.file.Paths;
+import java.util.ArrayList;
+import java.util.Arrays;
+import java.util.List;
+import org.omg.CORBA.Any;
+import org.omg.CORBA.BAD_OPERATION;
+import org.omg.CORBA.ORB;
+import org.omg.CORBA.TCKind;
+import org.omg.CORBA.TypeCode;
+import org.omg.CORBA.portable.InputStream;
+import org.omg.CORBA.portable.OutputStream;
+
+// Round trip of random programs' data types.  For every Helper class named
+// in the list file, a value is built from the Helper's type code and the
+// Java type its __write takes: every member filled, arrays at their length,
+// sequences within their bound, every branch of a union in turn.  The value
+// is written, read back and written again; both writings must be the same
+// bytes, and the read must consume exactly what was written.  The same value
+// also goes through insert and extract of an Any.
+//
+//     java RandomTrip helpers.txt
+//
+// Prints one line per failure and a count; exits 1 on any failure.
+public class RandomTrip {
+    private static final ORB orb = ORB.init();
+    private static int failures = 0;
+    private static int trips = 0;
+
+    private static void fail(String helper, String what) {
+        System.out.println("FAILED: " + helper + ": " + what);
+        failures++;
+    }
+
+    private static TypeCode unalias(TypeCode tc) {
+        while (tc.kind() == TCKind.tk_alias) tc = tc.content_type();
+        return tc;
+    }
+
+    private static Object primitive(Class<?> c) {
+        if (c == int.class) return 7;
+        if (c == short.class) return (short) -3;
+        if (c == long.class) return 1L << 40;
+        if (c == float.class) return 2.5f;
+        if (c == double.class) return -0.25;
+        if (c == boolean.class) return true;
+        if (c == char.class) return 'q';
+        if (c == byte.class) return (byte) 0x81;
+        throw new IllegalArgumentException("no value for " + c);
+    }
+
+    // A member of a type class, by its IDL name: reserved words carry an
+    // underscore in Java.
+    private static Field field(Class<?> c, String name) throws NoSuchFieldException {
+        try {
+            return c.getField(name);
+        } catch (NoSuchFieldException e) {
+            return c.getField("_" + name);
+        }
+    }
+
+    private static Method setter(Class<?> c, String name, int arguments) throws NoSuchMethodException {
+        for (String n : new String[] {name, "_" + name}) {
+            for (Method m : c.getMethods()) {
+                if (m.getName().equals(n) && m.getParameterCount() == arguments && m.getReturnType() == void.class) return m;
+            }
+        }
+        throw new NoSuchMethodException(c.getName() + "." + name);
+    }
+
+    // Sets branch i of union v; false when no discriminator value selects it.
+    private static boolean setBranch(Object v, Class<?> c, TypeCode tc, int i, int depth) throws Exception {
+        Method m = setter(c, tc.member_name(i), 1);
+        Object value = make(m.getParameterTypes()[0], tc.member_type(i), 0, depth + 1);
+        try {
+            m.invoke(v, value);
+            return true;
+        } catch (InvocationTargetException e) {
+            // A default branch with no free discriminator value is set with
+            // an explicit discriminator: the first one it takes.
+            if (!(e.getCause() instanceof BAD_OPERATION)) throw e;
+        }
+        Method withLabel = setter(c, tc.member_name(i), 2);
+        for (Object label : discriminators(withLabel.getParameterTypes()[0])) {
+            try {
+                withLabel.invoke(v, label, value);
+                return true;
+            } catch (InvocationTargetException refused) {
+                if (!(refused.getCause() instanceof BAD_OPERATION)) throw refused;
+            }
+        }
+        return false;
+    }
+
+    // Candidate discriminator values of type d, covering the labels random
+    // programs use.
+    private static List<Object> discriminators(Class<?> d) throws Exception {
+        List<Object> values = new ArrayList<>();
+        if (d == boolean.class) {
+            values.add(true);
+            values.add(false);
+        } else if (d == char.class) {
+            for (char ch = 'a'; ch <= 'h'; ch++) values.add(ch);
+        } else if (d.isPrimitive()) {
+            for (int n = -5; n < 20; n++) {
+                if (d == int.class) values.add(n);
+                else if (d == short.class) values.add((short) n);
+                else values.add((long) n);
+            }
+        } else {
+            Method fromInt = d.getMethod("from_int", int.class);
+            try {
+                for (int n = 0;; n++) values.add(fromInt.invoke(null, n));
+            } catch (InvocationTargetException end) {
+                // BAD_PARAM past the last enumerator.
+            }
+        }
+        return values;
+    }
+
+    // The value of Java type c described by tc; branch picks the union
+    // branch of the outermost union.
+    static Object make(Class<?> c, TypeCode tc, int branch, int depth) throws Exception {
+        tc = unalias(tc);
+        if (depth > 12) throw new IllegalStateException("type nested too deeply");
+        if (c.isPrimitive()) return primitive(c);
+        if (c == String.class) return "s";
+        if (c == Any.class) {
+            Any a = orb.create_any();
+            a.insert_long(5);
+            return a;
+        }
+        if (c == TypeCode.class) return orb.get_primitive_tc(TCKind.tk_short);
+        if (c.isArray()) {
+            int n;
+            if (tc.kind() == TCKind.tk_array) {
+                n = tc.length();
+            } else {
+                n = tc.length() == 0 ? 2 : Math.min(2, tc.length());
+            }
+            Object array = Array.newInstance(c.getComponentType(), n);
+            for (int i = 0; i < n; i++) Array.set(array, i, make(c.getComponentType(), tc.content_type(), i, depth + 1));
+            return array;
+        }
+        TCKind kind = tc.kind();
+        if (kind == TCKind.tk_objref) return null;
+        if (kind == TCKind.tk_enum) return c.getMethod("from_int", int.class).invoke(null, tc.member_count() - 1);
+        if (kind == TCKind.tk_struct || kind == TCKind.tk_except) {
+            Object v = c.getConstructor().newInstance();
+            for (int i = 0; i < tc.member_count(); i++) {
+                Field f = field(c, tc.member_name(i));
+                f.set(v, make(f.getType(), tc.member_type(i), i, depth + 1));
+            }
+            return v;
+        }
+        if (kind == TCKind.tk_union) {
+            // The branch asked for, or the next one a value can take (a
+            // default branch whose labels cover every value cannot).
+            for (int k = 0; k < tc.member_count(); k++) {
+                Object v = c.getConstructor().newInstance();
+                if (setBranch(v, c, tc, (branch + k) % tc.member_count(), depth)) return v;
+            }
+            throw new IllegalStateException("no branch of " + c.getName() + " can be set");
+        }
+        throw new IllegalArgumentException("no value for " + c + " of kind " + kind.value());
+    }
+
+    private static byte[] write(Method writer, Object v) throws Exception {
+        OutputStream out = new OutputStream();
+        writer.invoke(null, out, v);
+        return out.create_input_stream().remaining();
+    }
+
+    private static void trip(Class<?> helper) throws Exception {
+        Method writer = null;
+        Method reader = null;
+        for (Method m : helper.getMethods()) {
+            if (!Modifier.isStatic(m.getModifiers())) continue;
+            if (m.getName().equals("__write") && m.getParameterCount() == 2) writer = m;
+            if (m.getName().equals("__read") && m.getParameterCount() == 1) reader = m;
+        }
+        // A type class whose name ends in Helper is not a Helper.
+        if (writer == null || reader == null) return;
+        TypeCode tc = (TypeCode) helper.getMethod("type").invoke(null);
+        Class<?> type = writer.getParameterTypes()[1];
+        TypeCode bare = unalias(tc);
+        int branches = bare.kind() == TCKind.tk_union ? bare.member_count() : 1;
+        for (int b = 0; b < branches; b++) {
+            Object v = make(type, tc, b, 0);
+            OutputStream out = new OutputStream();
+            writer.invoke(null, out, v);
+            InputStream in = out.create_input_stream();
+            byte[] first = in.copyRest().remaining();
+            Object back = reader.invoke(null, in);
+            if (in.available() != 0) fail(helper.getName(), "read leaves " + in.available() + " bytes (branch " + b + ")");
+            if (!Arrays.equals(first, write(writer, back))) fail(helper.getName(), "read and written again differs (branch " + b + ")");
+            Any any = orb.create_any();
+            helper.getMethod("insert", Any.class, type).invoke(null, any, v);
+            Object extracted = helper.getMethod("extract", Any.class).invoke(null, any);
+            if (!Arrays.equals(first, write(writer, extracted))) fail(helper.getName(), "through an Any differs (branch " + b + ")");
+            trips++;
+        }
+    }
+
+    public static void main(String[] args) throws Exception {
+        List<String> names = Files.readAllLines(Paths.get(args[0]));
+        for (String name : names) {
+            if (name.isEmpty()) continue;
+            try {
+                trip(Class.forName(name));
+            } catch (InvocationTargetException e) {
+                fail(name, e.getCause().toString());
+                e.getCause().printStackTrace(System.out);
+            } catch (Exception e) {
+                fail(name, e.toString());
+                e.printStackTrace(System.out);
+            }
+        }
+        System.out.println(trips + " round trips, " + failures + " failed");
+        System.exit(failures == 0 ? 0 : 1);
+    }
+}
