@@ -2,16 +2,33 @@
 
 #include <cstdio>
 #include <ostream>
+#include <memory>
 #include <sstream>
+#include <vector>
 
 std::ostream& operator<<(std::ostream& out, const Printable& p) {
     p.print(out);
     return out;
 }
 
+// Making a string stream costs more than most texts printed into it (its
+// locale is set up each time), so the streams are kept and reused: one per
+// level, since printing one text may ask for the full text of another.
 String Printable::full_text() const {
-    std::ostringstream s;
-    print(s);
+    static std::vector<std::unique_ptr<std::ostringstream>> streams;
+    static size_t depth = 0;
+    if (depth == streams.size()) streams.emplace_back(new std::ostringstream);
+    std::ostringstream& s = *streams[depth];
+    s.str(std::string());
+    s.clear();
+    ++depth;
+    try {
+        print(s);
+    } catch (...) {
+        --depth;
+        throw;
+    }
+    --depth;
     return String(s.str());
 }
 

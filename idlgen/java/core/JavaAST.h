@@ -1,7 +1,8 @@
 // Projections of type specifications: the generator object that looks at
-// one TypeSpec and prints Java for it.  A projection is made anew each time
-// it is asked for; the one piece of state kept on the tree is the node's
-// Java name, cached in its property list under "JavaASTData".
+// one TypeSpec and prints Java for it.  A node's projection is made the first
+// time it is asked for and kept (JavaProjection.h); the one piece of state
+// kept on the tree is the node's Java name, cached in its property list
+// under "JavaASTData".
 #ifndef QUORVEX_IDLGEN_JAVAAST_H
 #define QUORVEX_IDLGEN_JAVAAST_H
 

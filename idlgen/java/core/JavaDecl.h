@@ -3,6 +3,7 @@
 #ifndef QUORVEX_IDLGEN_JAVADECL_H
 #define QUORVEX_IDLGEN_JAVADECL_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "ast/tree/printable.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "lib/dllist.h"
@@ -15,7 +16,9 @@ class TypeSpec;
 
 class JavaDecl : public Printable {
 public:
-    static JavaDecl& project(const Decl& d) { return *new JavaDecl(d); }
+    static JavaDecl& project(const Decl& d) {
+        return projectionOf<JavaDecl>(d, [&] { return new JavaDecl(d); });
+    }
 
     const Decl& getDecl() const { return *decl; }
     unsigned getFlags() const;

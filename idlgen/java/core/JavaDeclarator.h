@@ -4,6 +4,7 @@
 #ifndef QUORVEX_IDLGEN_JAVADECLARATOR_H
 #define QUORVEX_IDLGEN_JAVADECLARATOR_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "ast/tree/printable.h"
 #include "idlgen/java/core/JavaName.h"
 #include "lib/String.h"
@@ -14,7 +15,9 @@ class JavaAST;
 
 class JavaDeclarator : public Printable {
 public:
-    static JavaDeclarator& project(const Declarator& d) { return *new JavaDeclarator(d); }
+    static JavaDeclarator& project(const Declarator& d) {
+        return projectionOf<JavaDeclarator>(d, [&] { return new JavaDeclarator(d); });
+    }
 
     const Declarator& getDeclarator() const { return *declarator; }
     JavaName getJavaName() const;

@@ -5,6 +5,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAEXPR_H
 #define QUORVEX_IDLGEN_JAVAEXPR_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include <iosfwd>
 
 #include "ast/tree/printable.h"
@@ -16,7 +17,9 @@ class Value;
 
 class JavaExpr : public Printable {
 public:
-    static JavaExpr& project(const Expr& e) { return *new JavaExpr(e); }
+    static JavaExpr& project(const Expr& e) {
+        return projectionOf<JavaExpr>(e, [&] { return new JavaExpr(e); });
+    }
 
     const Expr& getExpr() const { return *expr; }
     void print(std::ostream& out) const override;

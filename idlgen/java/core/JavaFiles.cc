@@ -34,11 +34,20 @@ JavaStream::JavaStream(JavaFiles& files, const String& path, const char* who, in
     : files(files), path(path), who(who), fd(fd) {}
 
 String JavaStream::preparePackage(const String& root, const JavaName& package, const char* who) {
+    // Directories made or found once are not looked at again.
+    static std::unordered_set<std::string> prepared;
+    std::string whole = root.str() + "/" + package.toString().str();
+    for (size_t i = root.str().size() + 1; i < whole.size(); ++i)
+        if (whole[i] == '.') whole[i] = '/';
+    if (prepared.count(whole)) return String(whole);
     String base = package.isPackaged() ? preparePackage(root, package.package(), who) : root;
     String path = base + "/" + package.item();
     struct stat st;
     if (stat(path.chars(), &st) == 0) {
-        if (S_ISDIR(st.st_mode)) return path;
+        if (S_ISDIR(st.st_mode)) {
+            prepared.insert(whole);
+            return path;
+        }
         // The message ends with the system's text for the last error.
         errno = ENOTDIR;
         msg::ioerror("%s: `%s' is not a directory for package `%s'", who, path.chars(),
@@ -51,6 +60,7 @@ String JavaStream::preparePackage(const String& root, const JavaName& package, c
         msg::ioerror("%s: cannot create `%s'", who, path.chars());
         throw Nope();
     }
+    prepared.insert(whole);
     return path;
 }
 

@@ -7,10 +7,8 @@
 
 #include "ast/input/msg.h"
 
-void JavaName::setPackage(const JavaName* p) {
-    delete pkg;
-    pkg = p ? new JavaName(*p) : nullptr;
-}
+// Package chains are immutable once built, so copies share them.
+void JavaName::setPackage(const JavaName* p) { pkg = p ? std::make_shared<const JavaName>(*p) : nullptr; }
 
 JavaName::JavaName(const char* item) : itemText(item) {}
 
@@ -30,13 +28,13 @@ JavaName::JavaName(const String& qualified) {
     }
     // Build the package chain outermost first.
     size_t start = 0;
-    JavaName* chain = nullptr;
+    std::shared_ptr<const JavaName> chain;
     for (;;) {
         size_t dot = dotted.find('.', start);
         if (dot == std::string::npos) break;
-        JavaName* next = new JavaName(dotted.substr(start, dot - start).c_str());
+        auto next = std::make_shared<JavaName>(dotted.substr(start, dot - start).c_str());
         next->pkg = chain;
-        chain = next;
+        chain = std::move(next);
         start = dot + 1;
     }
     pkg = chain;
@@ -55,19 +53,17 @@ JavaName::JavaName(const JavaName& package, const JavaName& item) : itemText(ite
     setPackage(&package);
 }
 
-JavaName::JavaName(const JavaName& other) : Printable(), itemText(other.itemText) { setPackage(other.pkg); }
+JavaName::JavaName(const JavaName& other) : Printable(), pkg(other.pkg), itemText(other.itemText) {}
 
 JavaName& JavaName::operator=(const JavaName& other) {
     if (this != &other) {
-        JavaName* copy = other.pkg ? new JavaName(*other.pkg) : nullptr;
-        delete pkg;
-        pkg = copy;
+        pkg = other.pkg;
         itemText = other.itemText;
     }
     return *this;
 }
 
-JavaName::~JavaName() { delete pkg; }
+JavaName::~JavaName() = default;
 
 const JavaName& JavaName::package() const {
     if (!pkg) msg::panic("Java::package: not packaged");
@@ -76,7 +72,7 @@ const JavaName& JavaName::package() const {
 
 const String& JavaName::first() const {
     const JavaName* n = this;
-    while (n->pkg) n = n->pkg;
+    while (n->pkg) n = n->pkg.get();
     return n->itemText;
 }
 
@@ -136,9 +132,8 @@ static bool isGeneratedClass(const JavaName& name, const std::string& packageTex
 
 void JavaName::print(std::ostream& out) const {
     if (printPackageClasses && pkg && printPackageClasses->count(first().str())) {
-        std::ostringstream text;
-        pkg->printQualified(text);
-        std::string packageText = text.str();
+        std::string packageText;
+        pkg->appendQualified(packageText);
         if (packageText == printPackageText) {
             out << itemText;
             return;
@@ -152,9 +147,9 @@ void JavaName::print(std::ostream& out) const {
                 return;
             }
         } else if (pkg->pkg) {
-            std::ostringstream outer;
-            pkg->pkg->printQualified(outer);
-            if (isGeneratedClass(*pkg, outer.str())) {
+            std::string outer;
+            pkg->pkg->appendQualified(outer);
+            if (isGeneratedClass(*pkg, outer)) {
                 pkg->print(out);
                 out << '.' << itemText;
                 return;
@@ -164,10 +159,18 @@ void JavaName::print(std::ostream& out) const {
     printQualified(out);
 }
 
+void JavaName::appendQualified(std::string& text) const {
+    if (pkg) {
+        pkg->appendQualified(text);
+        text += '.';
+    }
+    text += itemText.str();
+}
+
 String JavaName::toString() const {
-    std::ostringstream out;
-    printQualified(out);
-    return String(out.str());
+    std::string text;
+    appendQualified(text);
+    return String(text);
 }
 
 bool JavaName::operator==(const JavaName& other) const {
@@ -252,9 +255,7 @@ static const char* const javaNameProperty = "JavaName";
 
 JavaName::JavaName(const ScopedName& name) : itemText(name.component(0).get_id().as_String()) {
     for (int i = 1; i < name.length(); ++i) {
-        JavaName* outer = new JavaName(*this);
-        delete pkg;
-        pkg = outer;
+        pkg = std::make_shared<const JavaName>(*this);
         itemText = name.component(i).get_id().as_String();
     }
 }

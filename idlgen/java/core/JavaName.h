@@ -6,6 +6,7 @@
 #define QUORVEX_IDLGEN_JAVANAME_H
 
 #include <iosfwd>
+#include <memory>
 
 #include <string>
 #include <vector>
@@ -85,8 +86,9 @@ public:
 private:
     void setPackage(const JavaName* p);
     void printQualified(std::ostream& out) const;
+    void appendQualified(std::string& text) const;
 
-    JavaName* pkg = nullptr;
+    std::shared_ptr<const JavaName> pkg;
     String itemText;
 };
 

@@ -4,13 +4,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAIDLOPERATIONS_H
 #define QUORVEX_IDLGEN_JAVAIDLOPERATIONS_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class InterfaceTypeSpec;
 
 class JavaIDLOperations : public JavaNamedAST {
 public:
-    static JavaIDLOperations& project(const InterfaceTypeSpec& ts) { return *new JavaIDLOperations(ts); }
+    static JavaIDLOperations& project(const InterfaceTypeSpec& ts) {
+        return projectionOf<JavaIDLOperations>(ts, [&] { return new JavaIDLOperations(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jIDLOperations; }

@@ -5,13 +5,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAINTERFACE_H
 #define QUORVEX_IDLGEN_JAVAINTERFACE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class InterfaceTypeSpec;
 
 class JavaInterface : public JavaNamedAST {
 public:
-    static JavaInterface& project(const InterfaceTypeSpec& ts) { return *new JavaInterface(ts); }
+    static JavaInterface& project(const InterfaceTypeSpec& ts) {
+        return projectionOf<JavaInterface>(ts, [&] { return new JavaInterface(ts); });
+    }
 
     // The stub class name.
     void print(std::ostream& out) const override;

@@ -5,13 +5,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAOBJREF_H
 #define QUORVEX_IDLGEN_JAVAOBJREF_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class InterfaceTypeSpec;
 
 class JavaObjRef : public JavaNamedAST {
 public:
-    static JavaObjRef& project(const InterfaceTypeSpec& ts) { return *new JavaObjRef(ts); }
+    static JavaObjRef& project(const InterfaceTypeSpec& ts) {
+        return projectionOf<JavaObjRef>(ts, [&] { return new JavaObjRef(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jObjRef; }

@@ -7,6 +7,7 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
@@ -26,7 +27,9 @@ JavaAST& JavaOpDeclarator::getResultType() const { return JavaAST::project(op->g
 
 bool JavaOpDeclarator::hasResult() const { return !JavaVoidType::isA(getResultType()); }
 
-JavaArgList& JavaOpDeclarator::getArgs() const { return *new JavaArgList(op->get_params()); }
+JavaArgList& JavaOpDeclarator::getArgs() const {
+    return projectionOf<JavaArgList>(op->get_params(), [&] { return new JavaArgList(op->get_params()); });
+}
 
 bool JavaOpDeclarator::isClass() const { return op->get_decl().is_class_procedure(); }
 

@@ -6,13 +6,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAIMPLBASE_H
 #define QUORVEX_IDLGEN_JAVAIMPLBASE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class InterfaceTypeSpec;
 
 class JavaImplBase : public JavaNamedAST {
 public:
-    static JavaImplBase& project(const InterfaceTypeSpec& ts) { return *new JavaImplBase(ts); }
+    static JavaImplBase& project(const InterfaceTypeSpec& ts) {
+        return projectionOf<JavaImplBase>(ts, [&] { return new JavaImplBase(ts); });
+    }
 
     // The skeleton class name.
     void print(std::ostream& out) const override;

@@ -4,6 +4,7 @@
 #ifndef QUORVEX_IDLGEN_JAVABASETYPE_H
 #define QUORVEX_IDLGEN_JAVABASETYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class BaseTypeSpec;
@@ -11,7 +12,9 @@ struct JavaBaseTypeInfo;
 
 class JavaBaseType : public JavaAST {
 public:
-    static JavaBaseType& project(const BaseTypeSpec& ts) { return *new JavaBaseType(ts); }
+    static JavaBaseType& project(const BaseTypeSpec& ts) {
+        return projectionOf<JavaBaseType>(ts, [&] { return new JavaBaseType(ts); });
+    }
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jBaseType; }

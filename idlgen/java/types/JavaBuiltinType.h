@@ -3,13 +3,16 @@
 #ifndef QUORVEX_IDLGEN_JAVABUILTINTYPE_H
 #define QUORVEX_IDLGEN_JAVABUILTINTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class BuiltinTypeSpec;
 
 class JavaBuiltinType : public JavaAST {
 public:
-    static JavaBuiltinType& project(const BuiltinTypeSpec& ts) { return *new JavaBuiltinType(ts); }
+    static JavaBuiltinType& project(const BuiltinTypeSpec& ts) {
+        return projectionOf<JavaBuiltinType>(ts, [&] { return new JavaBuiltinType(ts); });
+    }
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jBuiltinType; }

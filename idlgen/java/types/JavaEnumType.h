@@ -3,6 +3,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAENUMTYPE_H
 #define QUORVEX_IDLGEN_JAVAENUMTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include <vector>
 
 #include "idlgen/java/core/JavaAST.h"
@@ -11,7 +12,9 @@ class EnumTypeSpec;
 
 class JavaEnumType : public JavaNamedAST {
 public:
-    static JavaEnumType& project(const EnumTypeSpec& ts) { return *new JavaEnumType(ts); }
+    static JavaEnumType& project(const EnumTypeSpec& ts) {
+        return projectionOf<JavaEnumType>(ts, [&] { return new JavaEnumType(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jEnumType; }

@@ -4,13 +4,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAEXCEPTIONTYPE_H
 #define QUORVEX_IDLGEN_JAVAEXCEPTIONTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class ExceptionTypeSpec;
 
 class JavaExceptionType : public JavaNamedAST {
 public:
-    static JavaExceptionType& project(const ExceptionTypeSpec& ts) { return *new JavaExceptionType(ts); }
+    static JavaExceptionType& project(const ExceptionTypeSpec& ts) {
+        return projectionOf<JavaExceptionType>(ts, [&] { return new JavaExceptionType(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jExceptionType; }

@@ -3,6 +3,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
 #define QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class DeclList;
@@ -10,7 +11,9 @@ class ForwardTypeSpec;
 
 class JavaForwardType : public JavaNamedAST {
 public:
-    static JavaForwardType& project(const ForwardTypeSpec& ts) { return *new JavaForwardType(ts); }
+    static JavaForwardType& project(const ForwardTypeSpec& ts) {
+        return projectionOf<JavaForwardType>(ts, [&] { return new JavaForwardType(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jForwardType; }

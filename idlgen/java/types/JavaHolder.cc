@@ -4,6 +4,7 @@
 
 #include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
@@ -20,11 +21,13 @@ JavaHolder& JavaHolder::project(const TypeSpec& ts) { return project(JavaAST::pr
 
 JavaHolder& JavaHolder::project(const JavaAST& type) {
     const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t)) return *new JavaBaseHolder(t);
-    if (JavaStringType::isA(t)) return *new JavaStringHolder(t);
-    if (JavaSequenceType::isA(t)) return *new JavaSequenceHolder(t);
-    if (JavaEnumType::isA(t)) return *new JavaEnumHolder(t);
-    return *new JavaHolder(t);
+    return projectionOf<JavaHolder>(t, [&]() -> JavaHolder* {
+        if (JavaBaseType::isA(t)) return new JavaBaseHolder(t);
+        if (JavaStringType::isA(t)) return new JavaStringHolder(t);
+        if (JavaSequenceType::isA(t)) return new JavaSequenceHolder(t);
+        if (JavaEnumType::isA(t)) return new JavaEnumHolder(t);
+        return new JavaHolder(t);
+    });
 }
 
 const JavaHolder& JavaHolder::narrow(const JavaType& t) {

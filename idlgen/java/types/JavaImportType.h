@@ -3,13 +3,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAIMPORTTYPE_H
 #define QUORVEX_IDLGEN_JAVAIMPORTTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class ImportTypeSpec;
 
 class JavaImportType : public JavaNamedAST {
 public:
-    static JavaImportType& project(const ImportTypeSpec& ts) { return *new JavaImportType(ts); }
+    static JavaImportType& project(const ImportTypeSpec& ts) {
+        return projectionOf<JavaImportType>(ts, [&] { return new JavaImportType(ts); });
+    }
 
     void print(std::ostream& out) const override { underType().print(out); }
     Tag getTag() const override { return jImportType; }

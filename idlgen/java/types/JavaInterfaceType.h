@@ -7,6 +7,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAINTERFACETYPE_H
 #define QUORVEX_IDLGEN_JAVAINTERFACETYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include <vector>
 
 #include "idlgen/java/core/JavaAST.h"
@@ -16,7 +17,9 @@ class InterfaceTypeSpec;
 
 class JavaInterfaceType : public JavaNamedAST {
 public:
-    static JavaInterfaceType& project(const InterfaceTypeSpec& ts) { return *new JavaInterfaceType(ts); }
+    static JavaInterfaceType& project(const InterfaceTypeSpec& ts) {
+        return projectionOf<JavaInterfaceType>(ts, [&] { return new JavaInterfaceType(ts); });
+    }
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jInterfaceType; }

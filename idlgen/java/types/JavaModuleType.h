@@ -3,6 +3,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAMODULETYPE_H
 #define QUORVEX_IDLGEN_JAVAMODULETYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
 
@@ -10,7 +11,9 @@ class ModuleTypeSpec;
 
 class JavaModuleType : public JavaNamedAST {
 public:
-    static JavaModuleType& project(const ModuleTypeSpec& ts) { return *new JavaModuleType(ts); }
+    static JavaModuleType& project(const ModuleTypeSpec& ts) {
+        return projectionOf<JavaModuleType>(ts, [&] { return new JavaModuleType(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jModuleType; }

@@ -3,6 +3,7 @@
 #ifndef QUORVEX_IDLGEN_JAVASCOPEDNAMETYPE_H
 #define QUORVEX_IDLGEN_JAVASCOPEDNAMETYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class Declarator;
@@ -10,7 +11,9 @@ class ScopedNameTypeSpec;
 
 class JavaScopedNameType : public JavaAST {
 public:
-    static JavaScopedNameType& project(const ScopedNameTypeSpec& ts) { return *new JavaScopedNameType(ts); }
+    static JavaScopedNameType& project(const ScopedNameTypeSpec& ts) {
+        return projectionOf<JavaScopedNameType>(ts, [&] { return new JavaScopedNameType(ts); });
+    }
 
     void print(std::ostream& out) const override { underType().print(out); }
     Tag getTag() const override { return jScopedNameType; }

@@ -4,6 +4,7 @@
 #ifndef QUORVEX_IDLGEN_JAVASEQUENCETYPE_H
 #define QUORVEX_IDLGEN_JAVASEQUENCETYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class JavaExpr;
@@ -11,7 +12,9 @@ class SequenceTypeSpec;
 
 class JavaSequenceType : public JavaAST {
 public:
-    static JavaSequenceType& project(const SequenceTypeSpec& ts) { return *new JavaSequenceType(ts); }
+    static JavaSequenceType& project(const SequenceTypeSpec& ts) {
+        return projectionOf<JavaSequenceType>(ts, [&] { return new JavaSequenceType(ts); });
+    }
 
     // The element type followed by "[]".
     void print(std::ostream& out) const override;

@@ -3,13 +3,16 @@
 #ifndef QUORVEX_IDLGEN_JAVASTRINGTYPE_H
 #define QUORVEX_IDLGEN_JAVASTRINGTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class StringTypeSpec;
 
 class JavaStringType : public JavaAST {
 public:
-    static JavaStringType& project(const StringTypeSpec& ts) { return *new JavaStringType(ts); }
+    static JavaStringType& project(const StringTypeSpec& ts) {
+        return projectionOf<JavaStringType>(ts, [&] { return new JavaStringType(ts); });
+    }
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jStringType; }

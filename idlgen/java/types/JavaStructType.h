@@ -3,13 +3,16 @@
 #ifndef QUORVEX_IDLGEN_JAVASTRUCTTYPE_H
 #define QUORVEX_IDLGEN_JAVASTRUCTTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class StructTypeSpec;
 
 class JavaStructType : public JavaNamedAST {
 public:
-    static JavaStructType& project(const StructTypeSpec& ts) { return *new JavaStructType(ts); }
+    static JavaStructType& project(const StructTypeSpec& ts) {
+        return projectionOf<JavaStructType>(ts, [&] { return new JavaStructType(ts); });
+    }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
     Tag getTag() const override { return jStructType; }

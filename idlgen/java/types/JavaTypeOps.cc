@@ -5,6 +5,7 @@
 
 #include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
@@ -17,16 +18,18 @@
 #include "idlgen/java/types/JavaUnionTypeOps.h"
 
 JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
-    JavaAST& type = JavaAST::project(ts);
-    switch (ts.get_tag()) {
-    case Struct_TypeSpecTag: return *new JavaStructTypeOps(type);
-    case Exception_TypeSpecTag: return *new JavaExceptionTypeOps(type);
-    case Enum_TypeSpecTag: return *new JavaEnumTypeOps(type);
-    case Sequence_TypeSpecTag: return *new JavaSequenceTypeOps(type);
-    case Interface_TypeSpecTag: return *new JavaInterfaceTypeOps(type);
-    case Union_TypeSpecTag: return *new JavaUnionTypeOps(type);
-    default: return *new JavaBaseTypeOps(type);
-    }
+    return projectionOf<JavaBaseTypeOps>(ts, [&]() -> JavaBaseTypeOps* {
+        JavaAST& type = JavaAST::project(ts);
+        switch (ts.get_tag()) {
+        case Struct_TypeSpecTag: return new JavaStructTypeOps(type);
+        case Exception_TypeSpecTag: return new JavaExceptionTypeOps(type);
+        case Enum_TypeSpecTag: return new JavaEnumTypeOps(type);
+        case Sequence_TypeSpecTag: return new JavaSequenceTypeOps(type);
+        case Interface_TypeSpecTag: return new JavaInterfaceTypeOps(type);
+        case Union_TypeSpecTag: return new JavaUnionTypeOps(type);
+        default: return new JavaBaseTypeOps(type);
+        }
+    });
 }
 
 JavaName JavaBaseTypeOps::getMyJavaName() const { return type->getJavaName(); }

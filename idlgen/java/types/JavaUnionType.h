@@ -5,6 +5,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAUNIONTYPE_H
 #define QUORVEX_IDLGEN_JAVAUNIONTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class JavaUnionCases;
@@ -12,7 +13,9 @@ class UnionTypeSpec;
 
 class JavaUnionType : public JavaNamedAST {
 public:
-    static JavaUnionType& project(const UnionTypeSpec& ts) { return *new JavaUnionType(ts); }
+    static JavaUnionType& project(const UnionTypeSpec& ts) {
+        return projectionOf<JavaUnionType>(ts, [&] { return new JavaUnionType(ts); });
+    }
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jUnionType; }

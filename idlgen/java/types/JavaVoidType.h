@@ -2,13 +2,16 @@
 #ifndef QUORVEX_IDLGEN_JAVAVOIDTYPE_H
 #define QUORVEX_IDLGEN_JAVAVOIDTYPE_H
 
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 
 class VoidTypeSpec;
 
 class JavaVoidType : public JavaAST {
 public:
-    static JavaVoidType& project(const VoidTypeSpec& ts) { return *new JavaVoidType(ts); }
+    static JavaVoidType& project(const VoidTypeSpec& ts) {
+        return projectionOf<JavaVoidType>(ts, [&] { return new JavaVoidType(ts); });
+    }
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jVoidType; }
