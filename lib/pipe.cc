@@ -1,5 +1,6 @@
 #include "lib/pipe.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <cerrno>
 #include <cstdio>
@@ -25,7 +26,11 @@ static String find_wrapper() {
         String dir(self.substr(0, self.rfind('/')));
         for (const char* relative : {"/quorvex-cpp", "/../libexec/quorvex/quorvex-cpp"}) {
             String candidate = dir + relative;
-            if (access(candidate.chars(), X_OK) == 0) return candidate;
+            // A directory is searchable, not executable: only a regular
+            // file will do.
+            struct stat st;
+            if (stat(candidate.chars(), &st) == 0 && S_ISREG(st.st_mode) && access(candidate.chars(), X_OK) == 0)
+                return candidate;
         }
     }
     return QUORVEX_CPP_PATH;

@@ -3,7 +3,10 @@
 
     run_edges.py --quorvex Q filesize   writes fail under a small file-size limit
     run_edges.py --quorvex Q parallel   eight compilers share one output root
+    run_edges.py --quorvex Q --fallback PATH nowrapper
+                                        the program without its preprocessor wrapper
 """
+import shutil
 import argparse
 import os
 import resource
@@ -79,13 +82,49 @@ def parallel(quorvex, work):
                     fail(f"round {rnd}: {cls}.java missing or incomplete")
 
 
+def no_wrapper(quorvex, work, fallback):
+    # The program copied alone, then beside a wrapper that is not executable
+    # and beside a directory of the wrapper's name: each run ends with one
+    # message naming the path it tried last, the built-in one.
+    if os.path.exists(fallback):
+        print(f"skipped: {fallback} exists on this machine")
+        sys.exit(77)
+    bin_dir = os.path.join(work, "bin")
+    os.mkdir(bin_dir)
+    copy = os.path.join(bin_dir, "quorvex")
+    shutil.copy2(quorvex, copy)
+    with open(os.path.join(work, "a.idl"), "w") as f:
+        f.write("module M { struct S { long x; }; };\n")
+    wrapper = os.path.join(bin_dir, "quorvex-cpp")
+    expected = f"quorvex: fatal error: cannot preprocess input: cannot run `{fallback}'; No such file or directory\n"
+    for beside in ("nothing", "a file that is not executable", "a directory"):
+        if beside == "a file that is not executable":
+            with open(wrapper, "w") as f:
+                f.write("#!/bin/sh\nexec cpp \"$@\"\n")
+            os.chmod(wrapper, 0o644)
+        elif beside == "a directory":
+            os.remove(wrapper)
+            os.mkdir(wrapper)
+        proc = subprocess.run([copy, "-fclient", "-j", work, "a.idl"], cwd=work, capture_output=True, text=True)
+        if proc.returncode != 1 or proc.stderr != expected or proc.stdout:
+            fail(f"beside {beside}: status {proc.returncode}, output:\n{proc.stdout}{proc.stderr}"
+                 f"expected:\n{expected}")
+        if os.path.exists(os.path.join(work, "M")):
+            fail(f"beside {beside}: files written without a preprocessor")
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--quorvex", required=True)
-    ap.add_argument("case", choices=["filesize", "parallel"])
+    ap.add_argument("--fallback", help="the wrapper path built into the program")
+    ap.add_argument("case", choices=["filesize", "parallel", "nowrapper"])
     opts = ap.parse_args()
+    quorvex = os.path.abspath(opts.quorvex)
     with tempfile.TemporaryDirectory(prefix="quorvex-edges-") as work:
-        {"filesize": file_size_limit, "parallel": parallel}[opts.case](os.path.abspath(opts.quorvex), work)
+        if opts.case == "nowrapper":
+            no_wrapper(quorvex, work, opts.fallback)
+        else:
+            {"filesize": file_size_limit, "parallel": parallel}[opts.case](quorvex, work)
     print("ok")
 
 
