@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <ostream>
+#include <unordered_set>
 
 #include "lib/flag.h"
 
@@ -10,8 +11,15 @@ Flag caseless_flag("caseless", "compare identifiers without case");
 
 Id::Compare Id::name_compare = &Id::undecided_compare;
 
-Id::Id(const char* text, const SrcLoc& loc) : text(text), loc(loc) {}
-Id::Id(const String& text, const SrcLoc& loc) : text(text), loc(loc) {}
+// Every distinct identifier text, kept for the whole run (the set's
+// elements do not move).
+static const String* intern(const String& text) {
+    static std::unordered_set<String> texts;
+    return &*texts.insert(text).first;
+}
+
+Id::Id(const char* text, const SrcLoc& loc) : text(intern(String(text))), loc(loc) {}
+Id::Id(const String& text, const SrcLoc& loc) : text(intern(text)), loc(loc) {}
 
 void Id::decide() {
     if (name_compare == &undecided_compare)
@@ -35,7 +43,7 @@ String Id::key_of(const String& text) {
     return String(lower);
 }
 
-void Id::print(std::ostream& out) const { out << text; }
+void Id::print(std::ostream& out) const { out << *text; }
 
 void IdList::print(std::ostream& out) const {
     const char* sep = "";

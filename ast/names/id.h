@@ -23,15 +23,15 @@ public:
     Id(const String& text, const SrcLoc& loc);
 
     const SrcLoc& get_loc() const { return loc; }
-    const String& as_String() const { return text; }
-    const char* as_charP() const { return text.chars(); }
+    const String& as_String() const { return *text; }
+    const char* as_charP() const { return text->chars(); }
 
-    bool operator==(const Id& other) const { return name_compare(text, other.text); }
-    bool operator!=(const Id& other) const { return !name_compare(text, other.text); }
+    bool operator==(const Id& other) const { return text == other.text || name_compare(*text, *other.text); }
+    bool operator!=(const Id& other) const { return !(*this == other); }
 
     // The text under which this name is indexed: equal names have equal
     // keys (the lower-cased text when identifiers are compared caselessly).
-    String key() const { return key_of(text); }
+    String key() const { return key_of(*text); }
     static String key_of(const String& text);
     // Compares two texts as identifiers.
     static bool same_name(const String& a, const String& b) { return name_compare(a, b); }
@@ -48,7 +48,9 @@ private:
     // Installs the comparison chosen by the flag `caseless`.
     static void decide();
 
-    String text;
+    // The text, kept once for all identifiers spelled the same: a name
+    // is usually written many times, and identifiers are most of the tree.
+    const String* text;
     SrcLoc loc;
 };
 

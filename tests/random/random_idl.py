@@ -31,6 +31,7 @@ class Gen:
         self.interfaces = []
         self.exceptions = []
         self.consts = []  # scoped names of integer constants
+        self.value = {}  # their values
         # Inside an interface, its own types and constants are held back:
         # written fully qualified there, they would not resolve.
         self.held = None
@@ -83,8 +84,11 @@ class Gen:
         return self.type_ref(False)
 
     def bound(self):
-        if self.consts and self.r.random() < 0.3:
-            return f"{self.r.choice(self.consts)} + {self.r.randint(1, 3)}"
+        # Only small constants make bounds: arrays are marshalled in full,
+        # and the round trip builds every element.
+        small = [c for c in self.consts if self.value[c] <= 4]
+        if small and self.r.random() < 0.3:
+            return f"{self.r.choice(small)} + {self.r.randint(1, 3)}"
         return str(self.r.randint(1, 6))
 
     def declarator(self):
@@ -98,9 +102,13 @@ class Gen:
         kind = self.r.choice(["long", "short", "unsigned long", "string", "boolean", "char", "double"])
         if kind in ("long", "short", "unsigned long"):
             if self.consts and self.r.random() < 0.5:
-                value = f"({self.r.choice(self.consts)} * 2) + {self.r.randint(0, 9)}"
+                other, add = self.r.choice(self.consts), self.r.randint(0, 9)
+                value = f"({other} * 2) + {add}"
+                self.value[f"{scope}{name}"] = self.value[other] * 2 + add
             else:
-                value = str(self.r.randint(0, 1000))
+                number = self.r.randint(0, 1000) if self.r.random() < 0.7 else self.r.randint(0, 4)
+                value = str(number)
+                self.value[f"{scope}{name}"] = number
             (self.held[1] if self.held else self.consts).append(f"{scope}{name}")
         elif kind == "string":
             value = '"text \\"quoted\\" \\\\ end"'
