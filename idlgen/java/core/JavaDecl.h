@@ -3,9 +3,9 @@
 #ifndef QUORVEX_IDLGEN_JAVADECL_H
 #define QUORVEX_IDLGEN_JAVADECL_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "ast/tree/printable.h"
 #include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "lib/dllist.h"
 
 class Decl;

@@ -4,9 +4,9 @@
 #ifndef QUORVEX_IDLGEN_JAVADECLARATOR_H
 #define QUORVEX_IDLGEN_JAVADECLARATOR_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "ast/tree/printable.h"
 #include "idlgen/java/core/JavaName.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "lib/String.h"
 #include "lib/dllist.h"
 

@@ -5,10 +5,10 @@
 #ifndef QUORVEX_IDLGEN_JAVAEXPR_H
 #define QUORVEX_IDLGEN_JAVAEXPR_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include <iosfwd>
 
 #include "ast/tree/printable.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "lib/dllist.h"
 
 class Expr;

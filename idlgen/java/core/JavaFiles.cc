@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <ctime>
+#include <fstream>
 
 #include "ast/input/confile.h"
 #include "ast/input/msg.h"
@@ -34,18 +35,15 @@ JavaStream::JavaStream(JavaFiles& files, const String& path, const char* who, in
     : files(files), path(path), who(who), fd(fd) {}
 
 String JavaStream::preparePackage(const String& root, const JavaName& package, const char* who) {
-    // Directories made or found once are not looked at again.
-    static std::unordered_set<std::string> prepared;
-    std::string whole = root.str() + "/" + package.toString().str();
-    for (size_t i = root.str().size() + 1; i < whole.size(); ++i)
-        if (whole[i] == '.') whole[i] = '/';
-    if (prepared.count(whole)) return String(whole);
     String base = package.isPackaged() ? preparePackage(root, package.package(), who) : root;
     String path = base + "/" + package.item();
+    // Directories made or found once are not looked at again.
+    static std::unordered_set<std::string> prepared;
+    if (prepared.count(path.str())) return path;
     struct stat st;
     if (stat(path.chars(), &st) == 0) {
         if (S_ISDIR(st.st_mode)) {
-            prepared.insert(whole);
+            prepared.insert(path.str());
             return path;
         }
         // The message ends with the system's text for the last error.
@@ -60,7 +58,7 @@ String JavaStream::preparePackage(const String& root, const JavaName& package, c
         msg::ioerror("%s: cannot create `%s'", who, path.chars());
         throw Nope();
     }
-    prepared.insert(whole);
+    prepared.insert(path.str());
     return path;
 }
 

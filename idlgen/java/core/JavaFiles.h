@@ -6,11 +6,10 @@
 #ifndef QUORVEX_IDLGEN_JAVAFILES_H
 #define QUORVEX_IDLGEN_JAVAFILES_H
 
-#include <fstream>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <unordered_set>
+#include <vector>
 
 #include "lib/String.h"
 #include "lib/dllist.h"

@@ -5,8 +5,8 @@
 #ifndef QUORVEX_IDLGEN_JAVAINTERFACE_H
 #define QUORVEX_IDLGEN_JAVAINTERFACE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class InterfaceTypeSpec;
 

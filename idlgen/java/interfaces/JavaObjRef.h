@@ -5,8 +5,8 @@
 #ifndef QUORVEX_IDLGEN_JAVAOBJREF_H
 #define QUORVEX_IDLGEN_JAVAOBJREF_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class InterfaceTypeSpec;
 

@@ -6,8 +6,8 @@
 #ifndef QUORVEX_IDLGEN_JAVAIMPLBASE_H
 #define QUORVEX_IDLGEN_JAVAIMPLBASE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class InterfaceTypeSpec;
 

@@ -3,10 +3,10 @@
 #ifndef QUORVEX_IDLGEN_JAVAENUMTYPE_H
 #define QUORVEX_IDLGEN_JAVAENUMTYPE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include <vector>
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class EnumTypeSpec;
 

@@ -4,8 +4,8 @@
 #ifndef QUORVEX_IDLGEN_JAVAEXCEPTIONTYPE_H
 #define QUORVEX_IDLGEN_JAVAEXCEPTIONTYPE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class ExceptionTypeSpec;
 

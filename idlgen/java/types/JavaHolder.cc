@@ -4,9 +4,9 @@
 
 #include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaEnumType.h"

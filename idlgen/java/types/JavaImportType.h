@@ -3,8 +3,8 @@
 #ifndef QUORVEX_IDLGEN_JAVAIMPORTTYPE_H
 #define QUORVEX_IDLGEN_JAVAIMPORTTYPE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class ImportTypeSpec;
 

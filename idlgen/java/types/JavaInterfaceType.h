@@ -7,11 +7,11 @@
 #ifndef QUORVEX_IDLGEN_JAVAINTERFACETYPE_H
 #define QUORVEX_IDLGEN_JAVAINTERFACETYPE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include <vector>
 
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class InterfaceTypeSpec;
 

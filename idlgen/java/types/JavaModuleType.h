@@ -3,9 +3,9 @@
 #ifndef QUORVEX_IDLGEN_JAVAMODULETYPE_H
 #define QUORVEX_IDLGEN_JAVAMODULETYPE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class ModuleTypeSpec;
 

@@ -5,12 +5,12 @@
 
 #include "ast/input/msg.h"
 #include "ast/tree/typespec.h"
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaMembers.h"
+#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/interfaces/JavaInterfaceTypeOps.h"
 #include "idlgen/java/types/JavaArrayType.h"

@@ -2,8 +2,8 @@
 #ifndef QUORVEX_IDLGEN_JAVAVOIDTYPE_H
 #define QUORVEX_IDLGEN_JAVAVOIDTYPE_H
 
-#include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaProjection.h"
 
 class VoidTypeSpec;
 
