@@ -7,8 +7,8 @@
 #define QUORVEX_LIB_TBL_H
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 struct Tbl_duplicate {};
@@ -31,26 +31,22 @@ public:
     // Appends (key, value); an equal key already present throws Tbl_duplicate
     // and leaves the table unchanged.
     void insert(const K& key, V& value) {
-        if (index_.count(key)) throw Tbl_duplicate();
+        if (find(key) >= 0) throw Tbl_duplicate();
         entries_.push_back(Entry{key, &value});
-        index_.emplace(key, entries_.size() - 1);
+        if (!slots_.empty() || entries_.size() > scan_limit) index_last();
     }
 
     bool lookup(const K& key, V*& value) const {
-        auto it = index_.find(key);
-        if (it == index_.end()) {
-            value = default_;
-            return false;
-        }
-        value = entries_[it->second].value;
-        return true;
+        long pos = find(key);
+        value = pos < 0 ? default_ : entries_[static_cast<size_t>(pos)].value;
+        return pos >= 0;
     }
     V* lookup(const K& key) const {
         V* v;
         lookup(key, v);
         return v;
     }
-    bool contains(const K& key) const { return index_.count(key) != 0; }
+    bool contains(const K& key) const { return find(key) >= 0; }
     int length() const { return static_cast<int>(entries_.size()); }
     void set_default(V* v) { default_ = v; }
 
@@ -60,14 +56,58 @@ private:
         K key;
         V* value;
     };
-    struct Hash {
-        size_t operator()(const K& k) const { return TblKey<K>::hash(k); }
-    };
-    struct Eq {
-        bool operator()(const K& a, const K& b) const { return TblKey<K>::equal(a, b); }
-    };
+    // Most tables are small: up to this many entries they are searched
+    // without an index.
+    enum : size_t { scan_limit = 8 };
+
+    // The position of the entry with an equal key, or -1.
+    long find(const K& key) const {
+        if (slots_.empty()) {
+            for (size_t i = 0; i < entries_.size(); ++i)
+                if (TblKey<K>::equal(entries_[i].key, key)) return static_cast<long>(i);
+            return -1;
+        }
+        size_t mask = slots_.size() - 1;
+        for (size_t at = spread(TblKey<K>::hash(key)) & mask;; at = (at + 1) & mask) {
+            unsigned pos = slots_[at];
+            if (pos == empty) return -1;
+            if (TblKey<K>::equal(entries_[pos].key, key)) return static_cast<long>(pos);
+        }
+    }
+
+    // Enters the last entry into the index, growing it to keep at most
+    // half of the slots in use.
+    void index_last() {
+        if (slots_.size() < 2 * entries_.size()) {
+            size_t size = slots_.empty() ? 4 * scan_limit : slots_.size();
+            while (size < 2 * entries_.size()) size *= 2;
+            slots_.assign(size, empty);
+            for (size_t i = 0; i < entries_.size(); ++i) place(i);
+        } else {
+            place(entries_.size() - 1);
+        }
+    }
+    void place(size_t pos) {
+        size_t mask = slots_.size() - 1;
+        size_t at = spread(TblKey<K>::hash(entries_[pos].key)) & mask;
+        while (slots_[at] != empty) at = (at + 1) & mask;
+        slots_[at] = static_cast<unsigned>(pos);
+    }
+
+    // Keys hashed from addresses have their low bits in common; the slot
+    // comes from a mixing of all of them.
+    static size_t spread(size_t h) {
+        std::uint64_t x = h;
+        x ^= x >> 31;
+        x *= 0x9e3779b97f4a7c15ull;
+        return static_cast<size_t>(x ^ (x >> 29));
+    }
+
+    static constexpr unsigned empty = ~0u;
     std::vector<Entry> entries_;
-    std::unordered_map<K, size_t, Hash, Eq> index_;
+    // Open addressing over entry positions; empty until the table
+    // outgrows the scan limit.
+    std::vector<unsigned> slots_;
     V* default_ = nullptr;
 };
 

@@ -42,7 +42,7 @@ Declarator* EnvWeakResolver::find(DeclList& list, const Id& id) {
         slot = indexes.emplace(&list, Index()).first;
         build(list, slot->second);
     }
-    auto it = slot->second.find(id.key());
+    auto it = slot->second.find(id.key_ptr());
     return it == slot->second.end() ? nullptr : it->second;
 }
 
@@ -71,8 +71,8 @@ void EnvWeakResolver::build(DeclList& list, Index& index) {
     for (DLListIter<Decl> d(list); d; d.next()) {
         Decl& decl = d.entry();
         if (decl.is_error()) continue;
-        if (Declarator* named = own_name(decl)) index.emplace(named->get_name().key(), named);
+        if (Declarator* named = own_name(decl)) index.emplace(named->get_name().key_ptr(), named);
         for (DLListIter<Declarator> n(decl.get_declarators()); n; n.next())
-            index.emplace(n.entry().get_name().key(), n.ptr());
+            index.emplace(n.entry().get_name().key_ptr(), n.ptr());
     }
 }

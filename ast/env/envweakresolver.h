@@ -29,7 +29,7 @@ public:
     Declarator* resolve(const ScopedName& name);
 
 private:
-    using Index = std::unordered_map<String, Declarator*>;
+    using Index = std::unordered_map<const void*, Declarator*>;
     // The first declarator of `list` with the given name: a declaration's
     // own named type (unless only declared forward) before its declarators,
     // and earlier declarations before later ones.

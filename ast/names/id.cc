@@ -2,7 +2,9 @@
 
 #include <cctype>
 #include <ostream>
-#include <unordered_set>
+#include <cstring>
+#include <string_view>
+#include <unordered_map>
 
 #include "lib/flag.h"
 
@@ -11,15 +13,35 @@ Flag caseless_flag("caseless", "compare identifiers without case");
 
 Id::Compare Id::name_compare = &Id::undecided_compare;
 
-// Every distinct identifier text, kept for the whole run (the set's
-// elements do not move).
-static const String* intern(const String& text) {
-    static std::unordered_set<String> texts;
-    return &*texts.insert(text).first;
+// The table of spellings is keyed by views of the names' own texts, so a
+// lookup costs no copy; names are never freed and never move.
+const Id::Name* Id::intern(const char* text, size_t length) {
+    static std::unordered_map<std::string_view, const Name*> names(1 << 12);
+    auto it = names.find(std::string_view(text, length));
+    if (it != names.end()) return it->second;
+    const Name* n = new Name{String(text, static_cast<int>(length))};
+    names.emplace(std::string_view(n->text.chars(), length), n);
+    return n;
 }
 
-Id::Id(const char* text, const SrcLoc& loc) : text(intern(String(text))), loc(loc) {}
-Id::Id(const String& text, const SrcLoc& loc) : text(intern(text)), loc(loc) {}
+const Id::Name* Id::key_of_name(const Name& n) {
+    decide();
+    if (name_compare != &caseless_compare) {
+        n.key = &n;
+    } else {
+        std::string lower = n.text.str();
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const Name* folded = intern(lower.data(), lower.size());
+        folded->key = folded;
+        n.key = folded;
+    }
+    return n.key;
+}
+
+Id::Id(const char* text, const SrcLoc& loc) : name(intern(text, std::strlen(text))), loc(loc) {}
+Id::Id(const char* text, size_t length, const SrcLoc& loc) : name(intern(text, length)), loc(loc) {}
+Id::Id(const String& text, const SrcLoc& loc)
+    : name(intern(text.chars(), static_cast<size_t>(text.length()))), loc(loc) {}
 
 void Id::decide() {
     if (name_compare == &undecided_compare)
@@ -43,7 +65,7 @@ String Id::key_of(const String& text) {
     return String(lower);
 }
 
-void Id::print(std::ostream& out) const { out << *text; }
+void Id::print(std::ostream& out) const { out << name->text; }
 
 void IdList::print(std::ostream& out) const {
     const char* sep = "";

@@ -5,6 +5,7 @@
 #ifndef QUORVEX_AST_ID_H
 #define QUORVEX_AST_ID_H
 
+#include <cstddef>
 #include <iosfwd>
 
 #include "ast/input/srcloc.h"
@@ -20,18 +21,23 @@ extern Flag caseless_flag;
 class Id : public ASTItem, public Printable {
 public:
     Id(const char* text, const SrcLoc& loc);
+    Id(const char* text, size_t length, const SrcLoc& loc);
     Id(const String& text, const SrcLoc& loc);
 
     const SrcLoc& get_loc() const { return loc; }
-    const String& as_String() const { return *text; }
-    const char* as_charP() const { return text->chars(); }
+    const String& as_String() const { return name->text; }
+    const char* as_charP() const { return name->text.chars(); }
 
-    bool operator==(const Id& other) const { return text == other.text || name_compare(*text, *other.text); }
+    // The identity of this name under the run's comparison: two names are
+    // equal exactly when their keys are the same object.
+    const void* key_ptr() const { return name->key ? name->key : key_of_name(*name); }
+
+    bool operator==(const Id& other) const { return name == other.name || key_ptr() == other.key_ptr(); }
     bool operator!=(const Id& other) const { return !(*this == other); }
 
     // The text under which this name is indexed: equal names have equal
     // keys (the lower-cased text when identifiers are compared caselessly).
-    String key() const { return key_of(*text); }
+    String key() const { return key_of(name->text); }
     static String key_of(const String& text);
     // Compares two texts as identifiers.
     static bool same_name(const String& a, const String& b) { return name_compare(a, b); }
@@ -48,9 +54,18 @@ private:
     // Installs the comparison chosen by the flag `caseless`.
     static void decide();
 
-    // The text, kept once for all identifiers spelled the same: a name
-    // is usually written many times, and identifiers are most of the tree.
-    const String* text;
+    // Every distinct spelling, kept once for the whole run: a name is
+    // usually written many times, and identifiers are most of the tree.
+    struct Name {
+        String text;
+        // The name standing for every spelling equal to this one under the
+        // run's comparison; set on first use.
+        mutable const Name* key = nullptr;
+    };
+    static const Name* intern(const char* text, size_t length);
+    static const Name* key_of_name(const Name& n);
+
+    const Name* name;
     SrcLoc loc;
 };
 
@@ -65,7 +80,7 @@ public:
 template <>
 struct TblKey<Id> {
     static bool equal(const Id& a, const Id& b) { return a == b; }
-    static size_t hash(const Id& k) { return std::hash<String>()(k.key()); }
+    static size_t hash(const Id& k) { return std::hash<const void*>()(k.key_ptr()); }
 };
 
 #endif

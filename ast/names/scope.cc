@@ -15,14 +15,15 @@ Scope::Scope(Scope& enclosing, const char* name, const SrcLoc& loc)
 }
 
 Declarator* Scope::lookup_here(const Id& id) const {
-    auto it = index.find(id.key());
-    return it == index.end() ? nullptr : entries[static_cast<size_t>(it->second.front())];
+    auto it = index.find(id.key_ptr());
+    return it == index.end() ? nullptr : entries[static_cast<size_t>(it->second.first)];
 }
 
 void Scope::declare(Declarator& d) {
-    std::vector<int>& same = index[d.get_name().key()];
+    auto found = index.find(d.get_name().key_ptr());
     Declarator* refused = nullptr;
-    for (int pos : same) {
+    for (int pos = found == index.end() ? -1 : found->second.first; pos >= 0;
+         pos = next_same[static_cast<size_t>(pos)]) {
         Declarator& entry = *entries[static_cast<size_t>(pos)];
         bool ok = d.overload_ok(entry) && entry.overload_ok(d);
         if (!ok && !refused) refused = &entry;
@@ -32,8 +33,15 @@ void Scope::declare(Declarator& d) {
         msg::inform(refused->get_loc(), "... here is previous definition");
         return;
     }
-    same.push_back(static_cast<int>(entries.size()));
+    int pos = static_cast<int>(entries.size());
+    if (found == index.end()) {
+        index.emplace(d.get_name().key_ptr(), Chain{pos, pos});
+    } else {
+        next_same[static_cast<size_t>(found->second.last)] = pos;
+        found->second.last = pos;
+    }
     entries.push_back(&d);
+    next_same.push_back(-1);
 }
 
 void Scope::declare(DeclList& decls) {

@@ -53,8 +53,14 @@ private:
     const char* name;
     int depth;
     std::vector<Declarator*> entries;
-    // Entry positions by identifier key, in declaration order.
-    std::unordered_map<String, std::vector<int>> index;
+    // The entries of one name form a chain in declaration order: the index
+    // gives the first and last position by name key, `next_same` the
+    // position of the following entry of the same name (-1 at the end).
+    struct Chain {
+        int first, last;
+    };
+    std::unordered_map<const void*, Chain> index;
+    std::vector<int> next_same;
 };
 
 #endif

@@ -111,7 +111,7 @@ Declarator* DeclList::resolve(const Id& id) const {
         return nullptr;
     }
     if (indexed_length != length()) build_index();
-    auto it = index.find(id.key());
+    auto it = index.find(id.key_ptr());
     return it == index.end() ? nullptr : it->second;
 }
 
@@ -121,10 +121,10 @@ void DeclList::build_index() const {
         Decl& decl = it.entry();
         if (decl.get_typespec().defines_name()) {
             Declarator& own = decl.get_typespec().get_declarator();
-            index.emplace(own.get_name().key(), &own);
+            index.emplace(own.get_name().key_ptr(), &own);
         }
         for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
-            index.emplace(d.entry().get_name().key(), &d.entry());
+            index.emplace(d.entry().get_name().key_ptr(), &d.entry());
     }
     indexed_length = length();
 }

@@ -124,7 +124,7 @@ private:
     // Lookups by name in long lists go through an index of the first
     // declarator of each name, rebuilt when the list has grown.
     void build_index() const;
-    mutable std::unordered_map<String, Declarator*> index;
+    mutable std::unordered_map<const void*, Declarator*> index;
     mutable int indexed_length = -1;
 };
 

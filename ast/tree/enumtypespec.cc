@@ -15,10 +15,10 @@ bool EnumTypeSpec::overload_ok(Declarator& other) const { return full_name_diffe
 Declarator* EnumTypeSpec::resolve(const Id& id) const {
     if (!indexed) {
         for (DLListIter<Declarator> it(*entries); it; it.next())
-            index.emplace(it.entry().get_name().key(), &it.entry());
+            index.emplace(it.entry().get_name().key_ptr(), &it.entry());
         indexed = true;
     }
-    auto it = index.find(id.key());
+    auto it = index.find(id.key_ptr());
     return it == index.end() ? nullptr : it->second;
 }
 

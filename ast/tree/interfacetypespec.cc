@@ -59,8 +59,8 @@ void IntfInheritList::inherit(InterfaceTypeSpec& iface) {
 
 // IntfExport
 
-IntfExport::IntfExport(int own, Declarator& declarator)
-    : own(own), declarator(&declarator), name(declarator.get_name().as_String()) {
+IntfExport::IntfExport(int own, Declarator& declarator) : own(own), declarator(&declarator) {
+    const String& name = get_name();
     if (OpDeclarator::is(declarator)) {
         op_hash = hash(name);
     } else if (SimpleDeclarator::is(declarator) && declarator.has_typespec() &&
@@ -73,10 +73,18 @@ IntfExport::IntfExport(int own, Declarator& declarator)
     }
 }
 
+const String& IntfExport::get_name() const { return declarator->get_name().as_String(); }
+
+IntfExport& IntfExport::inherited(const IntfExport& base) {
+    IntfExport& e = *new IntfExport(base);
+    e.own = 0;
+    return e;
+}
+
 void IntfExportTbl::merge(const IntfExportTbl& other) {
     std::vector<IntfExport*> added;
     for (TblIter<Id, IntfExport> it(other); it; it.next())
-        if (!contains(it.key())) added.push_back(new IntfExport(0, it.entry().get_declarator()));
+        if (!contains(it.key())) added.push_back(&IntfExport::inherited(it.entry()));
     for (IntfExport* e : added)
         if (!contains(e->get_declarator().get_name())) insert(e->get_declarator().get_name(), *e);
 }

@@ -201,7 +201,7 @@ private:
     IdList* enumerators;
     DeclaratorList* entries;
     // The first enumerator of each name, built on the first lookup.
-    mutable std::unordered_map<String, Declarator*> index;
+    mutable std::unordered_map<const void*, Declarator*> index;
     mutable bool indexed = false;
 };
 
@@ -313,10 +313,12 @@ private:
 class IntfExport {
 public:
     IntfExport(int own, Declarator& declarator);
+    // The entry of a base, as inherited: the same declarator and hashes.
+    static IntfExport& inherited(const IntfExport& base);
 
     int is_own() const { return own; }
     Declarator& get_declarator() const { return *declarator; }
-    const String& get_name() const { return name; }
+    const String& get_name() const;
     // Dispatch hashes: of the name for an operation; of "_get_" + name and
     // "_put_" + name for an attribute; 0 where they do not apply.
     unsigned get_op_hash() const { return op_hash; }
@@ -324,9 +326,10 @@ public:
     unsigned get_put_hash() const { return put_hash; }
 
 private:
+    IntfExport(const IntfExport&) = default;
+
     int own;
     Declarator* declarator;
-    String name;
     unsigned op_hash = 0, get_hash = 0, put_hash = 0;
 };
 
