@@ -20,6 +20,10 @@ class ScopedNameComponent : public Printable {
 public:
     ScopedNameComponent(Id& id, ScopedNameComponent* prev) : id(&id), prev(prev) {}
 
+    // Components live as long as their names, which are tree nodes.
+    static void* operator new(std::size_t size) { return arena::allocate(size); }
+    static void operator delete(void* p) noexcept { arena::release(p); }
+
     Id& get_id() const { return *id; }
     const SrcLoc& get_loc() const { return id->get_loc(); }
     ScopedNameComponent* get_prev() const { return prev; }

@@ -316,6 +316,10 @@ public:
     // The entry of a base, as inherited: the same declarator and hashes.
     static IntfExport& inherited(const IntfExport& base);
 
+    // Entries live as long as the tree.
+    static void* operator new(std::size_t size) { return arena::allocate(size); }
+    static void operator delete(void* p) noexcept { arena::release(p); }
+
     int is_own() const { return own; }
     Declarator& get_declarator() const { return *declarator; }
     const String& get_name() const;
@@ -333,7 +337,7 @@ private:
     unsigned op_hash = 0, get_hash = 0, put_hash = 0;
 };
 
-class IntfExportTbl : public Tbl<Id, IntfExport> {
+class IntfExportTbl : public Tbl<const Id*, IntfExport> {
 public:
     // Adds, as inherited entries, those of other whose names are absent.
     void merge(const IntfExportTbl& other);

@@ -93,7 +93,8 @@ TEST(TreeTypeSpec, InheritedTypeMayBeRedefined) {
         "interface B : A { struct S { short y; }; S get(); };\n");
     EXPECT_EQ(msg::get_error_count(), errors);
     InterfaceTypeSpec& b = interface(decls, "B");
-    IntfExport* s = b.get_export_tbl().lookup(Id("S", SrcLoc()));
+    Id s_name("S", SrcLoc());
+    IntfExport* s = b.get_export_tbl().lookup(&s_name);
     ASSERT_TRUE(s);
     EXPECT_FALSE(s->is_own());
     const OpDeclarator& get = OpDeclarator::narrow(*b.resolve(Id("get", SrcLoc())));
