@@ -7,7 +7,6 @@
 #include <iostream>
 
 const char* progname = "quorvex";
-const String SrcLoc::unset;
 
 int msg::error_count = 0;
 const int msg::max_error_count = 30;

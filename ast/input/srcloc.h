@@ -8,15 +8,20 @@ class SrcLoc {
 public:
     static const String unset;
 
-    SrcLoc() : file(&unset), line(0) {}
+    SrcLoc() : file(0), line(0) {}
     // Keeps the address of `f`: the String must outlive the location.
-    SrcLoc(const String& f, int l) : file(&f), line(l) {}
+    SrcLoc(const String& f, int l) : file(number_of(f)), line(l) {}
 
-    const String& get_file() const { return *file; }
+    const String& get_file() const { return *file_names()[file]; }
     int get_line() const { return line; }
 
 private:
-    const String* file;
+    // Every node carries a location, so a location is kept small: the
+    // file is a number in the run's table of file names (0 is `unset`).
+    static unsigned number_of(const String& f);
+    static const String* const* file_names();
+
+    unsigned file;
     int line;
 };
 

@@ -9,7 +9,7 @@
 #include <iosfwd>
 
 #include "ast/input/srcloc.h"
-#include "ast/tree/astitem.h"
+#include "lib/Arena.h"
 #include "ast/tree/printable.h"
 #include "lib/String.h"
 #include "lib/dllist.h"
@@ -18,8 +18,12 @@
 class Flag;
 extern Flag caseless_flag;
 
-class Id : public ASTItem, public Printable {
+class Id : public Printable {
 public:
+    // Identifiers live as long as the tree.
+    static void* operator new(std::size_t size) { return arena::allocate(size); }
+    static void operator delete(void* p) noexcept { arena::release(p); }
+
     Id(const char* text, const SrcLoc& loc);
     Id(const char* text, size_t length, const SrcLoc& loc);
     Id(const String& text, const SrcLoc& loc);
