@@ -4,12 +4,20 @@
 #ifndef QUORVEX_LIB_DLLIST_H
 #define QUORVEX_LIB_DLLIST_H
 
+#include <cstddef>
+
+#include "lib/Arena.h"
 #include "lib/String.h"
 
+// Lists are almost all parts of the tree, which lives for the whole run,
+// so their links come from the arena.
 struct GenDLListNode {
     void* element;
     GenDLListNode* prev;
     GenDLListNode* next;
+
+    static void* operator new(std::size_t size) { return arena::allocate(size); }
+    static void operator delete(void* p) noexcept { arena::release(p); }
 };
 
 class GenDLList {

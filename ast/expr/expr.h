@@ -52,7 +52,7 @@ enum UnaryOp {
 // unary and primary expressions have the highest.
 enum { Expr_primary_priority = 8 };
 
-class Expr : public ASTItem, public Printable {
+class Expr : public ASTItem {
 public:
     // Deepest nesting of operators accepted in one expression; deeper
     // expressions are reported when built and never walked.

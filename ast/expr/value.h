@@ -23,7 +23,7 @@ enum ValueTag {
     StringValue_tag = 4
 };
 
-class Value : public ASTItem, public Printable {
+class Value : public ASTItem {
 public:
     explicit Value(const SrcLoc& loc = SrcLoc()) : loc(loc) {}
 

@@ -9,7 +9,7 @@
 #include "ast/tree/printable.h"
 #include "lib/String.h"
 
-class Description : public ASTItem, public Printable {
+class Description : public ASTItem {
 public:
     Description() = default;
     Description(const String& text, const SrcLoc& loc) : text(text), loc(loc) {}

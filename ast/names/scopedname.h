@@ -44,7 +44,7 @@ private:
     Declarator* declarator = nullptr;
 };
 
-class ScopedName : public ASTItem, public Printable {
+class ScopedName : public ASTItem {
 public:
     ScopedName(int global, Id& first);
     ScopedName(const ScopedName&) = delete;

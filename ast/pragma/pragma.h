@@ -15,7 +15,7 @@ class DeclList;
 class DefinitionList;
 class Reader;
 
-class PragmaPrefix : public ASTItem, public Printable {
+class PragmaPrefix : public ASTItem {
 public:
     explicit PragmaPrefix(const String& prefix) : prefix(prefix) {}
     const String& get_prefix() const { return prefix; }
@@ -26,7 +26,7 @@ private:
     String prefix;
 };
 
-class PragmaJavaPackage : public ASTItem, public Printable {
+class PragmaJavaPackage : public ASTItem {
 public:
     explicit PragmaJavaPackage(const String& package) : package(package) {}
     const String& get_package() const { return package; }
@@ -36,7 +36,7 @@ private:
     String package;
 };
 
-class PragmaServerless : public ASTItem, public Printable {
+class PragmaServerless : public ASTItem {
 public:
     explicit PragmaServerless(const String& name) : name(name) {}
     const String& get_name() const { return name; }
@@ -51,7 +51,7 @@ private:
     String name;
 };
 
-class PragmaBuiltin : public ASTItem, public Printable {
+class PragmaBuiltin : public ASTItem {
 public:
     PragmaBuiltin(const String& name, const String& java_class, const SrcLoc& loc)
         : name(name), java_class(java_class), loc(loc) {}

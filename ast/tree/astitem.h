@@ -11,18 +11,21 @@
 #include <utility>
 #include <vector>
 
+#include "ast/tree/printable.h"
 #include "lib/Arena.h"
 
-class ASTItem {
+// Every node is printable; deriving from Printable here keeps one table of
+// virtual functions per node.
+class ASTItem : public Printable {
 public:
     ASTItem() = default;
     ASTItem(const ASTItem& other)
-        : properties(other.properties ? new Properties(*other.properties) : nullptr) {}
+        : Printable(other), properties(other.properties ? new Properties(*other.properties) : nullptr) {}
     ASTItem& operator=(const ASTItem& other) {
         if (this != &other) properties.reset(other.properties ? new Properties(*other.properties) : nullptr);
         return *this;
     }
-    virtual ~ASTItem() = default;
+    ~ASTItem() override = default;
 
     static void* operator new(std::size_t size) { return arena::allocate(size); }
     static void operator delete(void* p) noexcept { arena::release(p); }

@@ -46,7 +46,7 @@ public:
     void print(std::ostream& out) const override;
 };
 
-class Decl : public ASTItem, public Printable {
+class Decl : public ASTItem {
 public:
     // Attribute words.  A word is compared as a whole value, except for the
     // typedef, readonly and class-procedure bits.

@@ -40,7 +40,7 @@ enum DeclaratorTag {
 // The exceptions an operation raises, keyed by the exception type.
 class ExceptionTypeSpecTbl : public Tbl<const ExceptionTypeSpec*, ExceptionTypeSpec> {};
 
-class Declarator : public ASTItem, public Printable {
+class Declarator : public ASTItem {
 public:
     Declarator(Id& name, Description& desc);
 

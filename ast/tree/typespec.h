@@ -47,7 +47,7 @@ enum TypeSpecTag {
     Void_TypeSpecTag = 13
 };
 
-class TypeSpec : public ASTItem, public Printable {
+class TypeSpec : public ASTItem {
 public:
     TypeSpec() = default;
 
@@ -511,7 +511,7 @@ private:
 
 // One case of a union: its labels (a DefaultExpr for "default:") and its
 // element declaration.
-class UnionCase : public ASTItem, public Printable {
+class UnionCase : public ASTItem {
 public:
     UnionCase(ExprList& labels, Decl& element) : labels(&labels), element(&element) {}
 
