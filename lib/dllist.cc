@@ -10,14 +10,14 @@ GenDLList::~GenDLList() {
 }
 
 void GenDLList::gen_insert(void* e) {
-    GenDLListNode* n = new GenDLListNode{e, nullptr, head_};
-    if (head_) head_->prev = n; else tail_ = n;
+    GenDLListNode* n = new GenDLListNode{e, head_};
+    if (!head_) tail_ = n;
     head_ = n;
     ++length_;
 }
 
 void GenDLList::gen_append(void* e) {
-    GenDLListNode* n = new GenDLListNode{e, tail_, nullptr};
+    GenDLListNode* n = new GenDLListNode{e, nullptr};
     if (tail_) tail_->next = n; else head_ = n;
     tail_ = n;
     ++length_;
@@ -25,16 +25,8 @@ void GenDLList::gen_append(void* e) {
 
 void GenDLList::gen_insert_after(GenDLListNode* at, void* e) {
     if (!at) { gen_append(e); return; }
-    GenDLListNode* n = new GenDLListNode{e, at, at->next};
-    if (at->next) at->next->prev = n; else tail_ = n;
+    GenDLListNode* n = new GenDLListNode{e, at->next};
+    if (!at->next) tail_ = n;
     at->next = n;
-    ++length_;
-}
-
-void GenDLList::gen_insert_before(GenDLListNode* at, void* e) {
-    if (!at) { gen_insert(e); return; }
-    GenDLListNode* n = new GenDLListNode{e, at->prev, at};
-    if (at->prev) at->prev->next = n; else head_ = n;
-    at->prev = n;
     ++length_;
 }

@@ -1,6 +1,6 @@
-// Doubly-linked lists of pointers.  A list never owns what it points to;
-// insert puts an element first, append puts it last, and iteration runs from
-// the head.
+// Linked lists of pointers, linked forward with a tail for appending.  A
+// list never owns what it points to; insert puts an element first, append
+// puts it last, and iteration runs from the head.
 #ifndef QUORVEX_LIB_DLLIST_H
 #define QUORVEX_LIB_DLLIST_H
 
@@ -13,7 +13,6 @@
 // so their links come from the arena.
 struct GenDLListNode {
     void* element;
-    GenDLListNode* prev;
     GenDLListNode* next;
 
     static void* operator new(std::size_t size) { return arena::allocate(size); }
@@ -36,7 +35,6 @@ protected:
     void gen_insert(void* e);
     void gen_append(void* e);
     void gen_insert_after(GenDLListNode* at, void* e);
-    void gen_insert_before(GenDLListNode* at, void* e);
 
 private:
     GenDLListNode* head_ = nullptr;
@@ -55,7 +53,6 @@ public:
     void insert(const T& e) { gen_insert(const_cast<T*>(&e)); }
     void append(const T& e) { gen_append(const_cast<T*>(&e)); }
     void insert_after(const DLListIter<T>& it, const T& e);
-    void insert_before(const DLListIter<T>& it, const T& e);
 
     T* first() const { return head() ? static_cast<T*>(head()->element) : nullptr; }
     T* last() const { return tail() ? static_cast<T*>(tail()->element) : nullptr; }
@@ -78,11 +75,6 @@ private:
 template <class T>
 void DLList<T>::insert_after(const DLListIter<T>& it, const T& e) {
     gen_insert_after(it.node(), const_cast<T*>(&e));
-}
-
-template <class T>
-void DLList<T>::insert_before(const DLListIter<T>& it, const T& e) {
-    gen_insert_before(it.node(), const_cast<T*>(&e));
 }
 
 using StringList = DLList<String>;

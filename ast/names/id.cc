@@ -67,6 +67,11 @@ String Id::key_of(const String& text) {
 
 void Id::print(std::ostream& out) const { out << name->text; }
 
+std::ostream& operator<<(std::ostream& out, const Id& id) {
+    id.print(out);
+    return out;
+}
+
 void IdList::print(std::ostream& out) const {
     const char* sep = "";
     for (DLListIter<Id> it(*this); it; it.next()) {

@@ -18,7 +18,9 @@
 class Flag;
 extern Flag caseless_flag;
 
-class Id : public Printable {
+// Identifiers are the most numerous objects of the tree, so they have no
+// table of virtual functions: they print through their own functions.
+class Id {
 public:
     // Identifiers live as long as the tree.
     static void* operator new(std::size_t size) { return arena::allocate(size); }
@@ -46,7 +48,9 @@ public:
     // Compares two texts as identifiers.
     static bool same_name(const String& a, const String& b) { return name_compare(a, b); }
 
-    void print(std::ostream& out) const override;
+    void print(std::ostream& out) const;
+    String full_text() const { return name->text; }
+    String abbrev_text(int n = 32) const { return Printable::abbreviate(name->text.str(), n); }
 
     using Compare = bool (*)(const String&, const String&);
     static Compare name_compare;
@@ -72,6 +76,8 @@ private:
     const Name* name;
     SrcLoc loc;
 };
+
+std::ostream& operator<<(std::ostream& out, const Id& id);
 
 // A list of identifiers, printed with ", " between them.
 class IdList : public DLList<Id>, public Printable {

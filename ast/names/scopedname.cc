@@ -27,14 +27,26 @@ bool ScopedNameComponent::operator==(const ScopedNameComponent& other) const {
 }
 
 ScopedName::ScopedName(int global, Id& first) : global(global) {
-    components.push_back(new ScopedNameComponent(first, nullptr));
+    append(first);
 }
 
 ScopedName::~ScopedName() {
-    for (ScopedNameComponent* c : components) delete c;
+    for (int i = 0; i < count; ++i) delete components[i];
+    arena::release(components);
 }
 
-void ScopedName::append(Id& id) { components.push_back(new ScopedNameComponent(id, components.back())); }
+void ScopedName::append(Id& id) {
+    if (count == capacity) {
+        int grown = capacity ? 2 * capacity : 1;
+        auto** moved = static_cast<ScopedNameComponent**>(arena::allocate(sizeof(ScopedNameComponent*) * grown));
+        for (int i = 0; i < count; ++i) moved[i] = components[i];
+        arena::release(components);
+        components = moved;
+        capacity = grown;
+    }
+    components[count] = new ScopedNameComponent(id, count ? components[count - 1] : nullptr);
+    ++count;
+}
 
 int ScopedName::resolve(Scope& scope) {
     Declarator* d = scope.resolve(*this);
@@ -57,7 +69,7 @@ bool ScopedName::operator==(const ScopedName& other) const { return get_last() =
 
 void ScopedName::print(std::ostream& out) const {
     if (global) out << "::";
-    for (size_t i = 0; i < components.size(); ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i) out << "::";
         out << components[i]->get_id();
     }

@@ -55,10 +55,10 @@ public:
     void append(Id& id);
 
     int is_global() const { return global; }
-    const SrcLoc& get_loc() const { return components.front()->get_loc(); }
-    int length() const { return static_cast<int>(components.size()); }
-    ScopedNameComponent& component(int i) const { return *components[static_cast<size_t>(i)]; }
-    ScopedNameComponent& get_last() const { return *components.back(); }
+    const SrcLoc& get_loc() const { return components[0]->get_loc(); }
+    int length() const { return count; }
+    ScopedNameComponent& component(int i) const { return *components[i]; }
+    ScopedNameComponent& get_last() const { return *components[count - 1]; }
 
     // Binds the name in `scope`.  1 when it resolved; otherwise 0, and the
     // name is bound to the shared bad declarator.
@@ -78,7 +78,11 @@ public:
 
 private:
     int global;
-    std::vector<ScopedNameComponent*> components;
+    // The components in order, in an array from the arena that doubles as
+    // the name grows (almost every name has one or two components).
+    int count = 0;
+    int capacity = 0;
+    ScopedNameComponent** components = nullptr;
     Declarator* declarator = nullptr;
 };
 

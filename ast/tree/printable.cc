@@ -32,9 +32,10 @@ String Printable::full_text() const {
     return String(s.str());
 }
 
-String Printable::abbrev_text(int n) const {
+String Printable::abbrev_text(int n) const { return abbreviate(full_text().str(), n); }
+
+String Printable::abbreviate(std::string text, int n) {
     if (n < 4) n = 4;
-    std::string text = full_text().str();
     for (char& c : text)
         if (c == '\n') c = ' ';
     if (static_cast<int>(text.size()) <= n - 1) return String(text);

@@ -3,6 +3,7 @@
 #define QUORVEX_AST_PRINTABLE_H
 
 #include <iosfwd>
+#include <string>
 
 #include "lib/String.h"
 
@@ -16,6 +17,9 @@ public:
     String abbrev_text(int n = 32) const;
     // The whole printed text.
     String full_text() const;
+
+    // The abbreviation abbrev_text makes of a text.
+    static String abbreviate(std::string text, int n);
 };
 
 std::ostream& operator<<(std::ostream& out, const Printable& p);
