@@ -3,8 +3,8 @@
 #include <cctype>
 #include <ostream>
 #include <cstring>
-#include <string_view>
-#include <unordered_map>
+#include <cstdint>
+#include <vector>
 
 #include "lib/flag.h"
 
@@ -13,15 +13,43 @@ Flag caseless_flag("caseless", "compare identifiers without case");
 
 Id::Compare Id::name_compare = &Id::undecided_compare;
 
-// The table of spellings is keyed by views of the names' own texts, so a
-// lookup costs no copy; names are never freed and never move.
+// The table of spellings: open addressing over (hash, length, name) slots,
+// so that a lookup touches one slot and, when they agree, the name itself;
+// the text looked up is never copied.  Names are never freed and never
+// move, and the table is never destroyed, so the exit costs nothing.
 const Id::Name* Id::intern(const char* text, size_t length) {
-    static std::unordered_map<std::string_view, const Name*> names(1 << 12);
-    auto it = names.find(std::string_view(text, length));
-    if (it != names.end()) return it->second;
-    const Name* n = new Name{String(text, static_cast<int>(length))};
-    names.emplace(std::string_view(n->text.chars(), length), n);
-    return n;
+    struct Slot {
+        std::uint32_t hash;
+        std::uint32_t length;
+        const Name* name;
+    };
+    static std::vector<Slot>& slots = *new std::vector<Slot>(1 << 12);
+    static size_t used = 0;
+
+    std::uint32_t h = 2166136261u;
+    for (size_t i = 0; i < length; ++i) h = (h ^ static_cast<unsigned char>(text[i])) * 16777619u;
+    h ^= h >> 15;
+    size_t mask = slots.size() - 1;
+    size_t at = h & mask;
+    for (; slots[at].name; at = (at + 1) & mask) {
+        const Slot& s = slots[at];
+        if (s.hash == h && s.length == length && std::memcmp(s.name->text.chars(), text, length) == 0)
+            return s.name;
+    }
+    const Name* made = new Name{String(text, static_cast<int>(length))};
+    slots[at] = Slot{h, static_cast<std::uint32_t>(length), made};
+    if (++used * 2 > slots.size()) {
+        std::vector<Slot> grown(slots.size() * 2);
+        size_t grown_mask = grown.size() - 1;
+        for (const Slot& s : slots) {
+            if (!s.name) continue;
+            size_t to = s.hash & grown_mask;
+            while (grown[to].name) to = (to + 1) & grown_mask;
+            grown[to] = s;
+        }
+        slots.swap(grown);
+    }
+    return made;
 }
 
 const Id::Name* Id::key_of_name(const Name& n) {
