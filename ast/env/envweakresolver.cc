@@ -42,8 +42,8 @@ Declarator* EnvWeakResolver::find(DeclList& list, const Id& id) {
         slot = indexes.emplace(&list, Index()).first;
         build(list, slot->second);
     }
-    auto it = slot->second.find(id.key_ptr());
-    return it == slot->second.end() ? nullptr : it->second;
+    Declarator* const* found = slot->second.find(id.key_ptr());
+    return found ? *found : nullptr;
 }
 
 // A named type that is only declared forward names nothing here: the

@@ -11,6 +11,7 @@
 
 #include <unordered_map>
 
+#include "lib/AddressMap.h"
 #include "lib/String.h"
 
 class Decl;
@@ -29,7 +30,7 @@ public:
     Declarator* resolve(const ScopedName& name);
 
 private:
-    using Index = std::unordered_map<const void*, Declarator*>;
+    using Index = AddressMap<Declarator*>;
     // The first declarator of `list` with the given name: a declaration's
     // own named type (unless only declared forward) before its declarators,
     // and earlier declarations before later ones.

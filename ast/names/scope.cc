@@ -15,14 +15,14 @@ Scope::Scope(Scope& enclosing, const char* name, const SrcLoc& loc)
 }
 
 Declarator* Scope::lookup_here(const Id& id) const {
-    auto it = index.find(id.key_ptr());
-    return it == index.end() ? nullptr : entries[static_cast<size_t>(it->second.first)];
+    const Chain* chain = index.find(id.key_ptr());
+    return chain ? entries[static_cast<size_t>(chain->first)] : nullptr;
 }
 
 void Scope::declare(Declarator& d) {
-    auto found = index.find(d.get_name().key_ptr());
+    Chain* found = index.find(d.get_name().key_ptr());
     Declarator* refused = nullptr;
-    for (int pos = found == index.end() ? -1 : found->second.first; pos >= 0;
+    for (int pos = found ? found->first : -1; pos >= 0;
          pos = next_same[static_cast<size_t>(pos)]) {
         Declarator& entry = *entries[static_cast<size_t>(pos)];
         bool ok = d.overload_ok(entry) && entry.overload_ok(d);
@@ -34,11 +34,11 @@ void Scope::declare(Declarator& d) {
         return;
     }
     int pos = static_cast<int>(entries.size());
-    if (found == index.end()) {
+    if (!found) {
         index.emplace(d.get_name().key_ptr(), Chain{pos, pos});
     } else {
-        next_same[static_cast<size_t>(found->second.last)] = pos;
-        found->second.last = pos;
+        next_same[static_cast<size_t>(found->last)] = pos;
+        found->last = pos;
     }
     entries.push_back(&d);
     next_same.push_back(-1);

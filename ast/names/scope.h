@@ -4,10 +4,10 @@
 #ifndef QUORVEX_AST_SCOPE_H
 #define QUORVEX_AST_SCOPE_H
 
-#include <unordered_map>
 #include <vector>
 
 #include "ast/input/srcloc.h"
+#include "lib/AddressMap.h"
 #include "lib/String.h"
 
 class DeclList;
@@ -59,7 +59,7 @@ private:
     struct Chain {
         int first, last;
     };
-    std::unordered_map<const void*, Chain> index;
+    AddressMap<Chain> index;
     std::vector<int> next_same;
 };
 

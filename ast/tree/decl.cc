@@ -111,8 +111,8 @@ Declarator* DeclList::resolve(const Id& id) const {
         return nullptr;
     }
     if (indexed_length != length()) build_index();
-    auto it = index.find(id.key_ptr());
-    return it == index.end() ? nullptr : it->second;
+    Declarator* const* found = index.find(id.key_ptr());
+    return found ? *found : nullptr;
 }
 
 void DeclList::build_index() const {

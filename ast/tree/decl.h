@@ -4,10 +4,10 @@
 #define QUORVEX_AST_DECL_H
 
 #include <iosfwd>
-#include <unordered_map>
 
 #include "ast/tree/astitem.h"
 #include "ast/tree/printable.h"
+#include "lib/AddressMap.h"
 #include "lib/String.h"
 #include "lib/dllist.h"
 
@@ -124,7 +124,7 @@ private:
     // Lookups by name in long lists go through an index of the first
     // declarator of each name, rebuilt when the list has grown.
     void build_index() const;
-    mutable std::unordered_map<const void*, Declarator*> index;
+    mutable AddressMap<Declarator*> index;
     mutable int indexed_length = -1;
 };
 

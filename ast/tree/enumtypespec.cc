@@ -18,8 +18,8 @@ Declarator* EnumTypeSpec::resolve(const Id& id) const {
             index.emplace(it.entry().get_name().key_ptr(), &it.entry());
         indexed = true;
     }
-    auto it = index.find(id.key_ptr());
-    return it == index.end() ? nullptr : it->second;
+    Declarator* const* found = index.find(id.key_ptr());
+    return found ? *found : nullptr;
 }
 
 void EnumTypeSpec::resolve_names(Scope& scope) {

@@ -18,6 +18,7 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/printable.h"
+#include "lib/AddressMap.h"
 #include "lib/String.h"
 #include "lib/dllist.h"
 #include "lib/tbl.h"
@@ -201,7 +202,7 @@ private:
     IdList* enumerators;
     DeclaratorList* entries;
     // The first enumerator of each name, built on the first lookup.
-    mutable std::unordered_map<const void*, Declarator*> index;
+    mutable AddressMap<Declarator*> index;
     mutable bool indexed = false;
 };
 
