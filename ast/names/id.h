@@ -93,11 +93,4 @@ struct TblKey<Id> {
     static size_t hash(const Id& k) { return std::hash<const void*>()(k.key_ptr()); }
 };
 
-// Tables keyed by the identifiers of the tree itself, by address.
-template <>
-struct TblKey<const Id*> {
-    static bool equal(const Id* a, const Id* b) { return *a == *b; }
-    static size_t hash(const Id* k) { return std::hash<const void*>()(k->key_ptr()); }
-};
-
 #endif

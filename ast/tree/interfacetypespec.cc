@@ -83,10 +83,10 @@ IntfExport& IntfExport::inherited(const IntfExport& base) {
 
 void IntfExportTbl::merge(const IntfExportTbl& other) {
     std::vector<IntfExport*> added;
-    for (TblIter<const Id*, IntfExport> it(other); it; it.next())
+    for (TblIter<const void*, IntfExport> it(other); it; it.next())
         if (!contains(it.key())) added.push_back(&IntfExport::inherited(it.entry()));
     for (IntfExport* e : added)
-        if (!contains(&e->get_declarator().get_name())) insert(&e->get_declarator().get_name(), *e);
+        if (!contains(e->get_declarator().get_name().key_ptr())) insert(e->get_declarator().get_name().key_ptr(), *e);
 }
 
 // IntfExcTbl
@@ -129,8 +129,9 @@ IntfExcTbl& InterfaceTypeSpec::get_exception_tbl() const {
 }
 
 void InterfaceTypeSpec::insert_export(int own, Declarator& declarator) {
-    if (export_tbl->contains(&declarator.get_name())) return;  // the first entry stays
-    export_tbl->insert(&declarator.get_name(), *new IntfExport(own, declarator));
+    const void* key = declarator.get_name().key_ptr();
+    if (export_tbl->contains(key)) return;  // the first entry stays
+    export_tbl->insert(key, *new IntfExport(own, declarator));
 }
 
 bool InterfaceTypeSpec::overload_ok(Declarator& other) const {
@@ -139,7 +140,7 @@ bool InterfaceTypeSpec::overload_ok(Declarator& other) const {
 
 Declarator* InterfaceTypeSpec::resolve(const Id& id) const {
     if (!fully_defined()) msg::fatal(id.get_loc(), "interface not yet defined: %s", id.abbrev_text().chars());
-    IntfExport* e = export_tbl->lookup(&id);
+    IntfExport* e = export_tbl->lookup(id.key_ptr());
     return e ? &e->get_declarator() : nullptr;
 }
 

@@ -338,7 +338,8 @@ private:
     unsigned op_hash = 0, get_hash = 0, put_hash = 0;
 };
 
-class IntfExportTbl : public Tbl<const Id*, IntfExport> {
+// Keyed by the names' comparison keys (Id::key_ptr).
+class IntfExportTbl : public Tbl<const void*, IntfExport> {
 public:
     // Adds, as inherited entries, those of other whose names are absent.
     void merge(const IntfExportTbl& other);

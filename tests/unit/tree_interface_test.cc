@@ -21,7 +21,7 @@ std::vector<std::string> inherit_names(InterfaceTypeSpec& i) {
 
 std::vector<std::string> export_names(InterfaceTypeSpec& i) {
     std::vector<std::string> out;
-    for (TblIter<const Id*, IntfExport> it(i.get_export_tbl()); it; it.next())
+    for (TblIter<const void*, IntfExport> it(i.get_export_tbl()); it; it.next())
         out.push_back(it.entry().get_name().str() + (it.entry().is_own() ? "/own" : "/inherited"));
     return out;
 }
@@ -64,8 +64,8 @@ TEST(TreeInterface, AttributeAndOperationHashes) {
         "interface I { attribute long a; readonly attribute long r; void op(); };\n");
     IntfExportTbl& tbl = interface(decls, "I").get_export_tbl();
     Id a_name("a", SrcLoc()), op_name("op", SrcLoc());
-    IntfExport* a = tbl.lookup(&a_name);
-    IntfExport* op = tbl.lookup(&op_name);
+    IntfExport* a = tbl.lookup(a_name.key_ptr());
+    IntfExport* op = tbl.lookup(op_name.key_ptr());
     ASSERT_TRUE(a && op);
     EXPECT_EQ(a->get_get_hash(), hash("_get_a"));
     EXPECT_EQ(a->get_put_hash(), hash("_put_a"));

@@ -94,7 +94,7 @@ TEST(TreeTypeSpec, InheritedTypeMayBeRedefined) {
     EXPECT_EQ(msg::get_error_count(), errors);
     InterfaceTypeSpec& b = interface(decls, "B");
     Id s_name("S", SrcLoc());
-    IntfExport* s = b.get_export_tbl().lookup(&s_name);
+    IntfExport* s = b.get_export_tbl().lookup(s_name.key_ptr());
     ASSERT_TRUE(s);
     EXPECT_FALSE(s->is_own());
     const OpDeclarator& get = OpDeclarator::narrow(*b.resolve(Id("get", SrcLoc())));

@@ -18,7 +18,7 @@ const JavaObjRef& JavaObjRef::narrow(const JavaType& t) {
 }
 
 void JavaObjRef::printInitDeclarators(std::ostream& out, const InterfaceTypeSpec& iface) {
-    for (TblIter<const Id*, IntfExport> it(iface.get_export_tbl()); it; it.next()) {
+    for (TblIter<const void*, IntfExport> it(iface.get_export_tbl()); it; it.next()) {
         const Declarator& d = it.entry().get_declarator();
         if (!InitDeclarator::is(d)) continue;
         out << "    ";

@@ -17,7 +17,7 @@ const JavaOpTable& JavaOpTable::of(const InterfaceTypeSpec& iface) {
 
 JavaOpTable::JavaOpTable(const InterfaceTypeSpec& iface) {
     int index = 0;
-    for (TblIter<const Id*, IntfExport> it(iface.get_export_tbl()); it; it.next()) {
+    for (TblIter<const void*, IntfExport> it(iface.get_export_tbl()); it; it.next()) {
         const Declarator& d = it.entry().get_declarator();
         switch (d.get_tag()) {
         case Array_DeclaratorTag:
