@@ -4,17 +4,19 @@
 #ifndef QUORVEX_IDLGEN_JAVAPROJECTION_H
 #define QUORVEX_IDLGEN_JAVAPROJECTION_H
 
-#include <unordered_map>
+#include "lib/AddressMap.h"
 
 // The projection of `node` that `make` creates, made once.  Each projection
 // class calls this from its one `project` function, so each has its own
 // table.
 template <class Projection, class Node, class Make>
 Projection& projectionOf(const Node& node, Make make) {
-    static std::unordered_map<const Node*, Projection*> made;
-    Projection*& slot = made[&node];
-    if (!slot) slot = make();
-    return *slot;
+    // Never destroyed: the projections live until the process ends.
+    static AddressMap<Projection*>& made = *new AddressMap<Projection*>;
+    if (Projection** found = made.find(&node)) return **found;
+    Projection* p = make();
+    made.emplace(&node, p);
+    return *p;
 }
 
 #endif

@@ -1,18 +1,19 @@
 #include "idlgen/java/core/JavaTemplate.h"
 
+#include <cstring>
 #include <ostream>
-#include <sstream>
 
 #include "ast/input/msg.h"
 #include "ast/tree/printable.h"
 
 JavaTemplate& JavaTemplate::set(const char* name, const String& value) {
+    size_t length = std::strlen(name);
     for (auto& v : values)
-        if (v.first == name) {
-            v.second = value;
+        if (v.length == length && std::memcmp(v.name, name, length) == 0) {
+            v.text = value;
             return *this;
         }
-    values.emplace_back(name, value);
+    values.push_back(Value{name, length, value});
     return *this;
 }
 
@@ -20,48 +21,53 @@ JavaTemplate& JavaTemplate::set(const char* name, const Printable& value) { retu
 
 JavaTemplate& JavaTemplate::set(const char* name, int value) { return set(name, String(std::to_string(value))); }
 
-const String* JavaTemplate::lookup(const std::string& name) const {
+const String* JavaTemplate::lookup(const char* name, size_t length) const {
     for (const auto& v : values)
-        if (v.first == name) return &v.second;
+        if (v.length == length && std::memcmp(v.name, name, length) == 0) return &v.text;
     return nullptr;
 }
 
+// The text is built in a string and written at once: one write per
+// template instead of one per piece.
 void JavaTemplate::print(std::ostream& out) const { print(out, text); }
 
 void JavaTemplate::print(std::ostream& out, const char* other) const {
+    std::string text;
+    expand(text, other);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+void JavaTemplate::expand(std::string& out, const char* other) const {
     const char* p = other;
     while (*p) {
-        const char* dollar = p;
-        while (*dollar && *dollar != '$') ++dollar;
-        out.write(p, dollar - p);
-        if (!*dollar) break;
+        const char* dollar = std::strchr(p, '$');
+        if (!dollar) {
+            out.append(p);
+            break;
+        }
+        out.append(p, static_cast<size_t>(dollar - p));
         if (dollar[1] == '$') {
-            out << '$';
+            out += '$';
             p = dollar + 2;
             continue;
         }
         if (dollar[1] != '{') msg::panic("JavaTemplate::print: stray `$' in template");
-        const char* close = dollar + 2;
-        while (*close && *close != '}') ++close;
-        if (!*close) msg::panic("JavaTemplate::print: unterminated placeholder");
-        std::string name(dollar + 2, close);
-        const String* value = lookup(name);
-        if (!value) msg::panic("JavaTemplate::print: no value for `%s'", name.c_str());
-        out << *value;
+        const char* name = dollar + 2;
+        const char* close = std::strchr(name, '}');
+        if (!close) msg::panic("JavaTemplate::print: unterminated placeholder");
+        const String* value = lookup(name, static_cast<size_t>(close - name));
+        if (!value) msg::panic("JavaTemplate::print: no value for `%s'", std::string(name, close).c_str());
+        out.append(value->str());
         p = close + 1;
     }
 }
 
-String JavaTemplate::toString() const {
-    std::ostringstream out;
-    print(out);
-    return String(out.str());
-}
+String JavaTemplate::toString() const { return toString(text); }
 
 String JavaTemplate::toString(const char* other) const {
-    std::ostringstream out;
-    print(out, other);
-    return String(out.str());
+    std::string out;
+    expand(out, other);
+    return String(out);
 }
 
 std::ostream& operator<<(std::ostream& out, const JavaTemplate& t) {

@@ -8,8 +8,9 @@
 #ifndef QUORVEX_IDLGEN_JAVATEMPLATE_H
 #define QUORVEX_IDLGEN_JAVATEMPLATE_H
 
+#include <cstddef>
 #include <iosfwd>
-#include <utility>
+#include <string>
 #include <vector>
 
 #include "lib/String.h"
@@ -34,10 +35,17 @@ public:
     String toString(const char* other) const;
 
 private:
-    const String* lookup(const std::string& name) const;
+    struct Value {
+        const char* name;  // a string literal
+        size_t length;
+        String text;
+    };
+    const String* lookup(const char* name, size_t length) const;
+    // Appends `other` with the placeholders filled in to `out`.
+    void expand(std::string& out, const char* other) const;
 
     const char* text;
-    std::vector<std::pair<std::string, String>> values;
+    std::vector<Value> values;
 };
 
 std::ostream& operator<<(std::ostream& out, const JavaTemplate& t);
