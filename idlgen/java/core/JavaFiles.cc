@@ -62,6 +62,19 @@ String JavaStream::preparePackage(const String& root, const JavaName& package, c
     return path;
 }
 
+// The date of a source as the header shows it.  Converting a time to local
+// time looks at the time zone files each time, and every file of a source
+// shows the same date, so the last text made is kept.
+static const String& dateText(time_t modified) {
+    static time_t last = 0;
+    static String text;
+    if (text.empty() || modified != last) {
+        last = modified;
+        text = std::ctime(&modified);
+    }
+    return text;
+}
+
 // The header comment; the date line takes its newline from ctime's text.
 static const char* const header =
     "/*\n"
@@ -91,11 +104,10 @@ JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFi
     files.add(path);
     // Names are printed as seen from inside the class's package.
     JavaName::setPrintPackage(name.isPackaged() ? &name.package() : nullptr);
-    time_t modified = source.get_last_mod_time();
     JavaTemplate(header)
         .set("path", path)
         .set("source", source.get_name())
-        .set("date", std::ctime(&modified))
+        .set("date", dateText(source.get_last_mod_time()))
         .set("program", progname)
         .set("product", version)
         .set("stamp", timestamp)
