@@ -6,6 +6,7 @@
 #define QUORVEX_LIB_ADDRESSMAP_H
 
 #include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -33,8 +34,9 @@ public:
     }
 
     size_t size() const { return used; }
+    // Empties the map and keeps its slots for the next use.
     void clear() {
-        slots.clear();
+        if (used) std::fill(slots.begin(), slots.end(), Slot());
         used = 0;
     }
 

@@ -7,41 +7,83 @@
 #include "ast/tree/declarator.h"
 #include "ast/tree/typespec.h"
 
-Scope::Scope(const char* name) : enclosing(nullptr), name(name), depth(0) {}
+// The pool is never destroyed: scopes may be made until the process ends.
+static std::vector<void*>& storage_pool() {
+    static std::vector<void*>& pool = *new std::vector<void*>;
+    return pool;
+}
+
+Scope::Storage* Scope::take_storage() {
+    std::vector<void*>& pool = storage_pool();
+    if (pool.empty()) return new Storage;
+    Storage* s = static_cast<Storage*>(pool.back());
+    pool.pop_back();
+    return s;
+}
+
+void Scope::return_storage(Storage* s) {
+    s->entries.clear();
+    s->keys.clear();
+    s->next_same.clear();
+    s->index.clear();
+    storage_pool().push_back(s);
+}
+
+Scope::Scope(const char* name) : enclosing(nullptr), name(name), depth(0), st(take_storage()) {}
 
 Scope::Scope(Scope& enclosing, const char* name, const SrcLoc& loc)
-    : enclosing(&enclosing), name(name), depth(enclosing.depth + 1) {
+    : enclosing(&enclosing), name(name), depth(enclosing.depth + 1), st(take_storage()) {
     if (depth > max_depth) msg::fatal(loc, "declarations nested too deeply (limit %d)", int(max_depth));
 }
 
+Scope::~Scope() { return_storage(st); }
+
+int Scope::first_of(const void* key) const {
+    if (st->entries.size() <= scan_limit) {
+        for (size_t i = 0; i < st->keys.size(); ++i)
+            if (st->keys[i] == key) return static_cast<int>(i);
+        return -1;
+    }
+    const Chain* chain = st->index.find(key);
+    return chain ? chain->first : -1;
+}
+
 Declarator* Scope::lookup_here(const Id& id) const {
-    const Chain* chain = index.find(id.key_ptr());
-    return chain ? entries[static_cast<size_t>(chain->first)] : nullptr;
+    int pos = first_of(id.key_ptr());
+    return pos < 0 ? nullptr : st->entries[static_cast<size_t>(pos)];
 }
 
 void Scope::declare(Declarator& d) {
-    Chain* found = index.find(d.get_name().key_ptr());
+    const void* key = d.get_name().key_ptr();
+    int first = first_of(key);
     Declarator* refused = nullptr;
-    for (int pos = found ? found->first : -1; pos >= 0;
-         pos = next_same[static_cast<size_t>(pos)]) {
-        Declarator& entry = *entries[static_cast<size_t>(pos)];
+    int last = -1;
+    for (int pos = first; pos >= 0; pos = st->next_same[static_cast<size_t>(pos)]) {
+        Declarator& entry = *st->entries[static_cast<size_t>(pos)];
         bool ok = d.overload_ok(entry) && entry.overload_ok(d);
         if (!ok && !refused) refused = &entry;
+        last = pos;
     }
     if (refused) {
         msg::error(d.get_loc(), "name already declared: %s", d.get_name().abbrev_text().chars());
         msg::inform(refused->get_loc(), "... here is previous definition");
         return;
     }
-    int pos = static_cast<int>(entries.size());
-    if (!found) {
-        index.emplace(d.get_name().key_ptr(), Chain{pos, pos});
-    } else {
-        next_same[static_cast<size_t>(found->last)] = pos;
-        found->last = pos;
+    int pos = static_cast<int>(st->entries.size());
+    if (last >= 0) st->next_same[static_cast<size_t>(last)] = pos;
+    st->entries.push_back(&d);
+    st->keys.push_back(key);
+    st->next_same.push_back(-1);
+    if (st->entries.size() == scan_limit + 1) {
+        // Grown past the scan: index every name, in order.
+        for (size_t i = 0; i < st->keys.size(); ++i) {
+            Chain& chain = st->index.emplace(st->keys[i], Chain{static_cast<int>(i), static_cast<int>(i)});
+            chain.last = static_cast<int>(i);
+        }
+    } else if (st->entries.size() > scan_limit) {
+        Chain& chain = st->index.emplace(key, Chain{pos, pos});
+        chain.last = pos;
     }
-    entries.push_back(&d);
-    next_same.push_back(-1);
 }
 
 void Scope::declare(DeclList& decls) {
@@ -97,7 +139,7 @@ Declarator* Scope::resolve(ScopedNameComponent& last, const SrcLoc& loc) {
 
 Declarator& Scope::operator[](int i) const {
     if (i < 0 || i >= get_count()) msg::panic("Scope::operator[]");
-    return *entries[static_cast<size_t>(i)];
+    return *st->entries[static_cast<size_t>(i)];
 }
 
 Scope& Scope::get_enclosing_scope() const {

@@ -39,7 +39,7 @@ public:
     Declarator* resolve(ScopedNameComponent& c, const SrcLoc& loc);
 
     Declarator& operator[](int i) const;
-    int get_count() const { return static_cast<int>(entries.size()); }
+    int get_count() const { return static_cast<int>(st->entries.size()); }
     const char* get_name() const { return name; }
     bool has_enclosing_scope() const { return enclosing != nullptr; }
     Scope& get_enclosing_scope() const;
@@ -48,19 +48,36 @@ public:
 private:
     // The first entry of this scope alone named id, or null.
     Declarator* lookup_here(const Id& id) const;
+    // The position of the first entry with the given name key, or -1.
+    int first_of(const void* key) const;
+
+    // The entries of one name form a chain in declaration order: `next_same`
+    // gives the position of the following entry of the same name (-1 at
+    // the end).  Small scopes (most of them: parameters, members) search
+    // their keys in order; a scope that grows past `scan_limit` indexes the
+    // first and last position of each name.
+    struct Chain {
+        int first, last;
+    };
+    enum { scan_limit = 12 };
+    struct Storage {
+        std::vector<Declarator*> entries;
+        std::vector<const void*> keys;
+        std::vector<int> next_same;
+        AddressMap<Chain> index;
+    };
+    // Scopes come and go in nested order, so their storage is taken from
+    // and returned to a pool, and keeps its capacity between uses.
+    static Storage* take_storage();
+    static void return_storage(Storage* s);
 
     Scope* enclosing;
     const char* name;
     int depth;
-    std::vector<Declarator*> entries;
-    // The entries of one name form a chain in declaration order: the index
-    // gives the first and last position by name key, `next_same` the
-    // position of the following entry of the same name (-1 at the end).
-    struct Chain {
-        int first, last;
-    };
-    AddressMap<Chain> index;
-    std::vector<int> next_same;
+    Storage* st;
+
+public:
+    ~Scope();
 };
 
 #endif
