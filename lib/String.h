@@ -7,6 +7,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <utility>
 
 class Regex;
 
@@ -16,6 +17,7 @@ public:
     String(const char* s) : s_(s ? s : "") {}
     String(const char* s, int n) : s_(s ? s : "", s ? static_cast<size_t>(n < 0 ? 0 : n) : 0) {}
     String(const std::string& s) : s_(s) {}
+    String(std::string&& s) : s_(std::move(s)) {}
     String(const String&) = default;
     String(String&&) = default;
     String& operator=(const String&) = default;

@@ -29,7 +29,7 @@ String Printable::full_text() const {
         throw;
     }
     --depth;
-    return String(s.str());
+    return String(s.str());  // moved from the stream's copy
 }
 
 String Printable::abbrev_text(int n) const { return abbreviate(full_text().str(), n); }

@@ -6,14 +6,14 @@
 #include "ast/input/msg.h"
 #include "ast/tree/printable.h"
 
-JavaTemplate& JavaTemplate::set(const char* name, const String& value) {
+JavaTemplate& JavaTemplate::set(const char* name, String&& value) {
     size_t length = std::strlen(name);
     for (auto& v : values)
         if (v.length == length && std::memcmp(v.name, name, length) == 0) {
-            v.text = value;
+            v.text = std::move(value);
             return *this;
         }
-    values.push_back(Value{name, length, value});
+    values.push_back(Value{name, length, std::move(value)});
     return *this;
 }
 
@@ -33,6 +33,7 @@ void JavaTemplate::print(std::ostream& out) const { print(out, text); }
 
 void JavaTemplate::print(std::ostream& out, const char* other) const {
     std::string text;
+    text.reserve(std::strlen(other) + 64);
     expand(text, other);
     out.write(text.data(), static_cast<std::streamsize>(text.size()));
 }
@@ -67,7 +68,7 @@ String JavaTemplate::toString() const { return toString(text); }
 String JavaTemplate::toString(const char* other) const {
     std::string out;
     expand(out, other);
-    return String(out);
+    return String(std::move(out));
 }
 
 std::ostream& operator<<(std::ostream& out, const JavaTemplate& t) {

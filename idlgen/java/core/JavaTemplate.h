@@ -19,10 +19,12 @@ class Printable;
 
 class JavaTemplate {
 public:
-    explicit JavaTemplate(const char* text) : text(text) {}
+    explicit JavaTemplate(const char* text) : text(text) { values.reserve(8); }
 
-    JavaTemplate& set(const char* name, const String& value);
+    JavaTemplate& set(const char* name, const String& value) { return set(name, String(value)); }
+    JavaTemplate& set(const char* name, String&& value);
     JavaTemplate& set(const char* name, const char* value) { return set(name, String(value)); }
+    JavaTemplate& set(const char* name, std::string&& value) { return set(name, String(std::move(value))); }
     JavaTemplate& set(const char* name, const Printable& value);
     JavaTemplate& set(const char* name, int value);
 
