@@ -2,7 +2,8 @@
 """The benchmark table: quorvex against reference runs on the same input.
 
     bench/run_bench.py [--quorvex build/quorvex] [--sizes 10000,100000]
-                       [--runs 5] [--cache build/bench-inputs] [--disk DIR]
+                       [--shapes mixed,wide,deep] [--runs 5]
+                       [--cache build/bench-inputs] [--disk DIR]
 
 Inputs come from ../shared/bench/gen-idl.py (shapes mixed, wide, deep,
 seed 1) and are cached.  Each row is the median of --runs runs, with user
@@ -51,10 +52,10 @@ def measure(cmd, runs, stdin_path=None, before=None):
     return statistics.median(walls), statistics.median(users), statistics.median(syss), max(peaks)
 
 
-def inputs(cache, gen, sizes):
+def inputs(cache, gen, sizes, shapes):
     os.makedirs(cache, exist_ok=True)
     files = {}
-    for shape in ("mixed", "wide", "deep"):
+    for shape in shapes:
         for n in sizes:
             path = os.path.join(cache, f"{shape}-{n}.idl")
             if not os.path.exists(path):
@@ -70,6 +71,7 @@ def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("--quorvex", default=os.path.join(ROOT, "build", "quorvex"))
     ap.add_argument("--sizes", default="10000,100000")
+    ap.add_argument("--shapes", default="mixed,wide,deep")
     ap.add_argument("--runs", type=int, default=5)
     ap.add_argument("--cache", default=os.path.join(ROOT, "build", "bench-inputs"))
     ap.add_argument("--gen", default=os.path.join(ROOT, "..", "shared", "bench", "gen-idl.py"))
@@ -79,7 +81,8 @@ def main():
     quorvex = os.path.abspath(opts.quorvex)
     wrapper = os.path.join(os.path.dirname(quorvex), "quorvex-cpp")
     sizes = [int(s) for s in opts.sizes.split(",")]
-    files = inputs(opts.cache, opts.gen, sizes)
+    shapes = opts.shapes.split(",")
+    files = inputs(opts.cache, opts.gen, sizes, shapes)
     runs = opts.runs
 
     print(f"{'row':<10} {'shape':<6} {'decls':>7} {'wall s':>8} {'user s':>8} {'sys s':>7} {'MiB':>7}  vs reference")
@@ -123,7 +126,7 @@ def main():
             finally:
                 shutil.rmtree(work, ignore_errors=True)
     if len(sizes) > 1:
-        for shape in ("mixed", "wide", "deep"):
+        for shape in shapes:
             a, b = wall_at[shape, sizes[0]], wall_at[shape, sizes[-1]]
             g, h = gen_at[shape, sizes[0]], gen_at[shape, sizes[-1]]
             print(f"{'growth':<10} {shape:<6} {sizes[-1]:>7}  front {b / a:.2f} x, gen/shm {h / g:.2f} x"
