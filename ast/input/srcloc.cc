@@ -12,12 +12,7 @@ std::vector<const String*>& srcloc_files() {
 }
 }  // namespace
 
-// Locations are made token by token from the same few names, so the last
-// name asked for is kept at hand before the table is searched.
 unsigned SrcLoc::number_of(const String& f) {
-    static const String* last = &unset;
-    static unsigned last_number = 0;
-    if (&f == last) return last_number;
     static std::unordered_map<const String*, unsigned> numbers{{&unset, 0}};
     auto it = numbers.find(&f);
     if (it == numbers.end()) {
@@ -25,7 +20,7 @@ unsigned SrcLoc::number_of(const String& f) {
         it = numbers.emplace(&f, static_cast<unsigned>(files.size())).first;
         files.push_back(&f);
     }
-    last = &f;
+    last_file = &f;
     last_number = it->second;
     return last_number;
 }

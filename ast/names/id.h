@@ -69,6 +69,9 @@ private:
         // The name standing for every spelling equal to this one under the
         // run's comparison; set on first use.
         mutable const Name* key = nullptr;
+
+        static void* operator new(std::size_t size) { return arena::allocate(size); }
+        static void operator delete(void* p) noexcept { arena::release(p); }
     };
     static const Name* intern(const char* text, size_t length);
     static const Name* key_of_name(const Name& n);

@@ -59,19 +59,18 @@ void IntfInheritList::inherit(InterfaceTypeSpec& iface) {
 
 // IntfExport
 
-IntfExport::IntfExport(int own, Declarator& declarator) : own(own), declarator(&declarator) {
-    const String& name = get_name();
-    if (OpDeclarator::is(declarator)) {
-        op_hash = hash(name);
-    } else if (SimpleDeclarator::is(declarator) && declarator.has_typespec() &&
-               declarator.get_typespec().has_decl()) {
-        unsigned flags = declarator.get_decl().get_flags();
-        if (flags == Decl::ATTRIBUTE || flags == Decl::READONLY_ATTRIBUTE) {
-            get_hash = hash("_get_" + name);
-            put_hash = hash("_put_" + name);
-        }
-    }
+IntfExport::IntfExport(int own, Declarator& declarator) : declarator(&declarator), own(own) {}
+
+bool IntfExport::is_attribute() const {
+    if (!SimpleDeclarator::is(*declarator) || !declarator->has_typespec() || !declarator->get_typespec().has_decl())
+        return false;
+    unsigned flags = declarator->get_decl().get_flags();
+    return flags == Decl::ATTRIBUTE || flags == Decl::READONLY_ATTRIBUTE;
 }
+
+unsigned IntfExport::get_op_hash() const { return OpDeclarator::is(*declarator) ? hash(get_name()) : 0; }
+unsigned IntfExport::get_get_hash() const { return is_attribute() ? hash("_get_" + get_name()) : 0; }
+unsigned IntfExport::get_put_hash() const { return is_attribute() ? hash("_put_" + get_name()) : 0; }
 
 const String& IntfExport::get_name() const { return declarator->get_name().as_String(); }
 

@@ -314,7 +314,7 @@ private:
 class IntfExport {
 public:
     IntfExport(int own, Declarator& declarator);
-    // The entry of a base, as inherited: the same declarator and hashes.
+    // The entry of a base, as inherited: the same declarator.
     static IntfExport& inherited(const IntfExport& base);
 
     // Entries live as long as the tree.
@@ -325,17 +325,18 @@ public:
     Declarator& get_declarator() const { return *declarator; }
     const String& get_name() const;
     // Dispatch hashes: of the name for an operation; of "_get_" + name and
-    // "_put_" + name for an attribute; 0 where they do not apply.
-    unsigned get_op_hash() const { return op_hash; }
-    unsigned get_get_hash() const { return get_hash; }
-    unsigned get_put_hash() const { return put_hash; }
+    // "_put_" + name for an attribute; 0 where they do not apply.  Computed
+    // when asked: there is an entry per export and per inherited export.
+    unsigned get_op_hash() const;
+    unsigned get_get_hash() const;
+    unsigned get_put_hash() const;
 
 private:
     IntfExport(const IntfExport&) = default;
+    bool is_attribute() const;
 
-    int own;
     Declarator* declarator;
-    unsigned op_hash = 0, get_hash = 0, put_hash = 0;
+    int own;
 };
 
 // Keyed by the names' comparison keys (Id::key_ptr).
