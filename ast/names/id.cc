@@ -72,8 +72,10 @@ Id::Id(const String& text, const SrcLoc& loc)
     : name(intern(text.chars(), static_cast<size_t>(text.length()))), loc(loc) {}
 
 void Id::decide() {
-    if (name_compare == &undecided_compare)
+    if (name_compare == &undecided_compare) {
         name_compare = caseless_flag ? &caseless_compare : &caseful_compare;
+        keys_are_spellings = name_compare == &caseful_compare;
+    }
 }
 
 bool Id::undecided_compare(const String& a, const String& b) {

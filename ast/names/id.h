@@ -36,7 +36,12 @@ public:
 
     // The identity of this name under the run's comparison: two names are
     // equal exactly when their keys are the same object.
-    const void* key_ptr() const { return name->key ? name->key : key_of_name(*name); }
+    // Once identifiers are known to be compared with case, a spelling is
+    // its own key, and the key is had without reading the record.
+    const void* key_ptr() const {
+        if (keys_are_spellings) return name;
+        return name->key ? name->key : key_of_name(*name);
+    }
 
     bool operator==(const Id& other) const { return name == other.name || key_ptr() == other.key_ptr(); }
     bool operator!=(const Id& other) const { return !(*this == other); }
@@ -61,6 +66,7 @@ public:
 private:
     // Installs the comparison chosen by the flag `caseless`.
     static void decide();
+    static inline bool keys_are_spellings = false;
 
     // Every distinct spelling, kept once for the whole run: a name is
     // usually written many times, and identifiers are most of the tree.
