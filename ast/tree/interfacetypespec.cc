@@ -59,8 +59,6 @@ void IntfInheritList::inherit(InterfaceTypeSpec& iface) {
 
 // IntfExport
 
-IntfExport::IntfExport(int own, Declarator& declarator) : declarator(&declarator), own(own) {}
-
 bool IntfExport::is_attribute() const {
     if (!SimpleDeclarator::is(*declarator) || !declarator->has_typespec() || !declarator->get_typespec().has_decl())
         return false;
@@ -74,16 +72,10 @@ unsigned IntfExport::get_put_hash() const { return is_attribute() ? hash("_put_"
 
 const String& IntfExport::get_name() const { return declarator->get_name().as_String(); }
 
-IntfExport& IntfExport::inherited(const IntfExport& base) {
-    IntfExport& e = *new IntfExport(base);
-    e.own = 0;
-    return e;
-}
-
 void IntfExportTbl::merge(const IntfExportTbl& other) {
     std::vector<IntfExport*> added;
     for (TblIter<const void*, IntfExport> it(other); it; it.next())
-        if (!contains(it.key())) added.push_back(&IntfExport::inherited(it.entry()));
+        if (!contains(it.key())) added.push_back(&it.entry());
     for (IntfExport* e : added)
         if (!contains(e->get_declarator().get_name().key_ptr())) insert(e->get_declarator().get_name().key_ptr(), *e);
 }
@@ -127,10 +119,10 @@ IntfExcTbl& InterfaceTypeSpec::get_exception_tbl() const {
     return *exception_tbl;
 }
 
-void InterfaceTypeSpec::insert_export(int own, Declarator& declarator) {
+void InterfaceTypeSpec::insert_export(Declarator& declarator) {
     const void* key = declarator.get_name().key_ptr();
     if (export_tbl->contains(key)) return;  // the first entry stays
-    export_tbl->insert(key, *new IntfExport(own, declarator));
+    export_tbl->insert(key, *new IntfExport(declarator, *this));
 }
 
 bool InterfaceTypeSpec::overload_ok(Declarator& other) const {
@@ -145,7 +137,7 @@ Declarator* InterfaceTypeSpec::resolve(const Id& id) const {
 
 void InterfaceTypeSpec::resolve_names(Scope& scope) {
     inherit_list = new IntfInheritList;
-    export_tbl = new IntfExportTbl;
+    export_tbl = new IntfExportTbl(*this);
     exception_tbl = new IntfExcTbl;
 
     declare_self(scope);
@@ -189,9 +181,9 @@ void InterfaceTypeSpec::resolve_names(Scope& scope) {
 
     for (DLListIter<Decl> it(*exports); it; it.next()) {
         Decl& decl = it.entry();
-        if (decl.get_typespec().defines_name()) insert_export(1, decl.get_typespec().get_declarator());
+        if (decl.get_typespec().defines_name()) insert_export(decl.get_typespec().get_declarator());
         for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) {
-            insert_export(1, d.entry());
+            insert_export(d.entry());
             if (OpDeclarator::is(d.entry())) exception_tbl->merge(OpDeclarator::narrow(d.entry()).get_exc_tbl());
         }
     }

@@ -310,19 +310,20 @@ private:
     std::map<int, GenDLListNode*> last_of_count;
 };
 
-// One name of an interface's export table.
+// One name of an interface's export table: the declarator and the interface
+// that declares it.  A derived interface's table holds its bases' entries
+// themselves, so inheriting costs no entry of its own.
 class IntfExport {
 public:
-    IntfExport(int own, Declarator& declarator);
-    // The entry of a base, as inherited: the same declarator.
-    static IntfExport& inherited(const IntfExport& base);
+    IntfExport(Declarator& declarator, const InterfaceTypeSpec& declared_in)
+        : declarator(&declarator), declared_in(&declared_in) {}
 
     // Entries live as long as the tree.
     static void* operator new(std::size_t size) { return arena::allocate(size); }
     static void operator delete(void* p) noexcept { arena::release(p); }
 
-    int is_own() const { return own; }
     Declarator& get_declarator() const { return *declarator; }
+    const InterfaceTypeSpec& get_declaring_interface() const { return *declared_in; }
     const String& get_name() const;
     // Dispatch hashes: of the name for an operation; of "_get_" + name and
     // "_put_" + name for an attribute; 0 where they do not apply.  Computed
@@ -332,18 +333,25 @@ public:
     unsigned get_put_hash() const;
 
 private:
-    IntfExport(const IntfExport&) = default;
     bool is_attribute() const;
 
     Declarator* declarator;
-    int own;
+    const InterfaceTypeSpec* declared_in;
 };
 
 // Keyed by the names' comparison keys (Id::key_ptr).
 class IntfExportTbl : public Tbl<const void*, IntfExport> {
 public:
+    explicit IntfExportTbl(const InterfaceTypeSpec& owner) : owner(&owner) {}
+
     // Adds, as inherited entries, those of other whose names are absent.
     void merge(const IntfExportTbl& other);
+    // Whether the entry is declared by the table's own interface rather
+    // than inherited.
+    bool is_own(const IntfExport& e) const { return &e.get_declaring_interface() == owner; }
+
+private:
+    const InterfaceTypeSpec* owner;
 };
 
 class IntfExc {
@@ -380,7 +388,7 @@ public:
     IntfExportTbl& get_export_tbl() const;
     IntfExcTbl& get_exception_tbl() const;
 
-    void insert_export(int own, Declarator& declarator);
+    void insert_export(Declarator& declarator);
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Interface_TypeSpecTag; }
     static InterfaceTypeSpec& narrow(TypeSpec& t);

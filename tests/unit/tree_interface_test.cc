@@ -22,7 +22,7 @@ std::vector<std::string> inherit_names(InterfaceTypeSpec& i) {
 std::vector<std::string> export_names(InterfaceTypeSpec& i) {
     std::vector<std::string> out;
     for (TblIter<const void*, IntfExport> it(i.get_export_tbl()); it; it.next())
-        out.push_back(it.entry().get_name().str() + (it.entry().is_own() ? "/own" : "/inherited"));
+        out.push_back(it.entry().get_name().str() + (i.get_export_tbl().is_own(it.entry()) ? "/own" : "/inherited"));
     return out;
 }
 

@@ -96,7 +96,7 @@ TEST(TreeTypeSpec, InheritedTypeMayBeRedefined) {
     Id s_name("S", SrcLoc());
     IntfExport* s = b.get_export_tbl().lookup(s_name.key_ptr());
     ASSERT_TRUE(s);
-    EXPECT_FALSE(s->is_own());
+    EXPECT_FALSE(b.get_export_tbl().is_own(*s));
     const OpDeclarator& get = OpDeclarator::narrow(*b.resolve(Id("get", SrcLoc())));
     Declarator* result = ScopedNameTypeSpec::narrow(get.get_typespec()).get_scoped_name().get_declarator();
     EXPECT_EQ(full_name(*result), "::A::S");
