@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "lib/hashmix.h"
+
 template <class V>
 class AddressMap {
 public:
@@ -46,17 +48,10 @@ private:
         V value{};
     };
 
-    // Addresses share their low bits; the slot comes from a mixing of all.
-    static size_t spread(const void* key) {
-        std::uint64_t x = reinterpret_cast<std::uintptr_t>(key);
-        x ^= x >> 31;
-        x *= 0x9e3779b97f4a7c15ull;
-        return static_cast<size_t>(x ^ (x >> 29));
-    }
     // The slot holding key, or the empty slot where it belongs.
     size_t locate(const void* key) const {
         size_t mask = slots.size() - 1;
-        size_t at = spread(key) & mask;
+        size_t at = mix_hash(reinterpret_cast<std::uintptr_t>(key)) & mask;
         while (slots[at].key && slots[at].key != key) at = (at + 1) & mask;
         return at;
     }

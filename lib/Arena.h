@@ -14,6 +14,13 @@ namespace arena {
 void* allocate(std::size_t size);
 void release(void* p) noexcept;
 
+// A base for objects that live as long as the tree: `new` takes them from
+// the arena.  It adds nothing to the size of what derives from it.
+struct Object {
+    static void* operator new(std::size_t size) { return allocate(size); }
+    static void operator delete(void* p) noexcept { release(p); }
+};
+
 }  // namespace arena
 
 #endif

@@ -10,14 +10,14 @@ GenDLList::~GenDLList() {
 }
 
 void GenDLList::gen_insert(void* e) {
-    GenDLListNode* n = new GenDLListNode{e, head_};
+    GenDLListNode* n = new GenDLListNode{{}, e, head_};
     if (!head_) tail_ = n;
     head_ = n;
     ++length_;
 }
 
 void GenDLList::gen_append(void* e) {
-    GenDLListNode* n = new GenDLListNode{e, nullptr};
+    GenDLListNode* n = new GenDLListNode{{}, e, nullptr};
     if (tail_) tail_->next = n; else head_ = n;
     tail_ = n;
     ++length_;
@@ -25,7 +25,7 @@ void GenDLList::gen_append(void* e) {
 
 void GenDLList::gen_insert_after(GenDLListNode* at, void* e) {
     if (!at) { gen_append(e); return; }
-    GenDLListNode* n = new GenDLListNode{e, at->next};
+    GenDLListNode* n = new GenDLListNode{{}, e, at->next};
     if (!at->next) tail_ = n;
     at->next = n;
     ++length_;

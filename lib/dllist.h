@@ -11,12 +11,9 @@
 
 // Lists are almost all parts of the tree, which lives for the whole run,
 // so their links come from the arena.
-struct GenDLListNode {
+struct GenDLListNode : arena::Object {
     void* element;
     GenDLListNode* next;
-
-    static void* operator new(std::size_t size) { return arena::allocate(size); }
-    static void operator delete(void* p) noexcept { arena::release(p); }
 };
 
 class GenDLList {

@@ -7,9 +7,10 @@
 #define QUORVEX_LIB_TBL_H
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <vector>
+
+#include "lib/hashmix.h"
 
 struct Tbl_duplicate {};
 
@@ -68,7 +69,7 @@ private:
             return -1;
         }
         size_t mask = slots_.size() - 1;
-        for (size_t at = spread(TblKey<K>::hash(key)) & mask;; at = (at + 1) & mask) {
+        for (size_t at = mix_hash(TblKey<K>::hash(key)) & mask;; at = (at + 1) & mask) {
             unsigned pos = slots_[at];
             if (pos == empty) return -1;
             if (TblKey<K>::equal(entries_[pos].key, key)) return static_cast<long>(pos);
@@ -89,18 +90,9 @@ private:
     }
     void place(size_t pos) {
         size_t mask = slots_.size() - 1;
-        size_t at = spread(TblKey<K>::hash(entries_[pos].key)) & mask;
+        size_t at = mix_hash(TblKey<K>::hash(entries_[pos].key)) & mask;
         while (slots_[at] != empty) at = (at + 1) & mask;
         slots_[at] = static_cast<unsigned>(pos);
-    }
-
-    // Keys hashed from addresses have their low bits in common; the slot
-    // comes from a mixing of all of them.
-    static size_t spread(size_t h) {
-        std::uint64_t x = h;
-        x ^= x >> 31;
-        x *= 0x9e3779b97f4a7c15ull;
-        return static_cast<size_t>(x ^ (x >> 29));
     }
 
     static constexpr unsigned empty = ~0u;

@@ -36,7 +36,7 @@ const Id::Name* Id::intern(const char* text, size_t length) {
         if (s.hash == h && s.length == length && std::memcmp(s.name->text.chars(), text, length) == 0)
             return s.name;
     }
-    const Name* made = new Name{String(text, static_cast<int>(length))};
+    const Name* made = new Name{{}, String(text, static_cast<int>(length))};
     slots[at] = Slot{h, static_cast<std::uint32_t>(length), made};
     if (++used * 2 > slots.size()) {
         std::vector<Slot> grown(slots.size() * 2);

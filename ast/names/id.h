@@ -20,11 +20,8 @@ extern Flag caseless_flag;
 
 // Identifiers are the most numerous objects of the tree, so they have no
 // table of virtual functions: they print through their own functions.
-class Id {
+class Id : public arena::Object {
 public:
-    // Identifiers live as long as the tree.
-    static void* operator new(std::size_t size) { return arena::allocate(size); }
-    static void operator delete(void* p) noexcept { arena::release(p); }
 
     Id(const char* text, const SrcLoc& loc);
     Id(const char* text, size_t length, const SrcLoc& loc);
@@ -70,14 +67,11 @@ private:
 
     // Every distinct spelling, kept once for the whole run: a name is
     // usually written many times, and identifiers are most of the tree.
-    struct Name {
+    struct Name : arena::Object {
         String text;
         // The name standing for every spelling equal to this one under the
         // run's comparison; set on first use.
         mutable const Name* key = nullptr;
-
-        static void* operator new(std::size_t size) { return arena::allocate(size); }
-        static void operator delete(void* p) noexcept { arena::release(p); }
     };
     static const Name* intern(const char* text, size_t length);
     static const Name* key_of_name(const Name& n);

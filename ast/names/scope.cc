@@ -8,15 +8,15 @@
 #include "ast/tree/typespec.h"
 
 // The pool is never destroyed: scopes may be made until the process ends.
-static std::vector<void*>& storage_pool() {
-    static std::vector<void*>& pool = *new std::vector<void*>;
+std::vector<Scope::Storage*>& Scope::storage_pool() {
+    static std::vector<Storage*>& pool = *new std::vector<Storage*>;
     return pool;
 }
 
 Scope::Storage* Scope::take_storage() {
-    std::vector<void*>& pool = storage_pool();
+    std::vector<Storage*>& pool = storage_pool();
     if (pool.empty()) return new Storage;
-    Storage* s = static_cast<Storage*>(pool.back());
+    Storage* s = pool.back();
     pool.pop_back();
     return s;
 }

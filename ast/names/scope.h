@@ -68,6 +68,7 @@ private:
     };
     // Scopes come and go in nested order, so their storage is taken from
     // and returned to a pool, and keeps its capacity between uses.
+    static std::vector<Storage*>& storage_pool();
     static Storage* take_storage();
     static void return_storage(Storage* s);
 

@@ -16,13 +16,10 @@
 class Declarator;
 class Scope;
 
-class ScopedNameComponent : public Printable {
+// Components live as long as their names, which are tree nodes.
+class ScopedNameComponent : public Printable, public arena::Object {
 public:
     ScopedNameComponent(Id& id, ScopedNameComponent* prev) : id(&id), prev(prev) {}
-
-    // Components live as long as their names, which are tree nodes.
-    static void* operator new(std::size_t size) { return arena::allocate(size); }
-    static void operator delete(void* p) noexcept { arena::release(p); }
 
     Id& get_id() const { return *id; }
     const SrcLoc& get_loc() const { return id->get_loc(); }

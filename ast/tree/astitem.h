@@ -16,7 +16,7 @@
 
 // Every node is printable; deriving from Printable here keeps one table of
 // virtual functions per node.
-class ASTItem : public Printable {
+class ASTItem : public Printable, public arena::Object {
 public:
     ASTItem() = default;
     ASTItem(const ASTItem& other)
@@ -26,9 +26,6 @@ public:
         return *this;
     }
     ~ASTItem() override = default;
-
-    static void* operator new(std::size_t size) { return arena::allocate(size); }
-    static void operator delete(void* p) noexcept { arena::release(p); }
 
     // The data stored under key, or null.
     void* get_data(const char* key) const {

@@ -313,14 +313,10 @@ private:
 // One name of an interface's export table: the declarator and the interface
 // that declares it.  A derived interface's table holds its bases' entries
 // themselves, so inheriting costs no entry of its own.
-class IntfExport {
+class IntfExport : public arena::Object {
 public:
     IntfExport(Declarator& declarator, const InterfaceTypeSpec& declared_in)
         : declarator(&declarator), declared_in(&declared_in) {}
-
-    // Entries live as long as the tree.
-    static void* operator new(std::size_t size) { return arena::allocate(size); }
-    static void operator delete(void* p) noexcept { arena::release(p); }
 
     Declarator& get_declarator() const { return *declarator; }
     const InterfaceTypeSpec& get_declaring_interface() const { return *declared_in; }

@@ -24,7 +24,6 @@ public:
     JavaTemplate& set(const char* name, const String& value) { return set(name, String(value)); }
     JavaTemplate& set(const char* name, String&& value);
     JavaTemplate& set(const char* name, const char* value) { return set(name, String(value)); }
-    JavaTemplate& set(const char* name, std::string&& value) { return set(name, String(std::move(value))); }
     JavaTemplate& set(const char* name, const Printable& value);
     JavaTemplate& set(const char* name, int value);
 
