@@ -5,7 +5,7 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 Declarator* EnvWeakResolver::resolve(const ScopedName& name) { return resolve(name.get_last()); }
 

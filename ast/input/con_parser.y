@@ -117,7 +117,7 @@ struct ConValue {
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "lib/flag.h"
 
 // The stacks start small and double as needed, up to a depth that bounds

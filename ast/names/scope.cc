@@ -5,7 +5,7 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // The pool is never destroyed: scopes may be made until the process ends.
 std::vector<Scope::Storage*>& Scope::storage_pool() {

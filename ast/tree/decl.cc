@@ -6,7 +6,7 @@
 #include "ast/names/id.h"
 #include "ast/names/scope.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 const DeclaratorContext DeclaratorContext::any(0, "");
 const DeclaratorContext DeclaratorContext::struct_members(1, "struct");

@@ -7,7 +7,7 @@
 #include "ast/input/msg.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 namespace {
 Id bad_name("bad", SrcLoc());

@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // EnumEntryDeclarator
 

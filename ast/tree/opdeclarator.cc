@@ -5,7 +5,7 @@
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 OpDeclarator::OpDeclarator(Id& name, Description& desc, DeclList& params, ScopedNameList& raises,
                            StringValueList& context)

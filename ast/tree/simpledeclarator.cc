@@ -2,7 +2,7 @@
 
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // SimpleDeclarator
 

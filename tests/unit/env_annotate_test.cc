@@ -10,7 +10,7 @@
 #include "ast/input/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "env_support.h"
 
 using env_support::EnvDir;

@@ -10,7 +10,7 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;

@@ -10,7 +10,7 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "ast/expr/value.h"
 #include "idlgen/java/interfaces/JavaInterface.h"
 #include "idlgen/java/server/JavaImplBase.h"

@@ -8,7 +8,7 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "parser_support.h"
 
 using parser_support::parse;

@@ -6,7 +6,7 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"

@@ -8,7 +8,7 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 
 void RepositoryPragma::pushPragmas(const DefinitionList& definitions, const EnvAttr* current) {

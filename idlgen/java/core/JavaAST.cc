@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "ast/input/msg.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaLib.h"

@@ -1,4 +1,4 @@
-// Projections of type specifications: the generator object that looks at
+// Projections of the tree's types: the generator object that looks at
 // one TypeSpec and prints Java for it.  A node's projection is made the first
 // time it is asked for and kept (JavaProjection.h); the one piece of state
 // kept on the tree is the node's Java name, cached in its property list

@@ -4,7 +4,7 @@
 
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 
 unsigned JavaDecl::getFlags() const { return decl->get_flags(); }

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 
 // Where the repository identifier of a declarator is kept once computed.

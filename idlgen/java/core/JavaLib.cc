@@ -160,7 +160,7 @@ String JavaLib::nameMap(const String& id) {
 #include "ast/env/envattr.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"

@@ -247,7 +247,7 @@ bool JavaName::hasReservedSuffix(const String& id) {
 #include "ast/env/envattr.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 
 // Where a declarator's Java name is kept once computed.

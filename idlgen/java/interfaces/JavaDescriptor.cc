@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaLib.h"

@@ -5,7 +5,7 @@
 #include "ast/input/description.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/interfaces/JavaGetDeclarator.h"
 #include "idlgen/java/interfaces/JavaOpDeclarator.h"
 #include "idlgen/java/interfaces/JavaSetDeclarator.h"

@@ -4,7 +4,7 @@
 
 #include "ast/input/msg.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"

@@ -6,7 +6,7 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaProjection.h"

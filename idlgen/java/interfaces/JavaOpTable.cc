@@ -2,7 +2,7 @@
 
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 static const char* const propertyName = "JavaOpTable";
 

@@ -6,7 +6,7 @@
 #include "ast/input/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/server/JavaImplBase.h"
 #include "idlgen/java/types/JavaForwardType.h"

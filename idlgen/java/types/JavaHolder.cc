@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "ast/input/msg.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaProjection.h"

@@ -2,7 +2,7 @@
 
 #include "ast/input/msg.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/types/JavaScopedNameType.h"
 
 JavaImportType::JavaImportType(const ImportTypeSpec& ts) : JavaNamedAST(ts) {}

@@ -3,7 +3,7 @@
 #include "ast/input/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaImportType.h"
 

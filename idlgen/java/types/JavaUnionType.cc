@@ -5,7 +5,7 @@
 
 #include "ast/expr/expr.h"
 #include "ast/input/msg.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"

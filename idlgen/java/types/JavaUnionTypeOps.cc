@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "ast/expr/expr.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaLib.h"

@@ -3,7 +3,7 @@
 #include "ast/input/msg.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 ForwardTypeSpec::ForwardTypeSpec(Id& name) : NamedTypeSpec(name, Description::null) {}
 

@@ -1,10 +1,10 @@
-// Type specifications: base types, strings and sequences, references to
+// Types: base types, strings and sequences, references to
 // names, and the named constructs (module, interface, struct, union, enum,
 // exception, forward declaration, import) that open a scope.  The
 // generators switch on get_tag() and follow unwrap() to the real definition
 // behind typedefs, forward declarations and imports.
-#ifndef QUORVEX_AST_TYPESPEC_H
-#define QUORVEX_AST_TYPESPEC_H
+#ifndef QUORVEX_AST_TYPES_H
+#define QUORVEX_AST_TYPES_H
 
 #include <iosfwd>
 #include <map>

@@ -3,7 +3,7 @@
 #include "ast/input/msg.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // The dispatch hash: the length times the letter weights of (up to six
 // sampled) characters, plus each character's code weighted by its

@@ -1,4 +1,4 @@
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 #include <ostream>
 

@@ -1,4 +1,4 @@
-// Type specifications: equality, printing, checked narrowing, array sizes
+// The tree's types: equality, printing, checked narrowing, array sizes
 // and redeclaration of types inherited into an interface.
 #include <gtest/gtest.h>
 

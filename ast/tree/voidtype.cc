@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // VoidTypeSpec
 

@@ -2,7 +2,7 @@
 
 #include "ast/expr/expr.h"
 #include "ast/names/scope.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // UnionCase
 

@@ -2,7 +2,7 @@
 
 #include "ast/names/scope.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 ModuleTypeSpec::ModuleTypeSpec(Id& name, Description& desc, DefinitionList& definitions)
     : NamedTypeSpec(name, desc), definitions(&definitions), decls(definitions.getDeclList()) {

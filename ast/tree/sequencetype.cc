@@ -2,7 +2,7 @@
 
 #include "ast/expr/expr.h"
 #include "ast/input/msg.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 // SequenceTypeSpec
 

@@ -8,7 +8,7 @@
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/definition.h"
-#include "ast/tree/typespec.h"
+#include "ast/tree/types.h"
 
 ImportTypeSpec::ImportTypeSpec(Id& name, Reader& reader) : NamedTypeSpec(name, Description::null), reader(&reader) {}
 
