@@ -10,7 +10,7 @@
 #include <string>
 #include <iostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "lib/flag.h"
 
 #ifndef QUORVEX_CPP_PATH

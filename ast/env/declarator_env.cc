@@ -5,7 +5,7 @@
 
 #include "ast/env/envattr.h"
 #include "ast/env/envfile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 

@@ -23,7 +23,7 @@ class ScopedName;
 #include "ast/env/envattr.h"
 #include "ast/env/envattrentry.h"
 #include "ast/env/envimportentry.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/id.h"
 #include "ast/names/scopedname.h"
 #include "lib/File.h"

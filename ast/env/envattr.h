@@ -6,7 +6,7 @@
 
 #include <iosfwd>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "ast/tree/printable.h"
 #include "lib/String.h"
 #include "lib/dllist.h"

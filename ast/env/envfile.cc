@@ -6,7 +6,7 @@
 #include "ast/env/envlookup.h"
 #include "ast/env/envparse.h"
 #include "ast/env/envweakresolver.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "ast/names/id.h"
 #include "ast/names/scopedname.h"

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "ast/input/fileinfo.h"
+#include "lib/fileinfo.h"
 #include "lib/File.h"
 #include "lib/String.h"
 #include "lib/tbl.h"

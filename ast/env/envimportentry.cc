@@ -1,7 +1,7 @@
 #include "ast/env/envimportentry.h"
 
 #include "ast/env/envfile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 
 EnvFile* EnvImportEntry::get_file(const EnvFile& importer) {

@@ -4,7 +4,7 @@
 #define QUORVEX_AST_ENVIMPORTENTRY_H
 
 #include "ast/env/enventry.h"
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "lib/String.h"
 
 class EnvFile;

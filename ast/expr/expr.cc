@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 ExprList ExprList::null;
 int Expr::active_checks = 0;

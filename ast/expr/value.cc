@@ -1,7 +1,7 @@
 // The base behaviour of values: no operation is supported.
 #include "ast/expr/value.h"
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 bool Value::operator==(const Value& other) const { return false; }
 

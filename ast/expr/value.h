@@ -9,7 +9,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "ast/tree/astitem.h"
 #include "ast/tree/printable.h"
 #include "lib/String.h"

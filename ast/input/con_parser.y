@@ -10,7 +10,7 @@
 %define parse.trace
 
 %code requires {
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 
 class Decl;
 class DeclList;
@@ -108,7 +108,7 @@ struct ConValue {
 #include "ast/expr/value.h"
 #include "ast/input/conparse.h"
 #include "ast/input/description.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "ast/names/id.h"
 #include "ast/names/scopedname.h"

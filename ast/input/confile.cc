@@ -4,7 +4,7 @@
 
 #include "ast/env/envfile.h"
 #include "ast/input/conparse.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "ast/names/scope.h"
 #include "ast/tree/decl.h"

@@ -8,7 +8,7 @@
 
 #include "ast/env/envfile.h"
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "idlgen/driver/Dependent.h"
 #include "lib/flag.h"
 #include "lib/pipe.h"

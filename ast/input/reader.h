@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ast/input/fileinfo.h"
+#include "lib/fileinfo.h"
 #include "lib/File.h"
 #include "lib/String.h"
 

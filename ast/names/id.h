@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <iosfwd>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "lib/Arena.h"
 #include "ast/tree/printable.h"
 #include "lib/String.h"

@@ -1,6 +1,6 @@
 #include "ast/names/scope.h"
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/id.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "lib/AddressMap.h"
 #include "lib/String.h"
 

@@ -7,7 +7,7 @@
 #include <iosfwd>
 #include <vector>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "ast/names/id.h"
 #include "ast/tree/astitem.h"
 #include "ast/tree/printable.h"

@@ -5,7 +5,7 @@
 
 #include <iosfwd>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "ast/tree/astitem.h"
 #include "ast/tree/printable.h"
 #include "lib/String.h"

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/id.h"
 #include "ast/names/scope.h"
 #include "ast/tree/declarator.h"

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/pragma/pragma.h"
 #include "ast/tree/decl.h"
 

@@ -3,7 +3,7 @@
 #include "ast/env/envattr.h"
 #include "ast/env/envfile.h"
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"

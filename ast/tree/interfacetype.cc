@@ -1,6 +1,6 @@
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/types.h"

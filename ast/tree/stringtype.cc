@@ -1,7 +1,7 @@
 #include <ostream>
 
 #include "ast/expr/expr.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/types.h"
 
 // StringTypeSpec

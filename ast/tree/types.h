@@ -12,7 +12,7 @@
 #include <unordered_set>
 
 #include "ast/input/description.h"
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 #include "ast/names/id.h"
 #include "ast/tree/astitem.h"
 #include "ast/tree/decl.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 void Dependent::flush() const {
     const char* value = std::getenv("KELDRO_DEPENDENCIES");

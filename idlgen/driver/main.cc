@@ -2,7 +2,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "idlgen/driver/processcmd.h"
 
 int main(int argc, char** argv) {

@@ -1,7 +1,7 @@
 #include "idlgen/driver/phases.h"
 
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/pragma/pragma.h"
 #include "ast/tree/definition.h"
 #include "idlgen/java/client/JavaClientImpl.h"

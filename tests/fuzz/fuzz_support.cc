@@ -9,7 +9,7 @@
 
 #include "ast/env/envfile.h"
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "idlgen/driver/Dependent.h"
 #include "lib/flag.h"

@@ -7,7 +7,7 @@
 
 #include "ast/env/envattr.h"
 #include "ast/env/envfile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"

@@ -6,7 +6,7 @@
 
 #include "ast/env/envattr.h"
 #include "ast/env/envfile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "env_support.h"
 
 using env_support::EnvDir;

@@ -15,7 +15,7 @@
 #include "ast/env/enventry.h"
 #include "ast/env/envimportentry.h"
 #include "ast/env/envparse.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "lib/File.h"
 

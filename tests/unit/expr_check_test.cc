@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ast/expr/expr.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 using testing::internal::CaptureStderr;
 using testing::internal::GetCapturedStderr;

@@ -6,7 +6,7 @@
 
 #include "ast/expr/expr.h"
 #include "ast/input/description.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"

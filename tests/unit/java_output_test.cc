@@ -10,7 +10,7 @@
 #include <string>
 
 #include "ast/expr/expr.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaName.h"

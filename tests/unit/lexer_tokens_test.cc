@@ -10,7 +10,7 @@
 #include "ast/expr/value.h"
 #include "ast/input/con_parser.h"
 #include "ast/input/conparse.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/id.h"
 #include "ast/pragma/pragma.h"
 

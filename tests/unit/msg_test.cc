@@ -4,7 +4,7 @@
 #include <iostream>
 #include <sstream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/printable.h"
 #include "lib/flag.h"
 

@@ -10,7 +10,7 @@
 
 #include "ast/env/envfile.h"
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "ast/tree/definition.h"
 #include "idlgen/driver/Dependent.h"

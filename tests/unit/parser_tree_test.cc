@@ -7,7 +7,7 @@
 #include "ast/expr/expr.h"
 #include "ast/expr/value.h"
 #include "ast/input/description.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/pragma/pragma.h"
 #include "ast/tree/decl.h"

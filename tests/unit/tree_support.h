@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"

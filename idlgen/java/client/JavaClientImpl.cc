@@ -2,7 +2,7 @@
 
 #include "ast/expr/expr.h"
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"

@@ -1,7 +1,7 @@
 #include "idlgen/java/client/JavaPackagePragma.h"
 
 #include "ast/env/envattr.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/pragma/pragma.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ast/env/envattr.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/pragma/pragma.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/declarator.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDeclarator.h"

@@ -4,7 +4,7 @@
 
 #include "ast/expr/expr.h"
 #include "ast/expr/value.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"

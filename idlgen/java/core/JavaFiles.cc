@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "idlgen/driver/processcmd.h"
 #include "idlgen/java/core/JavaName.h"
 #include "idlgen/java/core/JavaTemplate.h"

@@ -1,6 +1,6 @@
 #include "idlgen/java/core/JavaLib.h"
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 JavaName* JavaLib::packagePrefix = nullptr;
 

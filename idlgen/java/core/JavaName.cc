@@ -5,7 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 // Package chains are immutable once built, so copies share them.
 void JavaName::setPackage(const JavaName* p) { pkg = p ? std::make_shared<const JavaName>(*p) : nullptr; }

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/printable.h"
 
 JavaTemplate& JavaTemplate::set(const char* name, String&& value) {

@@ -1,6 +1,6 @@
 #include "idlgen/java/core/JavaType.h"
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "idlgen/java/core/JavaLib.h"
 
 const char* JavaType::TagToChars(int tag) {

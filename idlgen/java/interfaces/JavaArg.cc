@@ -1,6 +1,6 @@
 #include "idlgen/java/interfaces/JavaArg.h"
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/decl.h"
 #include "idlgen/java/core/JavaLib.h"
 

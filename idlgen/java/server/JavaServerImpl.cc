@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"

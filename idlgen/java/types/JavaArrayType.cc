@@ -3,7 +3,7 @@
 #include <ostream>
 #include <vector>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaExpr.h"

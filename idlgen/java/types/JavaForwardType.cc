@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"

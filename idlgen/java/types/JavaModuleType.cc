@@ -1,7 +1,7 @@
 #include "idlgen/java/types/JavaModuleType.h"
 
 #include "ast/input/confile.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"

@@ -1,6 +1,6 @@
 #include "idlgen/java/types/JavaScopedNameType.h"
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "ast/expr/expr.h"
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"

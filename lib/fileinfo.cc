@@ -1,10 +1,10 @@
-#include "ast/input/fileinfo.h"
+#include "lib/fileinfo.h"
 
 #include <sys/stat.h>
 
 #include <vector>
 
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 String FileInfo::simplify(const String& path) {
     const std::string& p = path.str();

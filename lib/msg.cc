@@ -1,4 +1,4 @@
-#include "ast/input/msg.h"
+#include "lib/msg.h"
 
 #include <cerrno>
 #include <cstdio>

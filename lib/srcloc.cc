@@ -1,4 +1,4 @@
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 
 #include <unordered_map>
 #include <vector>

@@ -7,7 +7,7 @@
 
 #include <cstdarg>
 
-#include "ast/input/srcloc.h"
+#include "lib/srcloc.h"
 
 // The program's name as printed in messages; main sets it from argv[0].
 extern const char* progname;
