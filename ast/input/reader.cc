@@ -9,13 +9,13 @@
 #include "ast/env/envfile.h"
 #include "ast/input/confile.h"
 #include "lib/msg.h"
-#include "idlgen/driver/Dependent.h"
+#include "ast/input/inputfiles.h"
 #include "lib/flag.h"
 #include "lib/pipe.h"
 
 static Flag cpp_flag("cpp", "run source through C preprocessor", 1);
 
-Reader::Reader(ConFileTbl& c, EnvFileTbl& e, Dependent& d) : confiles(c), envfiles(e), dependent(d) {}
+Reader::Reader(ConFileTbl& c, EnvFileTbl& e, InputFiles& o) : confiles(c), envfiles(e), opened(o) {}
 
 void Reader::set_cpp_option(const char* arg) {
     if (!options_open) msg::panic("Reader::set_cpp_option: too late now to set options");
@@ -75,7 +75,7 @@ File* Reader::open_file(const String& fullname) {
     // The name must outlive the File; it is kept for the whole run.
     file->setname((new String(fullname))->chars());
     file->setfilter(pre);
-    dependent.add(fullname);
+    opened.add(fullname);
     return file;
 }
 

@@ -14,7 +14,7 @@ class ConFile;
 class ConFileTbl;
 class EnvFile;
 class EnvFileTbl;
-class Dependent;
+class InputFiles;
 
 // Thrown when a file cannot be found or opened.  `reported`: the reader has
 // already said why (the file was found but cannot be read), so the caller
@@ -25,7 +25,7 @@ struct bad_file {
 
 class Reader {
 public:
-    Reader(ConFileTbl& confiles, EnvFileTbl& envfiles, Dependent& dependent);
+    Reader(ConFileTbl& confiles, EnvFileTbl& envfiles, InputFiles& opened);
 
     // Appends a -I, -D or -U argument to the preprocessor options.
     void set_cpp_option(const char* arg);
@@ -53,7 +53,7 @@ private:
 
     ConFileTbl& confiles;
     EnvFileTbl& envfiles;
-    Dependent& dependent;
+    InputFiles& opened;
     int verbose = 0;
     std::vector<const char*> options;  // no fixed limit
     int options_open = 1;

@@ -1,25 +1,18 @@
-// Collects the name of every input file the run opens and, when the
-// environment variable KELDRO_DEPENDENCIES asks for it, writes them as one
-// make rule.
+// The input files the reader recorded (InputFiles) and, when the
+// environment variable KELDRO_DEPENDENCIES asks for it, the make rule that
+// lists them.
 #ifndef QUORVEX_IDLGEN_DEPENDENT_H
 #define QUORVEX_IDLGEN_DEPENDENT_H
 
-#include <vector>
+#include "ast/input/inputfiles.h"
 
-#include "lib/String.h"
-
-class Dependent {
+class Dependent : public InputFiles {
 public:
     Dependent() = default;
-    void add(const String& name) { names.push_back(name); }
-    const std::vector<String>& get_names() const { return names; }
 
     // KELDRO_DEPENDENCIES="output target": writes "target:  file1 file2\n"
     // to output.  Unset, without a blank, or unwritable: nothing, silently.
     void flush() const;
-
-private:
-    std::vector<String> names;
 };
 
 #endif
