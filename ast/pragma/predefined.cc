@@ -3,19 +3,15 @@
 #include "ast/pragma/pragma.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
-#include "idlgen/java/core/JavaLib.h"
-#include "idlgen/java/core/JavaName.h"
+
+static PredefinedTypes::ClassOf class_of_name = nullptr;
+
+void PredefinedTypes::set_class_of(ClassOf class_of) { class_of_name = class_of; }
 
 DefinitionList* PredefinedTypes::add(DefinitionList* list, Reader& reader) {
-    const struct {
-        const char* name;
-        const JavaName& (*java_class)();
-    } predefined[] = {{"Object", &JavaLib::corbaObject},
-                      {"any", &JavaLib::anyName},
-                      {"TypeCode", &JavaLib::typeCodeName},
-                      {"Principal", &JavaLib::principalName}};
-    for (const auto& p : predefined) {
-        PragmaBuiltin builtin(p.name, p.java_class().toString(), SrcLoc());
+    static const char* const predefined[] = {"Object", "any", "TypeCode", "Principal"};
+    for (const char* name : predefined) {
+        PragmaBuiltin builtin(name, class_of_name ? class_of_name(name) : String(), SrcLoc());
         list->insert(*new DeclDefinition(*builtin.toDecl(reader)));
     }
     return list;

@@ -3,9 +3,27 @@
 #include <ostream>
 
 #include "ast/env/envattr.h"
+#include "ast/pragma/predefined.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
+
+// The runtime classes of the predefined names, handed to the tree (through
+// a static registration, as flags register themselves) before any file is read.
+static String predefinedClass(const char* idlName) {
+    static const struct {
+        const char* idlName;
+        const JavaName& (*javaClass)();
+    } predefined[] = {{"Object", &JavaLib::corbaObject},
+                      {"any", &JavaLib::anyName},
+                      {"TypeCode", &JavaLib::typeCodeName},
+                      {"Principal", &JavaLib::principalName}};
+    for (const auto& p : predefined)
+        if (String(idlName) == p.idlName) return p.javaClass().toString();
+    return String();
+}
+
+[[maybe_unused]] static const bool predefinedRegistered = (PredefinedTypes::set_class_of(&predefinedClass), true);
 
 JavaBuiltinType::JavaBuiltinType(const BuiltinTypeSpec& ts) : JavaAST(ts) {}
 
