@@ -13,9 +13,8 @@
 #include "idlgen/driver/phases.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "lib/flag.h"
+#include "lib/version.h"
 
-const char* version = "Halvix";
-const char* timestamp = "Wed Mar 5 17:02:26 1997";
 static int shown_version = 0;
 
 static Flag verbose("verbose", "comment on execution progress");

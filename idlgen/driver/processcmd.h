@@ -9,9 +9,6 @@ class Dependent;
 // Thrown to abandon the run after errors; main reports it and exits 1.
 struct ConToJavaAbort {};
 
-extern const char* version;
-extern const char* timestamp;
-
 void usage();
 [[noreturn]] void unknown_option(const char* arg);
 

@@ -11,7 +11,7 @@
 
 #include "ast/input/confile.h"
 #include "lib/msg.h"
-#include "idlgen/driver/processcmd.h"
+#include "lib/version.h"
 #include "idlgen/java/core/JavaName.h"
 #include "idlgen/java/core/JavaTemplate.h"
 
