@@ -5,7 +5,7 @@
 #ifndef QUORVEX_IDLGEN_JAVAARG_H
 #define QUORVEX_IDLGEN_JAVAARG_H
 
-#include "idlgen/java/core/JavaDeclaration.h"
+#include "idlgen/java/types/JavaDeclaration.h"
 #include "lib/String.h"
 
 class JavaArg : public JavaDeclaration {

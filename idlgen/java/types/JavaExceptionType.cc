@@ -5,7 +5,7 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
-#include "idlgen/java/core/JavaMembers.h"
+#include "idlgen/java/types/JavaMembers.h"
 #include "idlgen/java/core/JavaTemplate.h"
 
 JavaExceptionType::JavaExceptionType(const ExceptionTypeSpec& ts) : JavaNamedAST(ts) {}

@@ -1,4 +1,4 @@
-#include "idlgen/java/core/JavaDeclaration.h"
+#include "idlgen/java/types/JavaDeclaration.h"
 
 #include <ostream>
 #include <sstream>

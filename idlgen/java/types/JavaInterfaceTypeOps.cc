@@ -1,4 +1,4 @@
-#include "idlgen/java/interfaces/JavaInterfaceTypeOps.h"
+#include "idlgen/java/types/JavaInterfaceTypeOps.h"
 
 #include <ostream>
 

@@ -1,10 +1,10 @@
-#include "idlgen/java/core/JavaMembers.h"
+#include "idlgen/java/types/JavaMembers.h"
 
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
-#include "idlgen/java/core/JavaDeclaration.h"
+#include "idlgen/java/types/JavaDeclaration.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/types/JavaArrayType.h"
