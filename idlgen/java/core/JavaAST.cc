@@ -8,21 +8,6 @@
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
-#include "idlgen/java/types/JavaArrayType.h"
-#include "idlgen/java/types/JavaBaseType.h"
-#include "idlgen/java/types/JavaBuiltinType.h"
-#include "idlgen/java/types/JavaEnumType.h"
-#include "idlgen/java/types/JavaExceptionType.h"
-#include "idlgen/java/types/JavaForwardType.h"
-#include "idlgen/java/types/JavaImportType.h"
-#include "idlgen/java/types/JavaInterfaceType.h"
-#include "idlgen/java/types/JavaModuleType.h"
-#include "idlgen/java/types/JavaScopedNameType.h"
-#include "idlgen/java/types/JavaSequenceType.h"
-#include "idlgen/java/types/JavaStringType.h"
-#include "idlgen/java/types/JavaStructType.h"
-#include "idlgen/java/types/JavaUnionType.h"
-#include "idlgen/java/types/JavaVoidType.h"
 
 const char* const JavaASTData::propertyName = "JavaASTData";
 
@@ -51,26 +36,6 @@ static JavaName* settleName(const TypeSpec& ts) {
 JavaAST::JavaAST(const TypeSpec& ts) : typeSpec(&ts) {
     if (ts.get_data(JavaASTData::propertyName)) return;
     ts.set_data(JavaASTData::propertyName, new JavaASTData(settleName(ts)));
-}
-
-JavaAST& JavaAST::project(const TypeSpec& ts) {
-    switch (ts.get_tag()) {
-    case Base_TypeSpecTag: return JavaBaseType::project(BaseTypeSpec::narrow(ts));
-    case Builtin_TypeSpecTag: return JavaBuiltinType::project(BuiltinTypeSpec::narrow(ts));
-    case Enum_TypeSpecTag: return JavaEnumType::project(EnumTypeSpec::narrow(ts));
-    case Exception_TypeSpecTag: return JavaExceptionType::project(ExceptionTypeSpec::narrow(ts));
-    case Forward_TypeSpecTag: return JavaForwardType::project(ForwardTypeSpec::narrow(ts));
-    case Import_TypeSpecTag: return JavaImportType::project(ImportTypeSpec::narrow(ts));
-    case Interface_TypeSpecTag: return JavaInterfaceType::project(InterfaceTypeSpec::narrow(ts));
-    case Module_TypeSpecTag: return JavaModuleType::project(ModuleTypeSpec::narrow(ts));
-    case ScopedName_TypeSpecTag: return JavaScopedNameType::project(ScopedNameTypeSpec::narrow(ts));
-    case Sequence_TypeSpecTag: return JavaSequenceType::project(SequenceTypeSpec::narrow(ts));
-    case Struct_TypeSpecTag: return JavaStructType::project(StructTypeSpec::narrow(ts));
-    case String_TypeSpecTag: return JavaStringType::project(StringTypeSpec::narrow(ts));
-    case Union_TypeSpecTag: return JavaUnionType::project(UnionTypeSpec::narrow(ts));
-    case Void_TypeSpecTag: return JavaVoidType::project(VoidTypeSpec::narrow(ts));
-    }
-    msg::panic("JavaAST::project");
 }
 
 bool JavaAST::definesName() const { return typeSpec->defines_name(); }

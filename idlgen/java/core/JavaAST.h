@@ -27,7 +27,8 @@ class JavaAST : public JavaType {
 public:
     explicit JavaAST(const TypeSpec& ts);
 
-    // The projection matching the node's kind.
+    // The projection matching the node's kind (defined with the kinds, in
+    // java/types/JavaASTProject.cc).
     static JavaAST& project(const TypeSpec& ts);
 
     const TypeSpec& getTypeSpec() const { return *typeSpec; }

@@ -153,7 +153,7 @@ String JavaLib::nameMap(const String& id) {
     return id;
 }
 
-// Type codes and repository identifiers.
+// Repository identifiers.
 
 #include <sstream>
 
@@ -161,85 +161,7 @@ String JavaLib::nameMap(const String& id) {
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
-#include "idlgen/java/core/JavaAST.h"
-#include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"
-#include "idlgen/java/types/JavaBaseType.h"
-#include "idlgen/java/types/JavaArrayType.h"
-#include "idlgen/java/types/JavaBuiltinType.h"
-#include "idlgen/java/types/JavaTypeOps.h"
-#include "idlgen/java/types/JavaHolder.h"
-#include "idlgen/java/types/JavaInterfaceType.h"
-#include "idlgen/java/types/JavaSequenceType.h"
-#include "idlgen/java/types/JavaStringType.h"
-
-// The builtin types by Java class, with their kinds.
-static const struct {
-    const char* javaClass;
-    const char* kind;
-    int kindNumber;
-} builtinTypes[] = {
-    {"org.omg.CORBA.Any", "tk_any", 11},
-    {"org.omg.CORBA.TypeCode", "tk_TypeCode", 12},
-    {"org.omg.CORBA.Principal", "tk_Principal", 13},
-    {"org.omg.CORBA.Object", "tk_objref", 14},
-};
-
-static String primitiveTypeCode(const char* kind) {
-    return JavaLib::typecodeFactory() + ".get_primitive_tc(" + JavaLib::corbaTCKind().toString() + "." + kind + ")";
-}
-
-String JavaLib::getTypeCodeForType(const JavaAST& type) {
-    switch (type.getTag()) {
-    case JavaType::jBaseType:
-        return primitiveTypeCode(JavaBaseType::narrow(type).getInfo().kind);
-    case JavaType::jStringType:
-        return primitiveTypeCode("tk_string");
-    case JavaType::jBuiltinType: {
-        String javaClass = JavaBuiltinType::narrow(type).getJavaClass();
-        for (const auto& b : builtinTypes)
-            if (javaClass == b.javaClass) return primitiveTypeCode(b.kind);
-        msg::warn("Typecode for this type unknown");
-        return "bogus";
-    }
-    case JavaType::jSequenceType:
-        return JavaSequenceTypeOps(type).printCreateCall();
-    case JavaType::jArrayType:
-        return JavaArrayTypeOps(type).printCreateCall();
-    case JavaType::jForwardType:
-    case JavaType::jImportType:
-    case JavaType::jScopedNameType:
-        return getTypeCodeForType(type.underType());
-    default:
-        return helper(type.getJavaName()).full_text() + "." + getTypeCodeName() + "()";
-    }
-}
-
-String JavaLib::getTypeCodeFor(const JavaDecl& decl) { return getTypeCodeForType(decl.getType()); }
-
-int JavaLib::tk(const JavaAST& type) {
-    switch (type.getTag()) {
-    case JavaType::jBaseType: return JavaBaseType::narrow(type).getInfo().kindNumber;
-    case JavaType::jBuiltinType: {
-        String javaClass = JavaBuiltinType::narrow(type).getJavaClass();
-        for (const auto& b : builtinTypes)
-            if (javaClass == b.javaClass) return b.kindNumber;
-        return 0;
-    }
-    case JavaType::jEnumType: return 17;
-    case JavaType::jExceptionType: return 22;
-    case JavaType::jInterfaceType: return 14;
-    case JavaType::jSequenceType: return 19;
-    case JavaType::jArrayType: return 20;
-    case JavaType::jStructType: return 15;
-    case JavaType::jStringType: return 18;
-    case JavaType::jVoidType: return 1;
-    case JavaType::jForwardType:
-    case JavaType::jImportType:
-    case JavaType::jScopedNameType: return tk(type.underType());
-    default: return 0;
-    }
-}
 
 String JavaLib::repositoryIdentifier(const JavaDeclarator& jd) {
     if (jd.hasRepositoryIdentifier()) return jd.getRepositoryIdentifier();
@@ -262,118 +184,6 @@ String JavaLib::repositoryIdentifier(const JavaDeclarator& jd) {
     return id;
 }
 
-// Argument conversions.
-
-static bool isPrimitiveBase(const JavaAST& t) {
-    return JavaBaseType::isA(t) && JavaBaseType::narrow(t).getBaseTag() != 5;
-}
-
-bool JavaLib::whichArray(const JavaAST& type) { return isPrimitiveBase(type.underType()); }
-
-// A value that travels wrapped in its holder even when passed in.
-static bool travelsInHolder(const JavaAST& t) {
-    switch (t.getTag()) {
-    case JavaType::jArrayType:
-    case JavaType::jSequenceType:
-    case JavaType::jUnionType:
-    case JavaType::jStructType:
-    case JavaType::jEnumType:
-        return true;
-    default:
-        return false;
-    }
-}
-
-String JavaLib::getClassForName(const JavaAST& type) {
-    const JavaAST& t = type.underType();
-    String holderClass = JavaSequenceType::isA(t) || JavaArrayType::isA(t)
-                             ? JavaHolder::project(type).full_text()
-                             : holder(t.getJavaName()).full_text();
-    return String("new ") + holderClass + "().getClass()";
-}
-
-String JavaLib::getConversionTo(const JavaAST& type, const String& name, const String& longSlot,
-                                const String& objectSlot, int inOnly) {
-    const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t) && inOnly == 1) {
-        switch (JavaBaseType::narrow(t).getBaseTag()) {
-        case 0: return longSlot + " = (" + name + ") ? 1 : 0";
-        case 1: return longSlot + " = (char) (" + name + " & 0xFFFFL)";
-        case 2: return longSlot + " = Double.doubleToLongBits(" + name + ")";
-        case 3: return longSlot + " = Float.floatToIntBits(" + name + ") & 0xFFFFFFFFL";
-        case 4: return longSlot + " = (" + name + " & 0xFFL)";
-        case 5: return objectSlot + " = " + name;
-        case 6:
-        case 9: return longSlot + " = (" + name + " & 0xFFFFL)";
-        case 7:
-        case 10: return longSlot + " = (" + name + " & 0xFFFFFFFFL)";
-        case 8:
-        case 11: return longSlot + " = " + name;
-        default:
-            msg::warn("Unknown Conversion %s", t.full_text().chars());
-            return "";
-        }
-    }
-    if (inOnly == 1 && travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
-    return objectSlot + " = " + name;
-}
-
-// The value of a primitive slot as the base type's Java value.
-static String fromLongSlot(const JavaAST& t, const String& longSlot, const String& objectSlot) {
-    switch (JavaBaseType::narrow(t).getBaseTag()) {
-    case 0: return String("(") + longSlot + " == 0) ? false : true";
-    case 1: return String("(char) (") + longSlot + " & 0xFFFFL)";
-    case 2: return String("Double.longBitsToDouble(") + longSlot + ")";
-    case 3: return String("Float.intBitsToFloat((int)(") + longSlot + " & 0xFFFFFFFFL))";
-    case 4: return String("(byte) (") + longSlot + " & 0xFFL)";
-    case 5: return String("(") + JavaLib::anyName().toString() + ") " + objectSlot;
-    case 6:
-    case 9: return String("(short) (") + longSlot + " & 0xFFFFL)";
-    case 7:
-    case 10: return String("(int) (") + longSlot + " & 0xFFFFFFFFL)";
-    case 8:
-    case 11: return longSlot;
-    default:
-        msg::warn("Unknown Conversion %s", t.full_text().chars());
-        return "";
-    }
-}
-
-String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot) {
-    const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t)) return fromLongSlot(t, longSlot, objectSlot);
-    if (JavaStringType::isA(t)) return String("(") + type.full_text() + ") " + objectSlot;
-    if (JavaInterfaceType::isA(t))
-        return helper(t.getJavaName()).full_text() + "." + narrow() + "((" + corbaObject().toString() + ") " +
-               objectSlot + ")";
-    if (JavaBuiltinType::isA(t)) {
-        if (JavaBuiltinType::narrow(t).getJavaClass() == corbaObject().toString())
-            return String("((") + corbaObject().toString() + ") " + objectSlot + ")";
-        // The other builtins (TypeCode, Principal ...) come back bare, as
-        // the skeleton stores them.
-        return String("(") + type.full_text() + ") " + objectSlot;
-    }
-    return String("(") + type.full_text() + ")((" + JavaHolder::project(type).full_text() + ")" + objectSlot +
-           ").value";
-}
-
-String JavaLib::getSkelConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot,
-                                      int inOnly) {
-    const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t) && inOnly == 1) return fromLongSlot(t, longSlot, objectSlot);
-    if (inOnly == 0) return String("(") + JavaHolder::project(type).full_text() + ")" + objectSlot;
-    if (travelsInHolder(t)) return String("((") + JavaHolder::project(type).full_text() + ")" + objectSlot + ").value";
-    return String("(") + type.full_text() + ")" + objectSlot;
-}
-
-String JavaLib::getSkelConversionTo(const JavaAST& type, const String& name, const String& longSlot,
-                                    const String& objectSlot) {
-    const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t)) return getConversionTo(type, name, longSlot, objectSlot, 1);
-    if (travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
-    return objectSlot + " = " + name;
-}
-
 void JavaLib::printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface) {
     out << "    private static String _type_ids[] = {\n"
         << "        \"" << repositoryIdentifier(JavaDeclarator::project(iface.get_declarator())) << "\"";
@@ -382,65 +192,4 @@ void JavaLib::printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface
             << repositoryIdentifier(JavaDeclarator::project(it.entry().get_interface().get_declarator())) << "\"";
     out << "\n    };\n\n"
         << "    public String[] " << getRepIdsName() << "() { return _type_ids; }\n\n";
-}
-
-// The default discriminator of a union.
-
-#include <algorithm>
-#include <set>
-#include <string>
-
-#include "ast/expr/expr.h"
-#include "ast/expr/value.h"
-#include "idlgen/java/types/JavaEnumType.h"
-#include "idlgen/java/types/JavaUnionCases.h"
-
-bool JavaLib::generateDefaultDiscriminator(std::ostream& os, const JavaAST& switchType,
-                                           const std::vector<const Expr*>& labels) {
-    const JavaAST& type = switchType.underType();
-    if (JavaEnumType::isA(type)) {
-        std::set<std::string> named;
-        for (const Expr* label : labels)
-            if (const Declarator* d = JavaUnionCases::enumeratorOf(*label))
-                named.insert(d->get_name().as_String().chars());
-        for (const String& v : JavaEnumType::narrow(type).getValues())
-            if (!named.count(v.chars())) {
-                os << type.getJavaName() << javaNameSeparator() << nameMap(v);
-                return true;
-            }
-        return false;
-    }
-    if (!JavaBaseType::isA(type)) return false;
-    int tag = JavaBaseType::narrow(type).getBaseTag();
-    if (tag == boolean_BaseTypeSpec) {
-        std::set<int> used;
-        for (const Expr* label : labels)
-            if (label->has_const_value() && BoolValue::is(label->get_const_value()))
-                used.insert(BoolValue::narrow(label->get_const_value()).get_value() ? 1 : 0);
-        if (used.size() > 1) return false;
-        // Without labels the first value, FALSE.
-        os << (used.count(0) ? trueLiteral() : falseLiteral());
-        return true;
-    }
-    std::vector<long long> values;
-    for (const Expr* label : labels) {
-        if (!label->has_const_value()) continue;
-        const Value& v = label->get_const_value();
-        if (IntValue::is(v)) values.push_back(IntValue::narrow(v).get_value());
-        if (CharValue::is(v)) values.push_back(CharValue::narrow(v).get_value());
-    }
-    std::sort(values.begin(), values.end());
-    // The smallest value at or above the smallest label that no label uses;
-    // 0 when there is no label.
-    long long candidate = values.empty() ? 0 : values.front();
-    for (long long v : values)
-        if (v == candidate) ++candidate;
-    if (tag == char_BaseTypeSpec) {
-        if (candidate > 255) return false;
-        CharValue(static_cast<unsigned char>(candidate)).print_java(os);
-        return true;
-    }
-    if (candidate > 2147483647LL) return false;
-    os << candidate;
-    return true;
 }

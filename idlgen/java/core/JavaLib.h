@@ -182,6 +182,9 @@ public:
     // in a reserved suffix, gets a leading "_".
     static String nameMap(const String& id);
 
+    // TypeCodes, TCKind numbers, argument conversions and the default
+    // discriminator ask each kind of type what it is: they are defined with
+    // the kinds, in java/types/JavaLibTypes.cc.
     // Java expressions for the TypeCode of a type or of a declaration's
     // type.
     static String getTypeCodeForType(const JavaAST& type);
