@@ -41,7 +41,7 @@ ExprType::ExprType(const Declarator& cd, int n) {
     case EnumEntry_DeclaratorTag:
         *this = ExprType(static_cast<const TypeSpec&>(EnumEntryDeclarator::narrow(d).get_enum()));
         break;
-    default:
+    case Bad_DeclaratorTag:
         msg::panic("ExprType::ExprType/%s", Declarator::tag_name(d.get_tag()));
     }
 }

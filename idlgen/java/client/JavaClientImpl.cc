@@ -197,17 +197,19 @@ void JavaClientImpl::writeFile(JavaFiles& files, int verbose) const {
             case Init_DeclaratorTag:
                 JavaConstant::writeFile(files, contractFile(), verbose, InitDeclarator::narrow(d.entry()),
                                         "JavaClientImpl");
-                break;
+                continue;
             case Array_DeclaratorTag:
                 if (!decl.is_typedef()) msg::unimpl(d.entry().get_loc(), "JavaClientImpl::make/array");
-                break;
+                continue;
             case Simple_DeclaratorTag:
-                break;
+            case EnumEntry_DeclaratorTag:
+            case TypeSpec_DeclaratorTag:
+            case Bad_DeclaratorTag:
+                continue;
             case Op_DeclaratorTag:
                 msg::panic("JavaClientImpl::make/declarator");
-            default:
-                break;
             }
+            msg::panic("JavaClientImpl::writeFile: declarator tag %d", static_cast<int>(d.entry().get_tag()));
         }
     }
 }

@@ -82,8 +82,6 @@ void RepositoryPragma::pushPragmas(const Decl& top, const EnvAttr* current) {
         case String_TypeSpecTag:
         case Void_TypeSpecTag:
             break;
-        default:
-            msg::panic("RepositoryPragma::pushPragmas: decl %s", decl.abbrev_text().chars());
         }
         // Keep source order: the first inner declaration is taken next.
         work.insert(work.end(), inner.rbegin(), inner.rend());

@@ -11,6 +11,18 @@
 
 const char* const JavaASTData::propertyName = "JavaASTData";
 
+// The Java name of a node that may name a class: its own, or its typedef's.
+static JavaName* definedName(const TypeSpec& ts) {
+    if (ts.defines_name()) return new JavaName(NamedTypeSpec::narrow(ts));
+    // An anonymous type that a typedef introduces is named after the
+    // typedef's first declarator.
+    if (ts.has_decl() && ts.get_decl().is_typedef()) {
+        Declarator* first = ts.get_decl().get_declarators().first();
+        if (first) return new JavaName(*first);
+    }
+    return nullptr;
+}
+
 // The Java name a node gets when it is first projected.
 static JavaName* settleName(const TypeSpec& ts) {
     switch (ts.get_tag()) {
@@ -20,17 +32,18 @@ static JavaName* settleName(const TypeSpec& ts) {
     case Import_TypeSpecTag:
     case Void_TypeSpecTag:
         return nullptr;
-    default:
-        break;
+    case Builtin_TypeSpecTag:
+    case Enum_TypeSpecTag:
+    case Exception_TypeSpecTag:
+    case Forward_TypeSpecTag:
+    case Interface_TypeSpecTag:
+    case Module_TypeSpecTag:
+    case Sequence_TypeSpecTag:
+    case Struct_TypeSpecTag:
+    case Union_TypeSpecTag:
+        return definedName(ts);
     }
-    if (ts.defines_name()) return new JavaName(NamedTypeSpec::narrow(ts));
-    // An anonymous type that a typedef introduces is named after the
-    // typedef's first declarator.
-    if (ts.has_decl() && ts.get_decl().is_typedef()) {
-        Declarator* first = ts.get_decl().get_declarators().first();
-        if (first) return new JavaName(*first);
-    }
-    return nullptr;
+    msg::panic("settleName: tag %d", static_cast<int>(ts.get_tag()));
 }
 
 JavaAST::JavaAST(const TypeSpec& ts) : typeSpec(&ts) {

@@ -299,9 +299,42 @@ static bool definesType(const Decl& decl) {
     case Struct_TypeSpecTag:
     case Union_TypeSpecTag:
         return true;
-    default:
+    case Base_TypeSpecTag:
+    case Builtin_TypeSpecTag:
+    case Forward_TypeSpecTag:
+    case Import_TypeSpecTag:
+    case Interface_TypeSpecTag:
+    case Module_TypeSpecTag:
+    case ScopedName_TypeSpecTag:
+    case Sequence_TypeSpecTag:
+    case String_TypeSpecTag:
+    case Void_TypeSpecTag:
         return false;
     }
+    msg::panic("definesType: tag %d", static_cast<int>(ts.get_tag()));
+}
+
+// True when the types a container declares go into its "...Package" package.
+static bool holdsPackage(const TypeSpec& container) {
+    switch (container.get_tag()) {
+    case Exception_TypeSpecTag:
+    case Interface_TypeSpecTag:
+    case Struct_TypeSpecTag:
+    case Union_TypeSpecTag:
+        return true;
+    case Base_TypeSpecTag:
+    case Builtin_TypeSpecTag:
+    case Enum_TypeSpecTag:
+    case Forward_TypeSpecTag:
+    case Import_TypeSpecTag:
+    case Module_TypeSpecTag:
+    case ScopedName_TypeSpecTag:
+    case Sequence_TypeSpecTag:
+    case String_TypeSpecTag:
+    case Void_TypeSpecTag:
+        return false;
+    }
+    msg::panic("holdsPackage: tag %d", static_cast<int>(container.get_tag()));
 }
 
 JavaName::JavaName(const Declarator& d) {
@@ -322,16 +355,7 @@ JavaName::JavaName(const Declarator& d) {
             if (target && target->has_typespec()) container = &target->get_typespec();
         }
         JavaName containerName(container->get_declarator());
-        switch (container->get_tag()) {
-        case Exception_TypeSpecTag:
-        case Interface_TypeSpecTag:
-        case Struct_TypeSpecTag:
-        case Union_TypeSpecTag:
-            if (definesType(decl)) containerName = JavaLib::makePackage(containerName);
-            break;
-        default:
-            break;
-        }
+        if (holdsPackage(*container) && definesType(decl)) containerName = JavaLib::makePackage(containerName);
         setPackage(&containerName);
     } else {
         JavaName storage("");

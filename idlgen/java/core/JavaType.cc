@@ -8,7 +8,7 @@ const char* JavaType::TagToChars(int tag) {
         "jBaseType",  "jBuiltinType",  "jEnumType",       "jExceptionType", "jForwardType", "jImportType",
         "jInterfaceType", "jModuleType", "jScopedNameType", "jSequenceType", "jArrayType", "jStructType",
         "jStringType", "jUnionType", "jVoidType", "jHolder", "jInterface", "jObjRef", "jIDLOperations",
-        "jSkeleton", "jServant", "jExceptionDescriptor"};
+        "jSkeleton", "jServant", "jExceptionDescriptor", "jTypeOps"};
     if (tag < 0 || tag >= static_cast<int>(sizeof names / sizeof names[0])) return "j???";
     return names[tag];
 }

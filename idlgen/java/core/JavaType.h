@@ -69,4 +69,18 @@ public:
 
 class JavaTypeList : public DLList<JavaType> {};
 
+// The case labels of the tags that are generators rather than kinds of type
+// (Holders, stubs, skeletons, Helpers ...).  A switch over the kinds of type
+// lists every kind and these, with no default, so that the compiler names
+// the switch when a kind is added.
+#define QUORVEX_JAVA_GENERATOR_TAGS                                                          \
+    case JavaType::jHolder:                                                                 \
+    case JavaType::jInterface:                                                              \
+    case JavaType::jObjRef:                                                                 \
+    case JavaType::jIDLOperations:                                                          \
+    case JavaType::jSkeleton:                                                               \
+    case JavaType::jServant:                                                                \
+    case JavaType::jExceptionDescriptor:                                                    \
+    case JavaType::jTypeOps
+
 #endif

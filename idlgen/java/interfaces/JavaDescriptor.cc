@@ -10,6 +10,7 @@
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaStringType.h"
+#include "lib/msg.h"
 
 String JavaDescriptor::hex(unsigned value) {
     char text[16];
@@ -34,9 +35,20 @@ String JavaDescriptor::classEntry(const JavaAST& type, bool holder) {
     case JavaAST::jStructType:
     case JavaAST::jEnumType:
         return JavaLib::getClassForName(type);
-    default:
+    case JavaAST::jBaseType:
+    case JavaAST::jBuiltinType:
+    case JavaAST::jExceptionType:
+    case JavaAST::jForwardType:
+    case JavaAST::jImportType:
+    case JavaAST::jInterfaceType:
+    case JavaAST::jModuleType:
+    case JavaAST::jScopedNameType:
+    case JavaAST::jStringType:
+    case JavaAST::jVoidType:
+    QUORVEX_JAVA_GENERATOR_TAGS:
         return "null";
     }
+    msg::panic("JavaDescriptor::classEntry: tag %s", JavaType::TagToChars(type.underType().getTag()));
 }
 
 String JavaDescriptor::repositoryIdentifier(const ExceptionTypeSpec& exc) {

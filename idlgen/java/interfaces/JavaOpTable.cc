@@ -45,7 +45,7 @@ JavaOpTable::JavaOpTable(const InterfaceTypeSpec& iface) {
             list.push_back(Entry{Getter, &d, index++, nullptr});
             if (!d.is_readonly()) list.push_back(Entry{Setter, &d, index++, nullptr});
             break;
-        default:
+        case Bad_DeclaratorTag:
             list.push_back(Entry{Fault, &d, -1, nullptr});
             break;
         }

@@ -57,8 +57,6 @@ void JavaServerImpl::make(const DeclList& decls) {
         case Union_TypeSpecTag:
         case Void_TypeSpecTag:
             break;
-        default:
-            msg::panic("JavaServerImpl::make/typespec");
         }
     }
 }

@@ -59,7 +59,15 @@ bool JavaForwardType::reportUndefined(const DeclList& decls) {
             push(*elements);
             break;
         }
-        default: break;
+        case Base_TypeSpecTag:
+        case Builtin_TypeSpecTag:
+        case Enum_TypeSpecTag:
+        case Forward_TypeSpecTag:
+        case Import_TypeSpecTag:
+        case Sequence_TypeSpecTag:
+        case String_TypeSpecTag:
+        case Void_TypeSpecTag:
+            break;
         }
         for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
             if (OpDeclarator::is(d.entry())) push(OpDeclarator::narrow(d.entry()).get_params());

@@ -54,9 +54,11 @@ bool JavaHolder::okay(const JavaAST& type) {
     case jScopedNameType:
     case jForwardType:
         return okay(type.underType());
-    default:
-        msg::panic("JavaHolder::okay");
+    case jArrayType:
+    QUORVEX_JAVA_GENERATOR_TAGS:
+        break;
     }
+    msg::panic("JavaHolder::okay");
 }
 
 JavaName JavaHolder::getHolderName() const { return JavaLib::holder(held->getJavaName()); }
@@ -66,7 +68,20 @@ void JavaHolder::print(std::ostream& out) const {
     case jBaseType: msg::panic("JavaHolder::print: BaseTypeSpec");
     case jStringType: msg::panic("JavaHolder::print: StringTypeSpec");
     case jSequenceType: msg::panic("JavaHolder::print: SequenceTypeSpec");
-    default: break;
+    case jBuiltinType:
+    case jEnumType:
+    case jExceptionType:
+    case jForwardType:
+    case jImportType:
+    case jInterfaceType:
+    case jModuleType:
+    case jScopedNameType:
+    case jArrayType:
+    case jStructType:
+    case jUnionType:
+    case jVoidType:
+    QUORVEX_JAVA_GENERATOR_TAGS:
+        break;
     }
     out << getHolderName();
 }

@@ -65,9 +65,17 @@ String JavaLib::getTypeCodeForType(const JavaAST& type) {
     case JavaType::jImportType:
     case JavaType::jScopedNameType:
         return getTypeCodeForType(type.underType());
-    default:
+    case JavaType::jEnumType:
+    case JavaType::jExceptionType:
+    case JavaType::jInterfaceType:
+    case JavaType::jModuleType:
+    case JavaType::jStructType:
+    case JavaType::jUnionType:
+    case JavaType::jVoidType:
+    QUORVEX_JAVA_GENERATOR_TAGS:
         return helper(type.getJavaName()).full_text() + "." + getTypeCodeName() + "()";
     }
+    msg::panic("JavaLib::getTypeCodeForType: tag %s", JavaType::TagToChars(type.getTag()));
 }
 
 String JavaLib::getTypeCodeFor(const JavaDecl& decl) { return getTypeCodeForType(decl.getType()); }
@@ -92,8 +100,12 @@ int JavaLib::tk(const JavaAST& type) {
     case JavaType::jForwardType:
     case JavaType::jImportType:
     case JavaType::jScopedNameType: return tk(type.underType());
-    default: return 0;
+    case JavaType::jModuleType:
+    case JavaType::jUnionType:
+    QUORVEX_JAVA_GENERATOR_TAGS:
+        return 0;
     }
+    msg::panic("JavaLib::tk: tag %s", JavaType::TagToChars(type.getTag()));
 }
 
 // Argument conversions.
@@ -113,9 +125,20 @@ static bool travelsInHolder(const JavaAST& t) {
     case JavaType::jStructType:
     case JavaType::jEnumType:
         return true;
-    default:
+    case JavaType::jBaseType:
+    case JavaType::jBuiltinType:
+    case JavaType::jExceptionType:
+    case JavaType::jForwardType:
+    case JavaType::jImportType:
+    case JavaType::jInterfaceType:
+    case JavaType::jModuleType:
+    case JavaType::jScopedNameType:
+    case JavaType::jStringType:
+    case JavaType::jVoidType:
+    QUORVEX_JAVA_GENERATOR_TAGS:
         return false;
     }
+    msg::panic("travelsInHolder: tag %s", JavaType::TagToChars(t.getTag()));
 }
 
 String JavaLib::getClassForName(const JavaAST& type) {

@@ -33,7 +33,10 @@ void JavaModuleType::writeFile(JavaFiles& files, const ConFile& source, int verb
             case Array_DeclaratorTag:
             case Simple_DeclaratorTag:
                 break;
-            default:
+            case Op_DeclaratorTag:
+            case EnumEntry_DeclaratorTag:
+            case TypeSpec_DeclaratorTag:
+            case Bad_DeclaratorTag:
                 msg::panic("JavaModuleType::writeFile: unexpected declarator");
             }
         }

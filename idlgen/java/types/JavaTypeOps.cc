@@ -27,8 +27,17 @@ JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
         case Sequence_TypeSpecTag: return new JavaSequenceTypeOps(type);
         case Interface_TypeSpecTag: return new JavaInterfaceTypeOps(type);
         case Union_TypeSpecTag: return new JavaUnionTypeOps(type);
-        default: return new JavaBaseTypeOps(type);
+        case Base_TypeSpecTag:
+        case Builtin_TypeSpecTag:
+        case Forward_TypeSpecTag:
+        case Import_TypeSpecTag:
+        case Module_TypeSpecTag:
+        case ScopedName_TypeSpecTag:
+        case String_TypeSpecTag:
+        case Void_TypeSpecTag:
+            return new JavaBaseTypeOps(type);
         }
+        msg::panic("JavaBaseTypeOps::project: tag %d", static_cast<int>(ts.get_tag()));
     });
 }
 

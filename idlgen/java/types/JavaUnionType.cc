@@ -44,9 +44,10 @@ bool JavaUnionType::needsHolder(const JavaAST& type) {
     case jModuleType:
     case jVoidType:
         msg::panic("JavaUnion::needsHolder: unexpected tag: %s", TagToChars(type.getTag()));
-    default:
-        msg::panic("JavaUnion::needsHolder: unknown tag: %s", TagToChars(type.getTag()));
+    QUORVEX_JAVA_GENERATOR_TAGS:
+        break;
     }
+    msg::panic("JavaUnion::needsHolder: unknown tag: %s", TagToChars(type.getTag()));
 }
 
 // The test that the discriminator `x` selects case `c`, as the getters
