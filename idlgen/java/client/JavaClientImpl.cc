@@ -7,6 +7,7 @@
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
+#include "ast/tree/walk.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"
@@ -25,7 +26,6 @@
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
 #include "idlgen/java/types/JavaTypedefHolder.h"
-#include "idlgen/java/types/JavaUnionCases.h"
 
 // The class names a type brings into its package.
 static void registerType(const JavaName& name) {
@@ -48,37 +48,26 @@ bool JavaClientImpl::fromContractFile(const Decl& decl) const {
     return JavaDecl::project(decl).getLoc().get_file() == contractFile().get_name();
 }
 
-// The walk keeps an explicit stack, so that deeply nested modules and
-// structs cannot exhaust the machine stack.  Each entry walks one
-// declaration list, or finishes a typedef after the types nested in it.
+// The walk visits each declaration of the file, then those nested in it;
+// a typedef is finished after the types nested in it.
 void JavaClientImpl::make(const DeclList& decls) {
-    struct Task {
-        DLListIter<Decl> list;
-        const Decl* typedefDecl;
-    };
-    std::vector<Task> stack{Task{DLListIter<Decl>(decls), nullptr}};
-    while (!stack.empty()) {
-        Task& top = stack.back();
-        if (top.typedefDecl) {
-            const Decl* decl = top.typedefDecl;
-            stack.pop_back();
-            makeTypedef(*decl);
-            continue;
+    struct Collect : DeclWalker {
+        explicit Collect(JavaClientImpl& impl) : impl(impl) {}
+        JavaClientImpl& impl;
+
+        bool enter(const Decl& decl, const TypeSpec*) override {
+            if (decl.is_error() || !impl.fromContractFile(decl)) return false;
+            impl.makeDecl(decl);
+            return true;
         }
-        if (!top.list) {
-            stack.pop_back();
-            continue;
+        void leave(const Decl& decl) override {
+            if (decl.is_typedef()) impl.makeTypedef(decl);
         }
-        const Decl& decl = top.list.entry();
-        top.list.next();
-        if (decl.is_error() || !fromContractFile(decl)) continue;
-        const DeclList* nested = makeDecl(decl);
-        if (decl.is_typedef()) stack.push_back(Task{DLListIter<Decl>(DeclList::null), &decl});
-        if (nested) stack.push_back(Task{DLListIter<Decl>(*nested), nullptr});
-    }
+    } collect(*this);
+    collect.walk(decls);
 }
 
-const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
+void JavaClientImpl::makeDecl(const Decl& decl) {
     const TypeSpec& ts = decl.get_typespec();
     switch (ts.get_tag()) {
     case Enum_TypeSpecTag: {
@@ -87,25 +76,23 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         add(type);
         add(JavaBaseTypeOps::project(ts));
         add(JavaHolder::project(type));
-        return nullptr;
+        return;
     }
     case Exception_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
-        const DeclList& members = ExceptionTypeSpec::narrow(ts).get_members();
         registerType(type.getJavaName());
         add(type);
         add(JavaBaseTypeOps::project(ts));
         add(JavaHolder::project(type));
-        return &members;
+        return;
     }
     case Struct_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
-        const DeclList& members = StructTypeSpec::narrow(ts).get_members();
         registerType(type.getJavaName());
         add(type);
         add(JavaHolder::project(type));
         add(JavaBaseTypeOps::project(ts));
-        return &members;
+        return;
     }
     case Module_TypeSpecTag: {
         JavaModuleType& module = JavaModuleType::project(ModuleTypeSpec::narrow(ts));
@@ -113,7 +100,7 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
             for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
                 if (InitDeclarator::is(d.entry())) JavaName::registerClass(JavaName(d.entry()));
         add(module);
-        return &ModuleTypeSpec::narrow(ts).get_decls();
+        return;
     }
     case Interface_TypeSpecTag: {
         const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
@@ -128,12 +115,11 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
         add(JavaObjRef::project(iface));
         add(JavaHolder::project(type));
         add(JavaBaseTypeOps::project(ts));
-        return &iface.get_exports();
+        return;
     }
     case Union_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         const UnionTypeSpec& union_ = UnionTypeSpec::narrow(ts);
-        const DeclList& elements = JavaUnionCases::elements(union_);
         registerType(type.getJavaName());
         add(type);
         add(JavaHolder::project(type));
@@ -147,7 +133,7 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
             add(JavaHolder::project(e));
             add(JavaBaseTypeOps::project(discriminator));
         }
-        return &elements;
+        return;
     }
     case Base_TypeSpecTag:
     case Builtin_TypeSpecTag:
@@ -157,7 +143,7 @@ const DeclList* JavaClientImpl::makeDecl(const Decl& decl) {
     case Sequence_TypeSpecTag:
     case String_TypeSpecTag:
     case Void_TypeSpecTag:
-        return nullptr;
+        return;
     }
     msg::panic("JavaClientImpl::make/typespec");
 }

@@ -28,9 +28,9 @@ public:
 private:
     void add(const JavaType& generator) { generators.append(generator); }
     void make(const DeclList& decls);
-    // Adds the generators of one declaration's type; returns the list of
-    // declarations nested in it that are walked next, if any.
-    const DeclList* makeDecl(const Decl& decl);
+    // Adds the generators of one declaration's type; the walk then visits
+    // the declarations nested in it.
+    void makeDecl(const Decl& decl);
     void makeTypedef(const Decl& decl);
     // True when the declaration comes from the contract file itself.
     bool fromContractFile(const Decl& decl) const;

@@ -1,7 +1,5 @@
 #include "idlgen/java/client/RepositoryPragma.h"
 
-#include <vector>
-
 #include "ast/env/envattr.h"
 #include "lib/msg.h"
 #include "ast/pragma/pragma.h"
@@ -9,6 +7,7 @@
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
+#include "ast/tree/walk.h"
 #include "idlgen/java/core/JavaLib.h"
 
 void RepositoryPragma::pushPragmas(const DefinitionList& definitions, const EnvAttr* current) {
@@ -35,55 +34,48 @@ void RepositoryPragma::pushPragmas(const DeclList& decls, const EnvAttr* current
     for (DLListIter<Decl> it(decls); it; it.next()) pushPragmas(it.entry(), current);
 }
 
-// Nested modules and interfaces are walked with a work list, so that deep
-// nesting cannot exhaust the stack.
+// Marks the declaration and what it contains: everything declared in an
+// interface or module, and the types defined in a struct or exception.
 void RepositoryPragma::pushPragmas(const Decl& top, const EnvAttr* current) {
     if (!current) return;
-    std::vector<const Decl*> work{&top};
-    while (!work.empty()) {
-        const Decl& decl = *work.back();
-        work.pop_back();
-        if (decl.is_error()) continue;
-        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) d.entry().set_env_attr(*current);
-        const TypeSpec& ts = decl.get_typespec();
-        std::vector<const Decl*> inner;
-        switch (ts.get_tag()) {
-        case Struct_TypeSpecTag:
-        case Exception_TypeSpecTag: {
-            ts.get_declarator().set_env_attr(*current);
+    struct Mark : DeclWalker {
+        explicit Mark(const EnvAttr& attr) : attr(attr) {}
+        const EnvAttr& attr;
+
+        bool enter(const Decl& decl, const TypeSpec* container) override {
+            if (decl.is_error()) return false;
             // Types defined inside a struct or exception have classes of
-            // their own and need the prefix in their identifiers as well.
-            const DeclList& members = StructTypeSpec::is(ts) ? StructTypeSpec::narrow(ts).get_members()
-                                                             : ExceptionTypeSpec::narrow(ts).get_members();
-            for (DLListIter<Decl> it(members); it; it.next())
-                if (!it.entry().is_error() && it.entry().get_typespec().defines_name())
-                    inner.push_back(&it.entry());
-            break;
+            // their own and need the prefix in their identifiers; their
+            // data members do not.
+            if (container && (StructTypeSpec::is(*container) || ExceptionTypeSpec::is(*container)) &&
+                !decl.get_typespec().defines_name())
+                return false;
+            for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) d.entry().set_env_attr(attr);
+            const TypeSpec& ts = decl.get_typespec();
+            switch (ts.get_tag()) {
+            case Struct_TypeSpecTag:
+            case Exception_TypeSpecTag:
+            case Interface_TypeSpecTag:
+                ts.get_declarator().set_env_attr(attr);
+                return true;
+            case Union_TypeSpecTag:
+            case Enum_TypeSpecTag:
+            case Forward_TypeSpecTag:
+            case Import_TypeSpecTag:
+                ts.get_declarator().set_env_attr(attr);
+                return false;
+            case Module_TypeSpecTag:
+                return true;
+            case Base_TypeSpecTag:
+            case Builtin_TypeSpecTag:
+            case ScopedName_TypeSpecTag:
+            case Sequence_TypeSpecTag:
+            case String_TypeSpecTag:
+            case Void_TypeSpecTag:
+                return false;
+            }
+            msg::panic("RepositoryPragma::pushPragmas: decl %s", decl.abbrev_text().chars());
         }
-        case Union_TypeSpecTag:
-        case Enum_TypeSpecTag:
-        case Forward_TypeSpecTag:
-        case Import_TypeSpecTag:
-            ts.get_declarator().set_env_attr(*current);
-            break;
-        case Interface_TypeSpecTag:
-            ts.get_declarator().set_env_attr(*current);
-            for (DLListIter<Decl> it(InterfaceTypeSpec::narrow(ts).get_exports()); it; it.next())
-                inner.push_back(&it.entry());
-            break;
-        case Module_TypeSpecTag:
-            for (DLListIter<Decl> it(ModuleTypeSpec::narrow(ts).get_decls()); it; it.next())
-                inner.push_back(&it.entry());
-            break;
-        case Base_TypeSpecTag:
-        case Builtin_TypeSpecTag:
-        case ScopedName_TypeSpecTag:
-        case Sequence_TypeSpecTag:
-        case String_TypeSpecTag:
-        case Void_TypeSpecTag:
-            break;
-        }
-        // Keep source order: the first inner declaration is taken next.
-        work.insert(work.end(), inner.rbegin(), inner.rend());
-    }
+    } mark(*current);
+    mark.walk(top);
 }
