@@ -4,12 +4,13 @@
 #ifndef QUORVEX_IDLGEN_JAVAACCESSORDECLARATOR_H
 #define QUORVEX_IDLGEN_JAVAACCESSORDECLARATOR_H
 
+#include "idlgen/java/interfaces/JavaOperation.h"
 #include "lib/String.h"
 
 class JavaAST;
 class SimpleDeclarator;
 
-class JavaAccessorDeclarator {
+class JavaAccessorDeclarator : public JavaOperation {
 public:
     const SimpleDeclarator& getAttribute() const { return *attribute; }
     JavaAST& getAttrType() const;
@@ -17,6 +18,7 @@ public:
     String getAttrName() const;
     // "_get_" / "_set_" and the attribute's IDL name.
     String getIDLName() const;
+    String idlName() const override { return getIDLName(); }
 
 protected:
     JavaAccessorDeclarator(const SimpleDeclarator& attribute, const char* prefix)

@@ -36,6 +36,11 @@ void JavaGetDeclarator::printDescriptor(std::ostream& out, const String& indent,
         .print(out);
 }
 
+void JavaGetDeclarator::printStubMethod(std::ostream& out, int index) const {
+    out << "    //\tImplementation of attribute " << getAttribute().get_name().as_String() << "\n";
+    printMethod(out, index);
+}
+
 void JavaGetDeclarator::printMethod(std::ostream& out, int index) const {
     JavaTemplate(
         "    public ${A} ${signature} {\n"

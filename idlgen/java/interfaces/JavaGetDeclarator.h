@@ -13,10 +13,12 @@ public:
 
     // [AttrName] "() throws " [SystemException]
     String signature() const;
-    void printDescriptor(std::ostream& out, const String& indent, int index) const;
+    void printDescriptor(std::ostream& out, const String& indent, int index) const override;
+    // The stub method with its comment line.
+    void printStubMethod(std::ostream& out, int index) const override;
     // The stub method, comment line excepted.
     void printMethod(std::ostream& out, int index) const;
-    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const;
+    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const override;
 };
 
 #endif

@@ -8,10 +8,8 @@
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
-#include "idlgen/java/interfaces/JavaGetDeclarator.h"
-#include "idlgen/java/interfaces/JavaOpDeclarator.h"
+#include "idlgen/java/interfaces/JavaOperation.h"
 #include "idlgen/java/interfaces/JavaOpTable.h"
-#include "idlgen/java/interfaces/JavaSetDeclarator.h"
 
 JavaInterface::JavaInterface(const InterfaceTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -26,52 +24,24 @@ int JavaInterface::countOpDeclarators(const InterfaceTypeSpec& iface) { return J
 
 void JavaInterface::printDescriptors(std::ostream& out, const String& indent, const InterfaceTypeSpec& iface) {
     String I = indent + "    ";
-    for (const JavaOpTable::Entry& e : JavaOpTable::of(iface).entries()) {
-        switch (e.kind) {
-        case JavaOpTable::Operation:
-            JavaOpDeclarator(OpDeclarator::narrow(*e.declarator)).printDescriptor(out, I, e.index);
-            break;
-        case JavaOpTable::Getter:
-            JavaGetDeclarator(SimpleDeclarator::narrow(*e.declarator)).printDescriptor(out, I, e.index);
-            break;
-        case JavaOpTable::Setter:
-            JavaSetDeclarator(SimpleDeclarator::narrow(*e.declarator)).printDescriptor(out, I, e.index);
-            break;
-        case JavaOpTable::Fault:
-            break;
-        }
-    }
+    for (const JavaOpTable::Entry& e : JavaOpTable::of(iface).entries())
+        if (e.operation) e.operation->printDescriptor(out, I, e.index);
 }
 
 void JavaInterface::printOpDeclarators(std::ostream& out, const InterfaceTypeSpec& iface) {
     for (const JavaOpTable::Entry& e : JavaOpTable::of(iface).entries()) {
-        switch (e.kind) {
-        case JavaOpTable::Operation: {
-            JavaOpDeclarator op(OpDeclarator::narrow(*e.declarator));
-            if (op.isClass()) break;
-            out << "    //\t    Implementation of " << op.getIDLName() << "\n"
-                << "    public " << op.getResultType() << " " << op;
-            op.printDefinition(out, e.index);
-            break;
+        if (e.operation) {
+            e.operation->printStubMethod(out, e.index);
+            continue;
         }
-        case JavaOpTable::Getter:
-            out << "    //\tImplementation of attribute " << e.declarator->get_name().as_String() << "\n";
-            JavaGetDeclarator(SimpleDeclarator::narrow(*e.declarator)).printMethod(out, e.index);
-            break;
-        case JavaOpTable::Setter:
-            JavaSetDeclarator(SimpleDeclarator::narrow(*e.declarator)).printMethod(out, e.index);
-            break;
-        case JavaOpTable::Fault:
-            if (e.fault)
-                msg::error(e.declarator->get_loc(), "%s", e.fault);
-            else
-                msg::unimpl(e.declarator->get_loc(), "Nested `%s' in interface %s",
-                            (e.declarator->has_typespec() ? e.declarator->get_typespec().abbrev_text(32)
-                                                          : e.declarator->abbrev_text(32))
-                                .chars(),
-                            iface.get_name().as_String().chars());
-            break;
-        }
+        if (e.fault)
+            msg::error(e.declarator->get_loc(), "%s", e.fault);
+        else
+            msg::unimpl(e.declarator->get_loc(), "Nested `%s' in interface %s",
+                        (e.declarator->has_typespec() ? e.declarator->get_typespec().abbrev_text(32)
+                                                      : e.declarator->abbrev_text(32))
+                            .chars(),
+                        iface.get_name().as_String().chars());
     }
 }
 

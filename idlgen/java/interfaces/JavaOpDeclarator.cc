@@ -116,6 +116,13 @@ static std::vector<JavaArgSlot> assignSlots(const JavaOpDeclarator& op, const Ja
     return slots;
 }
 
+void JavaOpDeclarator::printStubMethod(std::ostream& out, int index) const {
+    if (isClass()) return;
+    out << "    //\t    Implementation of " << getIDLName() << "\n"
+        << "    public " << getResultType() << " " << *this;
+    printDefinition(out, index);
+}
+
 void JavaOpDeclarator::printDefinition(std::ostream& out, int index) const {
     const String I = String::replicate(' ', 11);
     JavaArgList& args = getArgs();

@@ -10,6 +10,7 @@
 
 #include "ast/tree/printable.h"
 #include "idlgen/java/core/JavaName.h"
+#include "idlgen/java/interfaces/JavaOperation.h"
 #include "lib/String.h"
 
 class ExceptionTypeSpec;
@@ -17,7 +18,7 @@ class JavaAST;
 class JavaArgList;
 class OpDeclarator;
 
-class JavaOpDeclarator : public Printable {
+class JavaOpDeclarator : public Printable, public JavaOperation {
 public:
     explicit JavaOpDeclarator(const OpDeclarator& op) : op(&op) {}
 
@@ -38,13 +39,17 @@ public:
     // operation raises exceptions.
     void print(std::ostream& out) const override;
 
-    void printDescriptor(std::ostream& out, const String& indent, int index) const;
+    String idlName() const override { return getIDLName(); }
+    void printDescriptor(std::ostream& out, const String& indent, int index) const override;
+    // The comment line, signature and body of the stub method; nothing for
+    // an operation of a class.
+    void printStubMethod(std::ostream& out, int index) const override;
     // The stub method body, after the signature.
     void printDefinition(std::ostream& out, int index) const;
     // The stub's dispatch of the exception that came back.
     void printExceptionCatches(std::ostream& out, const String& indent) const;
     // The body of the skeleton's case for this operation.
-    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const;
+    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const override;
 
 private:
     const OpDeclarator* op;

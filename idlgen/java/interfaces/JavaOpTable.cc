@@ -3,6 +3,9 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
+#include "idlgen/java/interfaces/JavaGetDeclarator.h"
+#include "idlgen/java/interfaces/JavaOpDeclarator.h"
+#include "idlgen/java/interfaces/JavaSetDeclarator.h"
 
 static const char* const propertyName = "JavaOpTable";
 
@@ -25,7 +28,8 @@ JavaOpTable::JavaOpTable(const InterfaceTypeSpec& iface) {
                 list.push_back(Entry{Fault, &d, -1,
                                      (d.get_decl().get_flags() & Decl::ATTRIBUTE)
                                          ? "Cannot declare array attribute"
-                                         : "Declaration without `typedef' or `attribute'"});
+                                         : "Declaration without `typedef' or `attribute'",
+                                     nullptr});
             break;
         case Init_DeclaratorTag:
         case EnumEntry_DeclaratorTag:
@@ -33,20 +37,21 @@ JavaOpTable::JavaOpTable(const InterfaceTypeSpec& iface) {
             break;
         case Op_DeclaratorTag:
             slots += 1;
-            list.push_back(Entry{Operation, &d, index++, nullptr});
+            list.push_back(Entry{Operation, &d, index++, nullptr, new JavaOpDeclarator(OpDeclarator::narrow(d))});
             break;
         case Simple_DeclaratorTag:
             slots += d.is_readonly() ? 1 : 2;
             if (d.is_typedefd()) break;
             if (!(d.get_decl().get_flags() & Decl::ATTRIBUTE)) {
-                list.push_back(Entry{Fault, &d, -1, "Declaration without `typedef' or `attribute'"});
+                list.push_back(Entry{Fault, &d, -1, "Declaration without `typedef' or `attribute'", nullptr});
                 break;
             }
-            list.push_back(Entry{Getter, &d, index++, nullptr});
-            if (!d.is_readonly()) list.push_back(Entry{Setter, &d, index++, nullptr});
+            list.push_back(Entry{Getter, &d, index++, nullptr, new JavaGetDeclarator(SimpleDeclarator::narrow(d))});
+            if (!d.is_readonly())
+                list.push_back(Entry{Setter, &d, index++, nullptr, new JavaSetDeclarator(SimpleDeclarator::narrow(d))});
             break;
         case Bad_DeclaratorTag:
-            list.push_back(Entry{Fault, &d, -1, nullptr});
+            list.push_back(Entry{Fault, &d, -1, nullptr, nullptr});
             break;
         }
     }

@@ -12,6 +12,7 @@
 
 class Declarator;
 class InterfaceTypeSpec;
+class JavaOperation;
 class OpDeclarator;
 class SimpleDeclarator;
 
@@ -29,6 +30,9 @@ public:
         const Declarator* declarator;
         int index;          // -1 for a fault
         const char* fault;  // the message of a fault
+        // What the stub, the descriptors and the skeleton print for the
+        // number; null for a fault.
+        const JavaOperation* operation;
     };
 
     // The table of `iface`, built at the first call.

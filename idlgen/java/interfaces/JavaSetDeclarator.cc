@@ -35,6 +35,8 @@ void JavaSetDeclarator::printDescriptor(std::ostream& out, const String& indent,
         .print(out);
 }
 
+void JavaSetDeclarator::printStubMethod(std::ostream& out, int index) const { printMethod(out, index); }
+
 void JavaSetDeclarator::printMethod(std::ostream& out, int index) const {
     JavaTemplate(
         "    public void ${signature} {\n"

@@ -13,9 +13,11 @@ public:
 
     // [AttrName] "(" [AttrType] " arg) throws " [SystemException]
     String signature() const;
-    void printDescriptor(std::ostream& out, const String& indent, int index) const;
+    void printDescriptor(std::ostream& out, const String& indent, int index) const override;
+    // The stub method (it has no comment line).
+    void printStubMethod(std::ostream& out, int index) const override;
     void printMethod(std::ostream& out, int index) const;
-    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const;
+    void printSkeletonFragment(std::ostream& out, const String& indent, int index) const override;
 };
 
 #endif

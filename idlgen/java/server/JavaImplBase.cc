@@ -7,10 +7,8 @@
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
-#include "idlgen/java/interfaces/JavaGetDeclarator.h"
-#include "idlgen/java/interfaces/JavaOpDeclarator.h"
+#include "idlgen/java/interfaces/JavaOperation.h"
 #include "idlgen/java/interfaces/JavaOpTable.h"
-#include "idlgen/java/interfaces/JavaSetDeclarator.h"
 
 JavaImplBase::JavaImplBase(const InterfaceTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -78,25 +76,9 @@ void JavaImplBase::printOpSkeletons(std::ostream& out, const InterfaceTypeSpec& 
     const String indent = String::replicate(' ', 14);
     bool cases = false;
     for (const JavaOpTable::Entry& e : JavaOpTable::of(iface).entries()) {
-        if (e.kind == JavaOpTable::Fault) continue;
-        String idlName;
-        switch (e.kind) {
-        case JavaOpTable::Operation: idlName = JavaOpDeclarator(OpDeclarator::narrow(*e.declarator)).getIDLName(); break;
-        case JavaOpTable::Getter: idlName = JavaGetDeclarator(SimpleDeclarator::narrow(*e.declarator)).getIDLName(); break;
-        default: idlName = JavaSetDeclarator(SimpleDeclarator::narrow(*e.declarator)).getIDLName(); break;
-        }
-        out << "           case " << e.index << ": // " << idlName << "\n";
-        switch (e.kind) {
-        case JavaOpTable::Operation:
-            JavaOpDeclarator(OpDeclarator::narrow(*e.declarator)).printSkeletonFragment(out, indent, e.index);
-            break;
-        case JavaOpTable::Getter:
-            JavaGetDeclarator(SimpleDeclarator::narrow(*e.declarator)).printSkeletonFragment(out, indent, e.index);
-            break;
-        default:
-            JavaSetDeclarator(SimpleDeclarator::narrow(*e.declarator)).printSkeletonFragment(out, indent, e.index);
-            break;
-        }
+        if (!e.operation) continue;
+        out << "           case " << e.index << ": // " << e.operation->idlName() << "\n";
+        e.operation->printSkeletonFragment(out, indent, e.index);
         out << "                   break;\n";
         cases = true;
     }
