@@ -311,36 +311,36 @@ const_exp
 
 or_expr
     : xor_expr
-    | or_expr BITOR xor_expr            { $$ = new BinaryOpExpr(*$1, 9, *$3); }
+    | or_expr BITOR xor_expr            { $$ = new BinaryOpExpr(*$1, BinaryOp_bitor, *$3); }
     ;
 
 xor_expr
     : and_expr
-    | xor_expr BITXOR and_expr          { $$ = new BinaryOpExpr(*$1, 8, *$3); }
+    | xor_expr BITXOR and_expr          { $$ = new BinaryOpExpr(*$1, BinaryOp_bitxor, *$3); }
     ;
 
 and_expr
     : shift_expr
-    | and_expr BITAND shift_expr        { $$ = new BinaryOpExpr(*$1, 7, *$3); }
+    | and_expr BITAND shift_expr        { $$ = new BinaryOpExpr(*$1, BinaryOp_bitand, *$3); }
     ;
 
 shift_expr
     : add_expr
-    | shift_expr LEFTSHIFT add_expr     { $$ = new BinaryOpExpr(*$1, 5, *$3); }
-    | shift_expr RIGHTSHIFT add_expr    { $$ = new BinaryOpExpr(*$1, 6, *$3); }
+    | shift_expr LEFTSHIFT add_expr     { $$ = new BinaryOpExpr(*$1, BinaryOp_leftshift, *$3); }
+    | shift_expr RIGHTSHIFT add_expr    { $$ = new BinaryOpExpr(*$1, BinaryOp_rightshift, *$3); }
     ;
 
 add_expr
     : mult_expr
-    | add_expr PLUS mult_expr           { $$ = new BinaryOpExpr(*$1, 3, *$3); }
-    | add_expr MINUS mult_expr          { $$ = new BinaryOpExpr(*$1, 4, *$3); }
+    | add_expr PLUS mult_expr           { $$ = new BinaryOpExpr(*$1, BinaryOp_plus, *$3); }
+    | add_expr MINUS mult_expr          { $$ = new BinaryOpExpr(*$1, BinaryOp_minus, *$3); }
     ;
 
 mult_expr
     : unary_expr
-    | mult_expr MULTIPLY unary_expr     { $$ = new BinaryOpExpr(*$1, 0, *$3); }
-    | mult_expr DIVIDE unary_expr       { $$ = new BinaryOpExpr(*$1, 1, *$3); }
-    | mult_expr MODULUS unary_expr      { $$ = new BinaryOpExpr(*$1, 2, *$3); }
+    | mult_expr MULTIPLY unary_expr     { $$ = new BinaryOpExpr(*$1, BinaryOp_multiply, *$3); }
+    | mult_expr DIVIDE unary_expr       { $$ = new BinaryOpExpr(*$1, BinaryOp_divide, *$3); }
+    | mult_expr MODULUS unary_expr      { $$ = new BinaryOpExpr(*$1, BinaryOp_modulus, *$3); }
     ;
 
 unary_expr
@@ -349,9 +349,9 @@ unary_expr
     ;
 
 unary_operator
-    : MINUS                             { $$ = 1; }
-    | PLUS                              { $$ = 0; }
-    | BITCOMPL                          { $$ = 3; }
+    : MINUS                             { $$ = UnaryOp_minus; }
+    | PLUS                              { $$ = UnaryOp_plus; }
+    | BITCOMPL                          { $$ = UnaryOp_bitcompl; }
     ;
 
 primary_expr
