@@ -11,7 +11,7 @@ EnvFile* EnvImportEntry::get_file(const EnvFile& importer) {
     tried = true;
     if (Reader* reader = importer.get_reader()) {
         try {
-            file = &reader->import_env(importer.get_path(), "", file_name, 1);
+            file = &reader->import_env(importer.get_path(), "", file_name, true);
         } catch (bad_file& failure) {
             file = nullptr;
             // Found but unreadable (a directory, say): the reader has said so.

@@ -23,7 +23,7 @@ void Reader::set_cpp_option(const char* arg) {
     options.push_back(arg);
 }
 
-bool Reader::find_file(const String& dir, const String& prefix, const String& name, int search,
+bool Reader::find_file(const String& dir, const String& prefix, const String& name, bool search,
                        FileInfo& info) const {
     info = FileInfo(dir, prefix + name);
     if (info.is_null() && search) {
@@ -95,7 +95,7 @@ ConFile& Reader::parse_new_con(EnvFile& env, const FileInfo& info, const String&
 
 ConFile& Reader::read_con(EnvFile& env, const String& name) {
     FileInfo info;
-    if (!find_file("", "", name, 0, info)) {
+    if (!find_file("", "", name, false, info)) {
         msg::error("Cannot find file `%s'", name.chars());
         throw bad_file();
     }
@@ -108,7 +108,7 @@ ConFile& Reader::read_con(EnvFile& env, const String& name) {
 
 ConFile& Reader::import_con(EnvFile& env, const String& dir, const String& prefix, const String& name) {
     FileInfo info;
-    if (!find_file(dir, prefix, name, 1, info)) throw bad_file();
+    if (!find_file(dir, prefix, name, true, info)) throw bad_file();
     if (ConFile* known = confiles.lookup(info)) return *known;
     int errors = msg::get_error_count();
     ConFile& con = parse_new_con(env, info, name, "import_con");
@@ -116,9 +116,9 @@ ConFile& Reader::import_con(EnvFile& env, const String& dir, const String& prefi
     return con;
 }
 
-EnvFile& Reader::read_env(const String& name) { return import_env("", "", name, 0); }
+EnvFile& Reader::read_env(const String& name) { return import_env("", "", name, false); }
 
-EnvFile& Reader::import_env(const String& dir, const String& prefix, const String& name, int search) {
+EnvFile& Reader::import_env(const String& dir, const String& prefix, const String& name, bool search) {
     FileInfo info;
     if (!find_file(dir, prefix, name, search, info)) throw bad_file();
     if (EnvFile* known = envfiles.lookup(info)) return *known;

@@ -37,9 +37,9 @@ public:
     ConFile& read_con(EnvFile& env, const String& name);
     ConFile& import_con(EnvFile& env, const String& dir, const String& prefix, const String& name);
     EnvFile& read_env(const String& name);
-    EnvFile& import_env(const String& dir, const String& prefix, const String& name, int search);
+    EnvFile& import_env(const String& dir, const String& prefix, const String& name, bool search);
 
-    bool find_file(const String& dir, const String& prefix, const String& name, int search,
+    bool find_file(const String& dir, const String& prefix, const String& name, bool search,
                    FileInfo& info) const;
     // An open File on the named file (its preprocessed text under `cpp`), or
     // null after reporting why not.

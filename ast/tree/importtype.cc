@@ -55,7 +55,7 @@ Declarator* ImportTypeSpec::unwrap_import() const {
     if (EnvAttr* env_attr = self.get_env_attr("env", 1)) {
         String dir = env_attr->get_envfile() ? env_attr->get_envfile()->get_subdir() : String();
         try {
-            lookup_env = &reader->import_env(dir, "", env_attr->get_value(), 1);
+            lookup_env = &reader->import_env(dir, "", env_attr->get_value(), true);
         } catch (bad_file&) {
             msg::error(get_loc(), "Cannot find env=\"%s\" file", env_attr->get_value().chars());
             return imported;

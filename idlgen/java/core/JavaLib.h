@@ -202,12 +202,12 @@ public:
     // The stub's statement storing `name` into its slot, and the stub's
     // expression for the value that came back.
     static String getConversionTo(const JavaAST& type, const String& name, const String& longSlot,
-                                  const String& objectSlot, int inOnly);
+                                  const String& objectSlot, bool inOnly);
     static String getConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot);
     // The skeleton's inverses: the argument handed to the implementation,
     // and the statement storing a result into its slot.
     static String getSkelConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot,
-                                        int inOnly);
+                                        bool inOnly);
     static String getSkelConversionTo(const JavaAST& type, const String& name, const String& longSlot,
                                       const String& objectSlot);
     // Descriptor mode words of a parameter's flags.

@@ -150,7 +150,7 @@ void JavaOpDeclarator::printDefinition(std::ostream& out, int index) const {
         const JavaArg& a = args.get()[i];
         out << I
             << JavaLib::getConversionTo(a.getType(), a.getName().item(), slots[i].longSlot, slots[i].objectSlot,
-                                        a.containsOut() ? 0 : 1)
+                                        !a.containsOut())
             << ";\n";
     }
     if (count > 0)
@@ -198,7 +198,7 @@ void JavaOpDeclarator::printSkeletonFragment(std::ostream& out, const String& in
         if (i) out << ",\n";
         out << I
             << JavaLib::getSkelConversionFrom(a.getType(), slots[i].longSlot, slots[i].objectSlot,
-                                              a.containsOut() ? 0 : 1);
+                                              !a.containsOut());
     }
     out << ");\n";
     if (hasResult()) {

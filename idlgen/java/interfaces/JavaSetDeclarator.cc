@@ -48,7 +48,7 @@ void JavaSetDeclarator::printMethod(std::ostream& out, int index) const {
         .set("signature", signature())
         .set("I", String::replicate(' ', 11))
         .set("k", index)
-        .set("store", JavaLib::getConversionTo(getAttrType(), "arg", "_n[1]", "_o[1]", 1))
+        .set("store", JavaLib::getConversionTo(getAttrType(), "arg", "_n[1]", "_o[1]", true))
         .print(out);
 }
 
@@ -56,6 +56,6 @@ void JavaSetDeclarator::printSkeletonFragment(std::ostream& out, const String& i
     JavaTemplate("${I}self.${name}(${value});\n")
         .set("I", indent)
         .set("name", getAttrName())
-        .set("value", JavaLib::getSkelConversionFrom(getAttrType(), "n[1]", "o[1]", 1))
+        .set("value", JavaLib::getSkelConversionFrom(getAttrType(), "n[1]", "o[1]", true))
         .print(out);
 }

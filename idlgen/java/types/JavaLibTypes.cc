@@ -150,9 +150,9 @@ String JavaLib::getClassForName(const JavaAST& type) {
 }
 
 String JavaLib::getConversionTo(const JavaAST& type, const String& name, const String& longSlot,
-                                const String& objectSlot, int inOnly) {
+                                const String& objectSlot, bool inOnly) {
     const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t) && inOnly == 1) {
+    if (JavaBaseType::isA(t) && inOnly) {
         switch (JavaBaseType::narrow(t).getBaseTag()) {
         case 0: return longSlot + " = (" + name + ") ? 1 : 0";
         case 1: return longSlot + " = (char) (" + name + " & 0xFFFFL)";
@@ -171,7 +171,7 @@ String JavaLib::getConversionTo(const JavaAST& type, const String& name, const S
             return "";
         }
     }
-    if (inOnly == 1 && travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
+    if (inOnly && travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
     return objectSlot + " = " + name;
 }
 
@@ -215,10 +215,10 @@ String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, c
 }
 
 String JavaLib::getSkelConversionFrom(const JavaAST& type, const String& longSlot, const String& objectSlot,
-                                      int inOnly) {
+                                      bool inOnly) {
     const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t) && inOnly == 1) return fromLongSlot(t, longSlot, objectSlot);
-    if (inOnly == 0) return String("(") + JavaHolder::project(type).full_text() + ")" + objectSlot;
+    if (JavaBaseType::isA(t) && inOnly) return fromLongSlot(t, longSlot, objectSlot);
+    if (!inOnly) return String("(") + JavaHolder::project(type).full_text() + ")" + objectSlot;
     if (travelsInHolder(t)) return String("((") + JavaHolder::project(type).full_text() + ")" + objectSlot + ").value";
     return String("(") + type.full_text() + ")" + objectSlot;
 }
@@ -226,7 +226,7 @@ String JavaLib::getSkelConversionFrom(const JavaAST& type, const String& longSlo
 String JavaLib::getSkelConversionTo(const JavaAST& type, const String& name, const String& longSlot,
                                     const String& objectSlot) {
     const JavaAST& t = type.underType();
-    if (JavaBaseType::isA(t)) return getConversionTo(type, name, longSlot, objectSlot, 1);
+    if (JavaBaseType::isA(t)) return getConversionTo(type, name, longSlot, objectSlot, true);
     if (travelsInHolder(t)) return objectSlot + " = new " + JavaHolder::project(type).full_text() + "(" + name + ")";
     return objectSlot + " = " + name;
 }
