@@ -6,6 +6,7 @@
 #include "idlgen/java/core/JavaLib.h"
 
 #include <algorithm>
+#include <ostream>
 #include <set>
 #include <string>
 
