@@ -287,54 +287,40 @@ static bool isModuleDeclarator(const Declarator& d) {
     return false;
 }
 
+// What a kind of type is to Java names: whether a declaration of it brings
+// a class of its own into its container, and whether the types declared in
+// it go into its "...Package" package.
+struct NameKind {
+    bool ownClass;
+    bool holdsPackage;
+};
+
+static NameKind nameKind(const TypeSpec& ts) {
+    switch (ts.get_tag()) {
+    case Enum_TypeSpecTag: return {true, false};
+    case Exception_TypeSpecTag:
+    case Struct_TypeSpecTag:
+    case Union_TypeSpecTag: return {true, true};
+    case Interface_TypeSpecTag: return {false, true};
+    case Base_TypeSpecTag:
+    case Builtin_TypeSpecTag:
+    case Forward_TypeSpecTag:
+    case Import_TypeSpecTag:
+    case Module_TypeSpecTag:
+    case ScopedName_TypeSpecTag:
+    case Sequence_TypeSpecTag:
+    case String_TypeSpecTag:
+    case Void_TypeSpecTag: return {false, false};
+    }
+    msg::panic("nameKind: tag %s", TypeSpec::tag_name(ts.get_tag()));
+}
+
 // True when the declaration brings a type of its own into its container,
 // which then holds it in the container's "...Package" package.
 static bool definesType(const Decl& decl) {
     if (decl.is_typedef()) return true;
     const TypeSpec& ts = decl.get_typespec();
-    if (!ts.defines_name()) return false;
-    switch (ts.get_tag()) {
-    case Enum_TypeSpecTag:
-    case Exception_TypeSpecTag:
-    case Struct_TypeSpecTag:
-    case Union_TypeSpecTag:
-        return true;
-    case Base_TypeSpecTag:
-    case Builtin_TypeSpecTag:
-    case Forward_TypeSpecTag:
-    case Import_TypeSpecTag:
-    case Interface_TypeSpecTag:
-    case Module_TypeSpecTag:
-    case ScopedName_TypeSpecTag:
-    case Sequence_TypeSpecTag:
-    case String_TypeSpecTag:
-    case Void_TypeSpecTag:
-        return false;
-    }
-    msg::panic("definesType: tag %d", static_cast<int>(ts.get_tag()));
-}
-
-// True when the types a container declares go into its "...Package" package.
-static bool holdsPackage(const TypeSpec& container) {
-    switch (container.get_tag()) {
-    case Exception_TypeSpecTag:
-    case Interface_TypeSpecTag:
-    case Struct_TypeSpecTag:
-    case Union_TypeSpecTag:
-        return true;
-    case Base_TypeSpecTag:
-    case Builtin_TypeSpecTag:
-    case Enum_TypeSpecTag:
-    case Forward_TypeSpecTag:
-    case Import_TypeSpecTag:
-    case Module_TypeSpecTag:
-    case ScopedName_TypeSpecTag:
-    case Sequence_TypeSpecTag:
-    case String_TypeSpecTag:
-    case Void_TypeSpecTag:
-        return false;
-    }
-    msg::panic("holdsPackage: tag %d", static_cast<int>(container.get_tag()));
+    return ts.defines_name() && nameKind(ts).ownClass;
 }
 
 JavaName::JavaName(const Declarator& d) {
@@ -355,7 +341,7 @@ JavaName::JavaName(const Declarator& d) {
             if (target && target->has_typespec()) container = &target->get_typespec();
         }
         JavaName containerName(container->get_declarator());
-        if (holdsPackage(*container) && definesType(decl)) containerName = JavaLib::makePackage(containerName);
+        if (nameKind(*container).holdsPackage && definesType(decl)) containerName = JavaLib::makePackage(containerName);
         setPackage(&containerName);
     } else {
         JavaName storage("");
