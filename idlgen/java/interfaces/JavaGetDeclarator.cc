@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "ast/tree/declarator.h"
+
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
