@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "ast/tree/declarator.h"
-
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
