@@ -1,6 +1,9 @@
 #include "idlgen/java/core/JavaExpr.h"
 
+#include <climits>
+#include <cstdio>
 #include <ostream>
+#include <string>
 
 #include "ast/expr/expr.h"
 #include "ast/expr/value.h"
@@ -60,6 +63,31 @@ void JavaExpr::printWithPriority(std::ostream& out, int priority) const {
     if (parens) out << ")";
 }
 
+// An integer literal's text as a Java long literal.  Java reads a decimal
+// literal as a signed long, so an unsigned long long above 2^63-1 is
+// written in hexadecimal, which Java reads back to the same 64 bits.
+static void printIntText(std::ostream& out, const String& text) {
+    const std::string& s = text.str();
+    bool decimal = !s.empty() && s[0] != '0';
+    if (decimal && s.size() >= 19) {
+        unsigned long long value = 0;
+        bool fits = true;
+        for (char ch : s) {
+            if (ch < '0' || ch > '9') break;
+            unsigned digit = static_cast<unsigned>(ch - '0');
+            if (value > (ULLONG_MAX - digit) / 10) fits = false;
+            value = value * 10 + digit;
+        }
+        if (fits && value > static_cast<unsigned long long>(LLONG_MAX)) {
+            char hex[24];
+            std::snprintf(hex, sizeof hex, "0x%016llX", value);
+            out << hex;
+            return;
+        }
+    }
+    out << text;
+}
+
 void JavaExpr::printValue(std::ostream& out, const Value& v) {
     switch (v.get_tag()) {
     case BoolValue_tag:
@@ -68,7 +96,7 @@ void JavaExpr::printValue(std::ostream& out, const Value& v) {
     case IntValue_tag: {
         const IntValue& i = IntValue::narrow(v);
         if (i.has_text())
-            out << i.get_text();
+            printIntText(out, i.get_text());
         else
             out << i.get_value();
         out << "L";
