@@ -68,6 +68,7 @@ class Gen:
         # Special names taken by operations and attributes, which an
         # interface inherits: once per file.
         self.taken_in_interfaces = set()
+        self.object_named = False
         # Constants at the limits, by type: (scoped name, IDL text).
         self.limits = {}
 
@@ -95,6 +96,7 @@ class Gen:
             name = self.r.choice(modules if self.r.random() < 0.5 else SPECIAL)
             if name not in taken:
                 taken.add(name)
+                self.object_named |= name == "Object"
                 return name
         if self.r.random() < 0.15:
             word = self.r.choice(JAVA_WORDS)
@@ -118,7 +120,10 @@ class Gen:
             return f"string<{self.r.randint(1, 40)}>"
         if self.interfaces and r < 0.72:
             return self.r.choice(self.interfaces)
-        return self.r.choice(BASE)
+        base = self.r.choice(BASE)
+        # Once a member is named Object, the type is named from the top: in
+        # that member's scope "Object" names the member.
+        return "::Object" if base == "Object" and self.object_named else base
 
     def simple_ref(self):
         """A type allowed where IDL wants a simple type: parameters,
