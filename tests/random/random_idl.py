@@ -9,16 +9,41 @@ outermost module is named after the seed, so no generated program depends
 on scoping subtleties and the programs of many seeds can be compiled
 together; names that are Java
 reserved words or end in Holder, Helper or Package are mixed in on purpose.
+So are members and branches named like what the generated Java names
+itself (discriminator, value, type, id), like a module or package the
+member's own type lies in, or like a java.lang class; union labels at both
+ends of their discriminator type; and constants at the limits of every
+integer type.
 """
 import random
 import sys
 
 BASE = ["short", "long", "long long", "unsigned short", "unsigned long", "unsigned long long",
         "float", "double", "char", "boolean", "octet", "any", "string", "Object", "TypeCode"]
-INT_DISC = ["short", "long", "unsigned short", "unsigned long", "long long", "char"]
+INT_DISC = ["short", "long", "unsigned short", "unsigned long", "long long", "unsigned long long", "char"]
+# Names the generated classes use themselves, and java.lang classes.
+SPECIAL = ["discriminator", "value", "type", "id", "that", "dis", "String", "Object", "Integer", "Long"]
+# The least and greatest value of each integer type, and how IDL writes them.
+LIMITS = {
+    "short": ("-32768", "32767"),
+    "unsigned short": ("0", "65535"),
+    "long": ("-2147483648", "2147483647"),
+    "unsigned long": ("0", "4294967295"),
+    "long long": ("-9223372036854775808", "9223372036854775807"),
+    "unsigned long long": ("0", "18446744073709551615"),
+}
+HEX_LIMITS = {
+    "unsigned short": "0xFFFF", "unsigned long": "0xFFFFFFFF", "unsigned long long": "0xFFFFFFFFFFFFFFFF",
+    "long": "0x7FFFFFFF", "long long": "0x7FFFFFFFFFFFFFFF", "short": "0x7FFF",
+}
 JAVA_WORDS = ["abstract", "final", "native", "synchronized", "transient", "volatile", "throws",
               "package", "import", "class", "extends", "implements", "new", "this", "super",
               "null", "true", "false", "goto", "instanceof", "static", "try", "catch"]
+
+
+def value_of(text):
+    """The value of an integer label or constant as the generator writes it."""
+    return int(eval(text))
 
 
 class Gen:
@@ -36,6 +61,16 @@ class Gen:
         # written fully qualified there, they would not resolve.
         self.held = None
         self.bare = set()
+        # The enclosing modules' names, innermost last, and the first
+        # components of the seed's Java packages.
+        self.modules = []
+        self.roots = []
+        # Special names taken by operations and attributes, which an
+        # interface inherits: once per file.
+        self.taken_in_interfaces = set()
+        self.object_named = False
+        # Constants at the limits, by type: (scoped name, IDL text).
+        self.limits = {}
 
     def name(self, stem):
         self.n += 1
@@ -50,8 +85,19 @@ class Gen:
             return f"{stem}{self.n}Package"
         return f"{stem}{self.n}"
 
-    def member_name(self):
+    def member_name(self, taken=None, type_name=None):
+        """A member's name, unique in its scope; `taken` holds the special
+        names the scope already has, `type_name` the member's type."""
         self.n += 1
+        if taken is not None and self.r.random() < 0.12:
+            modules = self.modules[-1:] + self.roots
+            if type_name and type_name.startswith("::"):
+                modules += type_name[2:].split("::")[:-1]
+            name = self.r.choice(modules if self.r.random() < 0.5 else SPECIAL)
+            if name not in taken:
+                taken.add(name)
+                self.object_named |= name == "Object"
+                return name
         if self.r.random() < 0.15:
             word = self.r.choice(JAVA_WORDS)
             # A bare reserved word once per file, so names stay unique.
@@ -74,7 +120,10 @@ class Gen:
             return f"string<{self.r.randint(1, 40)}>"
         if self.interfaces and r < 0.72:
             return self.r.choice(self.interfaces)
-        return self.r.choice(BASE)
+        base = self.r.choice(BASE)
+        # Once a member is named Object, the type is named from the top: in
+        # that member's scope "Object" names the member.
+        return "::Object" if base == "Object" and self.object_named else base
 
     def simple_ref(self):
         """A type allowed where IDL wants a simple type: parameters,
@@ -91,16 +140,35 @@ class Gen:
             return f"{self.r.choice(small)} + {self.r.randint(1, 3)}"
         return str(self.r.randint(1, 6))
 
-    def declarator(self):
-        name = self.member_name()
+    def declarator(self, taken=None, type_name=None):
+        name = self.member_name(taken, type_name)
         if self.r.random() < 0.15:
             return name + "".join(f"[{self.bound()}]" for _ in range(self.r.randint(1, 2)))
         return name
 
+    def limit(self, kind):
+        """A value at or next to an end of integer type `kind`, as IDL text."""
+        low, high = LIMITS[kind]
+        pick = self.r.random()
+        if pick < 0.3:
+            return low
+        if pick < 0.6:
+            return high
+        if pick < 0.75:
+            return HEX_LIMITS[kind]
+        if pick < 0.9:
+            return f"{high} - 1"
+        return f"{low} + 1"
+
     def const(self, depth, scope):
         name = self.name("C").upper()
-        kind = self.r.choice(["long", "short", "unsigned long", "string", "boolean", "char", "double"])
-        if kind in ("long", "short", "unsigned long"):
+        kind = self.r.choice(["long", "short", "unsigned long", "string", "boolean", "char", "double", "limit"])
+        if kind == "limit":
+            kind = self.r.choice(list(LIMITS))
+            value = self.limit(kind)
+            if not self.held:
+                self.limits.setdefault(kind, []).append((f"{scope}{name}", value))
+        elif kind in ("long", "short", "unsigned long"):
             if self.consts and self.r.random() < 0.5:
                 other, add = self.r.choice(self.consts), self.r.randint(0, 9)
                 value = f"({other} * 2) + {add}"
@@ -131,9 +199,11 @@ class Gen:
         name = self.name("S" if keyword == "struct" else "X")
         self.emit(depth, f"{keyword} {name} {{")
         members = self.r.randint(0 if keyword == "exception" else 1, 4)
+        taken = set()
         for _ in range(members):
-            decls = ", ".join(self.declarator() for _ in range(self.r.randint(1, 2)))
-            self.emit(depth + 1, f"{self.type_ref()} {decls};")
+            type_name = self.type_ref()
+            decls = ", ".join(self.declarator(taken, type_name) for _ in range(self.r.randint(1, 2)))
+            self.emit(depth + 1, f"{type_name} {decls};")
         self.emit(depth, "};")
         if keyword == "struct":
             (self.held[0] if self.held else self.types).append((f"{scope}{name}", ("struct",)))
@@ -155,12 +225,28 @@ class Gen:
             disc = self.r.choice(INT_DISC)
             if disc == "char":
                 labels = [f"'{c}'" for c in "abcdefgh"]
+                if self.r.random() < 0.3:
+                    labels[:2] = ["'\\0'", "'\\377'"]
             else:
                 labels = [str(v) for v in self.r.sample(range(0 if disc.startswith("unsigned") else -5, 20), 8)]
+                if self.r.random() < 0.4:
+                    # Both ends of the type, or one end and its neighbour,
+                    # written in decimal, in hex or through a constant.
+                    low, high = LIMITS[disc]
+                    pick = self.r.random()
+                    ends = [low, high] if pick < 0.5 else [high, f"{high} - 1"] if pick < 0.75 else [low, f"{low} + 1"]
+                    if high in ends and self.r.random() < 0.2:
+                        ends[ends.index(high)] = HEX_LIMITS[disc]
+                    labels = ends + [l for l in labels if l not in ("0", "1")][:6]
+                    named = [(c, v) for c, v in self.limits.get(disc, []) if value_of(v) in map(value_of, labels)]
+                    if named and self.r.random() < 0.5:
+                        c, v = self.r.choice(named)
+                        labels = [c if value_of(l) == value_of(v) else l for l in labels]
         self.r.shuffle(labels)
         cases = self.r.randint(1, min(4, len(labels)))
         default = self.r.random() < 0.5
         self.emit(depth, f"union {name} switch ({disc}) {{")
+        taken = set()
         used = 0
         for c in range(cases):
             take = self.r.randint(1, 2) if used + 2 <= len(labels) else 1
@@ -171,9 +257,11 @@ class Gen:
             if default and c == cases - 1:
                 heads += " default:"
                 default = False
-            self.emit(depth + 1, f"{heads} {self.type_ref()} {self.member_name()};")
+            type_name = self.type_ref()
+            self.emit(depth + 1, f"{heads} {type_name} {self.member_name(taken, type_name)};")
         if default:
-            self.emit(depth + 1, f"default: {self.type_ref()} {self.member_name()};")
+            type_name = self.type_ref()
+            self.emit(depth + 1, f"default: {type_name} {self.member_name(taken, type_name)};")
         self.emit(depth, "};")
         self.types.append((f"{scope}{name}", ("union",)))
 
@@ -207,13 +295,14 @@ class Gen:
             pick = self.r.random()
             if pick < 0.15:
                 self.emit(depth + 1, f"{'readonly ' if self.r.random() < 0.5 else ''}attribute "
-                                     f"{self.simple_ref()} {self.member_name()};")
+                                     f"{self.simple_ref()} {self.member_name(self.taken_in_interfaces)};")
             elif pick < 0.25:
                 self.struct(depth + 1, inner)
             elif pick < 0.3:
                 self.const(depth + 1, inner)
             elif pick < 0.35:
-                self.emit(depth + 1, f"oneway void {self.member_name()}(in {self.simple_ref()} a);")
+                self.emit(depth + 1, f"oneway void {self.member_name(self.taken_in_interfaces)}"
+                                     f"(in {self.simple_ref()} a);")
             else:
                 result = "void" if self.r.random() < 0.3 else self.simple_ref()
                 params = ", ".join(f"{self.r.choice(['in', 'out', 'inout'])} {self.simple_ref()} p{i}"
@@ -221,7 +310,7 @@ class Gen:
                 raises = ""
                 if self.exceptions and self.r.random() < 0.4:
                     raises = f" raises ({', '.join(self.r.sample(self.exceptions, min(2, len(self.exceptions))))})"
-                self.emit(depth + 1, f"{result} {self.member_name()}({params}){raises};")
+                self.emit(depth + 1, f"{result} {self.member_name(self.taken_in_interfaces)}({params}){raises};")
         self.emit(depth, "};")
         held_types, held_consts = self.held
         self.held = outer_held
@@ -232,10 +321,12 @@ class Gen:
     def module(self, depth, scope, budget, name=None):
         name = name or self.name("M")
         self.emit(depth, f"module {name} {{")
+        self.modules.append(name)
         if self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
             self.types.append((f"{scope}{name}::{name}", ("struct",)))
         self.body(depth + 1, f"{scope}{name}::", budget)
+        self.modules.pop()
         self.emit(depth, "};")
 
     def body(self, depth, scope, budget):
@@ -263,6 +354,10 @@ class Gen:
             self.emit(0, f'#pragma prefix "r{self.r.randint(0, 99)}.example"')
         if self.r.random() < 0.2:
             self.emit(0, f'#pragma javaPackage "p{seed}.gen"')
+            self.roots.append(f"p{seed}")
+        # The runner gives one seed in four the package prefix s<seed>.
+        if seed % 4 == 0:
+            self.roots.append(f"s{seed}")
         # The outermost module carries the seed, so that the programs of many
         # seeds share one output root and one javac run without a package
         # prefix: a prefix would hide names that javac reads as a class

@@ -117,6 +117,29 @@ TEST(JavaExpr, EveryExpressionHasOneOuterPairOfParentheses) {
     EXPECT_EQ(constant(decls, "J"), "(0x10L)");
 }
 
+TEST(JavaExpr, IntegerLiteralsBeyondTheLongRangeKeepTheir64Bits) {
+    DeclList& decls = tree_support::resolve(
+        "const unsigned long long A = 18446744073709551615;\n"
+        "const unsigned long long B = 9223372036854775808;\n"
+        "const long long C = 9223372036854775807;\n"
+        "const long long D = -9223372036854775808;\n"
+        "const unsigned long long E = 0xFFFFFFFFFFFFFFFF;\n"
+        "const unsigned long long F = 01777777777777777777777;\n"
+        "const unsigned long long G = 18446744073709551616;\n");
+    EXPECT_EQ(constant(decls, "A"), "(0xFFFFFFFFFFFFFFFFL)");
+    EXPECT_EQ(constant(decls, "B"), "(0x8000000000000000L)");
+    EXPECT_EQ(constant(decls, "C"), "(9223372036854775807L)");
+    EXPECT_EQ(constant(decls, "D"), "(-(0x8000000000000000L))");
+    EXPECT_EQ(constant(decls, "E"), "(0xFFFFFFFFFFFFFFFFL)");
+    EXPECT_EQ(constant(decls, "F"), "(01777777777777777777777L)");
+    // One bit more than 64: an error, counted once however often printed.
+    int errors = msg::get_error_count();
+    EXPECT_EQ(constant(decls, "G"), "(18446744073709551616L)");
+    EXPECT_EQ(constant(decls, "G"), "(18446744073709551616L)");
+    EXPECT_EQ(msg::get_error_count(), errors + 1);
+    msg::reset_error_count();
+}
+
 TEST(JavaExpr, ConstantsAreNamedByTheirFieldAndEnumeratorsByTheirObject) {
     DeclList& decls = tree_support::resolve(
         "module M { const long N = 4; enum Color { RED, new }; };\n"

@@ -78,13 +78,13 @@ TEST(JavaUnion, LabelsAndSwitchHeadsFollowTheDiscriminatorKind) {
     EXPECT_EQ(byShort.switchHead("dis", "      "), "      switch (dis) {\n");
 }
 
-TEST(JavaUnion, BranchesNamedLikeTheReadMethodsLocalsAreReadIntoHiddenNames) {
-    DeclList& decls = checked("union U switch (long) { case 1: long that; case 2: long dis; case 3: long other; };\n");
+TEST(JavaUnion, BranchNamedLikeTheDiscriminatorAccessorTakesALeadingUnderscore) {
+    DeclList& decls = checked(
+        "union U switch (long) { case 1: long discriminator; case 2: long that; case 3: long other; };\n");
     JavaUnionCases cases(unionNamed(decls, "U"));
-    EXPECT_EQ(cases.get()[0].local, "__that");
-    EXPECT_EQ(cases.get()[1].local, "__dis");
-    EXPECT_EQ(cases.get()[2].local, "other");
-    EXPECT_EQ(cases.get()[0].item, "that");
+    EXPECT_EQ(cases.get()[0].item, "_discriminator");
+    EXPECT_EQ(cases.get()[1].item, "that");
+    EXPECT_EQ(cases.get()[2].item, "other");
 }
 
 TEST(JavaUnion, DefaultDiscriminatorStaysInsideTheDiscriminatorsRange) {
@@ -95,7 +95,12 @@ TEST(JavaUnion, DefaultDiscriminatorStaysInsideTheDiscriminatorsRange) {
         "union Empty switch (long) { default: long a; };\n"
         "union EmptyChar switch (char) { default: long a; };\n"
         "union EmptyBool switch (boolean) { default: long a; };\n"
-        "union Twice switch (boolean) { case TRUE: long a; case TRUE: long b; };\n");
+        "union Twice switch (boolean) { case TRUE: long a; case TRUE: long b; };\n"
+        "union ShortTop switch (short) { case 32767: long a; };\n"
+        "union ShortBelow switch (short) { case 32766: long a; };\n"
+        "union UShortTop switch (unsigned short) { case 65535: long a; };\n"
+        "union UShortBelow switch (unsigned short) { case 65534: long a; };\n"
+        "union UShortHigh switch (unsigned short) { case 32767: long a; };\n");
     EXPECT_EQ(defaultOf(unionNamed(decls, "Top")), "none");
     EXPECT_EQ(defaultOf(unionNamed(decls, "Below")), "2147483647");
     EXPECT_EQ(defaultOf(unionNamed(decls, "LastChar")), "none");
@@ -103,4 +108,9 @@ TEST(JavaUnion, DefaultDiscriminatorStaysInsideTheDiscriminatorsRange) {
     EXPECT_EQ(defaultOf(unionNamed(decls, "EmptyChar")), "'\\000'");
     EXPECT_EQ(defaultOf(unionNamed(decls, "EmptyBool")), "false");
     EXPECT_EQ(defaultOf(unionNamed(decls, "Twice")), "false");
+    EXPECT_EQ(defaultOf(unionNamed(decls, "ShortTop")), "none");
+    EXPECT_EQ(defaultOf(unionNamed(decls, "ShortBelow")), "32767");
+    EXPECT_EQ(defaultOf(unionNamed(decls, "UShortTop")), "none");
+    EXPECT_EQ(defaultOf(unionNamed(decls, "UShortBelow")), "(short) 65535");
+    EXPECT_EQ(defaultOf(unionNamed(decls, "UShortHigh")), "(short) 32768");
 }

@@ -1,6 +1,10 @@
 #include "idlgen/java/core/JavaExpr.h"
 
+#include <climits>
+#include <cstdio>
 #include <ostream>
+#include <set>
+#include <string>
 
 #include "ast/expr/expr.h"
 #include "ast/expr/value.h"
@@ -60,6 +64,46 @@ void JavaExpr::printWithPriority(std::ostream& out, int priority) const {
     if (parens) out << ")";
 }
 
+// An integer literal's text as a Java long literal.  Java reads a decimal
+// literal as a signed long, so an unsigned long long above 2^63-1 is
+// written in hexadecimal, which Java reads back to the same 64 bits.  A
+// literal of more than 64 bits fits no IDL integer type and no Java
+// literal: it is an error, reported once.
+static void printIntText(std::ostream& out, const IntValue& literal) {
+    const std::string& s = literal.get_text().str();
+    unsigned base = 10;
+    size_t at = 0;
+    if (s.size() > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
+        base = 16;
+        at = 2;
+    } else if (!s.empty() && s[0] == '0') {
+        base = 8;
+    }
+    unsigned long long value = 0;
+    bool fits = true;
+    for (; at < s.size(); ++at) {
+        char ch = s[at];
+        unsigned digit = ch >= '0' && ch <= '9'   ? static_cast<unsigned>(ch - '0')
+                         : ch >= 'a' && ch <= 'f' ? static_cast<unsigned>(ch - 'a' + 10)
+                         : ch >= 'A' && ch <= 'F' ? static_cast<unsigned>(ch - 'A' + 10)
+                                                  : 99;
+        if (digit >= base) break;
+        if (value > (ULLONG_MAX - digit) / base) fits = false;
+        value = value * base + digit;
+    }
+    if (!fits) {
+        static std::set<const IntValue*> reported;
+        if (reported.insert(&literal).second)
+            msg::error(literal.get_loc(), "integer literal %s does not fit in 64 bits", s.c_str());
+    } else if (base == 10 && value > static_cast<unsigned long long>(LLONG_MAX)) {
+        char hex[24];
+        std::snprintf(hex, sizeof hex, "0x%016llX", value);
+        out << hex;
+        return;
+    }
+    out << s;
+}
+
 void JavaExpr::printValue(std::ostream& out, const Value& v) {
     switch (v.get_tag()) {
     case BoolValue_tag:
@@ -68,7 +112,7 @@ void JavaExpr::printValue(std::ostream& out, const Value& v) {
     case IntValue_tag: {
         const IntValue& i = IntValue::narrow(v);
         if (i.has_text())
-            out << i.get_text();
+            printIntText(out, i);
         else
             out << i.get_value();
         out << "L";

@@ -279,7 +279,18 @@ bool JavaLib::generateDefaultDiscriminator(std::ostream& os, const JavaAST& swit
         CharValue(static_cast<unsigned char>(candidate)).print_java(os);
         return true;
     }
-    if (candidate > 2147483647LL) return false;
+    // Past the greatest value of its type there is no free value (values
+    // of 32 bits or more are searched in 32 bits, as the labels are held).
+    long long greatest = 2147483647LL;
+    if (tag == short_BaseTypeSpec) greatest = 32767;
+    if (tag == ushort_BaseTypeSpec) greatest = 65535;
+    if (candidate > greatest) return false;
+    // An unsigned short above 32767 is held in a Java short as the same 16
+    // bits, which a decimal literal cannot give.
+    if (candidate > 32767 && tag == ushort_BaseTypeSpec) {
+        os << "(short) " << candidate;
+        return true;
+    }
     os << candidate;
     return true;
 }

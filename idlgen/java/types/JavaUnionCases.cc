@@ -18,9 +18,6 @@
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaUnionType.h"
 
-// __read's own locals: its result and its discriminator.
-static bool clashesWithRead(const String& item) { return item == "that" || item == "dis"; }
-
 JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
     : switchType(&JavaAST::project(ts.get_switch_type())), discriminator(switchType->full_text()), kind(otherKind) {
     const JavaAST& under = switchType->underType();
@@ -55,7 +52,9 @@ JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
         c.declarator = &JavaDeclarator::project(*d);
         c.javaType = c.type->full_text();
         c.item = c.declarator->getJavaName().item();
-        c.local = clashesWithRead(c.item) ? JavaLib::hidden(c.item) : c.item;
+        // A branch named like the discriminator accessor would define that
+        // method twice: it takes a leading "_", as a reserved word does.
+        if (c.item == "discriminator") c.item = String("_") + c.item;
         c.boxed = JavaUnionType::needsHolder(*c.type);
         if (c.boxed) c.holder = JavaHolder::project(*c.type).full_text();
         cases.push_back(c);

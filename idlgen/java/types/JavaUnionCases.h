@@ -27,7 +27,6 @@ public:
         const JavaDeclarator* declarator;
         String javaType;  // [B]
         String item;      // [b]: the getter's and setter's name
-        String local;     // the variable __read reads the branch into
         bool boxed;       // kept in its holder inside the union object
         String holder;    // [BH], the holder class of the branch type
         // Such a case also has a setter that takes the discriminator.

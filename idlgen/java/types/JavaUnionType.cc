@@ -2,6 +2,7 @@
 
 #include <ostream>
 #include <sstream>
+#include <string>
 
 #include "ast/expr/expr.h"
 #include "lib/msg.h"
@@ -176,6 +177,29 @@ void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbo
     delete out;
 }
 
+// True when `text` names something whose first component is `name`: the
+// name followed by "." and not itself part of a longer name.
+static bool namesThrough(const std::string& text, const std::string& name) {
+    auto identifierChar = [](char ch) {
+        return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9') || ch == '_' ||
+               ch == '$';
+    };
+    for (size_t at = text.find(name + "."); at != std::string::npos; at = text.find(name + ".", at + 1))
+        if (at == 0 || (!identifierChar(text[at - 1]) && text[at - 1] != '.')) return true;
+    return false;
+}
+
+// The variable __read reads a branch into: named after the branch, unless
+// that would hide what the read itself names: its own locals "that" and
+// "dis", or a package or class its statements name (a branch P of a type
+// of package P).
+static String readLocal(const JavaUnionCases::Case& c) {
+    if (c.item == "that" || c.item == "dis") return JavaLib::hidden(c.item);
+    std::ostringstream statements;
+    c.type->printUnmarshal(statements, "in", JavaName("\x01"), "");
+    return namesThrough(statements.str(), c.item.str()) ? JavaLib::hidden(c.item) : c.item;
+}
+
 void JavaUnionType::printMarshalMethods(std::ostream& out) const {
     JavaUnionCases cases(getUnionTypeSpec());
     JavaTemplate t("");
@@ -229,11 +253,12 @@ void JavaUnionType::printMarshalMethods(std::ostream& out) const {
                 t.set("label", cases.labelText(*label)).print(out, "case ${label}:");
             separator = "\n\t";
         }
-        t.set("B", c.javaType).set("b", c.item).set("local", c.local);
+        String local = readLocal(c);
+        t.set("B", c.javaType).set("b", c.item).set("local", local);
         t.print(out,
                 " {\n"
                 "\t    ${B} ${local};\n");
-        c.type->printUnmarshal(out, "in", JavaName(c.local), branchIndent);
+        c.type->printUnmarshal(out, "in", JavaName(local), branchIndent);
         t.print(out, c.takesDiscriminator() ? "\t    that.${b}(dis, ${local});\n" : "\t    that.${b}(${local});\n");
         out << "\t    break;\n"
                "\t}\n";
