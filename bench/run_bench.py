@@ -13,6 +13,9 @@ and system CPU apart and the peak resident memory:
   gen/shm, gen/disk  -fclient -fserver into a fresh directory, against
            tar -x of the same tree into a fresh directory (ratio), with the
            number of files and user CPU per file
+  again/shm, again/disk  (mixed shape) the same run again over the tree the
+           first left, unchanged: its time against the first run's and the
+           number of files whose modification time changed (0 expected)
   growth   time at the largest size over time at the smallest, per shape,
            of the front end and of generation on the memory file system
 """
@@ -50,6 +53,16 @@ def measure(cmd, runs, stdin_path=None, before=None):
         syss.append(usage.ru_stime)
         peaks.append(usage.ru_maxrss / 1024)
     return statistics.median(walls), statistics.median(users), statistics.median(syss), max(peaks)
+
+
+def file_times(root):
+    """Modification time (ns) of every file below root."""
+    times = {}
+    for dirpath, _, names in os.walk(root):
+        for name in names:
+            path = os.path.join(dirpath, name)
+            times[path] = os.stat(path).st_mtime_ns
+    return times
 
 
 def inputs(cache, gen, sizes, shapes):
@@ -123,6 +136,14 @@ def main():
                 print(f"{'gen/' + place:<10} {shape:<6} {n:>7} {gen[0]:8.3f} {gen[1]:8.3f} {gen[2]:7.3f} {gen[3]:7.1f}"
                       f"  {gen[0] / untar[0]:.2f} x tar -x ({untar[0]:.3f} s), {count} files,"
                       f" {per_file:.1f} us user/file")
+                if shape == "mixed":
+                    times = file_times(out)
+                    again = measure([quorvex, "-fclient", "-fserver", "-j", out, idl], runs)
+                    after = file_times(out)
+                    moved = sum(1 for path, t in after.items() if times.get(path) != t)
+                    print(f"{'again/' + place:<10} {shape:<6} {n:>7} {again[0]:8.3f} {again[1]:8.3f}"
+                          f" {again[2]:7.3f} {again[3]:7.1f}  {again[0] / gen[0]:.2f} x the first run,"
+                          f" {moved} of {len(after)} files' times changed")
             finally:
                 shutil.rmtree(work, ignore_errors=True)
     if len(sizes) > 1:

@@ -28,12 +28,15 @@ private:
 
 class PragmaJavaPackage : public ASTItem {
 public:
-    explicit PragmaJavaPackage(const String& package) : package(package) {}
+    explicit PragmaJavaPackage(const String& package, const SrcLoc& loc = SrcLoc()) : package(package), loc(loc) {}
     const String& get_package() const { return package; }
+    // The line of the pragma.
+    const SrcLoc& get_loc() const { return loc; }
     void print(std::ostream& out) const override;
 
 private:
     String package;
+    SrcLoc loc;
 };
 
 class PragmaServerless : public ASTItem {

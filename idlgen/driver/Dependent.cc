@@ -1,9 +1,9 @@
 #include "idlgen/driver/Dependent.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+#include <string>
 
+#include "lib/OutFile.h"
 #include "lib/msg.h"
 
 void Dependent::flush() const {
@@ -14,22 +14,12 @@ void Dependent::flush() const {
     if (blank < 0) return;
     String output = v.before(blank);
     String target = v.after(blank);
-    FILE* f = std::fopen(output.chars(), "w");
-    if (!f) {
-        msg::ioerror("Cannot open file `%s'", output.chars());
-        return;
-    }
-    std::fprintf(f, "%s: ", target.chars());
-    for (const String& n : names) std::fprintf(f, " %s", n.chars());
-    std::fprintf(f, "\n");
-    bool ok = !std::ferror(f);
-    int err = ok ? 0 : errno;
-    if (std::fclose(f) != 0) {
-        ok = false;
-        if (!err) err = errno;
-    }
-    if (!ok) {
-        errno = err ? err : EIO;
-        msg::ioerror("cannot write file `%s'", output.chars());
+    std::string text = target.str() + ": ";
+    for (const String& n : names) text += " " + n.str();
+    text += "\n";
+    switch (outfile::put(output.chars(), text)) {
+    case outfile::open_failed: msg::ioerror("Cannot open file `%s'", output.chars()); break;
+    case outfile::write_failed: msg::ioerror("cannot write file `%s'", output.chars()); break;
+    default: break;
     }
 }

@@ -11,7 +11,8 @@ public:
     Dependent() = default;
 
     // KELDRO_DEPENDENCIES="output target": writes "target:  file1 file2\n"
-    // to output.  Unset, without a blank, or unwritable: nothing, silently.
+    // to output, whole or not at all, and not at all when it holds that
+    // already.  Unset or without a blank: nothing; a failure is reported.
     void flush() const;
 };
 

@@ -18,6 +18,8 @@ void run_pragma_passes(ConFileTbl& named) {
         JavaPackagePragma::pushPragmas(it.entry().get_definitions(), nullptr);
     for (TblIter<FileInfo, ConFile> it(named); it; it.next())
         PragmaServerless::process(it.entry().get_definitions());
+    for (TblIter<FileInfo, ConFile> it(named); it; it.next())
+        JavaPackagePragma::checkPackages(it.entry().get_definitions());
 }
 
 void generate_java(ConFileTbl& named, const GenerationRequest& request) {

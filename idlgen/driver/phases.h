@@ -6,7 +6,8 @@
 class ConFileTbl;
 
 // Pushes repository prefixes, Java packages and serverless marks down the
-// trees of the named files, one pass over all files after another.
+// trees of the named files, one pass over all files after another, then
+// checks the Java packages (errors counted, nothing written).
 void run_pragma_passes(ConFileTbl& named);
 
 struct GenerationRequest {

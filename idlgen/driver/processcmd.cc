@@ -11,7 +11,9 @@
 #include "ast/input/reader.h"
 #include "idlgen/driver/Dependent.h"
 #include "idlgen/driver/phases.h"
+#include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/core/JavaName.h"
 #include "lib/flag.h"
 #include "lib/version.h"
 
@@ -121,7 +123,7 @@ void process_cmd_line(int argc, char** argv, ConFileTbl& confiles, EnvFileTbl& e
             if (!prefix) break;
             if (JavaLib::getPackagePrefix())
                 msg::error("-p option specified twice");
-            else
+            else if (JavaName::checkPackageName(prefix, SrcLoc(), "-p"))
                 JavaLib::setPackagePrefix(prefix);
             break;
         }
@@ -184,7 +186,12 @@ void process_cmd_line(int argc, char** argv, ConFileTbl& confiles, EnvFileTbl& e
         throw ConToJavaAbort();
     }
 
+    // A bad package or SOURCE_DATE_EPOCH stops the run before anything is
+    // written (a failed dependency rule does not: generation goes on).
+    int errors = msg::get_error_count();
     run_pragma_passes(*named);
+    JavaFiles::readSourceDateEpoch();
+    if (msg::get_error_count() > errors) throw ConToJavaAbort();
     generate_java(*named, GenerationRequest{javadir ? javadir : ".", listname, client, server, verbose});
 
     if (msg::get_error_count() > 0) throw ConToJavaAbort();

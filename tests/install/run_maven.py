@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Builds examples/maven offline with Maven: quorvex runs in generate-sources,
 and the generated Java compiles with the example's servants against the
-runtime stand-ins of tests/java/runtime, packed as a jar.
+runtime stand-ins of tests/java/runtime, packed as a jar.  A second build
+regenerates the sources, which quorvex leaves untouched, so javac compiles
+nothing: no generated source and no class file changes its time.
 
     run_maven.py --quorvex Q --source DIR --javac JAVAC --jar JAR --mvn MVN
 """
@@ -12,6 +14,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import time
 
 
 def run(cmd, **kw):
@@ -20,6 +23,16 @@ def run(cmd, **kw):
         print(f"command failed ({proc.returncode}): {' '.join(cmd)}\n{proc.stdout[-6000:]}{proc.stderr[-3000:]}")
         sys.exit(1)
     return proc
+
+
+def times(root):
+    """Modification time (ns) of every file below root."""
+    found = {}
+    for dirpath, _, names in os.walk(root):
+        for name in names:
+            path = os.path.join(dirpath, name)
+            found[path] = os.stat(path).st_mtime_ns
+    return found
 
 
 def main():
@@ -35,15 +48,26 @@ def main():
         run([opts.jar, "cf", runtime_jar, "-C", classes, "."])
         project = os.path.join(work, "project")
         shutil.copytree(os.path.join(opts.source, "examples/maven"), project)
-        run([opts.mvn, "-B", "-q", "-s", os.path.join(project, "settings.xml"),
-             "-Dmaven.repo.local=" + os.path.join(work, "m2"),
-             "-Dquorvex=" + os.path.abspath(opts.quorvex),
-             "-Didl.file=" + os.path.join(opts.source, "examples/bank.idl"),
-             "-Dorb.runtime.jar=" + runtime_jar, "compile"], cwd=project)
+        build = [opts.mvn, "-B", "-s", os.path.join(project, "settings.xml"),
+                 "-Dmaven.repo.local=" + os.path.join(work, "m2"),
+                 "-Dquorvex=" + os.path.abspath(opts.quorvex),
+                 "-Didl.file=" + os.path.join(opts.source, "examples/bank.idl"),
+                 "-Dorb.runtime.jar=" + runtime_jar, "compile"]
+        run(build, cwd=project)
         for cls in ("example/BankServer.class", "Bank/_AccountStub.class", "Bank/_BranchImplBase.class"):
             if not os.path.exists(os.path.join(project, "target/classes", cls)):
                 print(f"not compiled: {cls}")
                 sys.exit(1)
+        first = times(os.path.join(project, "target"))
+        # File times have a resolution of a second or better: anything
+        # written again would show.
+        time.sleep(1.1)
+        second = run(build, cwd=project)
+        moved = sorted(path for path, t in times(os.path.join(project, "target")).items()
+                       if (path.endswith(".java") or path.endswith(".class")) and first.get(path) != t)
+        if moved:
+            print(f"the second build wrote again: {moved[:10]}\n{second.stdout[-3000:]}")
+            sys.exit(1)
     print("ok")
 
 

@@ -63,11 +63,11 @@ TEST(JavaTemplate, MissingValueIsAnInternalError) {
 TEST(JavaFiles, PackagesAreMadeOutermostFirstAndReused) {
     std::string root = tempDir();
     JavaName pkg(String("a.b.c"));
-    String path = JavaStream::preparePackage(root.c_str(), pkg, "test");
+    String path = JavaFiles::preparePackage(root.c_str(), pkg, "test");
     EXPECT_EQ(path.str(), root + "/a/b/c");
     EXPECT_TRUE(isDirectory(root + "/a/b/c"));
     int errors = msg::get_error_count();
-    EXPECT_EQ(JavaStream::preparePackage(root.c_str(), pkg, "test").str(), root + "/a/b/c");
+    EXPECT_EQ(JavaFiles::preparePackage(root.c_str(), pkg, "test").str(), root + "/a/b/c");
     EXPECT_EQ(msg::get_error_count(), errors);
 }
 
@@ -75,7 +75,7 @@ TEST(JavaFiles, PlainFileInPlaceOfAPackageIsReported) {
     std::string root = tempDir();
     std::ofstream(root + "/a") << "plain";
     int errors = msg::get_error_count();
-    EXPECT_THROW(JavaStream::preparePackage(root.c_str(), JavaName(String("a.b")), "test"), JavaStream::Nope);
+    EXPECT_THROW(JavaFiles::preparePackage(root.c_str(), JavaName(String("a.b")), "test"), JavaFiles::Nope);
     EXPECT_EQ(msg::get_error_count(), errors + 1);
     EXPECT_FALSE(isDirectory(root + "/a/b"));
 }

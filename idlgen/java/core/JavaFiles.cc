@@ -1,40 +1,65 @@
 #include "idlgen/java/core/JavaFiles.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
-#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <ctime>
-#include <fstream>
+#include <vector>
 
 #include "ast/input/confile.h"
 #include "lib/msg.h"
 #include "lib/version.h"
 #include "idlgen/java/core/JavaName.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "lib/OutFile.h"
+
+JavaText::JavaText(const JavaName& className) {
+    // Names are printed as seen from inside the class's package.
+    JavaName::setPrintPackage(className.isPackaged() ? &className.package() : nullptr);
+}
+
+JavaText::~JavaText() {
+    if (taken) return;
+    JavaName::takeImports();
+    JavaName::setPrintPackage(nullptr);
+}
+
+void JavaText::printPackage(const JavaName& className) {
+    if (!className.isPackaged()) return;
+    *this << "package " << className.package().toString() << ";\n";
+    importAt = tellp();
+}
+
+std::string JavaText::take() {
+    std::vector<std::string> imports = JavaName::takeImports();
+    JavaName::setPrintPackage(nullptr);
+    taken = true;
+    std::string text = str();
+    if (!imports.empty() && importAt >= 0) {
+        std::string lines;
+        for (const std::string& name : imports) lines += "import " + name + ";\n";
+        text.insert(static_cast<size_t>(importAt), lines);
+    }
+    return text;
+}
 
 void JavaFiles::flush(const String& listFile) const {
-    std::ofstream out(listFile.chars(), std::ios::out | std::ios::trunc);
-    if (!out.good()) {
-        msg::ioerror("Cannot open file `%s'", listFile.chars());
-        return;
+    std::string text;
+    for (DLListIter<String> it(files); it; it.next()) {
+        text += it.entry().str();
+        text += '\n';
     }
-    for (DLListIter<String> it(files); it; it.next())
-        if (!failed.count(it.entry().chars())) out << it.entry() << "\n";
-    errno = 0;
-    out.close();
-    if (out.fail()) {
-        if (errno == 0) errno = EIO;
-        msg::ioerror("cannot write file `%s'", listFile.chars());
+    switch (outfile::put(listFile.chars(), text)) {
+    case outfile::open_failed: msg::ioerror("Cannot open file `%s'", listFile.chars()); break;
+    case outfile::write_failed: msg::ioerror("cannot write file `%s'", listFile.chars()); break;
+    default: break;
     }
 }
 
-JavaStream::JavaStream(JavaFiles& files, const String& path, const char* who, int fd)
-    : files(files), path(path), who(who), fd(fd) {}
-
-String JavaStream::preparePackage(const String& root, const JavaName& package, const char* who) {
+String JavaFiles::preparePackage(const String& root, const JavaName& package, const char* who) {
     String base = package.isPackaged() ? preparePackage(root, package.package(), who) : root;
     String path = base + "/" + package.item();
     // Directories made or found once are not looked at again.
@@ -62,15 +87,51 @@ String JavaStream::preparePackage(const String& root, const JavaName& package, c
     return path;
 }
 
-// The date of a source as the header shows it.  Converting a time to local
-// time looks at the time zone files each time, and every file of a source
-// shows the same date, so the last text made is kept.
+// SOURCE_DATE_EPOCH, the time reproducible builds pin the dates of their
+// output to; `pinned` is false when it is unset or empty.
+static bool pinned = false;
+static time_t pinnedTime = 0;
+
+bool JavaFiles::readSourceDateEpoch() {
+    const char* value = std::getenv("SOURCE_DATE_EPOCH");
+    pinned = false;
+    if (!value || !*value) return true;
+    errno = 0;
+    char* end = nullptr;
+    unsigned long long seconds = std::strtoull(value, &end, 10);
+    // Decimal digits only: strtoull would take a sign or leading blanks.
+    bool digits = true;
+    for (const char* p = value; p != end; ++p)
+        if (*p < '0' || *p > '9') digits = false;
+    if (!digits || *end || errno == ERANGE || seconds > static_cast<unsigned long long>(LLONG_MAX) ||
+        static_cast<unsigned long long>(static_cast<time_t>(seconds)) != seconds) {
+        msg::error("SOURCE_DATE_EPOCH `%s' is not a number of seconds since 1970", value);
+        return false;
+    }
+    pinned = true;
+    pinnedTime = static_cast<time_t>(seconds);
+    return true;
+}
+
+// The date of a source as the header shows it: its modification time in
+// local time; under SOURCE_DATE_EPOCH, the earlier of that and the pinned
+// time, in UTC, so that the text depends on neither the checkout's file
+// times nor the time zone.  Converting a time to local time looks at the
+// time zone files each time, and every file of a source shows the same date,
+// so the last text made is kept.
 static const String& dateText(time_t modified) {
     static time_t last = 0;
     static String text;
+    if (pinned && pinnedTime < modified) modified = pinnedTime;
     if (text.empty() || modified != last) {
         last = modified;
-        text = std::ctime(&modified);
+        if (pinned) {
+            struct tm utc;
+            char buffer[64];
+            text = gmtime_r(&modified, &utc) && asctime_r(&utc, buffer) ? buffer : "\n";
+        } else {
+            text = std::ctime(&modified);
+        }
     }
     return text;
 }
@@ -85,25 +146,16 @@ static const char* const header =
     " */\n"
     "\n";
 
-JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFile& source, int verbose,
-                             const char* who) {
-    String directory = files.getDirectory();
+bool JavaFiles::write(const JavaName& name, const ConFile& source, int verbose, const char* who, JavaText& text) {
+    std::string body = text.take();
+    String dir = directory;
     try {
-        if (name.isPackaged()) directory = preparePackage(directory, name.package(), who);
+        if (name.isPackaged()) dir = preparePackage(dir, name.package(), who);
     } catch (Nope&) {
-        return nullptr;
+        return false;
     }
-    String path = directory + "/" + name.item() + ".java";
-    if (verbose) msg::inform("%s: writing file `%s'", who, path.chars());
-    int fd = ::open(path.chars(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        msg::ioerror("%s: cannot open file `%s'", who, path.chars());
-        return nullptr;
-    }
-    JavaStream* stream = new JavaStream(files, path, who, fd);
-    files.add(path);
-    // Names are printed as seen from inside the class's package.
-    JavaName::setPrintPackage(name.isPackaged() ? &name.package() : nullptr);
+    String path = dir + "/" + name.item() + ".java";
+    std::ostringstream head;
     JavaTemplate(header)
         .set("path", path)
         .set("source", source.get_name())
@@ -111,45 +163,27 @@ JavaStream* JavaStream::open(JavaFiles& files, const JavaName& name, const ConFi
         .set("program", progname)
         .set("product", version)
         .set("stamp", timestamp)
-        .print(*stream);
-    return stream;
-}
-
-// Writes the whole text at once, with the imports its names asked for
-// spliced in after the package statement.  A file whose writing failed
-// (disk full, file-size limit) is reported and removed, so that no truncated
-// file is left looking like output.
-JavaStream::~JavaStream() {
-    std::vector<std::string> imports = JavaName::takeImports();
-    JavaName::setPrintPackage(nullptr);
-    std::string text = str();
-    if (!imports.empty() && importAt >= 0) {
-        std::string lines;
-        for (const std::string& name : imports) lines += "import " + name + ";\n";
-        text.insert(static_cast<size_t>(importAt), lines);
+        .print(head);
+    std::string whole = head.str();
+    whole += body;
+    // The message comes after the fact, so that "unchanged" can be told; a
+    // failure is reported after the temporary file is gone, since the
+    // message may end the run.
+    switch (outfile::put(path.chars(), whole)) {
+    case outfile::written:
+        if (verbose) msg::inform("%s: writing file `%s'", who, path.chars());
+        break;
+    case outfile::unchanged:
+        ++unchangedCount;
+        if (verbose) msg::inform("%s: unchanged file `%s'", who, path.chars());
+        break;
+    case outfile::open_failed:
+        msg::ioerror("%s: cannot open file `%s'", who, path.chars());
+        return false;
+    case outfile::write_failed:
+        msg::ioerror("%s: cannot write file `%s'", who, path.chars());
+        return false;
     }
-    errno = 0;
-    bool ok = !fail();
-    for (size_t done = 0; ok && done < text.size();) {
-        ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ok = false;
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    if (::close(fd) != 0) ok = false;
-    if (!ok) {
-        if (errno == 0) errno = EIO;
-        msg::ioerror("%s: cannot write file `%s'", who.chars(), path.chars());
-        unlink(path.chars());
-        files.markFailed(path);
-    }
-}
-
-void JavaStream::printPackage(const JavaName& className) {
-    if (!className.isPackaged()) return;
-    *this << "package " << className.package().toString() << ";\n";
-    importAt = tellp();
+    add(path);
+    return true;
 }

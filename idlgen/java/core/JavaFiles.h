@@ -1,15 +1,16 @@
 // The Java files of one run: JavaFiles knows the output root and every path
-// opened; JavaStream is one open Java source file, created below the
-// directories of its class's package and begun with the standard header
-// comment.  A JavaStream collects its whole text in memory and writes it
-// with one system call when it ends.
+// written, and is the one place that puts a file on disk; JavaText is the
+// text of one Java source file, collected in memory by its generator.
+// JavaFiles::write makes the package directories, adds the standard header
+// comment and puts the whole file in place (lib/OutFile.h): written whole
+// or not at all, and left untouched when it already holds that text.
 #ifndef QUORVEX_IDLGEN_JAVAFILES_H
 #define QUORVEX_IDLGEN_JAVAFILES_H
 
+#include <ctime>
 #include <sstream>
 #include <string>
 #include <unordered_set>
-#include <vector>
 
 #include "lib/String.h"
 #include "lib/dllist.h"
@@ -17,56 +18,64 @@
 class ConFile;
 class JavaName;
 
+// The text of the file of one class, after the header comment.  Names
+// printed into it are seen from inside the class's package, and the imports
+// they ask for are spliced in after the package statement when the text is
+// taken.  Only one JavaText is open at a time.
+class JavaText : public std::ostringstream {
+public:
+    explicit JavaText(const JavaName& className);
+    JavaText(const JavaText&) = delete;
+    JavaText& operator=(const JavaText&) = delete;
+    // Forgets the imports asked for when the text was never taken.
+    ~JavaText() override;
+
+    // "package " [package] ";\n" for a packaged class name, else nothing.
+    void printPackage(const JavaName& className);
+
+    // The finished text, imports in place.  Ends the text.
+    std::string take();
+
+private:
+    bool taken = false;
+    // Where imports go: just after the package statement.
+    std::streamoff importAt = -1;
+};
+
 class JavaFiles {
 public:
     explicit JavaFiles(const String& directory) : directory(directory) {}
 
     const String& getDirectory() const { return directory; }
-    // Records a path opened for writing.
+
+    // Puts the file of the class `name`, the header comment naming the IDL
+    // file `source` followed by `text`, below the root, making the package
+    // directories.  `who` starts every message; `verbose` reports the file
+    // as written or unchanged.  False after a message when it failed.
+    bool write(const JavaName& name, const ConFile& source, int verbose, const char* who, JavaText& text);
+
+    // Records a path written; every path written or found unchanged is
+    // recorded, in the order written.
     void add(const String& path) { files.append(*new String(path)); }
     const StringList& getFiles() const { return files; }
-    // Records a path whose writing failed; it is left out of the list.
-    void markFailed(const String& path) { failed.insert(path.chars()); }
-    // Writes every recorded path, in the order opened, one to a line.
+    int getUnchangedCount() const { return unchangedCount; }
+
+    // Writes every recorded path, in order, one to a line, to `listFile`.
     void flush(const String& listFile) const;
-
-private:
-    String directory;
-    StringList files;
-    std::unordered_set<std::string> failed;
-};
-
-class JavaStream : public std::ostringstream {
-public:
-    // Opens the file of the class `name` below the root of `files`, making
-    // the package directories, and writes the header comment naming the IDL
-    // file `source`.  `who` starts every message.  Null (after a message)
-    // when the file cannot be created.
-    static JavaStream* open(JavaFiles& files, const JavaName& name, const ConFile& source, int verbose,
-                            const char* who);
 
     // The directory of `package` below `root`, made (outermost first) where
     // missing.  Throws Nope after reporting a failure.
     static String preparePackage(const String& root, const JavaName& package, const char* who);
-
-    // "package " [package] ";\n" for a packaged class name, else nothing.
-    void printPackage(const JavaName& className);
-
-    // Ends the class's file: writes and closes it, and reports and removes
-    // it when the write failed.
-    ~JavaStream() override;
-
     struct Nope {};
 
-private:
-    JavaStream(JavaFiles& files, const String& path, const char* who, int fd);
+    // Reads SOURCE_DATE_EPOCH.  False after an error when it is set but is
+    // not a number of seconds.
+    static bool readSourceDateEpoch();
 
-    JavaFiles& files;
-    String path;
-    String who;
-    int fd;
-    // Where imports go: just after the package statement.
-    std::streamoff importAt = -1;
+private:
+    String directory;
+    StringList files;
+    int unchangedCount = 0;
 };
 
 #endif

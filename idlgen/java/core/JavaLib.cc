@@ -146,6 +146,9 @@ const char* JavaLib::anyInsertMethodName(int baseTag) {
 void JavaLib::setPackagePrefix(const char* prefix) {
     delete packagePrefix;
     packagePrefix = new JavaName(String(prefix));
+    // A keyword among the components is escaped; the driver has checked the
+    // rest.
+    JavaName::packageName(String(prefix), *packagePrefix);
 }
 
 String JavaLib::nameMap(const String& id) {

@@ -242,6 +242,65 @@ bool JavaName::hasReservedSuffix(const String& id) {
     return false;
 }
 
+// The words a package component cannot be: Java's keywords and literals.
+// (The other reserved words are names of classes, which a package may have.)
+static bool isKeyword(const std::string& id) {
+    static const std::unordered_set<std::string> keywords = {
+        "_", "abstract", "assert", "boolean", "break", "byte", "case", "catch", "char", "class", "const",
+        "continue", "default", "do", "double", "else", "enum", "extends", "false", "final", "finally", "float",
+        "for", "goto", "if", "implements", "import", "instanceof", "int", "interface", "long", "native", "new",
+        "null", "package", "private", "protected", "public", "return", "short", "static", "strictfp", "super",
+        "switch", "synchronized", "this", "throw", "throws", "transient", "true", "try", "void", "volatile",
+        "while"};
+    return keywords.count(id) != 0;
+}
+
+// A character of a Java identifier: ASCII letters, digits, "_" and "$"; a
+// byte above ASCII is taken for part of a letter, as the text is UTF-8.
+static bool isIdentifierByte(unsigned char c, bool first) {
+    if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' || c >= 0x80) return true;
+    return !first && c >= '0' && c <= '9';
+}
+
+bool JavaName::packageName(const String& text, JavaName& package) {
+    const std::string& s = text.str();
+    std::string dotted, component;
+    dotted.reserve(s.size() + 8);
+    for (size_t i = 0; i <= s.size(); ++i) {
+        bool end = i == s.size();
+        bool separator = !end && (s[i] == '.' || s[i] == '/' || (s[i] == ':' && i + 1 < s.size() && s[i + 1] == ':'));
+        if (end || separator) {
+            if (component.empty()) return false;
+            if (isKeyword(component)) dotted += '_';
+            dotted += component;
+            component.clear();
+            if (separator) {
+                dotted += '.';
+                if (s[i] == ':') ++i;
+            }
+            continue;
+        }
+        if (!isIdentifierByte(static_cast<unsigned char>(s[i]), component.empty())) return false;
+        component += s[i];
+    }
+    package = JavaName(String(dotted.c_str()));
+    return true;
+}
+
+bool JavaName::checkPackageName(const String& text, const SrcLoc& loc, const char* what) {
+    JavaName ignored("");
+    if (packageName(text, ignored)) return true;
+    static std::unordered_set<std::string> reported;
+    std::ostringstream key;
+    key << loc.get_file() << ':' << loc.get_line() << ':' << text;
+    if (!reported.insert(key.str()).second) return false;
+    if (loc.get_line() > 0)
+        msg::error(loc, "%s `%s' is not a Java package name", what, text.chars());
+    else
+        msg::error("%s `%s' is not a Java package name", what, text.chars());
+    return false;
+}
+
 // Mapping IDL names.
 
 #include "ast/env/envattr.h"
@@ -269,7 +328,13 @@ JavaName::JavaName(const NamedTypeSpec& ts) : JavaName(ts.get_declarator()) {}
 static const JavaName* topLevelPackage(const Declarator& d, const JavaName* fallback, JavaName& storage) {
     EnvAttr* attr = d.get_env_attr(JavaLib::getPragmaJavaPackageAttribute(), 1);
     if (attr && !attr->get_value().empty()) {
-        storage = JavaName(attr->get_value());
+        // Packages of the files generated were checked before generation;
+        // a declaration of an imported file is checked where it is named.
+        if (!JavaName::packageName(attr->get_value(), storage)) {
+            JavaName::checkPackageName(attr->get_value(), attr->get_loc(),
+                                       attr->get_envfile() ? "javaPackage" : "#pragma javaPackage");
+            storage = JavaName(attr->get_value());
+        }
         return &storage;
     }
     if (JavaLib::hasPackagePrefix()) return JavaLib::getPackagePrefix();

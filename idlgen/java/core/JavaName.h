@@ -16,6 +16,7 @@
 #include "lib/dllist.h"
 
 class Declarator;
+class SrcLoc;
 class Id;
 class NamedTypeSpec;
 class ScopedName;
@@ -69,6 +70,16 @@ public:
     static bool isReservedWord(const String& id);
     // True when the identifier ends with "Holder", "Helper" or "Package".
     static bool hasReservedSuffix(const String& id);
+
+    // The Java package `text` names: components separated by ".", "/" or
+    // "::", each a Java identifier; a keyword or literal is escaped with a
+    // leading "_" as an IDL name would be.  False when `text` is not such a
+    // name (empty, an empty component, a character Java does not allow).
+    static bool packageName(const String& text, JavaName& package);
+    // The same check with a message: reports "[what] `text' is not a Java
+    // package name" at `loc` (without one when unset), once for each text
+    // and place, and returns false.
+    static bool checkPackageName(const String& text, const SrcLoc& loc, const char* what);
 
     // Classes the run generates, by package.  While a file of package P is
     // written (setPrintPackage), a name of a class of P whose first

@@ -49,9 +49,8 @@ void JavaInterface::writeFile(JavaFiles& files, const ConFile& source, int verbo
     const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(getTypeSpec());
     JavaName name = getJavaName();
     JavaName stub = JavaLib::stub(name);
-    JavaStream* out = JavaStream::open(files, stub, source, verbose, "JavaInterface");
-    if (!out) return;
-    out->printPackage(stub);
+    JavaText out(stub);
+    out.printPackage(stub);
     JavaTemplate t("");
     t.set("StubName", stub.item())
         .set("Name", name.item())
@@ -60,7 +59,7 @@ void JavaInterface::writeFile(JavaFiles& files, const ConFile& source, int verbo
         .set("OpDesc", JavaLib::operationDescriptor())
         .set("N", countOpDeclarators(iface))
         .set("getOperations", JavaLib::getOperationsName());
-    t.print(*out,
+    t.print(out,
             "public class ${StubName}\n"
             "\textends ${ObjectImpl}\n"
             "    \timplements ${Name} {\n\n"
@@ -72,12 +71,12 @@ void JavaInterface::writeFile(JavaFiles& files, const ConFile& source, int verbo
             "        return __ops;\n"
             "    }\n\n"
             "    static {\n");
-    printDescriptors(*out, String::replicate(' ', 7), iface);
-    *out << "    }\n\n";
-    JavaLib::printTypeStrings(*out, iface);
-    *out << "    //\tIDL operations\n";
-    printOpDeclarators(*out, iface);
-    *out << "\n"
+    printDescriptors(out, String::replicate(' ', 7), iface);
+    out << "    }\n\n";
+    JavaLib::printTypeStrings(out, iface);
+    out << "    //\tIDL operations\n";
+    printOpDeclarators(out, iface);
+    out << "\n"
             "};\n";
-    delete out;
+    files.write(stub, source, verbose, "JavaInterface", out);
 }

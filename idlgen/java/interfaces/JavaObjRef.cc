@@ -30,18 +30,17 @@ void JavaObjRef::printInitDeclarators(std::ostream& out, const InterfaceTypeSpec
 void JavaObjRef::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(getTypeSpec());
     JavaName name = getJavaName();
-    JavaStream* out = JavaStream::open(files, name, source, verbose, "JavaObjRef");
-    if (!out) return;
-    out->printPackage(name);
+    JavaText out(name);
+    out.printPackage(name);
     const String& description = iface.get_desc().get_text();
-    if (!description.empty()) *out << "/**\n" << description << "\n */";
-    *out << "public interface " << name.item() << "\n"
+    if (!description.empty()) out << "/**\n" << description << "\n */";
+    out << "public interface " << name.item() << "\n"
          << "    extends " << JavaLib::corbaObject();
     for (const InterfaceTypeSpec* base : JavaInterfaceType::project(iface).getInherits())
-        *out << ",\n\t    " << JavaLib::objRef(JavaAST::project(*base).getJavaName());
-    *out << " {\n";
-    printInitDeclarators(*out, iface);
-    JavaIDLOperations::project(iface).printMappedOperations(*out, "    ");
-    *out << "}\n";
-    delete out;
+        out << ",\n\t    " << JavaLib::objRef(JavaAST::project(*base).getJavaName());
+    out << " {\n";
+    printInitDeclarators(out, iface);
+    JavaIDLOperations::project(iface).printMappedOperations(out, "    ");
+    out << "}\n";
+    files.write(name, source, verbose, "JavaObjRef", out);
 }

@@ -23,9 +23,8 @@ void JavaImplBase::writeFile(JavaFiles& files, const ConFile& source, int verbos
     const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(getTypeSpec());
     JavaName name = getJavaName();
     JavaName servant = JavaLib::servant(name);
-    JavaStream* out = JavaStream::open(files, servant, source, verbose, "JavaImplBase");
-    if (!out) return;
-    out->printPackage(servant);
+    JavaText out(servant);
+    out.printPackage(servant);
     JavaTemplate t("");
     t.set("ServantName", servant.item())
         .set("Name", name.item())
@@ -34,7 +33,7 @@ void JavaImplBase::writeFile(JavaFiles& files, const ConFile& source, int verbos
         .set("Skeleton", JavaLib::skeletonInterface())
         .set("OpDesc", JavaLib::operationDescriptor())
         .set("getOperations", JavaLib::getOperationsName());
-    t.print(*out,
+    t.print(out,
             "public abstract class ${ServantName} extends ${ObjectImpl} implements ${Name}, ${Skeleton} {\n"
             "    static private ${OpDesc}[][] _dispatch_table;\n"
             "    static {\n"
@@ -49,11 +48,11 @@ void JavaImplBase::writeFile(JavaFiles& files, const ConFile& source, int verbos
             "         super(null);\n"
             "    }\n"
             "    // Type strings for this class and its superclases\n");
-    JavaLib::printTypeStrings(*out, iface);
-    *out << "    // Dispatch call\n";
-    printOpSkeletons(*out, iface);
-    *out << "}\n";
-    delete out;
+    JavaLib::printTypeStrings(out, iface);
+    out << "    // Dispatch call\n";
+    printOpSkeletons(out, iface);
+    out << "}\n";
+    files.write(servant, source, verbose, "JavaImplBase", out);
 }
 
 void JavaImplBase::printOpSkeletons(std::ostream& out, const InterfaceTypeSpec& iface) const {

@@ -22,11 +22,10 @@ void JavaConstant::printDeclaration(std::ostream& out, const InitDeclarator& d, 
 void JavaConstant::writeFile(JavaFiles& files, const ConFile& source, int verbose, const InitDeclarator& d,
                              const char* who) {
     JavaName name(d);
-    JavaStream* out = JavaStream::open(files, name, source, verbose, who);
-    if (!out) return;
-    out->printPackage(name);
-    *out << "public final class " << name.item() << " {\n";
-    printDeclaration(*out, d, JavaName(JavaLib::constAccessor()));
-    *out << "};\n";
-    delete out;
+    JavaText out(name);
+    out.printPackage(name);
+    out << "public final class " << name.item() << " {\n";
+    printDeclaration(out, d, JavaName(JavaLib::constAccessor()));
+    out << "};\n";
+    files.write(name, source, verbose, who, out);
 }

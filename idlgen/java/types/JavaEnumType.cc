@@ -25,9 +25,8 @@ std::vector<String> JavaEnumType::getValues() const {
 
 void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     JavaName name = getJavaName();
-    JavaStream* out = JavaStream::open(files, name, source, verbose, "JavaEnumType");
-    if (!out) return;
-    out->printPackage(name);
+    JavaText out(name);
+    out.printPackage(name);
 
     // Enumerators are escaped like every reference to them.
     std::vector<String> values;
@@ -42,24 +41,24 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
     JavaTemplate t("");
     t.set("field", field);
     t.set("Item", name.item()).set("BadParam", JavaLib::corbaBadParamException()).set("from_int", JavaLib::enumFromInt());
-    t.print(*out, "public final class ${Item} {\n");
+    t.print(out, "public final class ${Item} {\n");
     for (size_t i = 0; i < values.size(); ++i) {
         t.set("V", values[i]).set("i", static_cast<int>(i));
-        t.print(*out, i == 0 ? "     public static final int _${V} = ${i}" : ",\n\t  \t\t     _${V} = ${i}");
+        t.print(out, i == 0 ? "     public static final int _${V} = ${i}" : ",\n\t  \t\t     _${V} = ${i}");
     }
-    *out << ";\n";
-    for (const String& v : values) t.set("V", v).print(*out, "     public static final ${Item} ${V} = new ${Item}(_${V});\n");
-    t.print(*out,
+    out << ";\n";
+    for (const String& v : values) t.set("V", v).print(out, "     public static final ${Item} ${V} = new ${Item}(_${V});\n");
+    t.print(out,
             "     public int value() {\n"
             "         return ${field};\n"
             "     }\n"
             "     public static final ${Item} ${from_int}(int i)  throws  ${BadParam} {\n"
             "           switch (i) {\n");
     for (const String& v : values)
-        t.set("V", v).print(*out,
+        t.set("V", v).print(out,
                             "             case _${V}:\n"
                             "                 return ${V};\n");
-    t.print(*out,
+    t.print(out,
             "             default:\n"
             "\t              throw new ${BadParam}();\n"
             "           }\n"
@@ -69,7 +68,7 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
             "     }\n"
             "     private int ${field};\n"
             "}\n");
-    delete out;
+    files.write(name, source, verbose, "JavaEnumType", out);
 }
 
 void JavaEnumType::printMarshalMethods(std::ostream& out) const {

@@ -21,42 +21,41 @@ const ExceptionTypeSpec& JavaExceptionType::getExceptionTypeSpec() const {
 
 void JavaExceptionType::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     JavaName name = getJavaName();
-    JavaStream* out = JavaStream::open(files, name, source, verbose, "JavaExceptionType");
-    if (!out) return;
-    out->printPackage(name);
+    JavaText out(name);
+    out.printPackage(name);
     JavaMembers members(getExceptionTypeSpec().get_members());
 
     JavaTemplate t("");
     t.set("Item", name.item()).set("UserException", JavaLib::corbaUserException());
-    t.print(*out,
+    t.print(out,
             "public final class ${Item}\n"
             "\textends ${UserException} {\n");
     if (members.empty()) {
-        t.print(*out,
+        t.print(out,
                 "    //\tconstructor\n"
                 "    public ${Item}() {\n"
                 "\tsuper();\n"
                 "    }\n"
                 "}\n");
-        delete out;
+        files.write(name, source, verbose, "JavaExceptionType", out);
         return;
     }
     // One line per declaration; its further declarators follow on the line,
     // each public like the first.
-    *out << "    //\tinstance variables\n";
+    out << "    //\tinstance variables\n";
     int line = -1;
     for (const auto& m : members.get()) {
         if (m.declIndex != line) {
-            if (line >= 0) *out << ";\n";
-            *out << "    public ";
+            if (line >= 0) out << ";\n";
+            out << "    public ";
             line = m.declIndex;
         } else {
-            *out << "; public ";
+            out << "; public ";
         }
-        *out << m.javaType << " " << m.item;
+        out << m.javaType << " " << m.item;
     }
-    *out << ";\n";
-    t.print(*out,
+    out << ";\n";
+    t.print(out,
             "    //\tconstructors\n"
             "    public ${Item}() {\n"
             "\tsuper();\n"
@@ -64,16 +63,16 @@ void JavaExceptionType::writeFile(JavaFiles& files, const ConFile& source, int v
             "    public ${Item}(");
     const char* separator = "";
     for (const auto& m : members.get()) {
-        *out << separator << m.javaType << " " << JavaLib::hidden(m.item);
+        out << separator << m.javaType << " " << JavaLib::hidden(m.item);
         separator = ", ";
     }
-    *out << ") {\n"
+    out << ") {\n"
             "\tsuper();\n";
     for (const auto& m : members.get())
-        t.set("MItem", m.item).set("MHidden", JavaLib::hidden(m.item)).print(*out, "\t${MItem} = ${MHidden};\n");
-    *out << "    }\n"
+        t.set("MItem", m.item).set("MHidden", JavaLib::hidden(m.item)).print(out, "\t${MItem} = ${MHidden};\n");
+    out << "    }\n"
             "}\n";
-    delete out;
+    files.write(name, source, verbose, "JavaExceptionType", out);
 }
 
 void JavaExceptionType::printMarshalMethods(std::ostream& out) const {

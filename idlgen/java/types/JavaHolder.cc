@@ -116,18 +116,17 @@ void JavaHolder::writeHolder(JavaFiles& files, const ConFile& source, int verbos
                              const char* implementsLine, const String& defaultValue, const char* afterConstructors,
                              const JavaName& helper) const {
     JavaName name = getHolderName();
-    JavaStream* out = JavaStream::open(files, name, source, verbose, who);
-    if (!out) return;
-    out->printPackage(name);
+    JavaText out(name);
+    out.printPackage(name);
     JavaTemplate t("");
     t.set("Holder", name.item())
         .set("Streamable", JavaLib::baseHolder())
         .set("T", *held)
         .set("Arg", JavaLib::hidden("arg"))
         .set("default", defaultValue);
-    t.print(*out, "public final class ${Holder}\n");
-    t.print(*out, implementsLine);
-    t.print(*out,
+    t.print(out, "public final class ${Holder}\n");
+    t.print(out, implementsLine);
+    t.print(out,
             "    //\tinstance variable \n"
             "    public ${T} value;\n"
             "    //\tconstructors \n"
@@ -136,10 +135,10 @@ void JavaHolder::writeHolder(JavaFiles& files, const ConFile& source, int verbos
             "    }\n"
             "    public ${Holder}(${T} ${Arg}) {\n"
             "\tvalue = ${Arg};\n");
-    *out << afterConstructors;
-    printHolderMarshal(*out, helper);
-    *out << "}\n";
-    delete out;
+    out << afterConstructors;
+    printHolderMarshal(out, helper);
+    out << "}\n";
+    files.write(name, source, verbose, who, out);
 }
 
 void JavaHolder::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {

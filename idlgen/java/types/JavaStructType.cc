@@ -19,34 +19,33 @@ const StructTypeSpec& JavaStructType::getStructTypeSpec() const { return StructT
 
 void JavaStructType::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     JavaName name = getJavaName();
-    JavaStream* out = JavaStream::open(files, name, source, verbose, "JavaStructType");
-    if (!out) return;
-    out->printPackage(name);
+    JavaText out(name);
+    out.printPackage(name);
     JavaMembers members(getStructTypeSpec().get_members());
 
     JavaTemplate t("");
     t.set("Item", name.item());
-    t.print(*out,
+    t.print(out,
             "public final class ${Item} {\n"
             "    //\tinstance variables\n");
     for (const auto& m : members.get())
-        t.set("MType", m.javaType).set("MItem", m.item).print(*out, "    public ${MType} ${MItem};\n");
-    t.print(*out,
+        t.set("MType", m.javaType).set("MItem", m.item).print(out, "    public ${MType} ${MItem};\n");
+    t.print(out,
             "    //\tconstructors\n"
             "    public ${Item}() { }\n"
             "    public ${Item}(");
     const char* separator = "";
     for (const auto& m : members.get()) {
         t.set("MType", m.javaType).set("MHidden", JavaLib::hidden(m.item)).set("sep", separator);
-        t.print(*out, "${sep}${MType} ${MHidden}");
+        t.print(out, "${sep}${MType} ${MHidden}");
         separator = ", ";
     }
-    *out << ") {\n";
+    out << ") {\n";
     for (const auto& m : members.get())
-        t.set("MItem", m.item).set("MHidden", JavaLib::hidden(m.item)).print(*out, "\t${MItem} = ${MHidden};\n");
-    *out << "    }\n"
+        t.set("MItem", m.item).set("MHidden", JavaLib::hidden(m.item)).print(out, "\t${MItem} = ${MHidden};\n");
+    out << "    }\n"
             "}\n";
-    delete out;
+    files.write(name, source, verbose, "JavaStructType", out);
 }
 
 void JavaStructType::printMarshalMethods(std::ostream& out) const {

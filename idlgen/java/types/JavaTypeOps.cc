@@ -53,13 +53,12 @@ JavaName JavaBaseTypeOps::helperName() const { return JavaLib::helper(getMyJavaN
 
 void JavaBaseTypeOps::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     JavaName helper = helperName();
-    JavaStream* out = JavaStream::open(files, helper, source, verbose, "JavaBaseTypeOps");
-    if (!out) return;
-    out->printPackage(helper);
-    *out << "public final class " << helper.item() << " {\n";
-    printTypeMethods(*out);
-    *out << "}\n";
-    delete out;
+    JavaText out(helper);
+    out.printPackage(helper);
+    out << "public final class " << helper.item() << " {\n";
+    printTypeMethods(out);
+    out << "}\n";
+    files.write(helper, source, verbose, "JavaBaseTypeOps", out);
 }
 
 void JavaBaseTypeOps::printTypeMethods(std::ostream& out) const {

@@ -83,9 +83,8 @@ static void printSelects(std::ostream& out, const JavaUnionCases& cases, const J
 
 void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
     JavaName name = getJavaName();
-    JavaStream* out = JavaStream::open(files, name, source, verbose, "JavaUnionType");
-    if (!out) return;
-    out->printPackage(name);
+    JavaText out(name);
+    out.printPackage(name);
     JavaUnionCases cases(getUnionTypeSpec());
 
     JavaTemplate t("");
@@ -97,7 +96,7 @@ void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbo
         .set("Object", JavaLib::javaObject())
         .set("Fault", JavaLib::unionFault())
         .set("NewFault", JavaLib::newUnionFault());
-    t.print(*out,
+    t.print(out,
             "public final class ${Item} {\n"
             "    //\tinstance variables\n"
             "    private boolean ${Init};\n"
@@ -106,16 +105,16 @@ void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbo
     std::ostringstream value;
     bool haveDefault = JavaLib::generateDefaultDiscriminator(value, cases.getSwitchType(), cases.nonDefaultLabels());
     if (haveDefault)
-        t.set("default", String(value.str())).print(*out, "    private ${D} _default = ${default};\n");
+        t.set("default", String(value.str())).print(out, "    private ${D} _default = ${default};\n");
     else
         msg::warn(getTypeSpec().get_loc(), "Can't find \"default\" value for union discriminator");
     if (!cases.hasDefault() && haveDefault)
-        t.print(*out,
+        t.print(out,
                 "     public void _default() {\n"
                 "          ${Init} = true;\n"
                 "          ${Disc} = _default;\n"
                 "     }\n");
-    t.print(*out,
+    t.print(out,
             "    //\tconstructor\n"
             "    public ${Item}() {\n"
             "\t${Init} = false;\n"
@@ -132,49 +131,49 @@ void JavaUnionType::writeFile(JavaFiles& files, const ConFile& source, int verbo
 
     for (const JavaUnionCases::Case& c : cases.get()) {
         t.set("B", c.javaType).set("b", c.item).set("BH", c.holder);
-        t.print(*out,
+        t.print(out,
                 "    public ${B} ${b}() throws ${Fault} {\n"
                 "\tif (!${Init}) {\n"
                 "\t    throw ${NewFault};\n"
                 "\t}\n");
-        printSelects(*out, cases, c, JavaLib::hidden("discriminator"));
-        t.print(*out, c.boxed ? "\treturn ((${BH}) ${Value}).value;\n" : "\treturn (${B}) ${Value};\n");
-        *out << "    }\n";
+        printSelects(out, cases, c, JavaLib::hidden("discriminator"));
+        t.print(out, c.boxed ? "\treturn ((${BH}) ${Value}).value;\n" : "\treturn (${B}) ${Value};\n");
+        out << "    }\n";
     }
 
     for (const JavaUnionCases::Case& c : cases.get()) {
         t.set("B", c.javaType).set("b", c.item).set("BH", c.holder);
         // The statement that keeps the value, boxed or not.
         t.set("store", t.toString(c.boxed ? "${Value} = new ${BH}(value);" : "${Value} = value;"));
-        t.print(*out, "    public void ${b}(${B} value) {\n");
+        t.print(out, "    public void ${b}(${B} value) {\n");
         if (!c.hasDefault) {
             t.set("first", JavaExpr::project(*c.labels.front()));
-            t.print(*out,
+            t.print(out,
                     "\t${Init} = true;\n"
                     "\t${Disc} = (${D}) ${first};\n"
                     "\t${store}\n");
         } else if (haveDefault) {
-            t.print(*out,
+            t.print(out,
                     "        ${Init} = true;\n"
                     "        ${Disc} = (${D}) _default;\n"
                     "      ${store}\n");
         } else {
             // Every discriminator value has a label of its own: the
             // default branch can never be selected.
-            t.print(*out, "\tthrow ${NewFault};\n");
+            t.print(out, "\tthrow ${NewFault};\n");
         }
-        *out << "    }\n";
+        out << "    }\n";
         if (!c.takesDiscriminator()) continue;
-        t.print(*out, "    public void ${b}(${D} discriminator, ${B} value) {\n");
-        printSelects(*out, cases, c, "discriminator");
-        t.print(*out,
+        t.print(out, "    public void ${b}(${D} discriminator, ${B} value) {\n");
+        printSelects(out, cases, c, "discriminator");
+        t.print(out,
                 "\t${Init} = true;\n"
                 "\t${Disc} = discriminator;\n"
                 "\t${store}\n"
                 "    }\n");
     }
-    *out << "}\n";
-    delete out;
+    out << "}\n";
+    files.write(name, source, verbose, "JavaUnionType", out);
 }
 
 // True when `text` names something whose first component is `name`: the
