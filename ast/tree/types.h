@@ -10,6 +10,7 @@
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "ast/input/description.h"
 #include "ast/input/srcloc.h"
@@ -228,10 +229,11 @@ private:
     DeclList* members;
 };
 
-// A forward declaration of an interface.
+// A forward declaration of an interface, or with -fcorba3 of a struct or a
+// union (`kind` is the tag of the type it announces).
 class ForwardTypeSpec : public NamedTypeSpec {
 public:
-    explicit ForwardTypeSpec(Id& name);
+    explicit ForwardTypeSpec(Id& name, TypeSpecTag kind = Interface_TypeSpecTag);
 
     bool overload_ok(Declarator& other) const override;
     Declarator* resolve(const Id& id) const override;
@@ -242,12 +244,17 @@ public:
 
     // The defining declarator, once seen (null before).
     Declarator* get_definition() const { return definition; }
+    TypeSpecTag get_kind() const { return kind; }
+    // Whether other is a forward declaration of a struct or union of the
+    // given kind (a definition accepts its forward declarations).
+    static bool announces(const Declarator& other, TypeSpecTag kind);
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Forward_TypeSpecTag; }
     static ForwardTypeSpec& narrow(TypeSpec& t);
     static const ForwardTypeSpec& narrow(const TypeSpec& t);
 
 private:
+    TypeSpecTag kind;
     mutable Declarator* definition = nullptr;
 };
 
@@ -398,6 +405,11 @@ private:
     IntfExcTbl* exception_tbl = nullptr;
 };
 
+// The first of the declarations, or of the enumerators of an enum declared
+// among them, named id (the scope of a struct, union, exception or module
+// as later CORBA versions search it).
+Declarator* resolve_with_enumerators(const DeclList& decls, const Id& id);
+
 // The dispatch hash of an operation or accessor name.
 unsigned hash(const String& s);
 
@@ -407,6 +419,8 @@ public:
 
     bool is_data_type() const override { return false; }
     void final_check() override;
+    // With -fcorba3 a module may be reopened: another body of one module.
+    bool overload_ok(Declarator& other) const override;
     Declarator* resolve(const Id& id) const override;
     void resolve_names(Scope& scope) override;
     TypeSpecTag get_tag() const override { return Module_TypeSpecTag; }
@@ -414,6 +428,10 @@ public:
 
     DefinitionList& get_definitions() const { return *definitions; }
     DeclList& get_decls() const { return *decls; }
+    // The first declaration named id in the bodies of this module that come
+    // before this one (a reopened module sees what its earlier bodies
+    // declared), or null.
+    Declarator* resolve_earlier(const Id& id) const;
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Module_TypeSpecTag; }
     static ModuleTypeSpec& narrow(TypeSpec& t);
@@ -422,6 +440,11 @@ public:
 private:
     DefinitionList* definitions;
     DeclList* decls;
+    // The bodies of a reopened module, in source order, kept by its first
+    // body; every later body points at the first.  Null and this while the
+    // module has one body.
+    std::vector<const ModuleTypeSpec*>* bodies = nullptr;
+    const ModuleTypeSpec* first_body = this;
 };
 
 class ScopedNameTypeSpec : public TypeSpec {
@@ -478,6 +501,8 @@ public:
 
     void final_check() override;
     bool overload_ok(Declarator& other) const override;
+    // With -fcorba3, the types and enumerators declared among the members.
+    Declarator* resolve(const Id& id) const override;
     void resolve_names(Scope& scope) override;
     TypeSpecTag get_tag() const override { return Struct_TypeSpecTag; }
     void print(std::ostream& out) const override;
@@ -546,6 +571,9 @@ public:
 
     void final_check() override;
     bool overload_ok(Declarator& other) const override;
+    // With -fcorba3, an enum declared as the switch type, its enumerators,
+    // and the types and enumerators declared in the cases.
+    Declarator* resolve(const Id& id) const override;
     void resolve_names(Scope& scope) override;
     TypeSpecTag get_tag() const override { return Union_TypeSpecTag; }
     void print(std::ostream& out) const override;

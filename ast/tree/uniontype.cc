@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "ast/expr/expr.h"
+#include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/tree/types.h"
 
@@ -44,12 +45,34 @@ UnionTypeSpec::UnionTypeSpec(Id& name, Description& desc, TypeSpec& switch_type,
     }
 }
 
-bool UnionTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
+bool UnionTypeSpec::overload_ok(Declarator& other) const {
+    return full_name_differs(other) || ForwardTypeSpec::announces(other, Union_TypeSpecTag);
+}
+
+Declarator* UnionTypeSpec::resolve(const Id& id) const {
+    if (!dialect::corba3()) return nullptr;
+    if (EnumTypeSpec::is(*switch_type)) {
+        const EnumTypeSpec& e = EnumTypeSpec::narrow(*switch_type);
+        if (e.get_name() == id) return &e.get_declarator();
+        if (Declarator* d = e.resolve(id)) return d;
+    }
+    for (DLListIter<UnionCase> it(*cases); it; it.next()) {
+        const Decl& element = it.entry().get_element();
+        if (element.is_error()) continue;
+        if (Declarator* d = element.resolve(id)) return d;
+        if (EnumTypeSpec::is(element.get_typespec()))
+            if (Declarator* d = EnumTypeSpec::narrow(element.get_typespec()).resolve(id)) return d;
+    }
+    return nullptr;
+}
 
 void UnionTypeSpec::resolve_names(Scope& scope) {
     declare_self(scope);
-    switch_type->resolve_names(scope);
     Scope inner(scope, "union members", get_loc());
+    // With -fcorba3 an enum declared as the switch type belongs to the
+    // union's scope, as its enumerators do: two unions may each declare one
+    // of the same name.
+    switch_type->resolve_names(dialect::corba3() ? inner : scope);
     for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().resolve_names(inner);
 }
 
