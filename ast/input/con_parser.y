@@ -175,7 +175,7 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token <java_package> PRAGMA_JAVAPACKAGE 326
 %token ERROR 327
 %token EMPTY_SPECIFICATION 328
-%token <loc> FORWARD_STRUCT 329 FORWARD_UNION 330
+%token <loc> FORWARD_STRUCT 329 FORWARD_UNION 330 WCHAR 331 WSTRING 332
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
@@ -469,6 +469,7 @@ integer_type
 
 char_type
     : CHAR                              { $$ = new BaseTypeSpec(char_BaseTypeSpec, $1); }
+    | WCHAR                             { $$ = new BaseTypeSpec(wchar_BaseTypeSpec, $1); }
     ;
 
 boolean_type
@@ -545,6 +546,8 @@ sequence_type
 string_type
     : STRING LT positive_int_const GT   { $$ = new StringTypeSpec(*$3); }
     | STRING                            { $$ = new StringTypeSpec($1); }
+    | WSTRING LT positive_int_const GT  { $$ = new StringTypeSpec(*$3, true); }
+    | WSTRING                           { $$ = new StringTypeSpec($1, true); }
     ;
 
 array_declarator

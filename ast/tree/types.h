@@ -100,7 +100,8 @@ enum BaseTypeSpec_tag {
     longlong_BaseTypeSpec = 8,
     ushort_BaseTypeSpec = 9,
     ulong_BaseTypeSpec = 10,
-    ulonglong_BaseTypeSpec = 11
+    ulonglong_BaseTypeSpec = 11,
+    wchar_BaseTypeSpec = 12  // only with -fcorba3
 };
 
 class BaseTypeSpec : public TypeSpec {
@@ -517,10 +518,11 @@ private:
     DeclList* members;
 };
 
+// A string, or with -fcorba3 a wide string (wstring).
 class StringTypeSpec : public TypeSpec {
 public:
-    explicit StringTypeSpec(Expr& bound);
-    explicit StringTypeSpec(const SrcLoc& loc) : loc(loc) {}
+    explicit StringTypeSpec(Expr& bound, bool wide = false);
+    explicit StringTypeSpec(const SrcLoc& loc, bool wide = false) : loc(loc), wide(wide) {}
 
     bool operator==(TypeSpec& other) override;
     const SrcLoc& get_loc() const override { return loc; }
@@ -531,6 +533,7 @@ public:
 
     bool is_bounded() const { return bound != nullptr; }
     Expr& get_upper_bound() const;
+    bool is_wide() const { return wide; }
 
     static bool is(const TypeSpec& t) { return t.get_tag() == String_TypeSpecTag; }
     static StringTypeSpec& narrow(TypeSpec& t);
@@ -539,6 +542,7 @@ public:
 private:
     Expr* bound = nullptr;
     SrcLoc loc;
+    bool wide = false;
 };
 
 // One case of a union: its labels (a DefaultExpr for "default:") and its

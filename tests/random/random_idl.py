@@ -6,8 +6,8 @@ whatever the compiler accepts generates Java that compiles.
 
 A share of the seeds (uses_corba3) also writes the forms that need -fcorba3:
 documentation comments before declarations, escaped identifiers, adjacent
-string literals, computed floating-point constants, forward-declared structs
-and a reopened outermost module.
+string literals, computed floating-point constants, forward-declared structs,
+wide characters and strings, and a reopened outermost module.
 
 Every name is unique within the file (a counter is appended), and the
 outermost module is named after the seed, so no generated program depends
@@ -83,6 +83,8 @@ class Gen:
         self.out.append("    " * depth + text)
 
     def type_ref(self, allow_anon=True):
+        if self.corba3 and self.r.random() < 0.08:
+            return self.r.choice(["wchar", "wstring", f"wstring<{self.r.randint(1, 20)}>"])
         r = self.r.random()
         if self.types and r < 0.55:
             return self.r.choice(self.types)[0]
