@@ -18,21 +18,36 @@ bool ModuleTypeSpec::overload_ok(Declarator& other) const {
 // A name in any body of the module, in source order of the bodies; with
 // one body, its own declarations.
 Declarator* ModuleTypeSpec::resolve(const Id& id) const {
-    const std::vector<const ModuleTypeSpec*>* all = first_body->bodies;
-    if (!all) return dialect::corba3() ? resolve_with_enumerators(*decls, id) : decls->resolve(id);
-    for (const ModuleTypeSpec* body : *all)
-        if (Declarator* d = resolve_with_enumerators(*body->decls, id)) return d;
-    return nullptr;
+    if (!first_body->bodies) return dialect::corba3() ? resolve_with_enumerators(*decls, id) : decls->resolve(id);
+    return resolve_in_bodies(id, first_body->bodies->list.size());
 }
 
 Declarator* ModuleTypeSpec::resolve_earlier(const Id& id) const {
-    const std::vector<const ModuleTypeSpec*>* all = first_body->bodies;
-    if (!all) return nullptr;
-    for (const ModuleTypeSpec* body : *all) {
-        if (body == this) break;
-        if (Declarator* d = resolve_with_enumerators(*body->decls, id)) return d;
+    if (!first_body->bodies) return nullptr;
+    return resolve_in_bodies(id, body_number);
+}
+
+// The bodies are indexed as far as asked, once each, so that a module
+// reopened many times costs one lookup per name.
+Declarator* ModuleTypeSpec::resolve_in_bodies(const Id& id, size_t count) const {
+    Bodies& b = *first_body->bodies;
+    for (; b.indexed < count && b.indexed < b.list.size(); ++b.indexed) {
+        const DeclList& list = *b.list[b.indexed]->decls;
+        for (DLListIter<Decl> it(list); it; it.next()) {
+            const Decl& decl = it.entry();
+            if (decl.is_error()) continue;
+            const TypeSpec& ts = decl.get_typespec();
+            if (ts.defines_name())
+                b.names.emplace(ts.get_name().key_ptr(), Bodies::Entry{&ts.get_declarator(), b.indexed});
+            for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
+                b.names.emplace(d.entry().get_name().key_ptr(), Bodies::Entry{&d.entry(), b.indexed});
+            if (EnumTypeSpec::is(ts))
+                for (DLListIter<Declarator> e(EnumTypeSpec::narrow(ts).get_entries()); e; e.next())
+                    b.names.emplace(e.entry().get_name().key_ptr(), Bodies::Entry{&e.entry(), b.indexed});
+        }
     }
-    return nullptr;
+    const Bodies::Entry* found = b.names.find(id.key_ptr());
+    return found && found->body < count ? found->declarator : nullptr;
 }
 
 void ModuleTypeSpec::resolve_names(Scope& scope) {
@@ -44,11 +59,18 @@ void ModuleTypeSpec::resolve_names(Scope& scope) {
         if (found && found->is_type() && found->has_typespec() && ModuleTypeSpec::is(found->get_typespec()))
             earlier = &ModuleTypeSpec::narrow(found->get_typespec());
     }
-    declare_self(scope);
+    // A later body is not declared again: lookups find the first body's
+    // declarator anyway, and a scope holding many bodies of one name would
+    // make every clash check walk them all.
+    if (!earlier) declare_self(scope);
     if (earlier && first_body == this) {
         ModuleTypeSpec* first = const_cast<ModuleTypeSpec*>(earlier->first_body);
-        if (!first->bodies) first->bodies = new std::vector<const ModuleTypeSpec*>{first};
-        first->bodies->push_back(this);
+        if (!first->bodies) {
+            first->bodies = new Bodies;
+            first->bodies->list.push_back(first);
+        }
+        body_number = first->bodies->list.size();
+        first->bodies->list.push_back(this);
         first_body = first;
     }
     Scope inner(scope, "module exports", get_loc());

@@ -87,12 +87,7 @@ void NamedTypeSpec::declare_self(Scope& scope) { scope.declare(*declarator); }
 
 Declarator* resolve_with_enumerators(const DeclList& decls, const Id& id) {
     if (Declarator* d = decls.resolve(id)) return d;
-    for (DLListIter<Decl> it(decls); it; it.next()) {
-        const Decl& decl = it.entry();
-        if (!decl.is_error() && EnumTypeSpec::is(decl.get_typespec()))
-            if (Declarator* d = EnumTypeSpec::narrow(decl.get_typespec()).resolve(id)) return d;
-    }
-    return nullptr;
+    return decls.resolve_enumerator(id);
 }
 
 // Two types of one kind may share a name when they are reached through

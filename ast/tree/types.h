@@ -442,10 +442,23 @@ private:
     DefinitionList* definitions;
     DeclList* decls;
     // The bodies of a reopened module, in source order, kept by its first
-    // body; every later body points at the first.  Null and this while the
-    // module has one body.
-    std::vector<const ModuleTypeSpec*>* bodies = nullptr;
+    // body with one index of the names they declare (the first of each
+    // name, with the number of its body); every later body points at the
+    // first.  Null and this while the module has one body.
+    struct Bodies {
+        std::vector<const ModuleTypeSpec*> list;
+        struct Entry {
+            Declarator* declarator;
+            size_t body;
+        };
+        AddressMap<Entry> names;
+        size_t indexed = 0;  // the bodies in `names`
+    };
+    // The first declaration named id among the first `count` bodies.
+    Declarator* resolve_in_bodies(const Id& id, size_t count) const;
+    Bodies* bodies = nullptr;
     const ModuleTypeSpec* first_body = this;
+    size_t body_number = 0;
 };
 
 class ScopedNameTypeSpec : public TypeSpec {
@@ -592,6 +605,8 @@ public:
 private:
     TypeSpec* switch_type;
     UnionCaseList* cases;
+    // The names resolve() finds, the first of each, made on its first use.
+    mutable AddressMap<Declarator*>* names = nullptr;
 };
 
 class VoidTypeSpec : public TypeSpec {

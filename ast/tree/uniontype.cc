@@ -49,21 +49,32 @@ bool UnionTypeSpec::overload_ok(Declarator& other) const {
     return full_name_differs(other) || ForwardTypeSpec::announces(other, Union_TypeSpecTag);
 }
 
+static void add_enumerators(AddressMap<Declarator*>& names, const TypeSpec& ts) {
+    if (!EnumTypeSpec::is(ts)) return;
+    for (DLListIter<Declarator> e(EnumTypeSpec::narrow(ts).get_entries()); e; e.next())
+        names.emplace(e.entry().get_name().key_ptr(), &e.entry());
+}
+
 Declarator* UnionTypeSpec::resolve(const Id& id) const {
     if (!dialect::corba3()) return nullptr;
-    if (EnumTypeSpec::is(*switch_type)) {
-        const EnumTypeSpec& e = EnumTypeSpec::narrow(*switch_type);
-        if (e.get_name() == id) return &e.get_declarator();
-        if (Declarator* d = e.resolve(id)) return d;
+    if (!names) {
+        names = new AddressMap<Declarator*>;
+        if (EnumTypeSpec::is(*switch_type)) {
+            names->emplace(switch_type->get_name().key_ptr(), &switch_type->get_declarator());
+            add_enumerators(*names, *switch_type);
+        }
+        for (DLListIter<UnionCase> it(*cases); it; it.next()) {
+            const Decl& element = it.entry().get_element();
+            if (element.is_error()) continue;
+            const TypeSpec& ts = element.get_typespec();
+            if (ts.defines_name()) names->emplace(ts.get_name().key_ptr(), &ts.get_declarator());
+            for (DLListIter<Declarator> d(element.get_declarators()); d; d.next())
+                names->emplace(d.entry().get_name().key_ptr(), &d.entry());
+            add_enumerators(*names, ts);
+        }
     }
-    for (DLListIter<UnionCase> it(*cases); it; it.next()) {
-        const Decl& element = it.entry().get_element();
-        if (element.is_error()) continue;
-        if (Declarator* d = element.resolve(id)) return d;
-        if (EnumTypeSpec::is(element.get_typespec()))
-            if (Declarator* d = EnumTypeSpec::narrow(element.get_typespec()).resolve(id)) return d;
-    }
-    return nullptr;
+    Declarator* const* found = names->find(id.key_ptr());
+    return found ? *found : nullptr;
 }
 
 void UnionTypeSpec::resolve_names(Scope& scope) {
