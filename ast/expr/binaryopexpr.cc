@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "ast/expr/expr.h"
+#include "ast/input/dialect.h"
 
 BinaryOpExpr::BinaryOpExpr(Expr& left, int op, Expr& right) : left(&left), op(op), right(&right) {
     set_depth_over(left, &right);
@@ -88,7 +89,34 @@ void BinaryOpExpr::compute(const ExprContext& ctx) {
         set_const_value(evaluate(left->get_const_value(), right->get_const_value()));
 }
 
+// With -fcorba3 floating-point operands compute: an integer operand is
+// promoted to double, and the result is a double.
+static bool real_operands(const Value& l, const Value& r) {
+    if (!dialect::corba3() || !(RealValue::is(l) || RealValue::is(r))) return false;
+    return (RealValue::is(l) || IntValue::is(l)) && (RealValue::is(r) || IntValue::is(r));
+}
+
+static double as_double(const Value& v) {
+    return RealValue::is(v) ? RealValue::narrow(v).get_value() : static_cast<double>(IntValue::narrow(v).get_value());
+}
+
 Value* BinaryOpExpr::evaluate(const Value& l, const Value& r) {
+    if (real_operands(l, r)) {
+        double a = as_double(l), b = as_double(r);
+        switch (op) {
+        case BinaryOp_multiply: return new RealValue(a * b, l.get_loc());
+        case BinaryOp_divide:
+            if (b == 0) {
+                report("division by zero in constant expression: %s", abbrev_text().chars());
+                set_type(ExprType::undefinedET);
+                return nullptr;
+            }
+            return new RealValue(a / b, l.get_loc());
+        case BinaryOp_plus: return new RealValue(a + b, l.get_loc());
+        case BinaryOp_minus: return new RealValue(a - b, l.get_loc());
+        default: return nullptr;
+        }
+    }
     bool int_operands = IntValue::is(l) && IntValue::is(r);
     switch (op) {
     case BinaryOp_multiply: return l.multiply(r);

@@ -68,7 +68,7 @@ bool ExprType::is_any_int() const {
 }
 
 bool ExprType::is_bool() const { return base_tag() == boolean_BaseTypeSpec; }
-bool ExprType::is_char() const { return base_tag() == char_BaseTypeSpec; }
+bool ExprType::is_char() const { return base_tag() == char_BaseTypeSpec || base_tag() == wchar_BaseTypeSpec; }
 
 bool ExprType::is_numeric() const {
     int t = base_tag();

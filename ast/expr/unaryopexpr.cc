@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "ast/expr/expr.h"
+#include "ast/input/dialect.h"
 
 UnaryOpExpr::UnaryOpExpr(int op, Expr& operand) : op(op), operand(&operand) {
     set_depth_over(operand, nullptr);
@@ -52,6 +53,12 @@ void UnaryOpExpr::compute(const ExprContext& ctx) {
     set_type(t);
     if (!operand->has_const_value()) return;
     const Value& v = operand->get_const_value();
+    if (dialect::corba3() && RealValue::is(v) && (op == UnaryOp_plus || op == UnaryOp_minus)) {
+        // Floating-point constants compute with -fcorba3.
+        double x = RealValue::narrow(v).get_value();
+        set_const_value(new RealValue(op == UnaryOp_minus ? -x : x, v.get_loc()));
+        return;
+    }
     switch (op) {
     case UnaryOp_plus: set_const_value(v.plus()); break;
     case UnaryOp_minus: set_const_value(v.minus()); break;

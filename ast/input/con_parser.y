@@ -174,6 +174,8 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token <id> PRAGMA_IMPORT 325
 %token <java_package> PRAGMA_JAVAPACKAGE 326
 %token ERROR 327
+%token EMPTY_SPECIFICATION 328
+%token <loc> FORWARD_STRUCT 329 FORWARD_UNION 330 WCHAR 331 WSTRING 332
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
@@ -218,6 +220,11 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 
 specification
     : definition_PLUS                   { $$ = PredefinedTypes::add($1, *con_reader); con_result = $$; }
+    | EMPTY_SPECIFICATION               {
+                                            /* Only with -fcorba3: a file with no definitions. */
+                                            $$ = PredefinedTypes::add(new DefinitionList, *con_reader);
+                                            con_result = $$;
+                                        }
     ;
 
 definition
@@ -387,6 +394,8 @@ type_dcl
     | struct_type SEMI                  { $$ = new Decl(*$1); }
     | union_type SEMI                   { $$ = new Decl(*$1); }
     | enum_type SEMI                    { $$ = new Decl(*$1); }
+    | FORWARD_STRUCT identifier SEMI    { $$ = wrap_named(new ForwardTypeSpec(*$2, Struct_TypeSpecTag)); }
+    | FORWARD_UNION identifier SEMI     { $$ = wrap_named(new ForwardTypeSpec(*$2, Union_TypeSpecTag)); }
     ;
 
 type_declarator
@@ -460,6 +469,7 @@ integer_type
 
 char_type
     : CHAR                              { $$ = new BaseTypeSpec(char_BaseTypeSpec, $1); }
+    | WCHAR                             { $$ = new BaseTypeSpec(wchar_BaseTypeSpec, $1); }
     ;
 
 boolean_type
@@ -536,6 +546,8 @@ sequence_type
 string_type
     : STRING LT positive_int_const GT   { $$ = new StringTypeSpec(*$3); }
     | STRING                            { $$ = new StringTypeSpec($1); }
+    | WSTRING LT positive_int_const GT  { $$ = new StringTypeSpec(*$3, true); }
+    | WSTRING                           { $$ = new StringTypeSpec($1, true); }
     ;
 
 array_declarator
@@ -786,6 +798,10 @@ UNSIGNED_OPT
 %%
 
 void con_error(const char* text) {
+    if (con_syntax_error_reported) {
+        con_syntax_error_reported = false;
+        return;
+    }
     msg::error(SrcLoc(*con_filename, con_lineno), "%s", text);
 }
 

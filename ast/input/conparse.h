@@ -21,6 +21,10 @@ DefinitionList* parse_contract_file(File& file, const String& name, Reader& read
 extern const String* con_filename;
 extern int con_lineno;
 
+// Set when the scanner has reported why the next token is an error: the
+// parser's "syntax error" for it is then not reported again.
+extern bool con_syntax_error_reported;
+
 // The Reader and environment file of the file being parsed, for the actions.
 extern Reader* con_reader;
 extern EnvFile* con_envfile;

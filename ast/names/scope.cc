@@ -50,7 +50,8 @@ int Scope::first_of(const void* key) const {
 
 Declarator* Scope::lookup_here(const Id& id) const {
     int pos = first_of(id.key_ptr());
-    return pos < 0 ? nullptr : st->entries[static_cast<size_t>(pos)];
+    if (pos >= 0) return st->entries[static_cast<size_t>(pos)];
+    return reopened ? reopened->resolve_earlier(id) : nullptr;
 }
 
 void Scope::declare(Declarator& d) {
@@ -63,6 +64,11 @@ void Scope::declare(Declarator& d) {
         bool ok = d.overload_ok(entry) && entry.overload_ok(d);
         if (!ok && !refused) refused = &entry;
         last = pos;
+    }
+    if (first < 0 && reopened) {
+        // Declared in an earlier body of the same module.
+        if (Declarator* entry = reopened->resolve_earlier(d.get_name()))
+            if (!(d.overload_ok(*entry) && entry->overload_ok(d))) refused = entry;
     }
     if (refused) {
         msg::error(d.get_loc(), "name already declared: %s", d.get_name().abbrev_text().chars());

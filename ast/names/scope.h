@@ -13,6 +13,7 @@
 class DeclList;
 class Declarator;
 class Id;
+class ModuleTypeSpec;
 class ScopedName;
 class ScopedNameComponent;
 
@@ -35,6 +36,12 @@ public:
 
     // The first entry named id, searching this scope then outward.
     Declarator* resolve(const Id& id) const;
+    // The first entry named id in this scope alone (earlier bodies of a
+    // reopened module included), or null.
+    Declarator* lookup_local(const Id& id) const { return lookup_here(id); }
+    // Makes this the scope of a reopened module's later body: lookups and
+    // clash checks also see the module's earlier bodies.
+    void set_reopened(const ModuleTypeSpec& body) { reopened = &body; }
     Declarator* resolve(ScopedName& name);
     Declarator* resolve(ScopedNameComponent& c, const SrcLoc& loc);
 
@@ -73,6 +80,7 @@ private:
     static void return_storage(Storage* s);
 
     Scope* enclosing;
+    const ModuleTypeSpec* reopened = nullptr;
     const char* name;
     int depth;
     Storage* st;

@@ -7,9 +7,9 @@
 const char* BaseTypeSpec::keyword(BaseTypeSpec_tag tag) {
     static const char* const words[] = {"boolean", "char",  "double", "float",          "octet",         "any",
                                         "short",   "long",  "long long", "unsigned short", "unsigned long",
-                                        "unsigned long long"};
+                                        "unsigned long long", "wchar"};
     int i = static_cast<int>(tag);
-    return i >= 0 && i < 12 ? words[i] : "???";
+    return i >= 0 && i < 13 ? words[i] : "???";
 }
 
 bool BaseTypeSpec::operator==(TypeSpec& other) {

@@ -115,6 +115,22 @@ Declarator* DeclList::resolve(const Id& id) const {
     return found ? *found : nullptr;
 }
 
+Declarator* DeclList::resolve_enumerator(const Id& id) const {
+    if (enumerators_length != length()) {
+        if (!enumerators) enumerators = new AddressMap<Declarator*>;
+        enumerators->clear();
+        for (DLListIter<Decl> it(*this); it; it.next()) {
+            const Decl& decl = it.entry();
+            if (decl.is_error() || !EnumTypeSpec::is(decl.get_typespec())) continue;
+            for (DLListIter<Declarator> e(EnumTypeSpec::narrow(decl.get_typespec()).get_entries()); e; e.next())
+                enumerators->emplace(e.entry().get_name().key_ptr(), &e.entry());
+        }
+        enumerators_length = length();
+    }
+    Declarator* const* found = enumerators->find(id.key_ptr());
+    return found ? *found : nullptr;
+}
+
 void DeclList::build_index() const {
     index.clear();
     for (DLListIter<Decl> it(*this); it; it.next()) {

@@ -109,6 +109,8 @@ public:
     explicit DeclList(Decl& first) : DLList<Decl>(first) {}
 
     Declarator* resolve(const Id& id) const;
+    // The first enumerator named id of the enums declared in the list.
+    Declarator* resolve_enumerator(const Id& id) const;
     void resolve_names(Scope& scope);
     void final_check(const DeclaratorContext& ctx);
     void set_container(TypeSpec& c);
@@ -126,6 +128,9 @@ private:
     void build_index() const;
     mutable AddressMap<Declarator*> index;
     mutable int indexed_length = -1;
+    // The enumerators' index, made on the first search for one.
+    mutable AddressMap<Declarator*>* enumerators = nullptr;
+    mutable int enumerators_length = -1;
 };
 
 // The parameter attribute words spelt as identifiers.

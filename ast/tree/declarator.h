@@ -135,6 +135,8 @@ public:
     static const InitDeclarator& narrow(const Declarator& d);
 
 private:
+    void check_real_range(const TypeSpec& type) const;
+
     Expr* value;
 };
 

@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/tree/types.h"
 
@@ -12,7 +13,9 @@ ExceptionTypeSpec::ExceptionTypeSpec(Id& name, Description& desc, DeclList& memb
 
 bool ExceptionTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
 
-Declarator* ExceptionTypeSpec::resolve(const Id& id) const { return members->resolve(id); }
+Declarator* ExceptionTypeSpec::resolve(const Id& id) const {
+    return dialect::corba3() ? resolve_with_enumerators(*members, id) : members->resolve(id);
+}
 
 void ExceptionTypeSpec::resolve_names(Scope& scope) {
     declare_self(scope);

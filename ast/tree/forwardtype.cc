@@ -5,7 +5,12 @@
 #include "ast/names/scopedname.h"
 #include "ast/tree/types.h"
 
-ForwardTypeSpec::ForwardTypeSpec(Id& name) : NamedTypeSpec(name, Description::null) {}
+ForwardTypeSpec::ForwardTypeSpec(Id& name, TypeSpecTag kind) : NamedTypeSpec(name, Description::null), kind(kind) {}
+
+bool ForwardTypeSpec::announces(const Declarator& other, TypeSpecTag kind) {
+    return TypeSpecDeclarator::is(other) && ForwardTypeSpec::is(other.get_typespec()) &&
+           ForwardTypeSpec::narrow(other.get_typespec()).kind == kind;
+}
 
 // A forward declaration accepts itself again and the interface's
 // definition, which it then records; a typedef of a scoped name answers as
@@ -15,6 +20,13 @@ bool ForwardTypeSpec::overload_ok(Declarator& other) const {
     for (;;) {
         if (TypeSpecDeclarator::is(*d)) {
             TypeSpec& ts = d->get_typespec();
+            if (kind != Interface_TypeSpecTag) {
+                // A struct or union: its forward declarations and its definition.
+                if (ForwardTypeSpec::is(ts)) return ForwardTypeSpec::narrow(ts).kind == kind;
+                if (ts.get_tag() != kind) return false;
+                definition = d;
+                return true;
+            }
             if (ForwardTypeSpec::is(ts)) return true;
             if (InterfaceTypeSpec::is(ts)) {
                 definition = d;
@@ -22,7 +34,7 @@ bool ForwardTypeSpec::overload_ok(Declarator& other) const {
             }
             return false;
         }
-        if (!SimpleDeclarator::is(*d) || !d->is_typedefd()) return false;
+        if (kind != Interface_TypeSpecTag || !SimpleDeclarator::is(*d) || !d->is_typedefd()) return false;
         TypeSpec& ts = d->get_typespec();
         if (InterfaceTypeSpec::is(ts)) {
             definition = d;
@@ -41,10 +53,13 @@ void ForwardTypeSpec::resolve_names(Scope& scope) { declare_self(scope); }
 
 Declarator* ForwardTypeSpec::unwrap() const {
     if (!definition) {
-        msg::error(get_loc(), "interface not found for forward declaration");
+        msg::error(get_loc(), "%s not found for forward declaration",
+                   kind == Struct_TypeSpecTag ? "struct" : kind == Union_TypeSpecTag ? "union" : "interface");
         definition = &Declarator::bad;
     }
     return definition;
 }
 
-void ForwardTypeSpec::print(std::ostream& out) const { out << "interface " << get_name(); }
+void ForwardTypeSpec::print(std::ostream& out) const {
+    out << (kind == Struct_TypeSpecTag ? "struct " : kind == Union_TypeSpecTag ? "union " : "interface ") << get_name();
+}

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "lib/msg.h"
+#include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/types.h"
@@ -132,7 +133,10 @@ bool InterfaceTypeSpec::overload_ok(Declarator& other) const {
 Declarator* InterfaceTypeSpec::resolve(const Id& id) const {
     if (!fully_defined()) msg::fatal(id.get_loc(), "interface not yet defined: %s", id.abbrev_text().chars());
     IntfExport* e = export_tbl->lookup(id.key_ptr());
-    return e ? &e->get_declarator() : nullptr;
+    if (e) return &e->get_declarator();
+    // With -fcorba3 a name may be found in the interface's own body while
+    // that body is still being resolved (before the table holds it).
+    return dialect::corba3() ? resolve_with_enumerators(*exports, id) : nullptr;
 }
 
 void InterfaceTypeSpec::resolve_names(Scope& scope) {

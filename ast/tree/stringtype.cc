@@ -6,10 +6,11 @@
 
 // StringTypeSpec
 
-StringTypeSpec::StringTypeSpec(Expr& bound) : bound(&bound), loc(bound.get_loc()) {}
+StringTypeSpec::StringTypeSpec(Expr& bound, bool wide) : bound(&bound), loc(bound.get_loc()), wide(wide) {}
 
 bool StringTypeSpec::operator==(TypeSpec& other) {
-    return StringTypeSpec::is(other) && TypeSpec::same_bound(bound, StringTypeSpec::narrow(other).bound);
+    return StringTypeSpec::is(other) && StringTypeSpec::narrow(other).wide == wide &&
+           TypeSpec::same_bound(bound, StringTypeSpec::narrow(other).bound);
 }
 
 Expr& StringTypeSpec::get_upper_bound() const {
@@ -28,6 +29,6 @@ void StringTypeSpec::final_check() {
 }
 
 void StringTypeSpec::print(std::ostream& out) const {
-    out << "string";
+    out << (wide ? "wstring" : "string");
     if (bound) out << "<" << *bound << ">";
 }

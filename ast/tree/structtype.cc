@@ -1,5 +1,6 @@
 #include <ostream>
 
+#include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/tree/types.h"
 
@@ -10,7 +11,13 @@ StructTypeSpec::StructTypeSpec(Id& name, Description& desc, DeclList& members)
     members.set_container(*this);
 }
 
-bool StructTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
+bool StructTypeSpec::overload_ok(Declarator& other) const {
+    return full_name_differs(other) || ForwardTypeSpec::announces(other, Struct_TypeSpecTag);
+}
+
+Declarator* StructTypeSpec::resolve(const Id& id) const {
+    return dialect::corba3() ? resolve_with_enumerators(*members, id) : nullptr;
+}
 
 void StructTypeSpec::resolve_names(Scope& scope) {
     declare_self(scope);

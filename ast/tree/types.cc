@@ -85,6 +85,11 @@ ScopedName& NamedTypeSpec::get_full_name() const {
 
 void NamedTypeSpec::declare_self(Scope& scope) { scope.declare(*declarator); }
 
+Declarator* resolve_with_enumerators(const DeclList& decls, const Id& id) {
+    if (Declarator* d = decls.resolve(id)) return d;
+    return decls.resolve_enumerator(id);
+}
+
 // Two types of one kind may share a name when they are reached through
 // different full names (one inherited, one defined here).
 bool NamedTypeSpec::full_name_differs(Declarator& other) const {

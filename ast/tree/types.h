@@ -10,6 +10,7 @@
 #include <map>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "ast/input/description.h"
 #include "lib/srcloc.h"
@@ -99,7 +100,8 @@ enum BaseTypeSpec_tag {
     longlong_BaseTypeSpec = 8,
     ushort_BaseTypeSpec = 9,
     ulong_BaseTypeSpec = 10,
-    ulonglong_BaseTypeSpec = 11
+    ulonglong_BaseTypeSpec = 11,
+    wchar_BaseTypeSpec = 12  // only with -fcorba3
 };
 
 class BaseTypeSpec : public TypeSpec {
@@ -228,10 +230,11 @@ private:
     DeclList* members;
 };
 
-// A forward declaration of an interface.
+// A forward declaration of an interface, or with -fcorba3 of a struct or a
+// union (`kind` is the tag of the type it announces).
 class ForwardTypeSpec : public NamedTypeSpec {
 public:
-    explicit ForwardTypeSpec(Id& name);
+    explicit ForwardTypeSpec(Id& name, TypeSpecTag kind = Interface_TypeSpecTag);
 
     bool overload_ok(Declarator& other) const override;
     Declarator* resolve(const Id& id) const override;
@@ -242,12 +245,17 @@ public:
 
     // The defining declarator, once seen (null before).
     Declarator* get_definition() const { return definition; }
+    TypeSpecTag get_kind() const { return kind; }
+    // Whether other is a forward declaration of a struct or union of the
+    // given kind (a definition accepts its forward declarations).
+    static bool announces(const Declarator& other, TypeSpecTag kind);
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Forward_TypeSpecTag; }
     static ForwardTypeSpec& narrow(TypeSpec& t);
     static const ForwardTypeSpec& narrow(const TypeSpec& t);
 
 private:
+    TypeSpecTag kind;
     mutable Declarator* definition = nullptr;
 };
 
@@ -398,6 +406,11 @@ private:
     IntfExcTbl* exception_tbl = nullptr;
 };
 
+// The first of the declarations, or of the enumerators of an enum declared
+// among them, named id (the scope of a struct, union, exception or module
+// as later CORBA versions search it).
+Declarator* resolve_with_enumerators(const DeclList& decls, const Id& id);
+
 // The dispatch hash of an operation or accessor name.
 unsigned hash(const String& s);
 
@@ -407,6 +420,8 @@ public:
 
     bool is_data_type() const override { return false; }
     void final_check() override;
+    // With -fcorba3 a module may be reopened: another body of one module.
+    bool overload_ok(Declarator& other) const override;
     Declarator* resolve(const Id& id) const override;
     void resolve_names(Scope& scope) override;
     TypeSpecTag get_tag() const override { return Module_TypeSpecTag; }
@@ -414,6 +429,10 @@ public:
 
     DefinitionList& get_definitions() const { return *definitions; }
     DeclList& get_decls() const { return *decls; }
+    // The first declaration named id in the bodies of this module that come
+    // before this one (a reopened module sees what its earlier bodies
+    // declared), or null.
+    Declarator* resolve_earlier(const Id& id) const;
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Module_TypeSpecTag; }
     static ModuleTypeSpec& narrow(TypeSpec& t);
@@ -422,6 +441,24 @@ public:
 private:
     DefinitionList* definitions;
     DeclList* decls;
+    // The bodies of a reopened module, in source order, kept by its first
+    // body with one index of the names they declare (the first of each
+    // name, with the number of its body); every later body points at the
+    // first.  Null and this while the module has one body.
+    struct Bodies {
+        std::vector<const ModuleTypeSpec*> list;
+        struct Entry {
+            Declarator* declarator;
+            size_t body;
+        };
+        AddressMap<Entry> names;
+        size_t indexed = 0;  // the bodies in `names`
+    };
+    // The first declaration named id among the first `count` bodies.
+    Declarator* resolve_in_bodies(const Id& id, size_t count) const;
+    Bodies* bodies = nullptr;
+    const ModuleTypeSpec* first_body = this;
+    size_t body_number = 0;
 };
 
 class ScopedNameTypeSpec : public TypeSpec {
@@ -478,6 +515,8 @@ public:
 
     void final_check() override;
     bool overload_ok(Declarator& other) const override;
+    // With -fcorba3, the types and enumerators declared among the members.
+    Declarator* resolve(const Id& id) const override;
     void resolve_names(Scope& scope) override;
     TypeSpecTag get_tag() const override { return Struct_TypeSpecTag; }
     void print(std::ostream& out) const override;
@@ -492,10 +531,11 @@ private:
     DeclList* members;
 };
 
+// A string, or with -fcorba3 a wide string (wstring).
 class StringTypeSpec : public TypeSpec {
 public:
-    explicit StringTypeSpec(Expr& bound);
-    explicit StringTypeSpec(const SrcLoc& loc) : loc(loc) {}
+    explicit StringTypeSpec(Expr& bound, bool wide = false);
+    explicit StringTypeSpec(const SrcLoc& loc, bool wide = false) : loc(loc), wide(wide) {}
 
     bool operator==(TypeSpec& other) override;
     const SrcLoc& get_loc() const override { return loc; }
@@ -506,6 +546,7 @@ public:
 
     bool is_bounded() const { return bound != nullptr; }
     Expr& get_upper_bound() const;
+    bool is_wide() const { return wide; }
 
     static bool is(const TypeSpec& t) { return t.get_tag() == String_TypeSpecTag; }
     static StringTypeSpec& narrow(TypeSpec& t);
@@ -514,6 +555,7 @@ public:
 private:
     Expr* bound = nullptr;
     SrcLoc loc;
+    bool wide = false;
 };
 
 // One case of a union: its labels (a DefaultExpr for "default:") and its
@@ -546,6 +588,9 @@ public:
 
     void final_check() override;
     bool overload_ok(Declarator& other) const override;
+    // With -fcorba3, an enum declared as the switch type, its enumerators,
+    // and the types and enumerators declared in the cases.
+    Declarator* resolve(const Id& id) const override;
     void resolve_names(Scope& scope) override;
     TypeSpecTag get_tag() const override { return Union_TypeSpecTag; }
     void print(std::ostream& out) const override;
@@ -560,6 +605,8 @@ public:
 private:
     TypeSpec* switch_type;
     UnionCaseList* cases;
+    // The names resolve() finds, the first of each, made on its first use.
+    mutable AddressMap<Declarator*>* names = nullptr;
 };
 
 class VoidTypeSpec : public TypeSpec {

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "ast/expr/expr.h"
+#include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/tree/types.h"
 
@@ -44,12 +45,45 @@ UnionTypeSpec::UnionTypeSpec(Id& name, Description& desc, TypeSpec& switch_type,
     }
 }
 
-bool UnionTypeSpec::overload_ok(Declarator& other) const { return full_name_differs(other); }
+bool UnionTypeSpec::overload_ok(Declarator& other) const {
+    return full_name_differs(other) || ForwardTypeSpec::announces(other, Union_TypeSpecTag);
+}
+
+static void add_enumerators(AddressMap<Declarator*>& names, const TypeSpec& ts) {
+    if (!EnumTypeSpec::is(ts)) return;
+    for (DLListIter<Declarator> e(EnumTypeSpec::narrow(ts).get_entries()); e; e.next())
+        names.emplace(e.entry().get_name().key_ptr(), &e.entry());
+}
+
+Declarator* UnionTypeSpec::resolve(const Id& id) const {
+    if (!dialect::corba3()) return nullptr;
+    if (!names) {
+        names = new AddressMap<Declarator*>;
+        if (EnumTypeSpec::is(*switch_type)) {
+            names->emplace(switch_type->get_name().key_ptr(), &switch_type->get_declarator());
+            add_enumerators(*names, *switch_type);
+        }
+        for (DLListIter<UnionCase> it(*cases); it; it.next()) {
+            const Decl& element = it.entry().get_element();
+            if (element.is_error()) continue;
+            const TypeSpec& ts = element.get_typespec();
+            if (ts.defines_name()) names->emplace(ts.get_name().key_ptr(), &ts.get_declarator());
+            for (DLListIter<Declarator> d(element.get_declarators()); d; d.next())
+                names->emplace(d.entry().get_name().key_ptr(), &d.entry());
+            add_enumerators(*names, ts);
+        }
+    }
+    Declarator* const* found = names->find(id.key_ptr());
+    return found ? *found : nullptr;
+}
 
 void UnionTypeSpec::resolve_names(Scope& scope) {
     declare_self(scope);
-    switch_type->resolve_names(scope);
     Scope inner(scope, "union members", get_loc());
+    // With -fcorba3 an enum declared as the switch type belongs to the
+    // union's scope, as its enumerators do: two unions may each declare one
+    // of the same name.
+    switch_type->resolve_names(dialect::corba3() ? inner : scope);
     for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().resolve_names(inner);
 }
 

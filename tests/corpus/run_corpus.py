@@ -15,6 +15,13 @@ Rows listed in the known-failures file (one path per line; '#' starts a
 comment) are expected to fail for now: they are run and reported apart, and
 do not fail the run; one that passes is reported as fixed.
 
+With --rows FILE the rows come from FILE (the manifest's format, paths
+relative to the corpus directory) instead of the manifest, and each --flag
+is passed to every run; a reject row of such a file must also print its
+note, which is the message expected (tests/corpus/corba3_rows.tsv: the rows
+that -fcorba3 accepts, and those it still rejects with the message naming
+the construct).
+
 Exit status: 0 when every other row passed, 1 otherwise.
 """
 import argparse
@@ -56,10 +63,10 @@ def read_known_failures(path):
     return known
 
 
-def run_row(quorvex, corpus, row, timeout):
+def run_row(quorvex, corpus, row, timeout, flags=(), note_is_message=False):
     """Returns (row, problem or None, stderr excerpt)."""
-    path, expect, dirs, _ = row
-    cmd = [quorvex, "-fno-write-files"] + ["-I" + d for d in dirs] + [path]
+    path, expect, dirs, note = row
+    cmd = [quorvex, "-fno-write-files"] + list(flags) + ["-I" + d for d in dirs] + [path]
     try:
         proc = subprocess.run(cmd, cwd=corpus, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
                               timeout=timeout)
@@ -82,6 +89,8 @@ def run_row(quorvex, corpus, row, timeout):
             return row, f"expected status 1, got {status}", excerpt
         if not err.strip():
             return row, "rejected without a diagnostic", excerpt
+        if note_is_message and note not in err:
+            return row, f"rejected without the message {note!r}", excerpt
     return row, None, excerpt
 
 
@@ -94,16 +103,19 @@ def main():
     parser.add_argument("--jobs", type=int, default=2)
     parser.add_argument("--timeout", type=float, default=60.0)
     parser.add_argument("--verbose", action="store_true", help="show diagnostics of failing rows")
+    parser.add_argument("--rows", help="rows to run instead of the manifest's (notes of reject rows are messages)")
+    parser.add_argument("--flag", action="append", default=[], help="quorvex flag for every run, repeatable")
     args = parser.parse_args()
 
     quorvex = os.path.abspath(args.quorvex)
     corpus = os.path.abspath(args.corpus)
-    rows = read_manifest(os.path.join(corpus, "MANIFEST.tsv"))
+    rows = read_manifest(args.rows or os.path.join(corpus, "MANIFEST.tsv"))
     known = read_known_failures(args.known_failures)
     unknown_known = sorted(known - {r[0] for r in rows})
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, args.jobs)) as pool:
-        results = list(pool.map(lambda r: run_row(quorvex, corpus, r, args.timeout), rows))
+        results = list(pool.map(lambda r: run_row(quorvex, corpus, r, args.timeout, args.flag, bool(args.rows)),
+                                rows))
 
     failures, expected, fixed = [], [], []
     passed = 0

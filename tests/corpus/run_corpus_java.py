@@ -13,6 +13,10 @@ By default only the groups that hold no interface are taken, and they are
 generated with -fclient alone; --with-interfaces takes every accept row
 (use it with --flag=-fserver once both sides are generated).
 
+--extra-rows FILE adds the accept rows of FILE (the manifest's format),
+generated with the --extra-flag flags as well (the rows that -fcorba3
+accepts: tests/corpus/corba3_rows.tsv).
+
 Rows listed in the known-failures file (one path per line, '#' starts a
 comment) are run and reported apart and do not fail the run.
 
@@ -86,6 +90,8 @@ def main():
                     help="quorvex flag, repeatable (default -fclient)")
     ap.add_argument("--with-interfaces", action="store_true",
                     help="also take the groups that hold an interface")
+    ap.add_argument("--extra-rows", help="further rows (manifest format), generated with --extra-flag too")
+    ap.add_argument("--extra-flag", action="append", default=[], help="quorvex flag for the extra rows")
     ap.add_argument("--jobs", type=int, default=2)
     ap.add_argument("--list", action="store_true", help="print the rows taken and stop")
     opts = ap.parse_args()
@@ -96,14 +102,15 @@ def main():
     known = read_known_failures(opts.known_failures)
 
     groups = []
-    for path, expect, dirs, _ in read_manifest(os.path.join(corpus, "MANIFEST.tsv")):
+    extra = [] if not opts.extra_rows else [(r, opts.extra_flag) for r in read_manifest(opts.extra_rows)]
+    for (path, expect, dirs, _), more in [(r, []) for r in read_manifest(os.path.join(corpus, "MANIFEST.tsv"))] + extra:
         if expect != "accept":
             continue
         files = included_files(opts.cpp, corpus, path, dirs)
         if opts.with_interfaces or not holds_interface(corpus, files):
-            groups.append((path, dirs, files))
+            groups.append((path, dirs, files, more))
     if opts.list:
-        for path, _, files in groups:
+        for path, _, files, _ in groups:
             print(path + "".join(f"\n    includes {f}" for f in files[1:]))
         print(f"{len(groups)} rows")
         return 0
@@ -120,10 +127,10 @@ def main():
         trees = [os.path.join(work, f"g{i:03d}") for i in range(len(groups))]
 
         def run_group(i):
-            path, dirs, files = groups[i]
+            path, dirs, files, more = groups[i]
             src = os.path.join(trees[i], "src")
             os.makedirs(src)
-            return generate(quorvex, corpus, flags, files, dirs, src)
+            return generate(quorvex, corpus, flags + more, files, dirs, src)
 
         with concurrent.futures.ThreadPoolExecutor(max_workers=max(1, opts.jobs)) as pool:
             problems = list(pool.map(run_group, range(len(groups))))
@@ -148,7 +155,7 @@ def main():
                 problems[i] = "javac failed:\n" + "\n".join(by_tree[tree][:20])
 
     failures, expected, fixed = [], [], []
-    for (path, _, files), problem in zip(groups, problems):
+    for (path, _, files, _), problem in zip(groups, problems):
         if path in known:
             (expected if problem else fixed).append((path, problem))
         elif problem:

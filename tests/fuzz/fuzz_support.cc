@@ -53,6 +53,10 @@ std::string fuzz_write(const char* name, const uint8_t* data, size_t size) {
     return path;
 }
 
+void fuzz_dialect(const uint8_t* data, size_t size) {
+    Flag::set(size > 0 && (data[0] & 1) ? "corba3" : "no-corba3");
+}
+
 Reader& fuzz_reader() {
     msg::reset_error_count();
     return *new Reader(*new ConFileTbl, *new EnvFileTbl, *new Dependent);

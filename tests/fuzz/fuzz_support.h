@@ -18,6 +18,10 @@ void fuzz_init();
 // Writes the input to a file in the scratch directory; returns its path.
 std::string fuzz_write(const char* name, const uint8_t* data, size_t size);
 
+// Turns -fcorba3 on for part of the inputs (those whose first byte is odd),
+// so the later-CORBA forms are fuzzed too, and off for the rest.
+void fuzz_dialect(const uint8_t* data, size_t size);
+
 class Reader;
 
 // A reader on fresh tables, so every input is a first reading, with the

@@ -26,6 +26,7 @@ static void abort_on_panic(int) { std::abort(); }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz_init();
+    fuzz_dialect(data, size);
     msg::set_panic_handler(abort_on_panic);
     std::string path = fuzz_write("input.idl", data, size);
     std::string out = path.substr(0, path.rfind('/')) + "/out";

@@ -10,6 +10,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz_init();
+    fuzz_dialect(data, size);
     std::string path = fuzz_write("input.idl", data, size);
     Reader& reader = fuzz_reader();
     try {

@@ -94,6 +94,22 @@ def deep_inheritance():
     return ("\n".join(lines) + "\n").encode()
 
 
+# With -fcorba3: one module reopened many times, each body naming a global
+# constant (lookups through the earlier bodies); many adjacent string
+# literals; documentation comments in and out of their slots.
+def corba3_reopened_modules():
+    n = 100000
+    return ("const long G = 1;\n" + "".join("module A { const long x%d = G; };\n" % i for i in range(n))).encode()
+
+
+def corba3_adjacent_strings():
+    return ("const string S = " + " ".join('"ab"' for _ in range(200000)) + ";\n").encode()
+
+
+def corba3_doc_comments():
+    return "".join("/** doc %d */ typedef long T%d /** slot */;\n" % (i, i) for i in range(100000)).encode()
+
+
 # name: (maker, expected status, seconds allowed)
 INPUTS = {
     "random_bytes": (random_bytes, 1, 20),
@@ -109,7 +125,13 @@ INPUTS = {
     "pragma_limits": (pragma_limits, 1, 20),
     "deep_constant_chain": (deep_constant_chain, 0, 60),
     "deep_inheritance": (deep_inheritance, 0, 60),
+    "corba3_reopened_modules": (corba3_reopened_modules, 0, 60),
+    "corba3_adjacent_strings": (corba3_adjacent_strings, 0, 20),
+    "corba3_doc_comments": (corba3_doc_comments, 0, 60),
 }
+
+# Flags of the inputs that need them.
+FLAGS = {name: ["-fcorba3"] for name in INPUTS if name.startswith("corba3_")}
 
 BAD_SIGNS = ("PANIC", "AddressSanitizer", "runtime error:", "LeakSanitizer", "Segmentation")
 
@@ -133,7 +155,8 @@ def main():
             f.write(maker())
         start = time.monotonic()
         try:
-            proc = subprocess.run([os.path.abspath(opts.quorvex), "-fno-cpp", "-fno-write-files", path],
+            proc = subprocess.run([os.path.abspath(opts.quorvex), "-fno-cpp", "-fno-write-files"]
+                                  + FLAGS.get(opts.name, []) + [path],
                                   cwd=work, capture_output=True, timeout=limit)
         except subprocess.TimeoutExpired:
             print(f"{opts.name}: no answer within {limit}s")

@@ -4,6 +4,11 @@ whatever the compiler accepts generates Java that compiles.
 
     random_idl.py SEED            prints one IDL file
 
+A share of the seeds (uses_corba3) also writes the forms that need -fcorba3:
+documentation comments before declarations, escaped identifiers, adjacent
+string literals, computed floating-point constants, forward-declared structs,
+wide characters and strings, and a reopened outermost module.
+
 Every name is unique within the file (a counter is appended), and the
 outermost module is named after the seed, so no generated program depends
 on scoping subtleties and the programs of many seeds can be compiled
@@ -46,9 +51,15 @@ def value_of(text):
     return int(eval(text))
 
 
+def uses_corba3(seed):
+    """Whether the program of this seed uses the forms of -fcorba3."""
+    return seed % 5 == 3
+
+
 class Gen:
     def __init__(self, seed):
         self.r = random.Random(seed)
+        self.corba3 = uses_corba3(seed)
         self.n = 0
         self.out = []
         # Types usable as members/parameters, by scoped name: (name, kind).
@@ -98,6 +109,9 @@ class Gen:
                 taken.add(name)
                 self.object_named |= name == "Object"
                 return name
+        if self.corba3 and self.r.random() < 0.1:
+            # An escaped identifier names the identifier after the underscore.
+            return f"_m{self.n}"
         if self.r.random() < 0.15:
             word = self.r.choice(JAVA_WORDS)
             # A bare reserved word once per file, so names stay unique.
@@ -108,9 +122,15 @@ class Gen:
         return f"m{self.n}"
 
     def emit(self, depth, text):
+        if self.corba3 and self.r.random() < 0.15:
+            # A documentation comment where no description slot is.
+            banner = self.r.choice(["/** doc {} */", "/*** banner {} ***/", "/**\n * doc {}\n */"])
+            self.out.append("    " * depth + banner.format(self.n))
         self.out.append("    " * depth + text)
 
     def type_ref(self, allow_anon=True):
+        if self.corba3 and self.r.random() < 0.08:
+            return self.r.choice(["wchar", "wstring", f"wstring<{self.r.randint(1, 20)}>"])
         r = self.r.random()
         if self.types and r < 0.55:
             return self.r.choice(self.types)[0]
@@ -178,8 +198,13 @@ class Gen:
                 value = str(number)
                 self.value[f"{scope}{name}"] = number
             (self.held[1] if self.held else self.consts).append(f"{scope}{name}")
+        elif kind == "string" and self.corba3 and self.r.random() < 0.5:
+            value = '"adjacent \\x1" "2 " "literals"'
         elif kind == "string":
             value = '"text \\"quoted\\" \\\\ end"'
+        elif kind == "double" and self.corba3 and self.r.random() < 0.5:
+            value = self.r.choice([f"-{self.r.randint(0, 99)}.25 * 2", f"1 / 4.0 + {self.r.randint(0, 9)}",
+                                   f"-(1.5e{self.r.randint(-30, 30)})"])
         elif kind == "boolean":
             value = self.r.choice(["TRUE", "FALSE"])
         elif kind == "char":
@@ -197,6 +222,8 @@ class Gen:
 
     def struct(self, depth, scope, keyword="struct"):
         name = self.name("S" if keyword == "struct" else "X")
+        if keyword == "struct" and self.corba3 and self.r.random() < 0.3:
+            self.emit(depth, f"struct {name};")
         self.emit(depth, f"{keyword} {name} {{")
         members = self.r.randint(0 if keyword == "exception" else 1, 4)
         taken = set()
@@ -363,6 +390,9 @@ class Gen:
         # prefix: a prefix would hide names that javac reads as a class
         # where a package was meant.
         self.module(0, "::", self.r.randint(4, 12), f"R{seed}")
+        if self.corba3:
+            # The outermost module again: its second body sees the first's.
+            self.module(0, "::", self.r.randint(1, 4), f"R{seed}")
         return "\n".join(self.out) + "\n"
 
 

@@ -58,6 +58,7 @@ def main():
                 with open(idl, "w") as f:
                     f.write(random_idl.Gen(seed).program(seed))
                 prefix = ["-p", f"s{seed}"] if seed % 4 == 0 else []
+                prefix += ["-fcorba3"] if random_idl.uses_corba3(seed) else []
                 proc = subprocess.run([quorvex, "-fclient", "-fserver"] + prefix + ["-J", f"{idl}.files", "-j", out, idl],
                                       capture_output=True, text=True)
                 # Warnings (a union with no free discriminator value) are fine.
@@ -99,7 +100,8 @@ def main():
                 trips += int(proc.stdout.split()[0])
     for seed in failed:
         print(f"reproduce: python3 {os.path.join(HERE, 'random_idl.py')} {seed} > r.idl && "
-              f"quorvex -fclient -fserver{' -p s' + str(seed) if seed % 4 == 0 else ''} -j out r.idl")
+              f"quorvex -fclient -fserver{' -p s' + str(seed) if seed % 4 == 0 else ''}"
+              f"{' -fcorba3' if random_idl.uses_corba3(seed) else ''} -j out r.idl")
     print(f"{len(seeds) - len(set(failed))} of {len(seeds)} seeds passed ({trips} values round-tripped)")
     return 1 if failed else 0
 

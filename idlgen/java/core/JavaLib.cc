@@ -68,7 +68,10 @@ static const JavaBaseTypeInfo baseTypes[] = {
     {"unsigned long", "int", "IntHolder", "ulong", "0", "tk_ulong", 5, "insert_ulong((int)"},
     {"unsigned long long", "long", "LongHolder", "ulonglong", "0L", "tk_ulonglong", 24,
      "insert_ulonglong((long)"},
+    {"wchar", "char", "CharHolder", "wchar", "'\\0'", "tk_wchar", 26, "insert_wchar((char)"},
 };
+
+const char* JavaLib::stringStreamItem(bool wide) { return wide ? "wstring" : "string"; }
 
 const JavaBaseTypeInfo* JavaLib::baseType(int tag) {
     if (tag < 0 || tag >= static_cast<int>(sizeof baseTypes / sizeof baseTypes[0])) return nullptr;

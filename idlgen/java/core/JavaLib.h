@@ -136,6 +136,9 @@ public:
     // The base type table, by IDL base type tag (0 to 11); null for a tag
     // outside the table.
     static const JavaBaseTypeInfo* baseType(int tag);
+    // The stream item of strings: write_string / read_string, or with wide
+    // write_wstring / read_wstring.
+    static const char* stringStreamItem(bool wide);
     static JavaName stringHolder();
 
     // Names derived from a type's name; each is new.

@@ -28,7 +28,8 @@ String JavaCollection::bulkCall(const JavaAST& element, bool write) {
     const JavaAST& t = elementOf(element);
     String item;
     if (JavaStringType::isA(t)) {
-        item = "string";
+        if (JavaStringType::narrow(t).isWide()) return String();  // wstring: element by element
+        item = JavaLib::stringStreamItem(false);
     } else if (JavaBaseType::isA(t)) {
         if (JavaBaseType::narrow(t).getBaseTag() == 5) return String();  // any: element by element
         item = JavaBaseType::narrow(t).getInfo().streamItem;

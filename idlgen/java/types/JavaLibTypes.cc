@@ -50,7 +50,7 @@ String JavaLib::getTypeCodeForType(const JavaAST& type) {
     case JavaType::jBaseType:
         return primitiveTypeCode(JavaBaseType::narrow(type).getInfo().kind);
     case JavaType::jStringType:
-        return primitiveTypeCode("tk_string");
+        return primitiveTypeCode(JavaStringType::narrow(type).isWide() ? "tk_wstring" : "tk_string");
     case JavaType::jBuiltinType: {
         String javaClass = JavaBuiltinType::narrow(type).getJavaClass();
         for (const auto& b : builtinTypes)
@@ -96,7 +96,7 @@ int JavaLib::tk(const JavaAST& type) {
     case JavaType::jSequenceType: return 19;
     case JavaType::jArrayType: return 20;
     case JavaType::jStructType: return 15;
-    case JavaType::jStringType: return 18;
+    case JavaType::jStringType: return JavaStringType::narrow(type).isWide() ? 27 : 18;
     case JavaType::jVoidType: return 1;
     case JavaType::jForwardType:
     case JavaType::jImportType:
@@ -156,7 +156,8 @@ String JavaLib::getConversionTo(const JavaAST& type, const String& name, const S
     if (JavaBaseType::isA(t) && inOnly) {
         switch (JavaBaseType::narrow(t).getBaseTag()) {
         case 0: return longSlot + " = (" + name + ") ? 1 : 0";
-        case 1: return longSlot + " = (char) (" + name + " & 0xFFFFL)";
+        case 1:
+        case 12: return longSlot + " = (char) (" + name + " & 0xFFFFL)";
         case 2: return longSlot + " = Double.doubleToLongBits(" + name + ")";
         case 3: return longSlot + " = Float.floatToIntBits(" + name + ") & 0xFFFFFFFFL";
         case 4: return longSlot + " = (" + name + " & 0xFFL)";
@@ -180,7 +181,8 @@ String JavaLib::getConversionTo(const JavaAST& type, const String& name, const S
 static String fromLongSlot(const JavaAST& t, const String& longSlot, const String& objectSlot) {
     switch (JavaBaseType::narrow(t).getBaseTag()) {
     case 0: return String("(") + longSlot + " == 0) ? false : true";
-    case 1: return String("(char) (") + longSlot + " & 0xFFFFL)";
+    case 1:
+    case 12: return String("(char) (") + longSlot + " & 0xFFFFL)";
     case 2: return String("Double.longBitsToDouble(") + longSlot + ")";
     case 3: return String("Float.intBitsToFloat((int)(") + longSlot + " & 0xFFFFFFFFL))";
     case 4: return String("(byte) (") + longSlot + " & 0xFFL)";
@@ -274,7 +276,7 @@ bool JavaLib::generateDefaultDiscriminator(std::ostream& os, const JavaAST& swit
     long long candidate = values.empty() ? 0 : values.front();
     for (long long v : values)
         if (v == candidate) ++candidate;
-    if (tag == char_BaseTypeSpec) {
+    if (tag == char_BaseTypeSpec || tag == wchar_BaseTypeSpec) {
         if (candidate > 255) return false;
         CharValue(static_cast<unsigned char>(candidate)).print_java(os);
         return true;

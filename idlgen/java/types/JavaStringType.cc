@@ -15,11 +15,14 @@ const JavaStringType& JavaStringType::narrow(const JavaType& t) {
     return static_cast<const JavaStringType&>(t);
 }
 
+bool JavaStringType::isWide() const { return StringTypeSpec::narrow(getTypeSpec()).is_wide(); }
+
 void JavaStringType::print(std::ostream& out) const { out << JavaLib::stringName(); }
 
 void JavaStringType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                                   const String& indent) const {
-    JavaTemplate("${indent}${stream}.write_string(${variable});\n")
+    JavaTemplate("${indent}${stream}.write_${item}(${variable});\n")
+        .set("item", JavaLib::stringStreamItem(isWide()))
         .set("indent", indent)
         .set("stream", stream)
         .set("variable", variable.toString())
@@ -28,7 +31,8 @@ void JavaStringType::printMarshal(std::ostream& out, const char* stream, const J
 
 void JavaStringType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
                                     const String& indent) const {
-    JavaTemplate("${indent}${variable} = ${stream}.read_string();\n")
+    JavaTemplate("${indent}${variable} = ${stream}.read_${item}();\n")
+        .set("item", JavaLib::stringStreamItem(isWide()))
         .set("indent", indent)
         .set("stream", stream)
         .set("variable", variable.toString())

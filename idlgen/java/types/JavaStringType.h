@@ -22,6 +22,9 @@ public:
     void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
                         const String& indent) const override;
 
+    // A wide string (wstring, only with -fcorba3).
+    bool isWide() const;
+
     static bool isA(const JavaType& t) { return t.getTag() == jStringType; }
     static const JavaStringType& narrow(const JavaType& t);
 

@@ -65,14 +65,14 @@ public class LocalDelegate extends Delegate {
             case 6: return org.omg.CORBA.FloatHolder.class;
             case 7: return org.omg.CORBA.DoubleHolder.class;
             case 8: return org.omg.CORBA.BooleanHolder.class;
-            case 9: return org.omg.CORBA.CharHolder.class;
+            case 9: case 26: return org.omg.CORBA.CharHolder.class;
             case 10: return org.omg.CORBA.ByteHolder.class;
             case 23: case 24: return org.omg.CORBA.LongHolder.class;
             case 11: return org.omg.CORBA.AnyHolder.class;
             case 12: return org.omg.CORBA.TypeCodeHolder.class;
             case 13: return org.omg.CORBA.PrincipalHolder.class;
             case 14: return org.omg.CORBA.ObjectHolder.class;
-            case 18: return org.omg.CORBA.StringHolder.class;
+            case 18: case 27: return org.omg.CORBA.StringHolder.class;
             default:
                 throw new Mismatch(where + ": type code 0x" + Integer.toHexString(code) + " needs a holder class");
         }
@@ -116,7 +116,7 @@ public class LocalDelegate extends Delegate {
         switch (code) {
             case 8: return 1L;
             case 10: return 0xFFL;
-            case 2: case 4: case 9: return 0xFFFFL;
+            case 2: case 4: case 9: case 26: return 0xFFFFL;
             case 3: case 5: case 6: return 0xFFFFFFFFL;
             default: return -1L;
         }
@@ -136,6 +136,7 @@ public class LocalDelegate extends Delegate {
             case 7: out.write_double(Double.longBitsToDouble(v)); break;
             case 8: out.write_boolean(v != 0); break;
             case 9: out.write_char((char) v); break;
+            case 26: out.write_wchar((char) v); break;
             case 10: out.write_octet((byte) v); break;
             case 23: out.write_longlong(v); break;
             case 24: out.write_ulonglong(v); break;
@@ -153,6 +154,7 @@ public class LocalDelegate extends Delegate {
             case 7: return Double.doubleToRawLongBits(in.read_double());
             case 8: return in.read_boolean() ? 1 : 0;
             case 9: return in.read_char();
+            case 26: return in.read_wchar();
             case 10: return in.read_octet() & 0xFFL;
             case 23: return in.read_longlong();
             case 24: return in.read_ulonglong();
@@ -164,6 +166,7 @@ public class LocalDelegate extends Delegate {
         try {
             switch (code) {
                 case 18: out.write_string((String) v); return;
+                case 27: out.write_wstring((String) v); return;
                 case 11: out.write_any((Any) v); return;
                 case 12: out.write_TypeCode((TypeCode) v); return;
                 case 13: out.write_Principal((Principal) v); return;
@@ -181,6 +184,7 @@ public class LocalDelegate extends Delegate {
     private static java.lang.Object readBare(InputStream in, int code) {
         switch (code) {
             case 18: return in.read_string();
+            case 27: return in.read_wstring();
             case 11: return in.read_any();
             case 12: return in.read_TypeCode();
             case 13: return in.read_Principal();

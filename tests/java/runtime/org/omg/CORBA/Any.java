@@ -49,6 +49,7 @@ public class Any {
 
     public void insert_boolean(boolean v) { primitive(TCKind.tk_boolean, o -> o.write_boolean(v)); }
     public void insert_char(char v) { primitive(TCKind.tk_char, o -> o.write_char(v)); }
+    public void insert_wchar(char v) { primitive(TCKind.tk_wchar, o -> o.write_wchar(v)); }
     public void insert_octet(byte v) { primitive(TCKind.tk_octet, o -> o.write_octet(v)); }
     public void insert_short(short v) { primitive(TCKind.tk_short, o -> o.write_short(v)); }
     public void insert_ushort(short v) { primitive(TCKind.tk_ushort, o -> o.write_ushort(v)); }

@@ -27,6 +27,8 @@ public final class TCKind {
     public static final TCKind tk_except = new TCKind(22);
     public static final TCKind tk_longlong = new TCKind(23);
     public static final TCKind tk_ulonglong = new TCKind(24);
+    public static final TCKind tk_wchar = new TCKind(26);
+    public static final TCKind tk_wstring = new TCKind(27);
 
     private final int value;
 

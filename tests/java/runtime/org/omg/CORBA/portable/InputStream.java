@@ -81,6 +81,16 @@ public class InputStream {
         return new String(b, StandardCharsets.UTF_8);
     }
 
+    public char read_wchar() { return get(data::readChar); }
+    public String read_wstring() {
+        int n = read_ulong();
+        if (n < 0 || 2L * n > bytes.available()) throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_NO);
+        char[] c = new char[n];
+        for (int i = 0; i < n; i++) c[i] = read_wchar();
+        return new String(c);
+    }
+    public void read_wchar_array(char[] v, int off, int len) { for (int i = 0; i < len; i++) v[off + i] = read_wchar(); }
+
     public Any read_any() { return (Any) object(); }
     public Any read_Any() { return (Any) object(); }
     public TypeCode read_TypeCode() { return (TypeCode) object(); }

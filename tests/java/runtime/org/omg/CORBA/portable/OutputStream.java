@@ -69,6 +69,14 @@ public class OutputStream {
         put(() -> data.write(b));
     }
 
+    public void write_wchar(char v) { put(() -> data.writeChar(v)); }
+    public void write_wstring(String v) {
+        if (v == null) throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_NO);
+        write_ulong(v.length());
+        for (int i = 0; i < v.length(); i++) write_wchar(v.charAt(i));
+    }
+    public void write_wchar_array(char[] v, int off, int len) { for (int i = 0; i < len; i++) write_wchar(v[off + i]); }
+
     public void write_any(Any v) { object(v); }
     public void write_Any(Any v) { object(v); }
     public void write_TypeCode(TypeCode v) { object(v); }
