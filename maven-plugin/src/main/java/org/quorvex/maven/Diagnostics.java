@@ -20,14 +20,18 @@ final class Diagnostics {
     private static final Pattern LOCATED = Pattern.compile("(.+?):([0-9]+):(?:([0-9]+):)? (.*)");
 
     private final Log log;
-    private final String input;
+    private final java.nio.file.Path input;
     private int errors;
     private int warnings;
 
-    /** {@code input}: the IDL file, which the preprocessor calls "<stdin>" as it reads it there. */
+    /**
+     * {@code input}: the IDL file, which the preprocessor calls "<stdin>" as
+     * it reads it there; other names are taken from the directory quorvex
+     * runs in, the input's.
+     */
     Diagnostics(Log log, java.nio.file.Path input) {
         this.log = log;
-        this.input = input.toString();
+        this.input = input;
     }
 
     void read(InputStream in) throws IOException {
@@ -51,7 +55,8 @@ final class Diagnostics {
             }
             return;
         }
-        String file = m.group(1).equals("<stdin>") ? input : m.group(1);
+        String file = m.group(1).equals("<stdin>") ? input.toString()
+                      : input.resolveSibling(m.group(1)).normalize().toString();
         String where = file + ":" + m.group(2) + (m.group(3) != null ? ":" + m.group(3) : "") + ": ";
         String text = m.group(4);
         if (text.startsWith("warning: ")) {

@@ -155,7 +155,9 @@ public class GenerateMojo extends AbstractMojo {
         getLog().info("quorvex: compiling " + stale.size() + " of " + count(sources.size())
                       + (reconfigured && records.configuration() != null ? " (configuration changed)" : "")
                       + " into " + output);
-        records.forgetConfiguration();
+        // Until the runs are over, a build that stops half-way leaves every
+        // file stale under a new configuration.
+        if (reconfigured) records.forgetConfiguration();
 
         List<String> failed = new ArrayList<>();
         boolean preprocessed = flags == null || !flags.contains("no-cpp");
@@ -199,14 +201,16 @@ public class GenerateMojo extends AbstractMojo {
             }
             written.put(source, entry.outputs());
         }
-        if (!failed.isEmpty())
-            throw new MojoFailureException("quorvex: errors in " + String.join(", ", failed)
-                                           + " (see the messages above)");
+        // Every stale file has been run: those that failed have no stamps
+        // and stay stale under the configuration recorded now.
         try {
             records.saveConfiguration(configuration);
         } catch (IOException e) {
             throw new MojoExecutionException("quorvex: cannot record the configuration: " + e.getMessage(), e);
         }
+        if (!failed.isEmpty())
+            throw new MojoFailureException("quorvex: errors in " + String.join(", ", failed)
+                                           + " (see the messages above)");
         removeLeftovers(records, sources, written, output);
     }
 
