@@ -4,6 +4,7 @@ with Debian's packaged repository and the build tree's Maven repository
 (quorvex-maven-plugin, quorvex-runtime) as the only sources:
 
 1. a full build with the example's test, which calls the bank server over IIOP;
+   quorvex:help shows the goal's parameters with their descriptions;
 2. again with nothing changed: the plugin runs no quorvex, the Java compiler
    compiles nothing, no class file or generated file changes;
 3. after touching money.idl, which bank.idl includes: quorvex runs for both;
@@ -131,6 +132,13 @@ def main():
                                                   for d, _, fs in os.walk(os.path.join(p.dir, "target"))
                                                   for f in fs if f == "inputFiles.lst"):
             fail("the generated sources were not a compile source root", out)
+
+        # The goal's parameters are described in the plugin descriptor.
+        out = p.mvn("quorvex:help", "-Ddetail", "-Dgoal=generate")
+        for text in ("quorvex:generate", "includeDirectories", "Directories searched for included IDL files",
+                     "User property: quorvex.executable", "SOURCE_DATE_EPOCH"):
+            if text not in out:
+                fail(f"quorvex:help does not show {text!r}", out)
 
         # 2. Nothing changed: no quorvex run, nothing compiled, nothing touched.
         classes, generated = p.times("target/classes"), p.times("target/generated-sources/idl")

@@ -68,7 +68,11 @@ public class GenerateMojo extends AbstractMojo {
     @Parameter(property = "quorvex.server", defaultValue = "true")
     private boolean server;
 
-    /** Directories searched for included IDL files, in order (quorvex -I). */
+    /**
+     * Directories searched for included IDL files, in order (quorvex -I).
+     * <code>#include "name"</code> looks in the including file's directory
+     * first; sourceDirectory is searched after these.
+     */
     @Parameter
     private List<File> includeDirectories;
 
@@ -160,7 +164,7 @@ public class GenerateMojo extends AbstractMojo {
         if (reconfigured) records.forgetConfiguration();
 
         List<String> failed = new ArrayList<>();
-        boolean preprocessed = flags == null || !flags.contains("no-cpp");
+        boolean preprocessed = !options.contains("-fno-cpp");
         for (String source : stale) {
             State.Entry entry = records.entry(source);
             entry.forget();
@@ -177,6 +181,11 @@ public class GenerateMojo extends AbstractMojo {
             command.add(idl.toString());
             getLog().info("quorvex: " + source);
             if (getLog().isDebugEnabled()) getLog().debug("quorvex: running " + String.join(" ", command));
+            try {
+                records.clearRun();
+            } catch (IOException e) {
+                throw new MojoExecutionException("quorvex: cannot clear " + state + ": " + e.getMessage(), e);
+            }
             int status = run(command, cwd, state, epoch, idl);
             if (status != 0) {
                 failed.add(source);
@@ -195,7 +204,7 @@ public class GenerateMojo extends AbstractMojo {
                 }
             }
             try {
-                entry.record(cwd, included);
+                entry.record(cwd, idl, included);
             } catch (IOException e) {
                 throw new MojoExecutionException("quorvex: cannot record the run of " + source + ": " + e.getMessage(), e);
             }

@@ -71,6 +71,12 @@ final class State {
         GenerateMojo.moveOver(temporary, configurationFile);
     }
 
+    /** Removes what an earlier run left in the state directory, so that only this run's files are read. */
+    void clearRun() throws IOException {
+        Files.deleteIfExists(root.resolve(RULE_FILE));
+        Files.deleteIfExists(root.resolve(LIST_FILE));
+    }
+
     Entry entry(String source) {
         return new Entry(source);
     }
@@ -178,20 +184,26 @@ final class State {
          * wrote into the state directory, and the stamps of the files it read
          * (those of the rule and the extra ones found by the preprocessor).
          */
-        void record(Path cwd, Collection<Path> alsoRead) throws IOException {
+        void record(Path cwd, Path idl, Collection<Path> alsoRead) throws IOException {
             List<Path> before = outputs();
+            // A run with -fno-write-files writes neither the list nor the rule.
             Path written = root.resolve(LIST_FILE);
             Set<Path> files = new LinkedHashSet<>();
-            for (String line : Files.readAllLines(written, StandardCharsets.UTF_8))
-                if (!line.isEmpty()) files.add(cwd.resolve(line).toAbsolutePath().normalize());
+            if (Files.exists(written)) {
+                for (String line : Files.readAllLines(written, StandardCharsets.UTF_8))
+                    if (!line.isEmpty()) files.add(cwd.resolve(line).toAbsolutePath().normalize());
+            }
             for (Path old : before)
                 if (!files.contains(old)) replaced.add(old);
-            Set<Path> read = new LinkedHashSet<>(MakeRules.quorvexRule(GenerateMojo.read(root.resolve(RULE_FILE)),
-                                                                       RULE_TARGET, root));
+            Set<Path> read = new LinkedHashSet<>();
+            read.add(idl);
+            Path made = root.resolve(RULE_FILE);
+            if (Files.exists(made)) read.addAll(MakeRules.quorvexRule(GenerateMojo.read(made), RULE_TARGET, cwd));
             read.addAll(alsoRead);
 
             Files.createDirectories(stamps.getParent());
-            GenerateMojo.moveOver(root.resolve(RULE_FILE), rule);
+            if (Files.exists(made)) GenerateMojo.moveOver(made, rule);
+            else Files.deleteIfExists(rule);
             StringBuilder b = new StringBuilder();
             for (Path f : files) b.append(f).append('\n');
             Files.write(list, b.toString().getBytes(StandardCharsets.UTF_8));
