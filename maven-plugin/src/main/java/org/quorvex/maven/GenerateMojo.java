@@ -137,11 +137,17 @@ public class GenerateMojo extends AbstractMojo {
         project.addCompileSourceRoot(output.toString());
 
         List<String> sources = sourceFiles();
+        State records = new State(state);
+        if (sources.isEmpty()) {
+            // No program is needed to compile nothing; earlier output goes.
+            getLog().info("quorvex: no IDL files in " + sourceDirectory);
+            removeLeftovers(records, sources, new TreeMap<>(), output);
+            return;
+        }
         String epoch = sourceDateEpoch();
         Path program = findExecutable();
         List<String> options = options(output);
         String configuration = configuration(program, options, epoch);
-        State records = new State(state);
         boolean reconfigured = !configuration.equals(records.configuration());
 
         Map<String, List<Path>> written = new TreeMap<>();
@@ -230,10 +236,7 @@ public class GenerateMojo extends AbstractMojo {
     /** The IDL files to compile, relative to sourceDirectory with '/' between names, sorted. */
     private List<String> sourceFiles() throws MojoExecutionException {
         Path root = sourceRoot();
-        if (!Files.isDirectory(root)) {
-            getLog().info("quorvex: no IDL directory " + root);
-            return new ArrayList<>();
-        }
+        if (!Files.isDirectory(root)) return new ArrayList<>();
         Patterns in = new Patterns(includes == null || includes.isEmpty() ? List.of("**/*.idl") : includes);
         Patterns out = new Patterns(excludes == null ? List.of() : excludes);
         try {

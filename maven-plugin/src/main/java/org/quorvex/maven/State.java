@@ -216,7 +216,7 @@ final class State {
         }
     }
 
-    /** A file's modification time in nanoseconds, "-" when it is gone. */
+    /** A file's modification time as seconds.nanoseconds, "-" when it is gone. */
     static String stamp(Path file) {
         try {
             BasicFileAttributes a = Files.readAttributes(file, BasicFileAttributes.class);
