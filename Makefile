@@ -49,11 +49,11 @@ check-asan: setup
 	    ctest -j $(JOBS) --output-on-failure
 
 install: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_maven_repo
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_maven_repo
 	cd $(BUILD) && cpack -G DEB
 
 SEEDS      ?= 1000

@@ -47,11 +47,35 @@ def install(build, source, work):
     for path in ("usr/bin/quorvex", "usr/libexec/quorvex/quorvex-cpp", "usr/share/man/man1/quorvex.1"):
         if not os.path.exists(os.path.join(dest, path)):
             fail(f"not installed: {path}")
+    check_maven_repo(build, dest)
     # Moved elsewhere, the tree still finds its own wrapper.
     moved = os.path.join(work, "moved")
     shutil.move(dest, moved)
     check_runs(os.path.join(moved, "usr/bin/quorvex"), work,
                os.path.join(moved, "usr/bin/../libexec/quorvex/quorvex-cpp"))
+
+
+def check_maven_repo(build, dest):
+    """The Maven artifacts the build made are in share/maven-repo in Debian's
+    layout: under their version and under "debian", a POM and a link to the
+    jar in share/java, which the link reaches also when the tree is moved."""
+    artifacts = [a for a in ("quorvex-maven-plugin", "quorvex-runtime")
+                 if os.path.isdir(os.path.join(build, "maven-repo/org/quorvex", a))]
+    for artifact in artifacts:
+        base = os.path.join(dest, "usr/share/maven-repo/org/quorvex", artifact)
+        versions = sorted(os.listdir(base)) if os.path.isdir(base) else []
+        if len(versions) != 2 or "debian" not in versions:
+            fail(f"{artifact}: expected its version and debian under {base}, found {versions}")
+        for version in versions:
+            jar = os.path.join(base, version, f"{artifact}-{version}.jar")
+            pom = os.path.join(base, version, f"{artifact}-{version}.pom")
+            if not os.path.islink(jar) or os.path.isabs(os.readlink(jar)):
+                fail(f"not a relative link: {jar}")
+            if os.path.realpath(jar) != os.path.realpath(os.path.join(dest, "usr/share/java", artifact + ".jar")):
+                fail(f"{jar} does not lead to share/java/{artifact}.jar")
+            text = open(pom).read()
+            if f"<artifactId>{artifact}</artifactId>" not in text or f"<version>{version}</version>" not in text:
+                fail(f"{pom} does not name {artifact} {version}")
 
 
 def manpage(build, source, work):
