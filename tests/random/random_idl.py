@@ -30,6 +30,7 @@ INT_DISC = ["short", "long", "unsigned short", "unsigned long", "long long", "un
 SPECIAL = ["discriminator", "value", "type", "id", "that", "dis", "String", "Object", "Integer", "Long"]
 # The least and greatest value of each integer type, and how IDL writes them.
 LIMITS = {
+    "octet": ("0", "255"),
     "short": ("-32768", "32767"),
     "unsigned short": ("0", "65535"),
     "long": ("-2147483648", "2147483647"),
@@ -38,6 +39,7 @@ LIMITS = {
     "unsigned long long": ("0", "18446744073709551615"),
 }
 HEX_LIMITS = {
+    "octet": "0xFF",
     "unsigned short": "0xFFFF", "unsigned long": "0xFFFFFFFF", "unsigned long long": "0xFFFFFFFFFFFFFFFF",
     "long": "0x7FFFFFFF", "long long": "0x7FFFFFFFFFFFFFFF", "short": "0x7FFF",
 }

@@ -97,7 +97,13 @@ TEST(JavaLib, UnsignedAndSignedIntegersShareJavaTypesNotStreamCalls) {
     EXPECT_STREQ(l->holder, ul->holder);
     EXPECT_STRNE(l->streamItem, ul->streamItem);
     EXPECT_NE(l->kindNumber, ul->kindNumber);
-    EXPECT_EQ(JavaLib::baseType(12), nullptr);
+    // wchar (only with -fcorba3) shares char's Java type and holder.
+    const JavaBaseTypeInfo* wc = JavaLib::baseType(12);
+    ASSERT_TRUE(wc);
+    EXPECT_STREQ(wc->javaType, "char");
+    EXPECT_STREQ(wc->streamItem, "wchar");
+    EXPECT_EQ(wc->kindNumber, 26);
+    EXPECT_EQ(JavaLib::baseType(13), nullptr);
     EXPECT_EQ(JavaLib::newMarshalingException().str(),
               "new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE)");
 }
