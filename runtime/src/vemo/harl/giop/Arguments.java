@@ -263,8 +263,13 @@ public final class Arguments {
         Layout l = layout(op);
         for (int i = 0; i < l.entries.length; i++) {
             Entry e = l.entries[i];
-            if (e.mode == 0 || e.mode == OperationDescriptor.OUT) continue;
+            if (e.mode == 0) continue;
             String where = op.name + " argument " + i;
+            if (e.mode == OperationDescriptor.OUT) {
+                // checked now, so that a missing holder fails before the call
+                holderOf(at(o, e.slot), e, where);
+                continue;
+            }
             if (e.mode == OperationDescriptor.IN && e.primitive) {
                 writePrimitive(out, e.code, at(n, e.slot));
             } else if (e.mode == OperationDescriptor.IN && e.holder == null) {

@@ -151,7 +151,7 @@ public final class Giop {
                     throw new ProtocolError("unknown message type " + type);
                 long size = getInt(header, 8, little) & 0xFFFFFFFFL;
                 if (size > max - HEADER) throw new ProtocolError("message of " + size + " octets exceeds the limit");
-                byte[] buf = new byte[(int) Math.min(size + HEADER, 64 * 1024)];
+                byte[] buf = new byte[(int) Math.min(size + HEADER, 4096)];
                 System.arraycopy(header, 0, buf, 0, HEADER);
                 buf = readInto(buf, HEADER, (int) size);
                 int length = HEADER + (int) size;

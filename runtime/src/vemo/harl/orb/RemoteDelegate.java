@@ -143,12 +143,12 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                 cs = new int[] {IOR.UTF_8, IOR.UTF_16};
             } else {
                 if (conn.charSet == 0) {
-                    int[] chosen = chooseCodeSets(p);
+                    int[] chosen = minor == 0 ? null : chooseCodeSets(p);
                     synchronized (conn) {
                         if (conn.charSet == 0) {
                             conn.charSet = chosen == null ? IOR.ISO_8859_1 : chosen[0];
                             conn.wcharSet = chosen == null ? IOR.UTF_16 : chosen[1];
-                            if (chosen == null || minor == 0) conn.codeSetsSent = true;
+                            if (chosen == null) conn.codeSetsSent = true;
                         }
                     }
                 }
@@ -196,7 +196,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                         String exId = r.body.read_string();
                         int minorCode = r.body.read_ulong();
                         int completed = r.body.read_ulong();
-                        throw SystemExceptions.make(exId, minorCode, completed);
+                        throw new ServerRaised(SystemExceptions.make(exId, minorCode, completed));
                     }
                     case Giop.LOCATION_FORWARD:
                     case Giop.LOCATION_FORWARD_PERM: {
@@ -214,10 +214,26 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                     default:
                         throw new MARSHAL("unknown reply status " + r.status, 0, CompletionStatus.COMPLETED_MAYBE);
                 }
-            } catch (MARSHAL e) {
+            } catch (ServerRaised e) {
+                throw e.raised;
+            } catch (SystemException e) {
                 if (e.completed == CompletionStatus.COMPLETED_NO) e.completed = CompletionStatus.COMPLETED_MAYBE;
                 throw e;
+            } catch (RuntimeException | OutOfMemoryError | StackOverflowError e) {
+                // a generated reader trusting a hostile length or nesting
+                throw new MARSHAL("malformed reply: " + e, 0, CompletionStatus.COMPLETED_MAYBE);
             }
+        }
+    }
+
+    // A system exception the server sent, carried past the handler that
+    // turns failures to read the reply into MARSHAL.
+    private static final class ServerRaised extends RuntimeException {
+        final SystemException raised;
+
+        ServerRaised(SystemException e) {
+            super(null, null, false, false);
+            raised = e;
         }
     }
 

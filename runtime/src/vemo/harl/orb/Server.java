@@ -391,10 +391,12 @@ final class Server {
                 n = Arguments.newLongs(layout);
                 o = Arguments.newObjects(layout);
                 Arguments.readRequest(r.body, desc, n, o);
+                InParams.adapt(servant, desc, o);
             } catch (SystemException e) {
                 e.completed = CompletionStatus.COMPLETED_NO;
                 return systemReply(m, r, e instanceof MARSHAL ? e : new MARSHAL(e.getMessage(), 0, CompletionStatus.COMPLETED_NO));
-            } catch (RuntimeException e) {
+            } catch (RuntimeException | OutOfMemoryError | StackOverflowError e) {
+                // a generated reader trusting a hostile length or nesting
                 return systemReply(m, r, new MARSHAL(String.valueOf(e), 0, CompletionStatus.COMPLETED_NO));
             }
 
