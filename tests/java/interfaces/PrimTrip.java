@@ -108,7 +108,7 @@ public class PrimTrip {
         BooleanHolder zb = new BooleanHolder(), zc = new BooleanHolder(true);
         check(p.bools(true, zb, zc) == false && zb.value && !zc.value, "boolean");
         // An IDL char is one octet of the connection's char code set:
-        // Latin-1 under ISO-8859-1 (GIOP 1.0), ASCII under UTF-8.
+        // Latin-1 under ISO-8859-1, ASCII under UTF-8.
         char c0 = latin1 ? '\u00e9' : 'y', c1 = latin1 ? '\u00fe' : '}';
         CharHolder cb = new CharHolder(), cc = new CharHolder(c1);
         check(p.chars(c0, cb, cc) == (char) (c0 + 1) && cb.value == c0 && cc.value == (char) (c1 + 1), "char");
@@ -213,9 +213,10 @@ public class PrimTrip {
         props.setProperty("vemo.harl.port", "0");
         server = ORB.init(new String[0], props);
         client = server;
-        prims(false);
+        prims(true);
         quirks();
-        client = ORB.init(new String[] {"-ORBHost", "127.0.0.1", "-ORBReplyTimeout", "30000"}, null);
+        client = ORB.init(new String[] {"-ORBHost", "127.0.0.1", "-ORBReplyTimeout", "30000",
+                                        "-ORBNativeCharCodeSet", "UTF-8"}, null);
         prims(false);
         quirks();
         client.destroy();

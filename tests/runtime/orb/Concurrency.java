@@ -26,12 +26,12 @@ public class Concurrency {
         }
         int failures = 0;
         for (String[] clientArgs : new String[][] {
-                 {"-ORBHost", "127.0.0.1", "-ORBReplyTimeout", "60000"},
+                 {"-ORBHost", "127.0.0.1", "-ORBReplyTimeout", "60000", "-ORBNativeCharCodeSet", "UTF-8"},
                  {"-ORBHost", "127.0.0.1", "-ORBGIOPMinor", "0", "-ORBLittleEndian", "true"}}) {
             ORB client = ORB.init(clientArgs, null);
             ObjectImpl ref = (ObjectImpl) client.string_to_object(ior);
-            // GIOP 1.0 negotiates no code sets: ISO-8859-1 carries chars
-            String extra = clientArgs.length > 4 ? "\u00e9" : "\u00e9\u20ac";
+            // UTF-8 negotiated carries any text; GIOP 1.0 has ISO-8859-1
+            String extra = clientArgs[clientArgs.length - 1].equals("UTF-8") ? "\u00e9\u20ac" : "\u00e9";
             AtomicInteger bad = new AtomicInteger();
             AtomicInteger done = new AtomicInteger();
             Thread[] threads = new Thread[THREADS];

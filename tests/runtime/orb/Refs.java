@@ -93,9 +93,14 @@ public class Refs {
         check(client.object_to_string(byIor).equals(plainIor), "object_to_string of a reference");
 
         // Values across the wire.  The code sets are chosen at a
-        // connection's first request: from an IOR that announces them, not
-        // from a corbaloc URL, so a client ORB of its own.
-        ORB fresh = ORB.init(new String[0], null);
+        // connection's first request, from an IOR that announces them (not
+        // from a corbaloc URL): ISO-8859-1 unless both prefer UTF-8.
+        ORB latin = ORB.init(new String[0], null);
+        ObjectImpl viaLatin = (ObjectImpl) latin.string_to_object(plainIor);
+        check(Echo.echo(viaLatin, "caf\u00e9").equals("caf\u00e9"), "Latin-1 text by default");
+        expect(org.omg.CORBA.DATA_CONVERSION.class, () -> Echo.echo(viaLatin, "\u20ac"), "text beyond ISO-8859-1");
+        latin.destroy();
+        ORB fresh = ORB.init(new String[] {"-ORBNativeCharCodeSet", "UTF-8"}, null);
         ObjectImpl utf = (ObjectImpl) fresh.string_to_object(plainIor);
         String wide = "\u00e9\u20ac\ud83d\ude00 and \u0000? no: plain";
         wide = wide.replace("\u0000", "");

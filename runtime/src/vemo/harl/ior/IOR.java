@@ -179,11 +179,15 @@ public final class IOR {
     // given profile minor version; 1.1 and 1.2 profiles carry the ORB type
     // and the code sets.
     public static IOR make(String typeId, String host, int port, byte[] key, int minor) {
+        return make(typeId, host, port, key, minor, ISO_8859_1);
+    }
+
+    public static IOR make(String typeId, String host, int port, byte[] key, int minor, int nativeChar) {
         List<TaggedComponent> comps = new ArrayList<>();
         if (minor >= 1) {
             comps.add(new TaggedComponent(TAG_ORB_TYPE, new Encaps.Writer().ulong(ORB_TYPE).toByteArray()));
             Encaps.Writer cs = new Encaps.Writer();
-            cs.ulong(ISO_8859_1).ulong(1).ulong(UTF_8);
+            cs.ulong(nativeChar).ulong(1).ulong(nativeChar == UTF_8 ? ISO_8859_1 : UTF_8);
             cs.ulong(UTF_16).ulong(0);
             comps.add(new TaggedComponent(TAG_CODE_SETS, cs.toByteArray()));
         }

@@ -157,7 +157,7 @@ public class FullORB extends org.omg.CORBA.ORB {
             keys.put(servant, key);
         }
         s.add(key, servant);
-        IOR ior = IOR.make(typeOf(servant), s.host, s.port, key, settings.giopMinor);
+        IOR ior = IOR.make(typeOf(servant), s.host, s.port, key, settings.giopMinor, settings.nativeCharCodeSet);
         servant._set_delegate(new RemoteDelegate(this, ior));
     }
 

@@ -110,13 +110,26 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
         return original.toString();
     }
 
-    // The code sets for a connection: UTF-8 for char data when the server
-    // announces it, ISO-8859-1 otherwise; UTF-16 for wchar data.
-    private static int[] chooseCodeSets(IOR.IIOPProfile p) {
+    // The code sets for a connection, chosen as CORBA's negotiation does:
+    // the client's native char set when the server takes it (natively or
+    // by conversion), else the server's native set when the client
+    // converts to it, else a conversion set both have, else ISO-8859-1;
+    // UTF-16 for wchar data.  Null when the server announces none.
+    private int[] chooseCodeSets(IOR.IIOPProfile p) {
         int[][] cs = p.codeSets();
         if (cs == null) return null;
+        int mine = orb.settings.nativeCharCodeSet;
+        int other = mine == IOR.UTF_8 ? IOR.ISO_8859_1 : IOR.UTF_8;
+        int[] server = cs[0];
         int ch = IOR.ISO_8859_1;
-        for (int c : cs[0]) if (c == IOR.UTF_8) ch = IOR.UTF_8;
+        boolean takesMine = false, takesOther = false;
+        for (int c : server) {
+            if (c == mine) takesMine = true;
+            if (c == other) takesOther = true;
+        }
+        if (takesMine) ch = mine;
+        else if (server.length > 0 && server[0] == other) ch = other;
+        else if (takesOther) ch = other;
         return new int[] {ch, IOR.UTF_16};
     }
 
@@ -140,7 +153,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             int[] cs;
             List<Codec.ServiceContext> ctxs = Codec.NONE;
             if (local) {
-                cs = new int[] {IOR.UTF_8, IOR.UTF_16};
+                cs = new int[] {orb.settings.nativeCharCodeSet, IOR.UTF_16};
             } else {
                 if (conn.charSet == 0) {
                     int[] chosen = minor == 0 ? null : chooseCodeSets(p);

@@ -20,6 +20,9 @@ import org.omg.CORBA.CompletionStatus;
 //   vemo.harl.littleEndian    -ORBLittleEndian    send little-endian messages (default false)
 //   vemo.harl.threads         -ORBThreads         server threads dispatching requests (default 16)
 //   vemo.harl.maxMessage      -ORBMaxMessage      largest message accepted, octets (default 64 MiB)
+//   vemo.harl.nativeCharCodeSet -ORBNativeCharCodeSet  ISO-8859-1 (default) or UTF-8: the char code
+//                                                 set this ORB prefers; UTF-8 carries any string
+//                                                 but an IDL char only as ASCII
 //   vemo.harl.InitRef.<Name>  -ORBInitRef <Name>=<url>   an initial reference (IOR:, corbaloc:)
 public final class Settings {
     public String host;
@@ -30,6 +33,7 @@ public final class Settings {
     public boolean littleEndian;
     public int threads = 16;
     public int maxMessage = vemo.harl.giop.Giop.DEFAULT_MAX_MESSAGE;
+    public int nativeCharCodeSet = vemo.harl.ior.IOR.ISO_8859_1;
     public final Map<String, String> initRefs = new TreeMap<>();
 
     private static BAD_PARAM bad(String why) {
@@ -63,6 +67,14 @@ public final class Settings {
             case "littleendian": littleEndian = flag(name, value); break;
             case "threads": threads = number(name, value, 1, 10000); break;
             case "maxmessage": maxMessage = number(name, value, 1024, Integer.MAX_VALUE); break;
+            case "nativecharcodeset": {
+                String v = value.trim().toUpperCase(Locale.ROOT).replace("_", "-");
+                if (v.equals("UTF-8") || v.equals("UTF8")) nativeCharCodeSet = vemo.harl.ior.IOR.UTF_8;
+                else if (v.equals("ISO-8859-1") || v.equals("LATIN-1") || v.equals("LATIN1"))
+                    nativeCharCodeSet = vemo.harl.ior.IOR.ISO_8859_1;
+                else throw bad(name + " must be ISO-8859-1 or UTF-8: " + value);
+                break;
+            }
             default: break; // settings of other ORBs are not ours to refuse
         }
     }
