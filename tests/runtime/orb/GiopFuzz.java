@@ -329,6 +329,57 @@ public class GiopFuzz {
         }
     }
 
+    // A 1.2 reply cut into fragments the way a peer may send a large one
+    // (every part but the last a multiple of 8 octets, each continuation
+    // a Fragment carrying the request id), interleaved with another
+    // message, reads back as the whole message.
+    static void fragments(ORB orb) throws IOException, ProtocolError {
+        OutputStream out = Codec.reply(orb, 2, true, 77, Giop.NO_EXCEPTION, Codec.NONE);
+        Codec.beginBody(out, 2);
+        byte[] blob = new byte[50000];
+        new Random(3).nextBytes(blob);
+        out.write_ulong(blob.length);
+        out.write_octet_array(blob, 0, blob.length);
+        byte[] whole = Codec.finish(out, true);
+        ByteArrayOutputStream wire = new ByteArrayOutputStream();
+        int chunk = 8192;
+        byte[] first = java.util.Arrays.copyOf(whole, 16 + chunk);
+        first[6] |= 2;
+        Giop.putInt(first, 8, first.length - 12, true);
+        wire.write(first);
+        int at = first.length;
+        boolean other = false;
+        while (at < whole.length) {
+            if (!other) {
+                wire.write(Codec.locateReply(orb, 2, false, 5, Giop.OBJECT_HERE, null));
+                other = true;
+            }
+            int n = Math.min(chunk, whole.length - at);
+            byte[] f = new byte[16 + n];
+            System.arraycopy(Giop.bare(Giop.FRAGMENT, 2), 0, f, 0, 12);
+            f[6] = (byte) (1 | (at + n < whole.length ? 2 : 0));
+            Giop.putInt(f, 8, 4 + n, true);
+            Giop.putInt(f, 12, 77, true);
+            System.arraycopy(whole, at, f, 16, n);
+            wire.write(f);
+            at += n;
+        }
+        Giop.Reader r = new Giop.Reader(new ByteArrayInputStream(wire.toByteArray()), 1 << 20);
+        Message m1 = r.next();
+        Message m2 = r.next();
+        if (m1 == null || m1.type != Giop.LOCATE_REPLY) fail("the message between fragments");
+        if (m2 == null || m2.type != Giop.REPLY || m2.length != whole.length
+            || !java.util.Arrays.equals(java.util.Arrays.copyOfRange(m2.buf, 12, m2.length),
+                                        java.util.Arrays.copyOfRange(whole, 12, whole.length))) {
+            fail("a fragmented reply put back together");
+        } else {
+            Codec.ReplyIn rep = Codec.readReply(orb, m2);
+            byte[] got = Codec.readOctets(rep.body);
+            if (rep.requestId != 77 || !java.util.Arrays.equals(got, blob)) fail("the fragmented reply's body");
+        }
+        if (r.next() != null) fail("octets after the fragments");
+    }
+
     public static void main(String[] args) throws Exception {
         long seed = 20261209L;
         int cases = 3000;
@@ -347,6 +398,7 @@ public class GiopFuzz {
             }
         });
         allocation();
+        fragments(ORB.init());
 
         Properties sp = new Properties();
         sp.setProperty("vemo.harl.host", "127.0.0.1");
