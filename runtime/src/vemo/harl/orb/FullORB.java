@@ -268,10 +268,11 @@ public class FullORB extends org.omg.CORBA.ORB {
     public void shutdown(boolean wait_for_completion) {
         Server s;
         synchronized (serverLock) {
-            shutdown = true;
             s = server;
+            if (s == null) shutdown = true;
         }
         if (s != null) s.shutdown(wait_for_completion);
+        shutdown = true;
         synchronized (runLock) {
             runLock.notifyAll();
         }

@@ -107,7 +107,7 @@ final class Server {
         AtomicInteger count = new AtomicInteger();
         this.pool = new ThreadPoolExecutor(s.threads, s.threads, 30, TimeUnit.SECONDS, new LinkedBlockingQueue<>(100000),
                                            r -> {
-                                               Thread t = new Thread(r, "vemo.harl server " + count.incrementAndGet());
+                                               Thread t = new Thread(r, "vemo.harl dispatch " + count.incrementAndGet());
                                                t.setDaemon(true);
                                                return t;
                                            });
@@ -441,9 +441,13 @@ final class Server {
         }
     }
 
-    // Stops listening; with wait, lets requests in progress finish; then
-    // tells each client with CloseConnection and closes.
+    // Stops listening and taking requests; lets the requests in progress
+    // finish, then tells each client with CloseConnection and closes.
+    // With wait the caller waits for that (BAD_INV_ORDER from inside a
+    // call, which would wait for itself); without, it happens behind.
     void shutdown(boolean wait) {
+        if (wait && Thread.currentThread().getName().startsWith("vemo.harl dispatch "))
+            throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", 3, CompletionStatus.COMPLETED_NO);
         stopping = true;
         try {
             listener.close();
@@ -451,17 +455,24 @@ final class Server {
             // already closed
         }
         pool.shutdown();
-        if (wait) {
+        Runnable finish = () -> {
             try {
                 pool.awaitTermination(30, TimeUnit.SECONDS);
             } catch (InterruptedException e) {
                 Thread.currentThread().interrupt();
             }
+            for (Conn c : conns) {
+                c.send(Giop.bare(Giop.CLOSE_CONNECTION, 0));
+                c.close();
+            }
+            pool.shutdownNow();
+        };
+        if (wait) {
+            finish.run();
+        } else {
+            Thread t = new Thread(finish, "vemo.harl shutdown");
+            t.setDaemon(true);
+            t.start();
         }
-        for (Conn c : conns) {
-            c.send(Giop.bare(Giop.CLOSE_CONNECTION, 0));
-            c.close();
-        }
-        pool.shutdownNow();
     }
 }
