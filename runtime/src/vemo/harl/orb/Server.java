@@ -179,6 +179,10 @@ final class Server {
         volatile int charSet = IOR.ISO_8859_1;
         volatile int wcharSet = IOR.UTF_16;
         volatile boolean closed;
+        // Requests of this connection read but not yet answered: at the
+        // limit the reader stops reading until one is done, so a client
+        // cannot pile up requests (and their octets) without bound.
+        final java.util.concurrent.Semaphore inFlight = new java.util.concurrent.Semaphore(256);
 
         Conn(Socket s) throws IOException {
             socket = s;
@@ -273,15 +277,25 @@ final class Server {
             int[] sets = {charSet, wcharSet};
             Cdr.codeSets(r.body, sets[0], sets[1]);
             try {
+                inFlight.acquire();
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+                close();
+                return;
+            }
+            try {
                 pool.execute(() -> {
                     try {
                         byte[] reply = dispatch(m, r, sets);
                         if (reply != null) send(reply);
                     } catch (Throwable t) {
                         // dispatch answers every failure itself; nothing escapes a pool thread
+                    } finally {
+                        inFlight.release();
                     }
                 });
             } catch (RejectedExecutionException e) {
+                inFlight.release();
                 if (r.responseExpected)
                     send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
                                                     "IDL:omg.org/CORBA/TRANSIENT:1.0", 0, CompletionStatus._COMPLETED_NO));
