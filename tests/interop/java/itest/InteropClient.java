@@ -147,6 +147,11 @@ public final class InteropClient {
             results("r_uchar", b.value, c.value, r, vUchar(3), vUchar(1), vUchar(2));
         }
         {
+            UMultiHolder b = new UMultiHolder(vMulti(2)), c = new UMultiHolder();
+            UMulti r = t.r_multi(vMulti(1), b, c);
+            results("r_multi", b.value, c.value, r, vMulti(3), vMulti(1), vMulti(2));
+        }
+        {
             CollectionsHolder b = new CollectionsHolder(vCollections(2)), c = new CollectionsHolder();
             Collections r = t.r_collections(vCollections(1), b, c);
             results("r_collections", b.value, c.value, r, vCollections(3), vCollections(1), vCollections(2));
@@ -183,6 +188,7 @@ public final class InteropClient {
                           && array.content_type().length() == 3,
                       "client r_typecode result: Grid is not an alias of long[2][3]");
                 TypeCode first = b.value.member_type(0);
+                first = unaliased(first);
                 check(first.kind() == TCKind.tk_sequence, "client r_typecode: AllUnions's first member");
                 TypeCode union = first.content_type().kind() == TCKind.tk_alias
                     ? first.content_type().content_type() : first.content_type();

@@ -67,6 +67,21 @@ public final class InteropServer {
         int counter;
         final List<String> notes = new ArrayList<>();
 
+        // What the skeleton or a servant method throws beyond the declared
+        // exceptions is a failure, printed in full for the log.
+        public java.lang.Object _execute(int intf, int op, long[] n, java.lang.Object[] o,
+                                         org.omg.CORBA.Context ctx) throws Exception {
+            try {
+                return super._execute(intf, op, n, o, ctx);
+            } catch (RuntimeException | Error e) {
+                if (!(e instanceof org.omg.CORBA.SystemException)) {
+                    check(false, "server operation " + op + " threw " + e);
+                    e.printStackTrace(System.out);
+                }
+                throw e;
+            }
+        }
+
         public String name() { return "tester"; }
         public int counter() { return counter; }
         public void counter(int v) { counter = v; }
@@ -196,6 +211,13 @@ public final class InteropServer {
             b.value = vUchar(3);
             c.value = vUchar(1);
             return vUchar(2);
+        }
+
+        public UMulti r_multi(UMulti a, UMultiHolder b, UMultiHolder c) {
+            in("r_multi", a, b.value, vMulti(1), vMulti(2));
+            b.value = vMulti(3);
+            c.value = vMulti(1);
+            return vMulti(2);
         }
 
         public Collections r_collections(Collections a, CollectionsHolder b, CollectionsHolder c) {
