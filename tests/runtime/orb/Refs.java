@@ -132,6 +132,16 @@ public class Refs {
         expect(org.omg.CORBA.OBJECT_NOT_EXIST.class, () -> Echo.add(nokey, 1, 1), "unknown object key");
         check(nokey._non_existent(), "_non_existent of an unknown key");
 
+        // corbaname: a naming context under the key NameService.
+        Naming naming = new Naming();
+        ((FullORB) server).connect(naming, "NameService");
+        naming.bound.put("dir./echo.main", named);
+        ObjectImpl byName = (ObjectImpl) client.string_to_object(
+            "corbaname:iiop:127.0.0.1:" + port + "#dir/echo.main");
+        check(byName != null && Echo.add(byName, 20, 22) == 42, "corbaname resolves through the naming context");
+        expect(org.omg.CORBA.BAD_PARAM.class, () -> client.string_to_object(
+            "corbaname:iiop:127.0.0.1:" + port + "#no/such"), "corbaname of an unbound name");
+
         // Restart on the same port: the name still answers, the transient
         // key does not.
         server.destroy();

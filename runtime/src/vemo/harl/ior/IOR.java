@@ -313,6 +313,11 @@ public final class IOR {
         return new IOR("", ps);
     }
 
+    // The octets of a %-escaped URL part.
+    public static byte[] unescapeKey(String k) {
+        return unescape(k);
+    }
+
     static byte[] unescape(String k) {
         ByteArrayOutputStream out = new ByteArrayOutputStream();
         byte[] raw = k.getBytes(StandardCharsets.UTF_8);

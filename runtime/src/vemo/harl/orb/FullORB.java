@@ -226,6 +226,8 @@ public class FullORB extends org.omg.CORBA.ORB {
             } catch (org.omg.CORBA.ORBPackage.InvalidName e) {
                 throw new BAD_PARAM("no initial reference " + name, 0, CompletionStatus.COMPLETED_NO);
             }
+        } else if (t.regionMatches(true, 0, "corbaname:", 0, 10)) {
+            return CorbaName.resolve(this, t);
         } else if (t.regionMatches(true, 0, "corbaloc:", 0, 9)) {
             ior = IOR.parseCorbaloc(t);
         } else {
