@@ -29,14 +29,14 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 demo: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
 	@echo "== generating both sides of examples/bank.idl (-fclient -fserver)"
 	@rm -rf $(BUILD)/demo-java && mkdir -p $(BUILD)/demo-java/classes
 	$(BUILD)/quorvex -fclient -fserver -j $(BUILD)/demo-java -J $(BUILD)/demo-java/files.txt examples/bank.idl
 	@echo "== $$(wc -l < $(BUILD)/demo-java/files.txt) Java files written under $(BUILD)/demo-java (listed in $(BUILD)/demo-java/files.txt):"
 	@sed 's/^/   /' $(BUILD)/demo-java/files.txt
-	@echo "== compiling them with javac against the runtime stand-ins of tests/java/runtime"
-	javac -nowarn -d $(BUILD)/demo-java/classes $$(find tests/java/runtime -name '*.java') $$(cat $(BUILD)/demo-java/files.txt)
+	@echo "== compiling them with javac against the runtime library $(BUILD)/quorvex-runtime.jar"
+	javac -nowarn -cp $(BUILD)/quorvex-runtime.jar -d $(BUILD)/demo-java/classes $$(cat $(BUILD)/demo-java/files.txt)
 	@echo "== compiled into $(BUILD)/demo-java/classes"
 
 check: build
@@ -49,18 +49,19 @@ check-asan: setup
 	    ctest -j $(JOBS) --output-on-failure
 
 install: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
 package: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
 	cd $(BUILD) && cpack -G DEB
 
 SEEDS      ?= 1000
 FIRST_SEED ?= 1
 random: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
-	python3 tests/random/run_random.py --quorvex $(BUILD)/quorvex --javac javac --first $(FIRST_SEED) --count $(SEEDS)
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
+	python3 tests/random/run_random.py --quorvex $(BUILD)/quorvex --javac javac \
+	    --runtime-jar $(BUILD)/quorvex-runtime.jar --first $(FIRST_SEED) --count $(SEEDS)
 
 bench: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex

@@ -1,12 +1,11 @@
 #!/usr/bin/env python3
 """Builds examples/maven offline with Maven: quorvex runs in generate-sources,
 and the generated Java compiles with the example's servants against the
-runtime stand-ins of tests/java/runtime, packed as a jar.
+runtime library quorvex-runtime.jar.
 
-    run_maven.py --quorvex Q --source DIR --javac JAVAC --jar JAR --mvn MVN
+    run_maven.py --quorvex Q --source DIR --runtime-jar JAR --mvn MVN [--javac J --jar J]
 """
 import argparse
-import glob
 import os
 import shutil
 import subprocess
@@ -24,15 +23,17 @@ def run(cmd, **kw):
 
 def main():
     ap = argparse.ArgumentParser()
-    for name in ("quorvex", "source", "javac", "jar", "mvn"):
+    for name in ("quorvex", "source", "runtime-jar", "mvn"):
         ap.add_argument("--" + name, required=True)
+    # Unused since the runtime comes as a jar; accepted for older callers.
+    ap.add_argument("--javac")
+    ap.add_argument("--jar")
     opts = ap.parse_args()
+    runtime_jar = os.path.abspath(opts.runtime_jar)
+    if not os.path.exists(runtime_jar):
+        print(f"no runtime library at {runtime_jar}")
+        sys.exit(1)
     with tempfile.TemporaryDirectory(prefix="quorvex-maven-") as work:
-        classes = os.path.join(work, "runtime-classes")
-        sources = glob.glob(os.path.join(opts.source, "tests/java/runtime/**/*.java"), recursive=True)
-        run([opts.javac, "-d", classes] + sources)
-        runtime_jar = os.path.join(work, "orb-runtime.jar")
-        run([opts.jar, "cf", runtime_jar, "-C", classes, "."])
         project = os.path.join(work, "project")
         shutil.copytree(os.path.join(opts.source, "examples/maven"), project)
         run([opts.mvn, "-B", "-q", "-s", os.path.join(project, "settings.xml"),

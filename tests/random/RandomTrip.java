@@ -15,6 +15,7 @@ import org.omg.CORBA.TCKind;
 import org.omg.CORBA.TypeCode;
 import org.omg.CORBA.portable.InputStream;
 import org.omg.CORBA.portable.OutputStream;
+import vemo.harl.cdr.CDROutputStream;
 
 // Round trip of random programs' data types.  For every Helper class named
 // in the list file, a value is built from the Helper's type code and the
@@ -22,7 +23,9 @@ import org.omg.CORBA.portable.OutputStream;
 // sequences within their bound, every branch of a union in turn.  The value
 // is written, read back and written again; both writings must be the same
 // bytes, and the read must consume exactly what was written.  The same value
-// also goes through insert and extract of an Any.
+// also goes through insert and extract of an Any, through an Any written to
+// a stream and read back (its value walked by the type code), and through
+// a little-endian stream.
 //
 //     java RandomTrip helpers.txt
 //
@@ -177,9 +180,9 @@ public class RandomTrip {
     }
 
     private static byte[] write(Method writer, Object v) throws Exception {
-        OutputStream out = new OutputStream();
+        OutputStream out = orb.create_output_stream();
         writer.invoke(null, out, v);
-        return out.create_input_stream().remaining();
+        return ((CDROutputStream) out).toByteArray();
     }
 
     private static void trip(Class<?> helper) throws Exception {
@@ -199,10 +202,10 @@ public class RandomTrip {
         for (int b = 0; b < branches; b++) {
             made = 0;
             Object v = make(type, tc, b, 0);
-            OutputStream out = new OutputStream();
+            OutputStream out = orb.create_output_stream();
             writer.invoke(null, out, v);
             InputStream in = out.create_input_stream();
-            byte[] first = in.copyRest().remaining();
+            byte[] first = ((CDROutputStream) out).toByteArray();
             Object back = reader.invoke(null, in);
             if (in.available() != 0) fail(helper.getName(), "read leaves " + in.available() + " bytes (branch " + b + ")");
             if (!Arrays.equals(first, write(writer, back))) fail(helper.getName(), "read and written again differs (branch " + b + ")");
@@ -210,6 +213,21 @@ public class RandomTrip {
             helper.getMethod("insert", Any.class, type).invoke(null, any, v);
             Object extracted = helper.getMethod("extract", Any.class).invoke(null, any);
             if (!Arrays.equals(first, write(writer, extracted))) fail(helper.getName(), "through an Any differs (branch " + b + ")");
+            OutputStream aout = orb.create_output_stream();
+            aout.write_octet((byte) 1);  // the any's value no longer aligned as it was
+            aout.write_any(any);
+            InputStream ain = aout.create_input_stream();
+            ain.read_octet();
+            Any wired = ain.read_any();
+            if (ain.available() != 0) fail(helper.getName(), "any read leaves " + ain.available() + " bytes (branch " + b + ")");
+            if (!wired.type().equal(any.type())) fail(helper.getName(), "any's type code read back differs (branch " + b + ")");
+            if (!wired.equal(any)) fail(helper.getName(), "any read back is not equal (branch " + b + ")");
+            if (!Arrays.equals(first, write(writer, helper.getMethod("extract", Any.class).invoke(null, wired))))
+                fail(helper.getName(), "through an Any on a stream differs (branch " + b + ")");
+            CDROutputStream little = new CDROutputStream(orb, 2, true);
+            writer.invoke(null, little, v);
+            if (!Arrays.equals(first, write(writer, reader.invoke(null, little.create_input_stream()))))
+                fail(helper.getName(), "through a little-endian stream differs (branch " + b + ")");
             trips++;
         }
     }

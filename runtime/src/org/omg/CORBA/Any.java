@@ -247,7 +247,7 @@ public class Any {
     public void insert_fixed(BigDecimal v) {
         if (v == null) throw new BAD_PARAM("null fixed", 0, CompletionStatus.COMPLETED_NO);
         int scale = Math.max(0, v.scale());
-        int digits = Math.max(1, v.setScale(scale).unscaledValue().abs().toString().length());
+        int digits = Math.max(Math.max(1, scale), v.setScale(scale).unscaledValue().abs().toString().length());
         if (digits > 31) throw new DATA_CONVERSION("fixed value of " + digits + " digits", 0, CompletionStatus.COMPLETED_NO);
         insert_fixed(v, ORB.init().create_fixed_tc((short) digits, (short) scale));
     }

@@ -545,7 +545,7 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
     public void write_fixed(BigDecimal v) {
         if (v == null) throw new BAD_PARAM("null fixed", 0, CompletionStatus.COMPLETED_NO);
         int scale = Math.max(0, v.scale());
-        int digits = Math.max(1, v.setScale(scale).unscaledValue().abs().toString().length());
+        int digits = Math.max(Math.max(1, scale), v.setScale(scale).unscaledValue().abs().toString().length());
         write_fixed(v, (short) digits, (short) scale);
     }
 }
