@@ -12,7 +12,6 @@ import java.util.HashMap;
 import java.util.Map;
 import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
-import java.util.concurrent.LinkedBlockingQueue;
 import java.util.concurrent.RejectedExecutionException;
 import java.util.concurrent.ThreadPoolExecutor;
 import java.util.concurrent.TimeUnit;
@@ -50,7 +49,12 @@ final class Server {
     private final ServerSocket listener;
     final String host;
     final int port;
+    // Threads that read connections and answer requests: the thread that
+    // reads a request hands the reading of its connection to another and
+    // answers the request itself, so no handoff lies between a request's
+    // arrival and its reply.  At most `threads` requests run at once.
     private final ThreadPoolExecutor pool;
+    private final java.util.concurrent.Semaphore running;
     private final Set<Conn> conns = ConcurrentHashMap.newKeySet();
     private volatile boolean stopping;
     private final AtomicInteger active = new AtomicInteger();
@@ -105,13 +109,14 @@ final class Server {
         this.port = ss.getLocalPort();
         this.host = s.host != null ? s.host : guessHost();
         AtomicInteger count = new AtomicInteger();
-        this.pool = new ThreadPoolExecutor(s.threads, s.threads, 30, TimeUnit.SECONDS, new LinkedBlockingQueue<>(100000),
+        this.pool = new ThreadPoolExecutor(0, Integer.MAX_VALUE, 30, TimeUnit.SECONDS,
+                                           new java.util.concurrent.SynchronousQueue<>(),
                                            r -> {
                                                Thread t = new Thread(r, "vemo.harl dispatch " + count.incrementAndGet());
                                                t.setDaemon(true);
                                                return t;
                                            });
-        this.pool.allowCoreThreadTimeOut(true);
+        this.running = new java.util.concurrent.Semaphore(s.threads);
         Thread t = new Thread(this::acceptLoop, "vemo.harl listener :" + port);
         t.setDaemon(true);
         t.start();
@@ -158,9 +163,7 @@ final class Server {
                 s.setTcpNoDelay(true);
                 Conn c = new Conn(s);
                 conns.add(c);
-                Thread t = new Thread(c::readLoop, "vemo.harl server connection " + s.getRemoteSocketAddress());
-                t.setDaemon(true);
-                t.start();
+                pool.execute(c::readLoop);
             } catch (Throwable e) {
                 try {
                     s.close();
@@ -184,9 +187,12 @@ final class Server {
         // cannot pile up requests (and their octets) without bound.
         final java.util.concurrent.Semaphore inFlight = new java.util.concurrent.Semaphore(256);
 
+        final Giop.Reader reader;
+
         Conn(Socket s) throws IOException {
             socket = s;
             out = s.getOutputStream();
+            reader = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage);
         }
 
         void send(byte[] m) {
@@ -211,10 +217,10 @@ final class Server {
             }
         }
 
+        // Reads messages until the connection ends or this thread takes a
+        // request to answer, having handed the reading on.
         void readLoop() {
             try {
-                Giop.Reader reader = new Giop.Reader(new BufferedInputStream(socket.getInputStream(), 65536),
-                                                     orb.settings.maxMessage);
                 while (!closed) {
                     Message m;
                     try {
@@ -230,7 +236,7 @@ final class Server {
                     }
                     switch (m.type) {
                         case Giop.REQUEST:
-                            request(m);
+                            if (request(m)) return;
                             break;
                         case Giop.LOCATE_REQUEST:
                             locate(m);
@@ -255,7 +261,9 @@ final class Server {
             }
         }
 
-        private void request(Message m) {
+        // Answers a request: true when this thread handed the reading of
+        // the connection to another and answered it.
+        private boolean request(Message m) {
             Codec.RequestIn r = new Codec.RequestIn();
             try {
                 Codec.readRequest(orb, m, r);
@@ -267,7 +275,7 @@ final class Server {
                     send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
                                                     "IDL:omg.org/CORBA/MARSHAL:1.0", 0, CompletionStatus._COMPLETED_NO));
                 }
-                return;
+                return false;
             }
             int[] cs = Codec.codeSetsOf(r.contexts);
             if (cs != null) {
@@ -276,30 +284,42 @@ final class Server {
             }
             int[] sets = {charSet, wcharSet};
             Cdr.codeSets(r.body, sets[0], sets[1]);
+            if (stopping) {
+                if (r.responseExpected)
+                    send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
+                                                    "IDL:omg.org/CORBA/TRANSIENT:1.0", 0, CompletionStatus._COMPLETED_NO));
+                return false;
+            }
             try {
                 inFlight.acquire();
             } catch (InterruptedException e) {
                 Thread.currentThread().interrupt();
                 close();
-                return;
+                return true;
             }
             try {
-                pool.execute(() -> {
-                    try {
-                        byte[] reply = dispatch(m, r, sets);
-                        if (reply != null) send(reply);
-                    } catch (Throwable t) {
-                        // dispatch answers every failure itself; nothing escapes a pool thread
-                    } finally {
-                        inFlight.release();
-                    }
-                });
+                pool.execute(this::readLoop);
             } catch (RejectedExecutionException e) {
                 inFlight.release();
                 if (r.responseExpected)
                     send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
                                                     "IDL:omg.org/CORBA/TRANSIENT:1.0", 0, CompletionStatus._COMPLETED_NO));
+                return false;
             }
+            try {
+                running.acquireUninterruptibly();
+                try {
+                    byte[] reply = dispatch(m, r, sets);
+                    if (reply != null) send(reply);
+                } finally {
+                    running.release();
+                }
+            } catch (Throwable t) {
+                // dispatch answers every failure itself; nothing escapes a thread
+            } finally {
+                inFlight.release();
+            }
+            return true;
         }
 
         private void locate(Message m) {
@@ -468,18 +488,21 @@ final class Server {
         } catch (IOException ignored) {
             // already closed
         }
-        pool.shutdown();
         Runnable finish = () -> {
-            try {
-                pool.awaitTermination(30, TimeUnit.SECONDS);
-            } catch (InterruptedException e) {
-                Thread.currentThread().interrupt();
+            long deadline = System.nanoTime() + TimeUnit.SECONDS.toNanos(30);
+            while (active.get() > 0 && System.nanoTime() < deadline) {
+                try {
+                    Thread.sleep(5);
+                } catch (InterruptedException e) {
+                    Thread.currentThread().interrupt();
+                    break;
+                }
             }
             for (Conn c : conns) {
                 c.send(Giop.bare(Giop.CLOSE_CONNECTION, 0));
                 c.close();
             }
-            pool.shutdownNow();
+            pool.shutdown();
         };
         if (wait) {
             finish.run();
