@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Builds examples/maven offline with Maven: quorvex runs in generate-sources,
 and the generated Java compiles with the example's servants against the
-runtime library quorvex-runtime.jar.
+runtime library quorvex-runtime.jar, and the example's server runs a
+self-test: it calls its own reference over loopback IIOP.
 
     run_maven.py --quorvex Q --source DIR --runtime-jar JAR --mvn MVN [--javac J --jar J]
 """
@@ -44,6 +45,16 @@ def main():
         for cls in ("example/BankServer.class", "Bank/_AccountStub.class", "Bank/_BranchImplBase.class"):
             if not os.path.exists(os.path.join(project, "target/classes", cls)):
                 print(f"not compiled: {cls}")
+                sys.exit(1)
+        # The example runs: its server calls its own reference over IIOP.
+        java = shutil.which("java")
+        if java:
+            classes = os.path.join(project, "target/classes")
+            proc = run([java, "-cp", runtime_jar + os.pathsep + classes, "example.BankServer", "--self-test"],
+                       timeout=120)
+            want = "refused: 50000 > 10000\nno account 42\nbalance 10000, accounts 1\n"
+            if proc.stdout != want:
+                print(f"the example printed:\n{proc.stdout}{proc.stderr}\ninstead of:\n{want}")
                 sys.exit(1)
     print("ok")
 
