@@ -60,8 +60,9 @@ public final class Arguments {
 
     private Arguments() { }
 
-    private static final java.util.Map<OperationDescriptor, Layout> layouts =
-        java.util.Collections.synchronizedMap(new java.util.WeakHashMap<>());
+    // Descriptors live in static tables of stubs: kept for good.
+    private static final java.util.concurrent.ConcurrentHashMap<OperationDescriptor, Layout> layouts =
+        new java.util.concurrent.ConcurrentHashMap<>();
 
     static BAD_PARAM badDescriptor(OperationDescriptor op, String why) {
         return new BAD_PARAM((op == null ? "?" : op.name) + ": " + why, 0, CompletionStatus.COMPLETED_NO);

@@ -75,7 +75,7 @@ final class InParams {
     // Replaces the in references of o by stubs of the declared interfaces.
     static void adapt(Object servant, OperationDescriptor op, java.lang.Object[] o) {
         Map<OperationDescriptor, Constructor<?>[]> perClass =
-            cache.computeIfAbsent(servant.getClass(), k -> java.util.Collections.synchronizedMap(new java.util.WeakHashMap<>()));
+            cache.computeIfAbsent(servant.getClass(), k -> new ConcurrentHashMap<>());
         Constructor<?>[] v = perClass.get(op);
         if (v == null) {
             v = stubs(servant.getClass(), op);

@@ -349,8 +349,7 @@ final class Server {
         return new Message(reply[5], (reply[6] & 1) != 0, Giop.REPLY, reply, reply.length);
     }
 
-    private static final Map<OperationDescriptor[], Map<String, Integer>> indexes =
-        java.util.Collections.synchronizedMap(new java.util.WeakHashMap<>());
+    private static final Map<OperationDescriptor[], Map<String, Integer>> indexes = new ConcurrentHashMap<>();
 
     private static int find(OperationDescriptor[] table, String operation) {
         Map<String, Integer> index = indexes.get(table);

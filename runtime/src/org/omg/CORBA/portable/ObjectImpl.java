@@ -38,7 +38,9 @@ public abstract class ObjectImpl implements org.omg.CORBA.Object {
     public boolean _is_a(String repositoryIdentifier) {
         if (repositoryIdentifier == null) return false;
         Delegate d = delegate;
-        if (d == null || (this instanceof Skeleton)) return ownId(repositoryIdentifier);
+        // A servant knows its interfaces; so does a stub, made only for an
+        // object of its interface.
+        if (d == null || (this instanceof Skeleton) || ownId(repositoryIdentifier)) return ownId(repositoryIdentifier);
         return d.is_a(this, repositoryIdentifier);
     }
 
