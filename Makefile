@@ -5,7 +5,7 @@
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
 #   make install     install under PREFIX (default /usr/local), honouring DESTDIR
 #   make package     build a Debian package (.deb) in the build directory
-#   make bench       the benchmark table (inputs cached in build/bench-inputs)
+#   make bench       the benchmark tables: the compiler (inputs cached in build/bench-inputs), the ORB against omniORB
 #   make random      SEEDS random IDL programs (default 1000) generated, compiled, round-tripped
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -71,8 +71,9 @@ random: configure
 	    --runtime-jar $(BUILD)/quorvex-runtime.jar --first $(FIRST_SEED) --count $(SEEDS)
 
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
 	python3 bench/run_bench.py --quorvex $(BUILD)/quorvex
+	python3 bench/run_orb_bench.py --quorvex $(BUILD)/quorvex --jar $(BUILD)/quorvex-runtime.jar --work $(BUILD)/interop
 
 fuzz:
 	scripts/fuzz $(FUZZ_SECONDS)
