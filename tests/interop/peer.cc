@@ -1076,6 +1076,8 @@ void run_client(Tester_ptr t, const char* missing) {
 
         // A servant of our own, called back by the server.
         Peer_var mine = activate_peer("mine");
+        CORBA::String_var mine_ior = orb->object_to_string(mine);
+        std::cout << "own reference: " << mine_ior.in() << std::endl;
         check(t->call_peer(mine, 99) == 100, "client call_peer on the client's own peer");
         check(t->call_peer(p, 7) == 8, "client call_peer on the server's peer");
     }
