@@ -73,21 +73,20 @@ public class Any {
         clear();
         type = t;
         if (in instanceof CDRInputStream && ((CDRInputStream) in).isAnyValue()) {
-            // A value marshalled for an any: taken as it is.
+            // The stream of an any's create_output_stream holds the one
+            // value written into it: taken as it is, up to its end, so that
+            // the value comes back as it was written whatever the type code
+            // says of its extent.  Elsewhere in such a stream the value ends
+            // where its type code says.
             CDRInputStream cin = (CDRInputStream) in;
             if (cin.alignedAtValueStart()) {
                 int from = cin.position();
-                int limit = cin.limit();
-                int to;
-                try {
+                int to = cin.limit();
+                if (from != cin.alignmentOrigin()) {
                     ValueWalker.skip(t, cin);
                     to = cin.position();
-                } catch (MARSHAL e) {
-                    // The type code does not describe the octets: keep all
-                    // of them, so that the value comes back as it was put in.
-                    to = limit;
-                    cin.position(to);
                 }
+                cin.position(to);
                 data = cin.buffer();
                 start = from;
                 end = to;
