@@ -40,6 +40,21 @@ public class Refs {
         }
     }
 
+    static int freePort() {
+        java.util.Random r = new java.util.Random();
+        for (int i = 0; i < 200; i++) {
+            int p = 20000 + r.nextInt(12000);
+            try (java.net.ServerSocket s = new java.net.ServerSocket()) {
+                s.setReuseAddress(true);
+                s.bind(new java.net.InetSocketAddress("127.0.0.1", p));
+                return p;
+            } catch (java.io.IOException busy) {
+                // the next one
+            }
+        }
+        return 0;
+    }
+
     public static void main(String[] args) throws Exception {
         // Strings of references.
         IOR made = IOR.make("IDL:test/Echo:1.0", "127.0.0.1", 2809, new byte[] {0, 'k', (byte) 0xff, '/'}, 2);
@@ -62,8 +77,10 @@ public class Refs {
             }
         }
 
-        // A server with a persistent name and a transient key.
-        ORB server = ORB.init(new String[0], at(0));
+        // A server with a persistent name and a transient key, on a port
+        // outside the range the system hands out for outgoing connections
+        // (so that nobody takes it while the server restarts).
+        ORB server = ORB.init(new String[0], at(freePort()));
         Echo named = new Echo();
         Echo plain = new Echo();
         ((FullORB) server).connect(named, "echo/main");

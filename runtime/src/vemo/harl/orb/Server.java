@@ -55,6 +55,7 @@ final class Server {
     // arrival and its reply.  At most `threads` requests run at once.
     private final ThreadPoolExecutor pool;
     private final java.util.concurrent.Semaphore running;
+    private final Thread acceptor;
     private final Set<Conn> conns = ConcurrentHashMap.newKeySet();
     private volatile boolean stopping;
     private final AtomicInteger active = new AtomicInteger();
@@ -117,9 +118,9 @@ final class Server {
                                                return t;
                                            });
         this.running = new java.util.concurrent.Semaphore(s.threads);
-        Thread t = new Thread(this::acceptLoop, "vemo.harl listener :" + port);
-        t.setDaemon(true);
-        t.start();
+        acceptor = new Thread(this::acceptLoop, "vemo.harl listener :" + port);
+        acceptor.setDaemon(true);
+        acceptor.start();
     }
 
     // The address published when none is configured: the first address
@@ -486,6 +487,15 @@ final class Server {
             listener.close();
         } catch (IOException ignored) {
             // already closed
+        }
+        // The port is free only once the thread blocked in accept has left
+        // it: a server restarted at once on the same port must find it so.
+        if (Thread.currentThread() != acceptor) {
+            try {
+                acceptor.join(5000);
+            } catch (InterruptedException e) {
+                Thread.currentThread().interrupt();
+            }
         }
         Runnable finish = () -> {
             long deadline = System.nanoTime() + TimeUnit.SECONDS.toNanos(30);
