@@ -37,6 +37,8 @@ namespace {
 
 int checks = 0;
 int failures = 0;
+// The call the client is making, for the message when one fails.
+std::string step = "start";
 std::mutex report_lock;
 
 void check(bool ok, const std::string& what) {
@@ -937,6 +939,7 @@ void run_client(Tester_ptr t, const char* missing) {
     // Primitives at their limits, in every direction.
 #define CALL_PRIMITIVE(NAME, TYPE, SHOW)                                                         \
     {                                                                                            \
+        step = "r_" #NAME;                                                                       \
         TYPE b = v_##NAME(2), c;                                                                 \
         TYPE r = t->r_##NAME(v_##NAME(1), b, c);                                                 \
         check_same(SHOW(b), SHOW(v_##NAME(3)), "client r_" #NAME " b");                          \
@@ -955,6 +958,7 @@ void run_client(Tester_ptr t, const char* missing) {
     CALL_PRIMITIVE(char, CORBA::Char, CHR)
     CALL_PRIMITIVE(octet, CORBA::Octet, NUM)
     CALL_PRIMITIVE(color, Color, show)
+    step = "r_string";
     {
         CORBA::String_var b = CORBA::string_dup(v_string(2).c_str()), c;
         CORBA::String_var r = t->r_string(v_string(1).c_str(), b.inout(), c.out());
@@ -962,6 +966,7 @@ void run_client(Tester_ptr t, const char* missing) {
         check_same(show_str(c), show_str(v_string(1).c_str()), "client r_string c");
         check(std::string(r.in()) == v_string(2), "client r_string result: " + show_str(r).substr(0, 200));
     }
+    step = "r_name";
     {
         CORBA::String_var b = CORBA::string_dup(v_name(2).c_str()), c;
         CORBA::String_var r = t->r_name(v_name(1).c_str(), b.inout(), c.out());
@@ -971,6 +976,7 @@ void run_client(Tester_ptr t, const char* missing) {
     }
 #define CALL_COMPOUND(NAME, TYPE)                                                                \
     {                                                                                            \
+        step = "r_" #NAME;                                                                       \
         TYPE b = v_##NAME(2);                                                                    \
         TYPE##_var c;                                                                            \
         TYPE##_var r = t->r_##NAME(v_##NAME(1), b, c.out());                                     \
@@ -986,6 +992,7 @@ void run_client(Tester_ptr t, const char* missing) {
     CALL_COMPOUND(longs, Longs)
     CALL_COMPOUND(names, Names3)
     CALL_COMPOUND(tree, Tree)
+    step = "r_grid";
     {
         Grid a, b, c, want;
         v_grid(1, a);
@@ -998,6 +1005,7 @@ void run_client(Tester_ptr t, const char* missing) {
         v_grid(2, want);
         check_same(show_grid(r.in()), show_grid(want), "client r_grid result");
     }
+    step = "r_typecode";
     {
         CORBA::TypeCode_var a = v_typecode(1), b = v_typecode(2), c;
         CORBA::TypeCode_var r = t->r_typecode(a, b.inout(), c.out());
@@ -1009,6 +1017,7 @@ void run_client(Tester_ptr t, const char* missing) {
               "client r_typecode result: Grid is not an alias of long[2][3]");
     }
     for (CORBA::ULong which = 0; which < ANY_KINDS; which++) {
+        step = "r_any(" + std::to_string(which) + ")";
         CORBA::Any a, b;
         v_any(a, which, t);
         v_any(b, any_kind(which, 1), t);
@@ -1021,6 +1030,7 @@ void run_client(Tester_ptr t, const char* missing) {
     }
 
     // Attributes, inherited operations and oneway calls.
+    step = "attributes and oneway calls";
     {
         CORBA::String_var n = t->name();
         check_same(std::string(n.in()), std::string("tester"), "client name attribute");
@@ -1047,6 +1057,7 @@ void run_client(Tester_ptr t, const char* missing) {
     }
 
     // Object references.
+    step = "object references";
     {
         Peer_var p = t->make_peer("p1");
         check(!CORBA::is_nil(p), "client make_peer gave nil");
@@ -1083,6 +1094,7 @@ void run_client(Tester_ptr t, const char* missing) {
     }
 
     // Exceptions.
+    step = "fail";
     t->fail(0);
     try {
         t->fail(1);
@@ -1121,6 +1133,7 @@ void run_client(Tester_ptr t, const char* missing) {
     }
 
     // A megabyte of octets, whole.
+    step = "r_octets";
     {
         Octets big;
         big.length(1 << 20);
@@ -1213,10 +1226,10 @@ int main(int argc, char** argv) {
         return failures ? 1 : 0;
     } catch (const CORBA::SystemException& e) {
         std::cout << "FAILED: system exception " << e._name() << " minor " << e.minor() << " completed "
-                  << (int)e.completed() << std::endl;
+                  << (int)e.completed() << " during " << step << std::endl;
     } catch (const CORBA::Exception& e) {
-        std::cout << "FAILED: exception " << e._name() << std::endl;
+        std::cout << "FAILED: exception " << e._name() << " during " << step << std::endl;
     }
-    std::cout << "after " << checks << " checks, " << failures << " failed" << std::endl;
+    std::cout << "during " << step << ", after " << checks << " checks, " << failures << " failed" << std::endl;
     return 1;
 }
