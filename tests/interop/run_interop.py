@@ -271,7 +271,8 @@ def naming(opts, tmp):
         root = "IOR:" + text.split("IOR:", 1)[1].split()[0]
         problems += [f"omniNames: {p}" for p in iiop.loopback_problems(root)]
         tlog = os.path.join(tmp, "naming.log")
-        test = subprocess.Popen(java_cmd(opts, classes, "itest.NamingTest", [url] + JAVA_LOOPBACK),
+        test = subprocess.Popen(java_cmd(opts, classes, "itest.NamingTest",
+                                         [url, "vemo.harl.InitRef.NameService=" + url] + JAVA_LOOPBACK),
                                 stdin=subprocess.PIPE, stdout=open(tlog, "w"), stderr=subprocess.STDOUT, text=True,
                                 start_new_session=True)
         procs.procs.append(test)

@@ -28,6 +28,10 @@ import org.omg.CORBA.ORB;
 //
 //   NamingTest NAMESERVICE-URL [key=value ...] [-ORB... options]
 //
+// The root context is the initial reference NameService (set by the
+// driver to the same URL), and NAMESERVICE-URL read by string_to_object
+// must reach the same service.
+//
 // After binding it prints "bound interop/tester" and waits for a line on
 // standard input (the driver runs the C++ client meanwhile, then writes
 // "done"); prints "naming: N checks, M failed".
@@ -67,8 +71,9 @@ public final class NamingTest {
         InteropServer.orb = orb;
         int status = 1;
         try {
-            NamingContextExt root = NamingContextExtHelper.narrow(orb.string_to_object(args[0]));
+            NamingContextExt root = NamingContextExtHelper.narrow(orb.resolve_initial_references("NameService"));
             check(root != null, "the naming service's root context does not narrow");
+            NamingContextExt byUrl = NamingContextExtHelper.narrow(orb.string_to_object(args[0]));
 
             NamingContext ctx = root.bind_new_context(name("interop"));
             InteropServer.TesterServant tester = new InteropServer.TesterServant();
@@ -92,6 +97,8 @@ public final class NamingTest {
             same(Interop.TesterHelper.narrow(again.resolve(name("tester"))).ping(2), 3,
                  "the tester resolved through its context");
             same(root.to_string(name("interop", "peer.obj")), "interop/peer.obj", "to_string");
+            same(Interop.TesterHelper.narrow(byUrl.resolve_str("interop/tester")).ping(3), 4,
+                 "the tester resolved through the service's URL");
 
             // Listed: two bindings, one at a time through the iterator.
             BindingListHolder list = new BindingListHolder();
