@@ -100,6 +100,42 @@ public class KilledServer {
         impatient.destroy();
         server.destroy();
 
+        // A client that sends requests and never reads the replies: the
+        // server's writes to it are given up after the server's reply
+        // timeout, and other clients are served meanwhile and after.
+        Properties wp = new Properties();
+        wp.setProperty("vemo.harl.host", "127.0.0.1");
+        wp.setProperty("vemo.harl.threads", "4");
+        wp.setProperty("vemo.harl.replyTimeout", "2000");
+        ORB busy = ORB.init(new String[0], wp);
+        Echo be = new Echo();
+        busy.connect(be);
+        String busyIor = busy.object_to_string(be);
+        vemo.harl.ior.IOR.IIOPProfile bp = vemo.harl.ior.IOR.parse(busyIor).iiop();
+        java.net.Socket mute = new java.net.Socket("127.0.0.1", bp.port);
+        mute.setReceiveBufferSize(4096);
+        byte[] big = new byte[1 << 20];
+        for (int i = 0; i < 12; i++) {
+            org.omg.CORBA.portable.OutputStream out = vemo.harl.giop.Codec.request(
+                busy, 2, false, i + 1, true, bp.key(), "blob", vemo.harl.giop.Codec.NONE);
+            vemo.harl.giop.Codec.beginBody(out, 2);
+            new Echo.OctetsHolder(big).__write(out);
+            try {
+                mute.getOutputStream().write(vemo.harl.giop.Codec.finish(out, false));
+            } catch (java.io.IOException closed) {
+                break; // the server gave up on this client already
+            }
+        }
+        ORB other = ORB.init(new String[] {"-ORBReplyTimeout", "20000"}, null);
+        ObjectImpl fine = (ObjectImpl) other.string_to_object(busyIor);
+        start = System.nanoTime();
+        check(Echo.add(fine, 20, 1) == 21, "another client is served while one does not read");
+        long ms = (System.nanoTime() - start) / 1000000;
+        check(ms < 15000, "served within the server's write limit (" + ms + " ms)");
+        mute.close();
+        other.destroy();
+        busy.destroy();
+
         if (failures > 0) System.exit(1);
         System.out.println("peer faults raise system exceptions in time");
     }

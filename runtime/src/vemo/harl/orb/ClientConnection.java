@@ -82,8 +82,14 @@ final class ClientConnection {
         if (closed) throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
         try {
             synchronized (writeLock) {
-                out.write(message);
-                out.flush();
+                java.util.concurrent.ScheduledFuture<?> watch =
+                    WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
+                try {
+                    out.write(message);
+                    out.flush();
+                } finally {
+                    WriteWatch.done(watch);
+                }
             }
         } catch (IOException e) {
             fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));

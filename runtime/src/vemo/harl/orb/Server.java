@@ -200,8 +200,14 @@ final class Server {
             if (closed) return;
             try {
                 synchronized (writeLock) {
-                    out.write(m);
-                    out.flush();
+                    java.util.concurrent.ScheduledFuture<?> watch =
+                        WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
+                    try {
+                        out.write(m);
+                        out.flush();
+                    } finally {
+                        WriteWatch.done(watch);
+                    }
                 }
             } catch (IOException e) {
                 close();
