@@ -554,7 +554,56 @@ public class CdrTest {
         out.endEncapsulation();
     }
 
+    // Every runtime name the generator's vocabulary can print, used the way
+    // generated code uses it: a rename in the runtime fails to compile here.
+    static void vocabulary() {
+        Class<?>[] named = {org.omg.CORBA.Context.class, org.omg.CORBA.Object.class, BAD_PARAM.class, MARSHAL.class,
+                            BAD_OPERATION.class, UNKNOWN.class, INV_OBJREF.class, UserException.class,
+                            SystemException.class, CORBAException.class, ObjectImplBase.class, ORB.class,
+                            StructMember.class, UnionMember.class, TCKind.class,
+                            org.omg.CORBA.portable.Streamable.class, org.omg.CORBA.portable.RetryException.class,
+                            org.omg.CORBA.portable.ORBException.class, org.omg.CORBA.portable.ObjectImpl.class,
+                            org.omg.CORBA.portable.Delegate.class, org.omg.CORBA.portable.OperationDescriptor.class,
+                            InputStream.class, OutputStream.class, org.omg.CORBA.portable.ServerInvocation.class,
+                            org.omg.CORBA.portable.Skeleton.class, vemo.harl.Support.class, Any.class, TypeCode.class,
+                            Principal.class, BooleanHolder.class, CharHolder.class, DoubleHolder.class,
+                            FloatHolder.class, ByteHolder.class, AnyHolder.class, ShortHolder.class, IntHolder.class,
+                            LongHolder.class, StringHolder.class, TypeCodeHolder.class, PrincipalHolder.class,
+                            ObjectHolder.class, org.omg.CORBA.ORBPackage.InvalidName.class};
+        check(named.length == 43, "vocabulary classes");
+        SystemException[] faults = {new MARSHAL(0, CompletionStatus.COMPLETED_MAYBE),
+                                    new BAD_OPERATION(0, CompletionStatus.COMPLETED_MAYBE),
+                                    new UNKNOWN(0, CompletionStatus.COMPLETED_MAYBE),
+                                    new INV_OBJREF(0, CompletionStatus.COMPLETED_MAYBE), new BAD_PARAM(),
+                                    new BAD_OPERATION(), new MARSHAL(),
+                                    SystemException.fromORBException(new org.omg.CORBA.portable.ORBException(
+                                        "IDL:omg.org/CORBA/MARSHAL:1.0", 0, CompletionStatus.COMPLETED_MAYBE, "x"))};
+        check(faults[7] instanceof MARSHAL, "fault expressions");
+        TCKind[] kinds = {TCKind.tk_boolean, TCKind.tk_char, TCKind.tk_double, TCKind.tk_float, TCKind.tk_octet,
+                          TCKind.tk_any, TCKind.tk_short, TCKind.tk_long, TCKind.tk_longlong, TCKind.tk_ushort,
+                          TCKind.tk_ulong, TCKind.tk_ulonglong, TCKind.tk_string, TCKind.tk_TypeCode,
+                          TCKind.tk_Principal, TCKind.tk_objref};
+        for (TCKind k : kinds) check(ORB.init().get_primitive_tc(k).kind() == k, "primitive type code " + k);
+        Any a = ORB.init().create_any();
+        a.insert_boolean((boolean) true);
+        a.insert_char((char) 'c');
+        a.insert_double((double) 1);
+        a.insert_float((float) 1);
+        a.insert_octet((byte) 1);
+        a.insert_any(ORB.init().create_any());
+        a.insert_short((short) 1);
+        a.insert_long((int) 1);
+        a.insert_longlong((long) 1);
+        a.insert_ushort((short) 1);
+        a.insert_ulong((int) 1);
+        a.insert_ulonglong((long) 1);
+        org.omg.CORBA.Object o = id -> false;
+        o._release();
+        check(o._duplicate() == o && a.extract_ulonglong() == 1, "reference copy and release");
+    }
+
     public static void main(String[] args) {
+        vocabulary();
         alignmentAndByteOrder();
         encapsulations();
         strings();

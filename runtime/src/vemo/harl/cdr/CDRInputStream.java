@@ -387,6 +387,11 @@ public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
                                 CompletionStatus.COMPLETED_NO);
     }
 
+    private java.nio.ByteBuffer view(int n) {
+        return java.nio.ByteBuffer.wrap(buf, pos, n).slice()
+            .order(little ? java.nio.ByteOrder.LITTLE_ENDIAN : java.nio.ByteOrder.BIG_ENDIAN);
+    }
+
     private void arrayOf(int count, int size) {
         if (count == 0) return;
         prepare(size);
@@ -420,8 +425,8 @@ public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
     public void read_short_array(short[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         arrayOf(len, 2);
-        VarHandle h = little ? CDROutputStream.SHORT_LE : CDROutputStream.SHORT_BE;
-        for (int i = 0; i < len; i++, pos += 2) v[off + i] = (short) h.get(buf, pos);
+        view(2 * len).asShortBuffer().get(v, off, len);
+        pos += 2 * len;
     }
 
     public void read_ushort_array(short[] v, int off, int len) {
@@ -431,8 +436,8 @@ public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
     public void read_long_array(int[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         arrayOf(len, 4);
-        VarHandle h = little ? CDROutputStream.INT_LE : CDROutputStream.INT_BE;
-        for (int i = 0; i < len; i++, pos += 4) v[off + i] = (int) h.get(buf, pos);
+        view(4 * len).asIntBuffer().get(v, off, len);
+        pos += 4 * len;
     }
 
     public void read_ulong_array(int[] v, int off, int len) {
@@ -442,8 +447,8 @@ public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
     public void read_longlong_array(long[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         arrayOf(len, 8);
-        VarHandle h = little ? CDROutputStream.LONG_LE : CDROutputStream.LONG_BE;
-        for (int i = 0; i < len; i++, pos += 8) v[off + i] = (long) h.get(buf, pos);
+        view(8 * len).asLongBuffer().get(v, off, len);
+        pos += 8 * len;
     }
 
     public void read_ulonglong_array(long[] v, int off, int len) {
@@ -453,15 +458,15 @@ public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
     public void read_float_array(float[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         arrayOf(len, 4);
-        VarHandle h = little ? CDROutputStream.INT_LE : CDROutputStream.INT_BE;
-        for (int i = 0; i < len; i++, pos += 4) v[off + i] = Float.intBitsToFloat((int) h.get(buf, pos));
+        view(4 * len).asFloatBuffer().get(v, off, len);
+        pos += 4 * len;
     }
 
     public void read_double_array(double[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         arrayOf(len, 8);
-        VarHandle h = little ? CDROutputStream.LONG_LE : CDROutputStream.LONG_BE;
-        for (int i = 0; i < len; i++, pos += 8) v[off + i] = Double.longBitsToDouble((long) h.get(buf, pos));
+        view(8 * len).asDoubleBuffer().get(v, off, len);
+        pos += 8 * len;
     }
 
     public void read_string_array(String[] v, int off, int len) {

@@ -365,7 +365,10 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
         }
     }
 
-    // Arrays: bulk copies.
+    // Arrays: bulk copies through a view of the buffer in the stream's order.
+    private java.nio.ByteBuffer view(int n) {
+        return java.nio.ByteBuffer.wrap(buf, pos, n).slice().order(little ? ByteOrder.LITTLE_ENDIAN : ByteOrder.BIG_ENDIAN);
+    }
 
     private static void range(java.lang.Object array, int length, int offset, int count) {
         if (array == null) throw new BAD_PARAM("null array", 0, CompletionStatus.COMPLETED_NO);
@@ -403,8 +406,8 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
         if (len == 0) return;
         prepare(2);
         ensure(2 * len);
-        VarHandle h = little ? SHORT_LE : SHORT_BE;
-        for (int i = 0; i < len; i++, pos += 2) h.set(buf, pos, v[off + i]);
+        view(2 * len).asShortBuffer().put(v, off, len);
+        pos += 2 * len;
     }
 
     public void write_ushort_array(short[] v, int off, int len) {
@@ -416,8 +419,8 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
         if (len == 0) return;
         prepare(4);
         ensure(4 * len);
-        VarHandle h = little ? INT_LE : INT_BE;
-        for (int i = 0; i < len; i++, pos += 4) h.set(buf, pos, v[off + i]);
+        view(4 * len).asIntBuffer().put(v, off, len);
+        pos += 4 * len;
     }
 
     public void write_ulong_array(int[] v, int off, int len) {
@@ -429,8 +432,8 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
         if (len == 0) return;
         prepare(8);
         ensure(8 * len);
-        VarHandle h = little ? LONG_LE : LONG_BE;
-        for (int i = 0; i < len; i++, pos += 8) h.set(buf, pos, v[off + i]);
+        view(8 * len).asLongBuffer().put(v, off, len);
+        pos += 8 * len;
     }
 
     public void write_ulonglong_array(long[] v, int off, int len) {
@@ -442,8 +445,8 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
         if (len == 0) return;
         prepare(4);
         ensure(4 * len);
-        VarHandle h = little ? INT_LE : INT_BE;
-        for (int i = 0; i < len; i++, pos += 4) h.set(buf, pos, Float.floatToRawIntBits(v[off + i]));
+        view(4 * len).asFloatBuffer().put(v, off, len);
+        pos += 4 * len;
     }
 
     public void write_double_array(double[] v, int off, int len) {
@@ -451,8 +454,8 @@ public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
         if (len == 0) return;
         prepare(8);
         ensure(8 * len);
-        VarHandle h = little ? LONG_LE : LONG_BE;
-        for (int i = 0; i < len; i++, pos += 8) h.set(buf, pos, Double.doubleToRawLongBits(v[off + i]));
+        view(8 * len).asDoubleBuffer().put(v, off, len);
+        pos += 8 * len;
     }
 
     public void write_string_array(String[] v, int off, int len) {
