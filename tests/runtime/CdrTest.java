@@ -486,6 +486,20 @@ public class CdrTest {
             ok.create_input_stream().read_any();
         }, "anys nested 100 deep");
 
+        // A recursive value nested 100000 deep (8 octets a level): MARSHAL,
+        // not a stack overflow.
+        raises(MARSHAL.class, () -> {
+            CDROutputStream deepValue = new CDROutputStream();
+            deepValue.write_TypeCode(node());
+            for (int i = 0; i < 100000; i++) {
+                deepValue.write_long(i);
+                deepValue.write_ulong(1);
+            }
+            deepValue.write_long(0);
+            deepValue.write_ulong(0);
+            deepValue.create_input_stream().read_any();
+        }, "recursive value nested 100000 deep");
+
         // Indirections that point forward, to themselves or nowhere.
         raises(MARSHAL.class, () -> reader(bytes(0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 4), false).read_TypeCode(), "forward indirection");
         raises(MARSHAL.class, () -> reader(bytes(0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFC), false).read_TypeCode(),

@@ -16,10 +16,14 @@ import org.omg.CORBA.portable.OutputStream;
 // Values walked by their type code: copied from one stream to another
 // (what an any does when it reads or writes its value), skipped, or
 // compared.  Lengths are checked against what is left before anything is
-// allocated, and values nest at most MAX_NESTING deep.
+// allocated, and values nest at most MAX_NESTING deep, counting the values
+// of anys inside anys, so that a hostile recursive value cannot exhaust a
+// thread's stack.
 public final class ValueWalker {
     // How deep values may nest (members of members, elements of elements).
-    public static final int MAX_NESTING = 1000;
+    public static final int MAX_NESTING = 500;
+    // The nesting of the walks in progress on this thread.
+    private static final ThreadLocal<int[]> depth = ThreadLocal.withInitial(() -> new int[1]);
     // Elements copied at a time from a sequence or array of primitives.
     private static final int CHUNK = 8192;
 
@@ -69,7 +73,17 @@ public final class ValueWalker {
     }
 
     private static void walk(TypeCode type, InputStream in, OutputStream out, int nesting) {
-        if (nesting > MAX_NESTING) throw marshal("values nested deeper than " + MAX_NESTING);
+        int[] d = depth.get();
+        if (d[0] >= MAX_NESTING) throw marshal("values nested deeper than " + MAX_NESTING);
+        d[0]++;
+        try {
+            step(type, in, out, nesting);
+        } finally {
+            d[0]--;
+        }
+    }
+
+    private static void step(TypeCode type, InputStream in, OutputStream out, int nesting) {
         TypeCode t = resolve(type);
         int k = t.kind().value();
         switch (k) {
