@@ -303,7 +303,11 @@ final class TypeCodes {
                 TypeCode d = read(in);
                 int def = in.read_long();
                 int n = count(in, 9);
-                if (def < -1 || def >= n) throw marshal("default member " + def + " of " + n);
+                // Some ORBs mark "no default member" with other negative
+                // values than -1 (a union whose labels cover every value of
+                // its discriminator); all of them mean the same.
+                if (def < 0) def = -1;
+                if (def >= n) throw marshal("default member " + def + " of " + n);
                 UnionMember[] members = new UnionMember[n];
                 for (int i = 0; i < n; i++) {
                     Any label = readLabel(in, d, orb);
