@@ -1,11 +1,11 @@
 # Entry points; each works on a fresh machine by itself.
-#   make demo        build, generate both sides of examples/bank.idl, compile them
+#   make demo        both sides of examples/bank.idl compiled; a client calls the bank server over IIOP
 #   make check       build, then run every test
 #   make check-asan  the same tests under AddressSanitizer and UBSan
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
 #   make install     install under PREFIX (default /usr/local), honouring DESTDIR
 #   make package     build a Debian package (.deb) in the build directory
-#   make bench       the benchmark table (inputs cached in build/bench-inputs)
+#   make bench       the benchmark tables: the compiler (inputs cached in build/bench-inputs), the ORB against omniORB
 #   make random      SEEDS random IDL programs (default 1000) generated, compiled, round-tripped
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -29,15 +29,22 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 demo: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
 	@echo "== generating both sides of examples/bank.idl (-fclient -fserver)"
 	@rm -rf $(BUILD)/demo-java && mkdir -p $(BUILD)/demo-java/classes
 	$(BUILD)/quorvex -fclient -fserver -j $(BUILD)/demo-java -J $(BUILD)/demo-java/files.txt examples/bank.idl
 	@echo "== $$(wc -l < $(BUILD)/demo-java/files.txt) Java files written under $(BUILD)/demo-java (listed in $(BUILD)/demo-java/files.txt):"
 	@sed 's/^/   /' $(BUILD)/demo-java/files.txt
-	@echo "== compiling them with javac against the runtime stand-ins of tests/java/runtime"
-	javac -nowarn -d $(BUILD)/demo-java/classes $$(find tests/java/runtime -name '*.java') $$(cat $(BUILD)/demo-java/files.txt)
-	@echo "== compiled into $(BUILD)/demo-java/classes"
+	@echo "== compiling them, with the servant and client of examples/java, against $(BUILD)/quorvex-runtime.jar"
+	javac -nowarn -cp $(BUILD)/quorvex-runtime.jar -d $(BUILD)/demo-java/classes $$(cat $(BUILD)/demo-java/files.txt) examples/java/*.java
+	@echo "== starting BranchServer on 127.0.0.1 in the background, then BankClient against it over IIOP"
+	@cp=$(BUILD)/quorvex-runtime.jar:$(BUILD)/demo-java/classes; ior=$(BUILD)/demo-java/branch.ior; rm -f $$ior; \
+	java -cp $$cp BranchServer $$ior -ORBHost 127.0.0.1 & server=$$!; \
+	trap 'kill $$server 2>/dev/null' EXIT INT TERM; \
+	for i in $$(seq 300); do [ -s $$ior ] && break; kill -0 $$server 2>/dev/null || break; sleep 0.1; done; \
+	[ -s $$ior ] || { echo "the server did not start"; exit 1; }; \
+	timeout 120 java -cp $$cp BankClient $$ior; status=$$?; \
+	sleep 0.5; echo "== stopping the server"; kill $$server; wait $$server 2>/dev/null; exit $$status
 
 check: build
 	cd $(BUILD) && ctest -j $(JOBS) --output-on-failure
@@ -59,12 +66,14 @@ package: configure
 SEEDS      ?= 1000
 FIRST_SEED ?= 1
 random: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
-	python3 tests/random/run_random.py --quorvex $(BUILD)/quorvex --javac javac --first $(FIRST_SEED) --count $(SEEDS)
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
+	python3 tests/random/run_random.py --quorvex $(BUILD)/quorvex --javac javac \
+	    --runtime-jar $(BUILD)/quorvex-runtime.jar --first $(FIRST_SEED) --count $(SEEDS)
 
 bench: configure
-	@cmake --build $(BUILD) -j $(JOBS) --target quorvex
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_runtime
 	python3 bench/run_bench.py --quorvex $(BUILD)/quorvex
+	python3 bench/run_orb_bench.py --quorvex $(BUILD)/quorvex --jar $(BUILD)/quorvex-runtime.jar --work $(BUILD)/interop
 
 fuzz:
 	scripts/fuzz $(FUZZ_SECONDS)

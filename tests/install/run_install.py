@@ -26,6 +26,24 @@ def run(cmd, **kw):
     return proc
 
 
+RUNTIME_JAR = "usr/share/java/quorvex-runtime.jar"
+
+
+def check_jar(jar):
+    """The runtime library holds the classes generated code needs and names
+    its module."""
+    import zipfile
+    with zipfile.ZipFile(jar) as z:
+        names = set(z.namelist())
+        manifest = z.read("META-INF/MANIFEST.MF").decode()
+    for cls in ("org/omg/CORBA/ORB.class", "org/omg/CORBA/portable/OperationDescriptor.class",
+                "vemo/harl/cdr/CDROutputStream.class", "vemo/harl/Support.class"):
+        if cls not in names:
+            fail(f"{jar} lacks {cls}")
+    if "Automatic-Module-Name: vemo.harl" not in manifest:
+        fail(f"{jar} names no module:\n{manifest}")
+
+
 def check_runs(quorvex, work, expect_wrapper):
     """The binary compiles an IDL file through the wrapper it finds."""
     out = os.path.join(work, "out")
@@ -44,10 +62,12 @@ def install(build, source, work):
     dest = os.path.join(work, "dest")
     env = dict(os.environ, DESTDIR=dest)
     run(["cmake", "--install", build, "--prefix", "/usr"], env=env)
-    for path in ("usr/bin/quorvex", "usr/libexec/quorvex/quorvex-cpp", "usr/share/man/man1/quorvex.1"):
+    for path in ("usr/bin/quorvex", "usr/libexec/quorvex/quorvex-cpp", "usr/share/man/man1/quorvex.1",
+                 RUNTIME_JAR):
         if not os.path.exists(os.path.join(dest, path)):
             fail(f"not installed: {path}")
     check_maven_repo(build, dest)
+    check_jar(os.path.join(dest, RUNTIME_JAR))
     # Moved elsewhere, the tree still finds its own wrapper.
     moved = os.path.join(work, "moved")
     shutil.move(dest, moved)
@@ -104,6 +124,9 @@ def package(build, source, work):
         fail(f"the package does not depend on cpp:\n{info}")
     root = os.path.join(work, "root")
     run(["dpkg-deb", "-x", debs[0], root])
+    if not os.path.exists(os.path.join(root, RUNTIME_JAR)):
+        fail(f"the package does not hold {RUNTIME_JAR}")
+    check_jar(os.path.join(root, RUNTIME_JAR))
     check_runs(os.path.join(root, "usr/bin/quorvex"), work,
                os.path.join(root, "usr/bin/../libexec/quorvex/quorvex-cpp"))
 

@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Generates Java from IDL with quorvex, compiles it with javac against the
-runtime stand-ins in tests/java/runtime, and optionally runs a Java main.
+runtime library quorvex-runtime.jar, and optionally runs a Java main.
 
-    run_java.py --quorvex Q --javac JAVAC --java JAVA [--main Main.java]
-                [--flag -fclient ...] file.idl ...
+    run_java.py --quorvex Q --javac JAVAC --java JAVA --runtime-jar JAR
+                [--main Main.java] [--flag -fclient ...] file.idl ...
 
 Every IDL file is compiled in its own quorvex run into one output tree; the
 test fails when quorvex fails, when javac rejects any generated file, or
@@ -16,7 +16,6 @@ import subprocess
 import sys
 import tempfile
 
-HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def run(cmd, **kw):
@@ -33,6 +32,7 @@ def main():
     ap.add_argument("--quorvex", required=True)
     ap.add_argument("--javac", required=True)
     ap.add_argument("--java", required=True)
+    ap.add_argument("--runtime-jar", required=True)
     ap.add_argument("--main")
     ap.add_argument("--flag", action="append", default=[])
     ap.add_argument("idl", nargs="+")
@@ -46,7 +46,11 @@ def main():
         for idl in opts.idl:
             run([os.path.abspath(opts.quorvex), "-fclient"] + opts.flag + ["-j", out, os.path.abspath(idl)],
                 cwd=work)
-        sources = glob.glob(os.path.join(HERE, "runtime", "**", "*.java"), recursive=True)
+        jar = os.path.abspath(opts.runtime_jar)
+        if not os.path.exists(jar):
+            print(f"no runtime library at {jar}")
+            return 1
+        sources = []
         generated = glob.glob(os.path.join(out, "**", "*.java"), recursive=True)
         if not generated:
             print("no Java files were generated")
@@ -54,10 +58,10 @@ def main():
         sources += generated
         if opts.main:
             sources.append(os.path.abspath(opts.main))
-        run([opts.javac, "-nowarn", "-encoding", "UTF-8", "-d", classes] + sources)
+        run([opts.javac, "-nowarn", "-encoding", "UTF-8", "-cp", jar, "-d", classes] + sources)
         if opts.main:
             name = os.path.splitext(os.path.basename(opts.main))[0]
-            proc = run([opts.java, "-cp", classes, name])
+            proc = run([opts.java, "-cp", os.pathsep.join([classes, jar]), name])
             print(proc.stdout, end="")
         print(f"{len(generated)} generated files compiled")
     return 0

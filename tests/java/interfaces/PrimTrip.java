@@ -1,9 +1,10 @@
 import org.omg.CORBA.*;
-import vemo.harl.LocalDelegate;
 
 // Calls the operations and attributes of prims.idl and quirks.idl through
-// their stubs; the in-process delegate carries each call to a servant
-// through the skeleton.  Checks every primitive kind in, out, inout, as a
+// their stubs on the vemo.harl ORB: once with stub and servant in one ORB
+// (a collocated call through the request and reply octets) and once over
+// loopback IIOP from a client ORB to a server ORB, both pinned to
+// 127.0.0.1.  Checks every primitive kind in, out, inout, as a
 // result and as an attribute, the builtin Object, an array typedef, an exception named twice
 // in a raises list, and how a serverless interface's Helper narrows.
 public class PrimTrip {
@@ -88,14 +89,34 @@ public class PrimTrip {
         }
     }
 
-    static void prims() {
+    static ORB server;
+    static ORB client;
+
+    // A stub's delegate for a servant: connected to the server ORB, its
+    // reference stringified there and read back by the client ORB.
+    static org.omg.CORBA.portable.Delegate ref(org.omg.CORBA.portable.ObjectImpl servant) {
+        server.connect(servant);
+        String ior = server.object_to_string(servant);
+        check(vemo.harl.ior.IOR.parse(ior).iiop().host.equals("127.0.0.1"), "reference names 127.0.0.1");
+        return ((org.omg.CORBA.portable.ObjectImpl) client.string_to_object(ior))._get_delegate();
+    }
+
+    static void prims(boolean latin1) {
         KindsServant k = new KindsServant();
-        Prim.Kinds p = new Prim._KindsStub(new LocalDelegate(k));
+        Prim.Kinds p = new Prim._KindsStub(ref(k));
 
         BooleanHolder zb = new BooleanHolder(), zc = new BooleanHolder(true);
         check(p.bools(true, zb, zc) == false && zb.value && !zc.value, "boolean");
-        CharHolder cb = new CharHolder(), cc = new CharHolder('\uFFFE');
-        check(p.chars('\u00e9', cb, cc) == '\u00ea' && cb.value == '\u00e9' && cc.value == '\uFFFF', "char");
+        // An IDL char is one octet of the connection's char code set:
+        // Latin-1 under ISO-8859-1, ASCII under UTF-8.
+        char c0 = latin1 ? '\u00e9' : 'y', c1 = latin1 ? '\u00fe' : '}';
+        CharHolder cb = new CharHolder(), cc = new CharHolder(c1);
+        check(p.chars(c0, cb, cc) == (char) (c0 + 1) && cb.value == c0 && cc.value == (char) (c1 + 1), "char");
+        try {
+            p.chars('\u0100', cb, cc);
+            check(false, "a char beyond the code set is refused");
+        } catch (DATA_CONVERSION expected) {
+        }
         DoubleHolder db = new DoubleHolder(), dc = new DoubleHolder(Double.MAX_VALUE);
         check(p.doubles(-1e300, db, dc) == -2.5e299 && db.value == -1e300 && dc.value == -Double.MAX_VALUE, "double");
         FloatHolder fb = new FloatHolder(), fc = new FloatHolder(-0.1f);
@@ -118,17 +139,20 @@ public class PrimTrip {
         LongHolder ullb = new LongHolder(), ullc = new LongHolder(0);
         check(p.ulonglongs(-2L, ullb, ullc) == -1L && ullb.value == -2L && ullc.value == -1L, "unsigned long long");
 
-        Prim.Kinds other = new Prim._KindsStub(new LocalDelegate(new KindsServant()));
+        Prim.Kinds other = new Prim._KindsStub(ref(new KindsServant()));
         ObjectHolder xb = new ObjectHolder(), xc = new ObjectHolder(other);
         org.omg.CORBA.Object xr = p.objects(p, xb, xc);
-        check(xr == k && xb.value == other && xc.value == p, "Object result, out and inout");
+        check(xr._is_equivalent(p) && xb.value._is_equivalent(other) && xc.value._is_equivalent(p),
+              "Object result, out and inout");
+        check(Prim.KindsHelper.narrow(xr).ulongs(1, new IntHolder(), new IntHolder()) == 2,
+              "returned Object reference calls its object");
 
         p.ratio(-0.25);
         check(p.ratio() == -0.25 && k.ratio == -0.25, "double attribute");
         p.tiny((byte) -1);
         check(p.tiny() == (byte) -1, "octet attribute");
-        p.initial('\u0100');
-        check(p.initial() == '\u0100', "char attribute");
+        p.initial(latin1 ? '\u00ff' : '~');
+        check(p.initial() == (latin1 ? '\u00ff' : '~'), "char attribute");
         p.weight(-2.75f);
         check(p.weight() == -2.75f, "float attribute");
         p.open(true);
@@ -145,7 +169,7 @@ public class PrimTrip {
     }
 
     static void quirks() {
-        Q.Loud loud = new Q._LoudStub(new LocalDelegate(new LoudServant()));
+        Q.Loud loud = new Q._LoudStub(ref(new LoudServant()));
         try {
             loud.shout();
             check(false, "shout raises Oops");
@@ -161,7 +185,12 @@ public class PrimTrip {
         }
         // A reference to a Quiet object that is not itself a Quiet: there is
         // no stub to build, so narrowing fails.
-        org.omg.CORBA.portable.ObjectImpl ref = new org.omg.CORBA.portable.ObjectImpl(new LocalDelegate(new LoudServant()) {
+        org.omg.CORBA.portable.ObjectImpl ref = new org.omg.CORBA.portable.ObjectImpl(new org.omg.CORBA.portable.Delegate() {
+            public java.lang.Object invoke(org.omg.CORBA.portable.ObjectImpl self,
+                                           org.omg.CORBA.portable.OperationDescriptor op, long[] n, java.lang.Object[] o) {
+                throw new NO_IMPLEMENT();
+            }
+
             public boolean is_a(org.omg.CORBA.portable.ObjectImpl self, String id) {
                 return id.equals("IDL:Q/Quiet:1.0");
             }
@@ -179,8 +208,22 @@ public class PrimTrip {
     }
 
     public static void main(String[] args) {
-        prims();
+        java.util.Properties props = new java.util.Properties();
+        props.setProperty("vemo.harl.host", "127.0.0.1");
+        props.setProperty("vemo.harl.port", "0");
+        server = ORB.init(new String[0], props);
+        client = server;
+        prims(true);
         quirks();
+        client = ORB.init(new String[] {"-ORBHost", "127.0.0.1", "-ORBReplyTimeout", "30000",
+                                        "-ORBNativeCharCodeSet", "UTF-8"}, null);
+        prims(false);
+        quirks();
+        client.destroy();
+        client = ORB.init(new String[] {"-ORBHost", "127.0.0.1", "-ORBGIOPMinor", "0"}, null);
+        prims(true);
+        client.destroy();
+        server.destroy();
         if (failures > 0) {
             System.out.println(failures + " of " + checks + " checks failed");
             System.exit(1);

@@ -22,7 +22,7 @@ public class RoundTrip {
 
     private static void structs() {
         RT.Everything e = everything();
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         RT.EverythingHelper.__write(out, e);
         InputStream in = out.create_input_stream();
         RT.Everything r = RT.EverythingHelper.__read(in);
@@ -38,7 +38,7 @@ public class RoundTrip {
     }
 
     private static void enums() {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         RT.ColorHelper.__write(out, RT.Color._final);
         RT.ColorHelper.__write(out, RT.Color.RED);
         InputStream in = out.create_input_stream();
@@ -51,7 +51,7 @@ public class RoundTrip {
         } catch (org.omg.CORBA.BAD_PARAM expected) {
         }
         RT.ColorHolder h = new RT.ColorHolder(RT.Color.GREEN);
-        OutputStream hout = new OutputStream();
+        OutputStream hout = org.omg.CORBA.ORB.init().create_output_stream();
         h.__write(hout);
         RT.ColorHolder back = new RT.ColorHolder();
         check(back.value == null, "enum holder starts empty");
@@ -63,7 +63,7 @@ public class RoundTrip {
     }
 
     private static void exceptions() {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         RT.Failure f = new RT.Failure(7, "why", "where", RT.Color.GREEN);
         RT.FailureHelper.__write(out, f);
         InputStream in = out.create_input_stream();
@@ -75,14 +75,14 @@ public class RoundTrip {
               "exception members");
         check(in.available() == 0, "exception read consumes the id");
 
-        OutputStream eout = new OutputStream();
+        OutputStream eout = org.omg.CORBA.ORB.init().create_output_stream();
         RT.EmptyHelper.__write(eout, new RT.Empty());
         InputStream ein = eout.create_input_stream();
         check(RT.EmptyHelper.__read(ein) != null && ein.available() == 0, "empty exception carries only its id");
         check(RT.EmptyHelper.id().equals("IDL:rt.example/RT/Empty:1.0"), "exception repository id");
 
         RT.FailureHolder holder = new RT.FailureHolder(f);
-        OutputStream hout = new OutputStream();
+        OutputStream hout = org.omg.CORBA.ORB.init().create_output_stream();
         holder.__write(hout);
         RT.FailureHolder back = new RT.FailureHolder();
         back.__read(hout.create_input_stream());
@@ -90,7 +90,7 @@ public class RoundTrip {
     }
 
     private static void typedefs() {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         RT.CountHelper.__write(out, 5);
         RT.LabelHelper.__write(out, "label");
         RT.InnerAliasHelper.__write(out, new RT.Inner((short) 3, (short) 4));
@@ -107,24 +107,24 @@ public class RoundTrip {
 
     private static void nested() {
         RT.Outer o = new RT.Outer(new RT.OuterPackage.Nested("n", 9), new RT.Inner((short) 5, (short) 6));
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         RT.OuterHelper.__write(out, o);
         RT.Outer r = RT.OuterHelper.__read(out.create_input_stream());
         check(r.nested.label.equals("n") && r.nested.n == 9 && r.alias.s == 5, "nested struct");
         check(RT.OuterPackage.NestedHelper.id().equals("IDL:rt.example/RT/Outer/Nested:1.0"), "nested repository id");
 
         RT._int i = new RT._int(new RT._FooHolder(11));
-        OutputStream iout = new OutputStream();
+        OutputStream iout = org.omg.CORBA.ORB.init().create_output_stream();
         RT._intHelper.__write(iout, i);
         check(RT._intHelper.__read(iout.create_input_stream()).h.x == 11, "escaped type names");
 
         Echo.Other other = new Echo.Other(new Echo.Echo(3));
-        OutputStream eout = new OutputStream();
+        OutputStream eout = org.omg.CORBA.ORB.init().create_output_stream();
         Echo.OtherHelper.__write(eout, other);
         check(Echo.OtherHelper.__read(eout.create_input_stream()).e.x == 3, "class named like its package");
 
         org.example.rt.Top top = new org.example.rt.Top(8);
-        OutputStream tout = new OutputStream();
+        OutputStream tout = org.omg.CORBA.ORB.init().create_output_stream();
         org.example.rt.TopHelper.__write(tout, top);
         check(org.example.rt.TopHelper.__read(tout.create_input_stream()).y == 8, "javaPackage pragma");
     }

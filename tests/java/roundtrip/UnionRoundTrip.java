@@ -26,7 +26,7 @@ public class UnionRoundTrip {
     }
 
     private static UR.Num num(UR.Num u) {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.NumHelper.__write(out, u);
         InputStream in = out.create_input_stream();
         UR.Num r = UR.NumHelper.__read(in);
@@ -59,7 +59,7 @@ public class UnionRoundTrip {
         throwsFault(() -> u.a(), "getter of a single-label case under the default");
 
         UR.NumHolder h = new UR.NumHolder(u);
-        OutputStream hout = new OutputStream();
+        OutputStream hout = org.omg.CORBA.ORB.init().create_output_stream();
         h.__write(hout);
         UR.NumHolder back = new UR.NumHolder();
         check(back.value == null, "union holder starts empty");
@@ -70,7 +70,7 @@ public class UnionRoundTrip {
     private static void enumUnion() {
         UR.Paint p = new UR.Paint();
         p.r(7);
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.PaintHelper.__write(out, p);
         p.g(UR.Color.GREEN);
         UR.PaintHelper.__write(out, p);
@@ -87,14 +87,14 @@ public class UnionRoundTrip {
 
         p._default();
         check(p.discriminator() == UR.Color.WHITE, "_default() selects the free enumerator");
-        throwsFault(() -> UR.PaintHelper.__write(new OutputStream(), p), "writing an unmatched discriminator");
-        OutputStream bad = new OutputStream();
+        throwsFault(() -> UR.PaintHelper.__write(org.omg.CORBA.ORB.init().create_output_stream(), p), "writing an unmatched discriminator");
+        OutputStream bad = org.omg.CORBA.ORB.init().create_output_stream();
         UR.ColorHelper.__write(bad, UR.Color.WHITE);
         throwsFault(() -> UR.PaintHelper.__read(bad.create_input_stream()), "reading an unmatched discriminator");
     }
 
     private static UR.Letter letter(UR.Letter u) {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.LetterHelper.__write(out, u);
         return UR.LetterHelper.__read(out.create_input_stream());
     }
@@ -110,7 +110,7 @@ public class UnionRoundTrip {
         u._default();
         check(u.discriminator() == 'd', "char _default()");
         throwsFault(() -> letter(u), "writing a char union under no label");
-        OutputStream bad = new OutputStream();
+        OutputStream bad = org.omg.CORBA.ORB.init().create_output_stream();
         bad.write_char('z');
         throwsFault(() -> UR.LetterHelper.__read(bad.create_input_stream()), "reading a char under no label");
     }
@@ -118,7 +118,7 @@ public class UnionRoundTrip {
     private static void booleanUnions() {
         UR.Flag f = new UR.Flag();
         f.yes("y");
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.FlagHelper.__write(out, f);
         f.other(9);
         check(f.discriminator() == false, "boolean default takes the free value");
@@ -132,7 +132,7 @@ public class UnionRoundTrip {
 
         UR.Both b = new UR.Both();
         b.t(1);
-        OutputStream bout = new OutputStream();
+        OutputStream bout = org.omg.CORBA.ORB.init().create_output_stream();
         UR.BothHelper.__write(bout, b);
         b.f("no");
         UR.BothHelper.__write(bout, b);
@@ -144,7 +144,7 @@ public class UnionRoundTrip {
     }
 
     private static UR.Mode mode(UR.Mode u) {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.ModeHelper.__write(out, u);
         return UR.ModeHelper.__read(out.create_input_stream());
     }
@@ -157,13 +157,13 @@ public class UnionRoundTrip {
         check(mode(m).discriminator() == UR.Kind.OFF && mode(m).where().y == 2, "struct default branch");
         m.where(UR.Kind.AUTO, new UR.Point(3, 4));
         check(mode(m).discriminator() == UR.Kind.AUTO && mode(m).where().x == 3, "default branch, other enumerator");
-        check(UR.ModeHelper.type().content_type() == UR.KindHelper.type(), "discriminator type code");
+        check(UR.ModeHelper.type().discriminator_type() == UR.KindHelper.type(), "discriminator type code");
     }
 
     private static void edgeUnions() {
         UR.Only o = new UR.Only();
         o.text("t");
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.OnlyHelper.__write(out, o);
         o.text((short) 9, "u");
         UR.OnlyHelper.__write(out, o);
@@ -176,13 +176,13 @@ public class UnionRoundTrip {
         UR.Full full = new UR.Full();
         throwsFault(() -> full.never("x"), "default branch without a free discriminator");
         full.b(UR.Color.WHITE, 6);
-        OutputStream fout = new OutputStream();
+        OutputStream fout = org.omg.CORBA.ORB.init().create_output_stream();
         UR.FullHelper.__write(fout, full);
         UR.Full rf = UR.FullHelper.__read(fout.create_input_stream());
         check(rf.discriminator() == UR.Color.WHITE && rf.b() == 6, "every enumerator labelled");
 
         UR.Names n = new UR.Names();
-        OutputStream nout = new OutputStream();
+        OutputStream nout = org.omg.CORBA.ORB.init().create_output_stream();
         n.that(1);
         UR.NamesHelper.__write(nout, n);
         n.dis(2);
@@ -202,7 +202,7 @@ public class UnionRoundTrip {
         inner.i(11);
         UR.BagPackage.Switched switched = new UR.BagPackage.Switched();
         switched.r(12);
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.BagHelper.__write(out, new UR.Bag(n, inner, switched));
         UR.Bag bag = UR.BagHelper.__read(out.create_input_stream());
         check(bag.n.discriminator() == 3 && bag.n.s().equals("n") && bag.inner.i() == 11, "unions in a struct");
@@ -211,20 +211,20 @@ public class UnionRoundTrip {
 
         UR.ByCount count = new UR.ByCount();
         count.one(1);
-        OutputStream cout = new OutputStream();
+        OutputStream cout = org.omg.CORBA.ORB.init().create_output_stream();
         UR.ByCountHelper.__write(cout, count);
         check(UR.ByCountHelper.__read(cout.create_input_stream()).one() == 1, "discriminator through a typedef");
         UR.ByShade shade = new UR.ByShade();
         shade.other(UR.Color.GREEN, "g");
-        OutputStream sout = new OutputStream();
+        OutputStream sout = org.omg.CORBA.ORB.init().create_output_stream();
         UR.ByShadeHelper.__write(sout, shade);
         UR.ByShade rs = UR.ByShadeHelper.__read(sout.create_input_stream());
         check(rs.discriminator() == UR.Color.GREEN && rs.other().equals("g"), "enum discriminator through a typedef");
-        check(UR.ByShadeHelper.type().content_type() == UR.ColorHelper.type(), "typedef discriminator type code");
+        check(UR.ByShadeHelper.type().discriminator_type() == UR.ColorHelper.type(), "typedef discriminator type code");
 
         UR.OopsPackage.Why why = new UR.OopsPackage.Why();
         why.text("because");
-        OutputStream eout = new OutputStream();
+        OutputStream eout = org.omg.CORBA.ORB.init().create_output_stream();
         UR.OopsHelper.__write(eout, new UR.Oops(n, why, 1, 2));
         UR.Oops oops = UR.OopsHelper.__read(eout.create_input_stream());
         check(oops.why.text().equals("because") && oops.n.s().equals("n"), "unions in an exception");
@@ -234,7 +234,7 @@ public class UnionRoundTrip {
         UR.OuterPackage.Deep deep = new UR.OuterPackage.Deep();
         deep.v(5);
         outer.deep(deep);
-        OutputStream oout = new OutputStream();
+        OutputStream oout = org.omg.CORBA.ORB.init().create_output_stream();
         UR.OuterHelper.__write(oout, outer);
         outer.num(n);
         UR.OuterHelper.__write(oout, outer);
@@ -259,7 +259,7 @@ public class UnionRoundTrip {
     }
 
     private static UR.Lists lists(UR.Lists u) {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.ListsHelper.__write(out, u);
         InputStream in = out.create_input_stream();
         UR.Lists r = UR.ListsHelper.__read(in);
@@ -312,7 +312,7 @@ public class UnionRoundTrip {
         check(tc.member_count() == 4 && tc.member_name(1).equals("s") && tc.member_name(3).equals("d"),
               "one type code member per case");
         check(tc.member_type(1).kind() == org.omg.CORBA.TCKind.tk_string
-                  && tc.content_type().kind() == org.omg.CORBA.TCKind.tk_long,
+                  && tc.discriminator_type().kind() == org.omg.CORBA.TCKind.tk_long,
               "union member and discriminator type codes");
         check(tc == UR.NumHelper.type(), "union type code created once");
         check(UR.NumAliasHelper.type().content_type() == tc, "typedef of a union");
@@ -321,7 +321,7 @@ public class UnionRoundTrip {
     private static void modules() {
         UR.Deeper.Local l = new UR.Deeper.Local();
         l.x(8);
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         UR.Deeper.LocalHelper.__write(out, l);
         UR.Deeper.Local r = UR.Deeper.LocalHelper.__read(out.create_input_stream());
         check(r.discriminator() == 5 && r.x() == 8, "union in a nested module");
@@ -329,7 +329,7 @@ public class UnionRoundTrip {
         check(r.discriminator() == 6, "unsigned short _default()");
 
         UR.Deeper.Wide w = new UR.Deeper.Wide();
-        OutputStream wout = new OutputStream();
+        OutputStream wout = org.omg.CORBA.ORB.init().create_output_stream();
         w.one(1);
         UR.Deeper.WideHelper.__write(wout, w);
         w.many(0x7FFFFFFFL, "m");

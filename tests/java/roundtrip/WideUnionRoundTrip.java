@@ -15,13 +15,13 @@ public class WideUnionRoundTrip {
     }
 
     private static WU.Wide wide(WU.Wide u) {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         WU.WideHelper.__write(out, u);
         return WU.WideHelper.__read(out.create_input_stream());
     }
 
     private static WU.UWide uwide(WU.UWide u) {
-        OutputStream out = new OutputStream();
+        OutputStream out = org.omg.CORBA.ORB.init().create_output_stream();
         WU.UWideHelper.__write(out, u);
         return WU.UWideHelper.__read(out.create_input_stream());
     }

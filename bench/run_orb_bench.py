@@ -1,0 +1,124 @@
+#!/usr/bin/env python3
+"""The ORB benchmark: calls per second of a small call (long small(in long))
+and MB/s of a 1 MB octet sequence sent and returned (Octets r_octets(in
+Octets)), over loopback IIOP, measured in one run for
+
+    Java client  -> Java server     (quorvex's stubs and skeletons, vemo.harl)
+    Java client  -> omniORB server  (the C++ server of tests/interop)
+    omniORB client -> omniORB server
+
+and printed as a table with the ratios against omniORB's own C++ figures.
+
+    run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S]
+
+The programs are those of tests/interop (built into DIR as there).
+"""
+import argparse
+import os
+import platform
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "tests", "interop"))
+import iiop  # noqa: E402
+import run_interop  # noqa: E402
+
+
+def machine():
+    cpu = platform.processor() or "unknown CPU"
+    try:
+        with open("/proc/cpuinfo") as f:
+            for line in f:
+                if line.startswith("model name"):
+                    cpu = line.split(":", 1)[1].strip()
+                    break
+    except OSError:
+        pass
+    java = subprocess.run(["java", "-version"], capture_output=True, text=True).stderr.splitlines()
+    gxx = subprocess.run(["g++", "--version"], capture_output=True, text=True).stdout.splitlines()
+    omni = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", "libomniorb4-dev"], capture_output=True,
+                          text=True).stdout
+    return (f"{cpu}, {os.cpu_count()} cores, Linux {platform.release()}; "
+            f"{java[0] if java else 'java ?'}; {gxx[0] if gxx else 'g++ ?'} -O2; omniORB {omni or '?'}")
+
+
+def measure(client_cmd, seconds, log):
+    proc = subprocess.run(client_cmd, capture_output=True, text=True, timeout=60 + 4 * seconds)
+    with open(log, "w") as f:
+        f.write(proc.stdout + proc.stderr)
+    values = {}
+    for line in proc.stdout.splitlines():
+        parts = line.split()
+        if len(parts) == 2 and parts[0] in ("calls/s", "MB/s"):
+            values[parts[0]] = float(parts[1])
+    if proc.returncode != 0 or len(values) != 2:
+        raise run_interop.Failed(f"benchmark client failed ({proc.returncode}): {' '.join(client_cmd[:4])} ...\n"
+                                 f"{proc.stdout[-3000:]}{proc.stderr[-3000:]}")
+    return values
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    ap.add_argument("--quorvex", required=True)
+    ap.add_argument("--jar", required=True)
+    ap.add_argument("--work", required=True)
+    ap.add_argument("--seconds", type=float, default=3.0, help="measuring time of each figure")
+    ap.add_argument("--rounds", type=int, default=3,
+                    help="each pair is measured this many times, in turn with the others; the best counts")
+    ap.add_argument("--javac", default="javac")
+    ap.add_argument("--java", default="java")
+    ap.add_argument("--omniidl", default="omniidl")
+    ap.add_argument("--cxx", default="g++")
+    ap.add_argument("--idl-dir", default="/usr/share/idl/omniORB")
+    opts = ap.parse_args()
+    opts.work, opts.jar, opts.quorvex = (os.path.abspath(p) for p in (opts.work, opts.jar, opts.quorvex))
+    try:
+        peer, classes = run_interop.build_cpp(opts), run_interop.build_java(opts)
+        rows = []
+        with tempfile.TemporaryDirectory(prefix="quorvex-orb-bench-") as tmp, iiop.Processes() as procs:
+            jior, cior = os.path.join(tmp, "java.ior"), os.path.join(tmp, "cpp.ior")
+            problems = []
+            _, java_ior = run_interop.start_server(
+                procs, run_interop.java_cmd(opts, classes, "itest.InteropServer", [jior] + run_interop.JAVA_LOOPBACK),
+                jior, os.path.join(tmp, "java-server.log"), problems, "Java server")
+            _, cpp_ior = run_interop.start_server(
+                procs, [peer, "server", cior] + run_interop.CPP_LOOPBACK, cior, os.path.join(tmp, "cpp-server.log"),
+                problems, "omniORB server")
+            if problems:
+                raise run_interop.Failed("\n".join(problems))
+            secs = str(opts.seconds)
+            java_client = lambda ior: run_interop.java_cmd(  # noqa: E731
+                opts, classes, "itest.InteropClient", [ior, "--bench", secs] + run_interop.JAVA_LOOPBACK)
+            pairs = (("Java client -> Java server", java_client(java_ior)),
+                     ("Java client -> omniORB server", java_client(cpp_ior)),
+                     ("omniORB client -> omniORB server", [peer, "bench", cpp_ior, secs] + run_interop.CPP_LOOPBACK))
+            best = {name: {"calls/s": 0.0, "MB/s": 0.0} for name, _ in pairs}
+            # Rounds in turn, so that a busy moment of the machine does not
+            # weigh on one pair only; the best of each figure counts.
+            for r in range(opts.rounds):
+                for name, cmd in pairs:
+                    print(f"round {r + 1}: measuring {name} ...", flush=True)
+                    v = measure(cmd, opts.seconds, os.path.join(tmp, "bench.log"))
+                    for k in v:
+                        best[name][k] = max(best[name][k], v[k])
+            rows = [(name, best[name]) for name, _ in pairs]
+    except (run_interop.Failed, subprocess.TimeoutExpired) as e:
+        print(f"benchmark failed: {e}")
+        sys.exit(1)
+    base = rows[-1][1]
+    print()
+    print(f"Machine: {machine()}")
+    print(f"Loopback IIOP, GIOP 1.2, one client thread; best of {opts.rounds} rounds of {opts.seconds:g} s per figure;"
+          f" load average {os.getloadavg()[0]:.1f} at the end.")
+    print()
+    print("| Client -> server | small calls/s | x omniORB | 1 MB octets, MB/s | x omniORB |")
+    print("|---|---:|---:|---:|---:|")
+    for name, v in rows:
+        print(f"| {name} | {v['calls/s']:,.0f} | {v['calls/s'] / base['calls/s']:.2f} | "
+              f"{v['MB/s']:,.0f} | {v['MB/s'] / base['MB/s']:.2f} |")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,30 @@
+package org.omg.CORBA;
+
+import org.omg.CORBA.portable.InputStream;
+import org.omg.CORBA.portable.OutputStream;
+import org.omg.CORBA.portable.Streamable;
+
+// A char passed as an out or inout parameter.
+public final class WCharHolder implements Streamable {
+    public char value;
+
+    public WCharHolder() {
+        this('\0');
+    }
+
+    public WCharHolder(char initial) {
+        value = initial;
+    }
+
+    public void __write(OutputStream out) {
+        out.write_wchar(value);
+    }
+
+    public void __read(InputStream in) {
+        value = in.read_wchar();
+    }
+
+    public TypeCode __type() {
+        return ORB.init().get_primitive_tc(TCKind.tk_wchar);
+    }
+}

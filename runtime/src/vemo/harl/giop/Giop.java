@@ -1,0 +1,204 @@
+package vemo.harl.giop;
+
+import java.io.EOFException;
+import java.io.IOException;
+import java.io.InputStream;
+import java.util.HashMap;
+import java.util.Map;
+
+// GIOP 1.0 to 1.2 framing: message types, reply and locate statuses, the
+// twelve-octet header, and a reader that takes whole messages off a
+// connection (fragments put back together) without trusting the sizes the
+// peer announces: a size beyond the limit is refused before anything is
+// allocated, and the buffer grows only as octets actually arrive.
+public final class Giop {
+    private Giop() { }
+
+    public static final int HEADER = 12;
+
+    public static final int REQUEST = 0;
+    public static final int REPLY = 1;
+    public static final int CANCEL_REQUEST = 2;
+    public static final int LOCATE_REQUEST = 3;
+    public static final int LOCATE_REPLY = 4;
+    public static final int CLOSE_CONNECTION = 5;
+    public static final int MESSAGE_ERROR = 6;
+    public static final int FRAGMENT = 7;
+
+    public static final int NO_EXCEPTION = 0;
+    public static final int USER_EXCEPTION = 1;
+    public static final int SYSTEM_EXCEPTION = 2;
+    public static final int LOCATION_FORWARD = 3;
+    public static final int LOCATION_FORWARD_PERM = 4;
+    public static final int NEEDS_ADDRESSING_MODE = 5;
+
+    public static final int UNKNOWN_OBJECT = 0;
+    public static final int OBJECT_HERE = 1;
+    public static final int OBJECT_FORWARD = 2;
+    public static final int OBJECT_FORWARD_PERM = 3;
+    public static final int LOC_SYSTEM_EXCEPTION = 4;
+    public static final int LOC_NEEDS_ADDRESSING_MODE = 5;
+
+    // Target addressing of 1.2.
+    public static final short KEY_ADDR = 0;
+    public static final short PROFILE_ADDR = 1;
+    public static final short REFERENCE_ADDR = 2;
+
+    // Service context ids.
+    public static final int CODE_SETS = 1;
+
+    // The largest message accepted unless configured otherwise.
+    public static final int DEFAULT_MAX_MESSAGE = 64 << 20;
+
+    public static int getInt(byte[] b, int off, boolean little) {
+        int a = b[off] & 0xFF, c = b[off + 1] & 0xFF, d = b[off + 2] & 0xFF, e = b[off + 3] & 0xFF;
+        return little ? (e << 24) | (d << 16) | (c << 8) | a : (a << 24) | (c << 16) | (d << 8) | e;
+    }
+
+    public static void putInt(byte[] b, int off, int v, boolean little) {
+        if (little) {
+            b[off] = (byte) v;
+            b[off + 1] = (byte) (v >>> 8);
+            b[off + 2] = (byte) (v >>> 16);
+            b[off + 3] = (byte) (v >>> 24);
+        } else {
+            b[off] = (byte) (v >>> 24);
+            b[off + 1] = (byte) (v >>> 16);
+            b[off + 2] = (byte) (v >>> 8);
+            b[off + 3] = (byte) v;
+        }
+    }
+
+    // A header with no body, for CloseConnection and MessageError.
+    public static byte[] bare(int type, int minor) {
+        return new byte[] {'G', 'I', 'O', 'P', 1, (byte) minor, 0, (byte) type, 0, 0, 0, 0};
+    }
+
+    // Reads whole messages from one connection.  Not thread-safe: one
+    // reader per connection.
+    public static final class Reader {
+        private final InputStream in;
+        private final int max;
+        private final byte[] header = new byte[HEADER];
+        // Fragmented 1.2 messages being put together, by request id; a 1.1
+        // one under the key null.
+        private final Map<Integer, Partial> partials = new HashMap<>();
+        private Partial partial11;
+
+        private static final class Partial {
+            final int minor;
+            final boolean little;
+            final int type;
+            byte[] buf;
+            int length;
+
+            Partial(int minor, boolean little, int type, byte[] buf, int length) {
+                this.minor = minor;
+                this.little = little;
+                this.type = type;
+                this.buf = buf;
+                this.length = length;
+            }
+        }
+
+        public Reader(InputStream in, int maxMessage) {
+            this.in = in;
+            this.max = maxMessage;
+        }
+
+        // Reads n octets into buf from off, growing buf as data arrives;
+        // returns the (possibly new) buffer.
+        private byte[] readInto(byte[] buf, int off, int n) throws IOException {
+            int end = off + n;
+            int pos = off;
+            while (pos < end) {
+                if (pos == buf.length) {
+                    int grown = (int) Math.min((long) end, Math.max(buf.length * 2L, 4096L));
+                    buf = java.util.Arrays.copyOf(buf, grown);
+                }
+                // at most 64 KiB a read: the socket copies through a
+                // temporary native buffer as large as the request
+                int want = Math.min(Math.min(end, buf.length) - pos, 65536);
+                int got = in.read(buf, pos, want);
+                if (got < 0) throw new EOFException("connection closed inside a message");
+                pos += got;
+            }
+            return buf;
+        }
+
+        // The next whole message, or null when the peer closed the
+        // connection between messages.
+        public Message next() throws IOException, ProtocolError {
+            while (true) {
+                int got = 0;
+                while (got < HEADER) {
+                    int r = in.read(header, got, HEADER - got);
+                    if (r < 0) {
+                        if (got == 0) return null;
+                        throw new EOFException("connection closed inside a message header");
+                    }
+                    got += r;
+                }
+                if (header[0] != 'G' || header[1] != 'I' || header[2] != 'O' || header[3] != 'P')
+                    throw new ProtocolError("bad magic");
+                if (header[4] != 1 || header[5] < 0 || header[5] > 2)
+                    throw new ProtocolError("unsupported GIOP version " + header[4] + "." + header[5]);
+                int minor = header[5];
+                int flags = header[6] & 0xFF;
+                if (minor == 0 && flags > 1) throw new ProtocolError("bad byte order in a 1.0 header");
+                boolean little = (flags & 1) != 0;
+                boolean more = minor >= 1 && (flags & 2) != 0;
+                int type = header[7] & 0xFF;
+                if (type > FRAGMENT || (type == FRAGMENT && minor == 0))
+                    throw new ProtocolError("unknown message type " + type);
+                long size = getInt(header, 8, little) & 0xFFFFFFFFL;
+                if (size > max - HEADER) throw new ProtocolError("message of " + size + " octets exceeds the limit");
+                byte[] buf = new byte[(int) Math.min(size + HEADER, 4096)];
+                System.arraycopy(header, 0, buf, 0, HEADER);
+                buf = readInto(buf, HEADER, (int) size);
+                int length = HEADER + (int) size;
+
+                if (type == FRAGMENT) {
+                    Partial p;
+                    int skip;
+                    Integer key = null;
+                    if (minor == 1) {
+                        p = partial11;
+                        skip = HEADER;
+                    } else {
+                        if (length < HEADER + 4) throw new ProtocolError("fragment without request id");
+                        key = getInt(buf, HEADER, little);
+                        p = partials.get(key);
+                        skip = HEADER + 4;
+                    }
+                    if (p == null) throw new ProtocolError("fragment without a message to continue");
+                    if (p.minor != minor || p.little != little) throw new ProtocolError("fragment of another version");
+                    int add = length - skip;
+                    if ((long) p.length + add > max) throw new ProtocolError("fragmented message exceeds the limit");
+                    if (p.length + add > p.buf.length)
+                        p.buf = java.util.Arrays.copyOf(p.buf, Math.max(p.length + add, Math.min(max, p.buf.length * 2)));
+                    System.arraycopy(buf, skip, p.buf, p.length, add);
+                    p.length += add;
+                    if (more) continue;
+                    if (minor == 1) partial11 = null; else partials.remove(key);
+                    return new Message(p.minor, p.little, p.type, p.buf, p.length);
+                }
+                if (more) {
+                    if (type != REQUEST && type != REPLY && type != LOCATE_REQUEST && type != LOCATE_REPLY)
+                        throw new ProtocolError("message type " + type + " cannot be fragmented");
+                    Partial p = new Partial(minor, little, type, buf, length);
+                    if (minor == 1) {
+                        if (partial11 != null) throw new ProtocolError("interleaved 1.1 fragments");
+                        partial11 = p;
+                    } else {
+                        if (length < HEADER + 4) throw new ProtocolError("fragmented message without request id");
+                        if (partials.size() >= 64) throw new ProtocolError("too many fragmented messages");
+                        partials.put(getInt(buf, HEADER, little), p);
+                    }
+                    continue;
+                }
+                return new Message(minor, little, type, buf, length);
+            }
+        }
+    }
+}

@@ -1,0 +1,219 @@
+package vemo.harl.orb;
+
+import java.io.BufferedInputStream;
+import java.io.IOException;
+import java.io.OutputStream;
+import java.net.InetSocketAddress;
+import java.net.Socket;
+import java.util.concurrent.CompletableFuture;
+import java.util.concurrent.ConcurrentHashMap;
+import java.util.concurrent.ExecutionException;
+import java.util.concurrent.TimeUnit;
+import java.util.concurrent.TimeoutException;
+import java.util.concurrent.atomic.AtomicInteger;
+
+import org.omg.CORBA.COMM_FAILURE;
+import org.omg.CORBA.CompletionStatus;
+import org.omg.CORBA.SystemException;
+import org.omg.CORBA.TRANSIENT;
+
+import vemo.harl.giop.Codec;
+import vemo.harl.giop.Giop;
+import vemo.harl.giop.Message;
+import vemo.harl.giop.ProtocolError;
+
+// One client connection to a server endpoint, shared by every reference to
+// that endpoint and by every thread.  Requests are written whole under a
+// lock; a reader thread hands each reply to the call waiting for its
+// request id, so calls from many threads travel on the connection at once.
+// When the connection fails, every waiting call fails with COMM_FAILURE
+// (completion unknown); a CloseConnection from the server fails them with
+// TRANSIENT (the server did not process them).
+final class ClientConnection {
+    private final FullORB orb;
+    final String host;
+    final int port;
+    private final Socket socket;
+    private final OutputStream out;
+    private final Object writeLock = new Object();
+    private final ConcurrentHashMap<Integer, CompletableFuture<Message>> pending = new ConcurrentHashMap<>();
+    private final AtomicInteger nextId = new AtomicInteger(1);
+    private volatile boolean closed;
+    volatile boolean codeSetsSent;
+    // The code sets chosen for the connection at its first request.
+    volatile int charSet;
+    volatile int wcharSet;
+
+    ClientConnection(FullORB orb, String host, int port) {
+        this.orb = orb;
+        this.host = host;
+        this.port = port;
+        Socket s = new Socket();
+        try {
+            s.setTcpNoDelay(true);
+            s.setKeepAlive(true);
+            s.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
+            this.out = s.getOutputStream();
+        } catch (IOException | IllegalArgumentException | SecurityException e) {
+            try {
+                s.close();
+            } catch (IOException ignored) {
+                // nothing more to release
+            }
+            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(), 0,
+                                CompletionStatus.COMPLETED_NO);
+        }
+        this.socket = s;
+        Thread t = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
+        t.setDaemon(true);
+        t.start();
+    }
+
+    boolean isClosed() {
+        return closed;
+    }
+
+    int newRequestId() {
+        return nextId.getAndIncrement();
+    }
+
+    // Sends one message whole.
+    void send(byte[] message) {
+        if (closed) throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+        try {
+            synchronized (writeLock) {
+                java.util.concurrent.ScheduledFuture<?> watch =
+                    WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
+                try {
+                    out.write(message);
+                    out.flush();
+                } finally {
+                    WriteWatch.done(watch);
+                }
+            }
+        } catch (IOException e) {
+            fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
+            throw new COMM_FAILURE("connection lost while sending: " + e.getMessage(), 0,
+                                   CompletionStatus.COMPLETED_MAYBE);
+        }
+    }
+
+    // Sends a request and waits for the reply of the same id.
+    Message call(int requestId, byte[] message, int timeoutMs) {
+        CompletableFuture<Message> f = new CompletableFuture<>();
+        pending.put(requestId, f);
+        if (closed) {
+            pending.remove(requestId);
+            throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+        }
+        try {
+            send(message);
+        } catch (SystemException e) {
+            pending.remove(requestId);
+            throw e;
+        }
+        try {
+            return timeoutMs > 0 ? f.get(timeoutMs, TimeUnit.MILLISECONDS) : f.get();
+        } catch (TimeoutException e) {
+            pending.remove(requestId);
+            try {
+                send(Codec.cancelRequest(orb, Math.min(orb.settings.giopMinor, 2), orb.settings.littleEndian, requestId));
+            } catch (SystemException ignored) {
+                // the call fails with TIMEOUT either way
+            }
+            throw new org.omg.CORBA.TIMEOUT("no reply within " + timeoutMs + " ms", 0, CompletionStatus.COMPLETED_MAYBE);
+        } catch (InterruptedException e) {
+            pending.remove(requestId);
+            Thread.currentThread().interrupt();
+            throw new COMM_FAILURE("interrupted while waiting for a reply", 0, CompletionStatus.COMPLETED_MAYBE);
+        } catch (ExecutionException e) {
+            Throwable c = e.getCause();
+            if (c instanceof SystemException) {
+                SystemException s = (SystemException) c;
+                // a fresh exception for each waiting call
+                throw SystemExceptions.make(SystemExceptions.idOf(s), s.minor, s.completed.value(), s.getMessage());
+            }
+            throw new COMM_FAILURE(String.valueOf(c), 0, CompletionStatus.COMPLETED_MAYBE);
+        }
+    }
+
+    private void readLoop() {
+        try {
+            Giop.Reader reader = new Giop.Reader(new BufferedInputStream(socket.getInputStream(), 65536),
+                                                 orb.settings.maxMessage);
+            while (!closed) {
+                Message m;
+                try {
+                    m = reader.next();
+                } catch (ProtocolError e) {
+                    sendQuietly(Giop.bare(Giop.MESSAGE_ERROR, 0));
+                    fail(new COMM_FAILURE("protocol error from the server: " + e.getMessage(), 0,
+                                          CompletionStatus.COMPLETED_MAYBE));
+                    return;
+                }
+                if (m == null) {
+                    fail(new COMM_FAILURE("connection closed by the server", 0, CompletionStatus.COMPLETED_MAYBE));
+                    return;
+                }
+                switch (m.type) {
+                    case Giop.REPLY:
+                    case Giop.LOCATE_REPLY: {
+                        int id = Codec.replyRequestId(orb, m);
+                        CompletableFuture<Message> f = pending.remove(id);
+                        if (f != null) f.complete(m);
+                        break;
+                    }
+                    case Giop.CLOSE_CONNECTION:
+                        fail(new TRANSIENT("the server closed the connection", 0, CompletionStatus.COMPLETED_NO));
+                        return;
+                    case Giop.MESSAGE_ERROR:
+                        fail(new COMM_FAILURE("the server reported a message error", 0,
+                                              CompletionStatus.COMPLETED_MAYBE));
+                        return;
+                    default:
+                        // requests from the server side are not supported
+                        sendQuietly(Giop.bare(Giop.MESSAGE_ERROR, m.minor));
+                        fail(new COMM_FAILURE("unexpected message type " + m.type + " from the server", 0,
+                                              CompletionStatus.COMPLETED_MAYBE));
+                        return;
+                }
+            }
+        } catch (IOException e) {
+            fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
+        } catch (Throwable t) {
+            fail(new COMM_FAILURE("client reader failed: " + t, 0, CompletionStatus.COMPLETED_MAYBE));
+        }
+    }
+
+    private void sendQuietly(byte[] message) {
+        try {
+            synchronized (writeLock) {
+                out.write(message);
+                out.flush();
+            }
+        } catch (IOException ignored) {
+            // the connection is being given up anyway
+        }
+    }
+
+    // Closes the connection and fails every waiting call with e.
+    void fail(SystemException e) {
+        closed = true;
+        orb.forget(this);
+        try {
+            socket.close();
+        } catch (IOException ignored) {
+            // already closed
+        }
+        for (Integer id : pending.keySet()) {
+            CompletableFuture<Message> f = pending.remove(id);
+            if (f != null) f.completeExceptionally(e);
+        }
+    }
+
+    // Closes the client's side; calls still waiting fail.
+    void close() {
+        if (closed) return;
+        fail(new COMM_FAILURE("the ORB was shut down", 0, CompletionStatus.COMPLETED_MAYBE));
+    }
+}
