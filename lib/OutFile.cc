@@ -120,10 +120,10 @@ void installCleanup() {
     }
 }
 
-Outcome put(const char* path, const std::string& text) {
+Outcome put(const char* path, const std::string& text, bool absent) {
     installCleanup();
     struct stat st;
-    bool exists = stat(path, &st) == 0;
+    bool exists = !absent && stat(path, &st) == 0;
     if (exists && S_ISDIR(st.st_mode)) {
         errno = EISDIR;
         return open_failed;
@@ -150,9 +150,10 @@ Outcome put(const char* path, const std::string& text) {
         errno = ENAMETOOLONG;
         return open_failed;
     }
+    static const pid_t pid = getpid();
     std::memcpy(tempPath, path, dirLength);
     std::snprintf(tempPath + dirLength, sizeof tempPath - dirLength, ".%.*s.%ld.tmp", static_cast<int>(kept), base,
-                  static_cast<long>(getpid()));
+                  static_cast<long>(pid));
 
     mode_t mode = exists ? (st.st_mode & 07777) : 0666;
     armed = 1;

@@ -23,8 +23,10 @@ enum Outcome {
 bool keepUnchanged();
 
 // Puts `text` at `path`.  On failure no temporary file remains, the previous
-// file (if any) is as it was, and errno tells the cause.
-Outcome put(const char* path, const std::string& text);
+// file (if any) is as it was, and errno tells the cause.  `absent` says the
+// caller knows no file is there (its directory was just made), which saves
+// looking.
+Outcome put(const char* path, const std::string& text, bool absent = false);
 
 // Removes the temporary file being written, if any, and passes SIGINT,
 // SIGTERM, SIGHUP and SIGXFSZ (those not ignored) on to their default

@@ -105,7 +105,7 @@ def manpage(build, source, work):
         fail(f"groff warns:\n{proc.stderr}")
     text = open(page).read().replace("\\-", "-")
     listing = run([os.path.join(build, "quorvex"), "-flist-flags"]).stdout
-    for flag in re.findall(r"^\s+-f([a-z-]+)", listing, re.M):
+    for flag in re.findall(r"^\s+-f([a-z0-9-]+)", listing, re.M):
         if not re.search(r"^\.B " + re.escape(flag) + "$", text, re.M):
             fail(f"flag {flag} is not described under FLAGS")
     for section in ("NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "FLAGS", "ENVIRONMENT", "FILES",

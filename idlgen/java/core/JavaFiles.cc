@@ -59,6 +59,9 @@ void JavaFiles::flush(const String& listFile) const {
     }
 }
 
+// The package directories this run made.
+static std::unordered_set<std::string> madeDirs;
+
 String JavaFiles::preparePackage(const String& root, const JavaName& package, const char* who) {
     String base = package.isPackaged() ? preparePackage(root, package.package(), who) : root;
     String path = base + "/" + package.item();
@@ -79,10 +82,12 @@ String JavaFiles::preparePackage(const String& root, const JavaName& package, co
     }
     // Another compiler writing into the same root may create the directory
     // between the test above and this call; that is not an error.
-    if (mkdir(path.chars(), 0777) != 0 && !(errno == EEXIST && stat(path.chars(), &st) == 0 && S_ISDIR(st.st_mode))) {
+    bool madeNow = mkdir(path.chars(), 0777) == 0;
+    if (!madeNow && !(errno == EEXIST && stat(path.chars(), &st) == 0 && S_ISDIR(st.st_mode))) {
         msg::ioerror("%s: cannot create `%s'", who, path.chars());
         throw Nope();
     }
+    if (madeNow) madeDirs.insert(path.str());
     prepared.insert(path.str());
     return path;
 }
@@ -154,7 +159,11 @@ bool JavaFiles::write(const JavaName& name, const ConFile& source, int verbose, 
     } catch (Nope&) {
         return false;
     }
+    // A directory this run made holds only what the run wrote (or another
+    // compiler writing into the same root at once): its files need no look
+    // before they are written; writing one again is safe.
     String path = dir + "/" + name.item() + ".java";
+    bool absent = name.isPackaged() && madeDirs.count(dir.str()) != 0;
     std::ostringstream head;
     JavaTemplate(header)
         .set("path", path)
@@ -169,7 +178,7 @@ bool JavaFiles::write(const JavaName& name, const ConFile& source, int verbose, 
     // The message comes after the fact, so that "unchanged" can be told; a
     // failure is reported after the temporary file is gone, since the
     // message may end the run.
-    switch (outfile::put(path.chars(), whole)) {
+    switch (outfile::put(path.chars(), whole, absent)) {
     case outfile::written:
         if (verbose) msg::inform("%s: writing file `%s'", who, path.chars());
         break;
