@@ -347,11 +347,12 @@ class Gen:
         self.consts += held_consts
         self.interfaces.append(f"{scope}{name}")
 
-    def module(self, depth, scope, budget, name=None):
+    def module(self, depth, scope, budget, name=None, reopened=False):
         name = name or self.name("M")
         self.emit(depth, f"module {name} {{")
         self.modules.append(name)
-        if self.r.random() < 0.2:
+        # A reopened module already holds the type of its own name, if any.
+        if not reopened and self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
             self.types.append((f"{scope}{name}::{name}", ("struct",)))
         self.body(depth + 1, f"{scope}{name}::", budget)
@@ -394,7 +395,7 @@ class Gen:
         self.module(0, "::", self.r.randint(4, 12), f"R{seed}")
         if self.corba3:
             # The outermost module again: its second body sees the first's.
-            self.module(0, "::", self.r.randint(1, 4), f"R{seed}")
+            self.module(0, "::", self.r.randint(1, 4), f"R{seed}", reopened=True)
         return "\n".join(self.out) + "\n"
 
 
