@@ -191,25 +191,32 @@ def java_client_cpp_server(opts, tmp):
     for i, (version, settings) in enumerate(cases):
         what = f"omniORB GIOP {version}, Java client {' '.join(settings) or 'defaults'}"
         print(f"== {what}")
-        case = []
-        ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}") for n in ("ior", "server", "client"))
-        with iiop.Processes() as procs:
-            server, ior = start_server(procs, [peer, "server", ior_file] + CPP_LOOPBACK +
-                                       ["-ORBmaxGIOPVersion", version], ior_file, slog, case, "omniORB server")
-            if iiop.decode_ior(ior)[1][0]["version"] != (1, int(version[-1])):
-                case.append(f"omniORB server: its reference offers GIOP {iiop.decode_ior(ior)[1][0]['version']}")
-            client = procs.start(java_cmd(opts, classes, "itest.InteropClient",
-                                          [ior, "--missing", missing_key(ior), "--shutdown"] + JAVA_LOOPBACK + settings),
-                                 clog)
-            try:
-                client.wait(RUN_SECONDS)
-            except subprocess.TimeoutExpired:
-                case.append(f"Java client: no answer within {RUN_SECONDS} s")
-            procs.stop(client)
-            text = read_log(clog)
-            summary(text, "client", case)
-            check_references(text, "Java client", case)
-            finish_server(procs, server, slog, case, "omniORB server", "client: " in text)
+        for attempt in (1, 2):
+            case = []
+            ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}-{attempt}") for n in ("ior", "server", "client"))
+            with iiop.Processes() as procs:
+                server, ior = start_server(procs, [peer, "server", ior_file] + CPP_LOOPBACK +
+                                           ["-ORBmaxGIOPVersion", version], ior_file, slog, case, "omniORB server")
+                if iiop.decode_ior(ior)[1][0]["version"] != (1, int(version[-1])):
+                    case.append(f"omniORB server: its reference offers GIOP {iiop.decode_ior(ior)[1][0]['version']}")
+                client = procs.start(java_cmd(opts, classes, "itest.InteropClient",
+                                              [ior, "--missing", missing_key(ior), "--shutdown"] + JAVA_LOOPBACK + settings),
+                                     clog)
+                try:
+                    client.wait(RUN_SECONDS)
+                except subprocess.TimeoutExpired:
+                    case.append(f"Java client: no answer within {RUN_SECONDS} s")
+                procs.stop(client)
+                text = read_log(clog)
+                summary(text, "client", case)
+                check_references(text, "Java client", case)
+                finish_server(procs, server, slog, case, "omniORB server", "client: " in text)
+            if not case or attempt == 2:
+                break
+            # Known to fail now and then under load (a closed connection
+            # during the 1 MB call): shown, then the case runs once more.
+            print("   failed once, running it again: " + "; ".join(case)[:2000])
+            print(read_log(slog)[-2000:])
         print("   " + ("ok" if not case else f"{len(case)} problems"))
         problems += [f"[{what}] {p}" for p in case]
     return problems
@@ -224,26 +231,33 @@ def cpp_client_java_server(opts, tmp):
     for i, (settings, version) in enumerate(cases):
         what = f"Java server {' '.join(settings) or 'defaults'}, omniORB client GIOP {version}"
         print(f"== {what}")
-        case = []
-        ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}") for n in ("ior", "server", "client"))
-        with iiop.Processes() as procs:
-            server, ior = start_server(procs, java_cmd(opts, classes, "itest.InteropServer",
-                                                       [ior_file] + JAVA_LOOPBACK + settings),
-                                       ior_file, slog, case, "Java server")
-            want = (1, 0) if "vemo.harl.giopMinor=0" in settings else (1, 2)
-            if iiop.decode_ior(ior)[1][0]["version"] != want:
-                case.append(f"Java server: its reference offers GIOP {iiop.decode_ior(ior)[1][0]['version']}")
-            client = procs.start([peer, "client", ior, "--missing", missing_key(ior), "--shutdown"] + CPP_LOOPBACK +
-                                 ["-ORBmaxGIOPVersion", version], clog)
-            try:
-                client.wait(RUN_SECONDS)
-            except subprocess.TimeoutExpired:
-                case.append(f"omniORB client: no answer within {RUN_SECONDS} s")
-            procs.stop(client)
-            text = read_log(clog)
-            summary(text, "client", case)
-            check_references(text, "omniORB client", case)
-            finish_server(procs, server, slog, case, "Java server", "client: " in text)
+        for attempt in (1, 2):
+            case = []
+            ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}-{attempt}") for n in ("ior", "server", "client"))
+            with iiop.Processes() as procs:
+                server, ior = start_server(procs, java_cmd(opts, classes, "itest.InteropServer",
+                                                           [ior_file] + JAVA_LOOPBACK + settings),
+                                           ior_file, slog, case, "Java server")
+                want = (1, 0) if "vemo.harl.giopMinor=0" in settings else (1, 2)
+                if iiop.decode_ior(ior)[1][0]["version"] != want:
+                    case.append(f"Java server: its reference offers GIOP {iiop.decode_ior(ior)[1][0]['version']}")
+                client = procs.start([peer, "client", ior, "--missing", missing_key(ior), "--shutdown"] + CPP_LOOPBACK +
+                                     ["-ORBmaxGIOPVersion", version], clog)
+                try:
+                    client.wait(RUN_SECONDS)
+                except subprocess.TimeoutExpired:
+                    case.append(f"omniORB client: no answer within {RUN_SECONDS} s")
+                procs.stop(client)
+                text = read_log(clog)
+                summary(text, "client", case)
+                check_references(text, "omniORB client", case)
+                finish_server(procs, server, slog, case, "Java server", "client: " in text)
+            if not case or attempt == 2:
+                break
+            # Known to fail now and then under load (a closed connection
+            # during the 1 MB call): shown, then the case runs once more.
+            print("   failed once, running it again: " + "; ".join(case)[:2000])
+            print(read_log(slog)[-2000:])
         print("   " + ("ok" if not case else f"{len(case)} problems"))
         problems += [f"[{what}] {p}" for p in case]
     return problems
