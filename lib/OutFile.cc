@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "lib/flag.h"
 
@@ -49,7 +50,7 @@ void onSignal(int sig) {
 void onExit() { removeTemp(); }
 
 // Writes all of `text` to `fd`; false (errno set) when a write failed.
-bool writeAll(int fd, const std::string& text) {
+bool writeAll(int fd, std::string_view text) {
     for (size_t done = 0; done < text.size();) {
         ssize_t n = ::write(fd, text.data() + done, text.size() - done);
         if (n < 0 && errno == EINTR) continue;
@@ -63,7 +64,7 @@ bool writeAll(int fd, const std::string& text) {
 }
 
 // Reads exactly `size` bytes of `path` and compares them with `text`.
-bool sameBytes(const char* path, const std::string& text) {
+bool sameBytes(const char* path, std::string_view text) {
     int fd = ::open(path, O_RDONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return false;
     static thread_local std::string buffer;
@@ -84,7 +85,7 @@ bool sameBytes(const char* path, const std::string& text) {
 
 // Opens a file that is not regular (a device, a pipe) and writes it in
 // place.
-Outcome putInPlace(const char* path, const std::string& text) {
+Outcome putInPlace(const char* path, std::string_view text) {
     int fd = ::open(path, O_WRONLY | O_TRUNC | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return open_failed;
     bool ok = writeAll(fd, text);
@@ -120,7 +121,7 @@ void installCleanup() {
     }
 }
 
-Outcome put(const char* path, const std::string& text, bool absent) {
+Outcome put(const char* path, std::string_view text, bool absent) {
     installCleanup();
     struct stat st;
     bool exists = !absent && stat(path, &st) == 0;

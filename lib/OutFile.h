@@ -7,7 +7,7 @@
 #ifndef QUORVEX_LIB_OUTFILE_H
 #define QUORVEX_LIB_OUTFILE_H
 
-#include <string>
+#include <string_view>
 
 namespace outfile {
 
@@ -26,7 +26,7 @@ bool keepUnchanged();
 // file (if any) is as it was, and errno tells the cause.  `absent` says the
 // caller knows no file is there (its directory was just made), which saves
 // looking.
-Outcome put(const char* path, const std::string& text, bool absent = false);
+Outcome put(const char* path, std::string_view text, bool absent = false);
 
 // Removes the temporary file being written, if any, and passes SIGINT,
 // SIGTERM, SIGHUP and SIGXFSZ (those not ignored) on to their default

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <vector>
 
@@ -16,7 +17,52 @@
 #include "idlgen/java/core/JavaTemplate.h"
 #include "lib/OutFile.h"
 
-JavaText::JavaText(const JavaName& className) {
+JavaTextBuffer::JavaTextBuffer(std::string& storage) : storage(storage) {
+    if (storage.size() < storage.capacity()) storage.resize(storage.capacity());
+    setp(&storage[0], &storage[0] + storage.size());
+}
+
+void JavaTextBuffer::reserve(size_t more) {
+    size_t used = size();
+    if (storage.size() - used >= more) return;
+    size_t grown = storage.size() * 2;
+    if (grown < used + more) grown = used + more;
+    if (grown < 16384) grown = 16384;
+    storage.resize(grown);
+    setp(&storage[0], &storage[0] + storage.size());
+    // pbump takes an int; a text is far below that, but step anyway.
+    for (size_t left = used; left;) {
+        int step = left > 0x40000000 ? 0x40000000 : static_cast<int>(left);
+        pbump(step);
+        left -= static_cast<size_t>(step);
+    }
+}
+
+JavaTextBuffer::int_type JavaTextBuffer::overflow(int_type c) {
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    reserve(1);
+    *pptr() = traits_type::to_char_type(c);
+    pbump(1);
+    return c;
+}
+
+std::streamsize JavaTextBuffer::xsputn(const char* s, std::streamsize n) {
+    if (n <= 0) return 0;
+    size_t count = static_cast<size_t>(n);
+    reserve(count);
+    std::memcpy(pptr(), s, count);
+    for (size_t left = count; left;) {
+        int step = left > 0x40000000 ? 0x40000000 : static_cast<int>(left);
+        pbump(step);
+        left -= static_cast<size_t>(step);
+    }
+    return n;
+}
+
+// The storage of every JavaText; one is open at a time.
+static std::string textStorage;
+
+JavaText::JavaText(const JavaName& className) : JavaTextBuffer(textStorage), std::ostream(this) {
     // Names are printed as seen from inside the class's package.
     JavaName::setPrintPackage(className.isPackaged() ? &className.package() : nullptr);
 }
@@ -30,20 +76,21 @@ JavaText::~JavaText() {
 void JavaText::printPackage(const JavaName& className) {
     if (!className.isPackaged()) return;
     *this << "package " << className.package().toString() << ";\n";
-    importAt = tellp();
+    importAt = size();
 }
 
-std::string JavaText::take() {
+void JavaText::takeInto(std::string& out) {
     std::vector<std::string> imports = JavaName::takeImports();
     JavaName::setPrintPackage(nullptr);
     taken = true;
-    std::string text = str();
-    if (!imports.empty() && importAt >= 0) {
-        std::string lines;
-        for (const std::string& name : imports) lines += "import " + name + ";\n";
-        text.insert(static_cast<size_t>(importAt), lines);
+    size_t split = imports.empty() || importAt == std::string::npos ? size() : importAt;
+    out.append(data(), split);
+    for (const std::string& name : imports) {
+        out += "import ";
+        out += name;
+        out += ";\n";
     }
-    return text;
+    out.append(data() + split, size() - split);
 }
 
 void JavaFiles::flush(const String& listFile) const {
@@ -152,7 +199,6 @@ static const char* const header =
     "\n";
 
 bool JavaFiles::write(const JavaName& name, const ConFile& source, int verbose, const char* who, JavaText& text) {
-    std::string body = text.take();
     String dir = directory;
     try {
         if (name.isPackaged()) dir = preparePackage(dir, name.package(), who);
@@ -164,17 +210,24 @@ bool JavaFiles::write(const JavaName& name, const ConFile& source, int verbose, 
     // before they are written; writing one again is safe.
     String path = dir + "/" + name.item() + ".java";
     bool absent = name.isPackaged() && madeDirs.count(dir.str()) != 0;
-    std::ostringstream head;
-    JavaTemplate(header)
-        .set("path", path)
-        .set("source", source.get_name())
-        .set("date", dateText(source.get_last_mod_time()))
-        .set("program", progname)
-        .set("product", version)
-        .set("stamp", timestamp)
-        .print(head);
-    std::string whole = head.str();
-    whole += body;
+    // The whole file is put together in one string kept from file to file.
+    static std::string whole;
+    static std::string headStorage;
+    whole.clear();
+    {
+        JavaTextBuffer headBuffer(headStorage);
+        std::ostream head(&headBuffer);
+        JavaTemplate(header)
+            .set("path", path)
+            .set("source", source.get_name())
+            .set("date", dateText(source.get_last_mod_time()))
+            .set("program", progname)
+            .set("product", version)
+            .set("stamp", timestamp)
+            .print(head);
+        whole.append(headBuffer.data(), headBuffer.size());
+    }
+    text.takeInto(whole);
     // The message comes after the fact, so that "unchanged" can be told; a
     // failure is reported after the temporary file is gone, since the
     // message may end the run.

@@ -8,7 +8,8 @@
 #define QUORVEX_IDLGEN_JAVAFILES_H
 
 #include <ctime>
-#include <sstream>
+#include <ostream>
+#include <streambuf>
 #include <string>
 #include <unordered_set>
 
@@ -18,11 +19,30 @@
 class ConFile;
 class JavaName;
 
+// A stream buffer that collects text in one string, reused from one file to
+// the next, so that a run does not allocate and fault in a fresh buffer for
+// every file it writes.
+class JavaTextBuffer : public std::streambuf {
+public:
+    explicit JavaTextBuffer(std::string& storage);
+    const char* data() const { return pbase(); }
+    size_t size() const { return static_cast<size_t>(pptr() - pbase()); }
+
+protected:
+    int_type overflow(int_type c) override;
+    std::streamsize xsputn(const char* s, std::streamsize n) override;
+
+private:
+    // Makes room for `more` characters after those written.
+    void reserve(size_t more);
+    std::string& storage;
+};
+
 // The text of the file of one class, after the header comment.  Names
 // printed into it are seen from inside the class's package, and the imports
 // they ask for are spliced in after the package statement when the text is
 // taken.  Only one JavaText is open at a time.
-class JavaText : public std::ostringstream {
+class JavaText : private JavaTextBuffer, public std::ostream {
 public:
     explicit JavaText(const JavaName& className);
     JavaText(const JavaText&) = delete;
@@ -33,13 +53,13 @@ public:
     // "package " [package] ";\n" for a packaged class name, else nothing.
     void printPackage(const JavaName& className);
 
-    // The finished text, imports in place.  Ends the text.
-    std::string take();
+    // Appends the finished text, imports in place, to `out`.  Ends the text.
+    void takeInto(std::string& out);
 
 private:
     bool taken = false;
     // Where imports go: just after the package statement.
-    std::streamoff importAt = -1;
+    size_t importAt = std::string::npos;
 };
 
 class JavaFiles {
