@@ -10,6 +10,7 @@
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaMembers.h"
+#include "idlgen/java/types/JavaRecursion.h"
 #include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaInterfaceTypeOps.h"
@@ -142,6 +143,14 @@ void JavaBaseTypeOps::printCachedTypeCode(std::ostream& out, const String& decla
            "   }\n";
 }
 
+const char* const JavaBaseTypeOps::recursionFlag = "   private static boolean __active = false;\n";
+const char* const JavaBaseTypeOps::recursionGuardStart =
+    "             if (__active) {\n"
+    "                return ${ORB}.create_recursive_tc(${id}());\n"
+    "             }\n"
+    "             __active = true;\n";
+const char* const JavaBaseTypeOps::recursionGuardEnd = "             __active = false;\n";
+
 // The member table of a struct or exception and the creation of its
 // TypeCode; members are described by their IDL names.
 String JavaBaseTypeOps::memberTableBody(const char* create) const {
@@ -158,11 +167,13 @@ String JavaBaseTypeOps::memberTableBody(const char* create) const {
         .set("create", create)
         .set("id", JavaLib::getRepIdName())
         .set("IDLName", type->getTypeSpec().get_name().as_String());
+    bool recursive = JavaRecursion::onCycle(*type);
     t.print(out,
             "       int _memberCount = ${count};\n"
             "       ${StructMember}[] _members = null;\n"
-            "          if (_tc == null) {\n"
-            "${J}_members= new ${StructMember}[${count}];\n");
+            "          if (_tc == null) {\n");
+    if (recursive) t.print(out, recursionGuardStart);
+    t.print(out, "${J}_members= new ${StructMember}[${count}];\n");
     int i = 0;
     for (const auto& m : members.get()) {
         t.set("i", i++)
@@ -174,14 +185,15 @@ String JavaBaseTypeOps::memberTableBody(const char* create) const {
                 "${J}  ${TC},\n"
                 "${J}  null);\n");
     }
-    t.print(out,
-            "             _tc = ${ORB}.${create}(${id}(), \"${IDLName}\", _members);\n"
-            "          }\n");
+    t.print(out, "             _tc = ${ORB}.${create}(${id}(), \"${IDLName}\", _members);\n");
+    if (recursive) t.print(out, recursionGuardEnd);
+    t.print(out, "          }\n");
     return String(out.str());
 }
 
 void JavaStructTypeOps::printTypeCodeAccessor(std::ostream& out) const {
-    printCachedTypeCode(out, "", memberTableBody("create_struct_tc"));
+    printCachedTypeCode(out, JavaRecursion::onCycle(getType()) ? recursionFlag : "",
+                        memberTableBody("create_struct_tc"));
 }
 
 void JavaExceptionTypeOps::printTypeCodeAccessor(std::ostream& out) const {

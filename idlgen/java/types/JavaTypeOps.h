@@ -50,6 +50,15 @@ protected:
     // creation call `create` ("create_struct_tc" ...).
     String memberTableBody(const char* create) const;
 
+    // A recursive type's accessor enters its own construction once more
+    // (through a sequence of itself); that inner call answers a recursive
+    // placeholder instead.  The flag it keeps goes before the method, the
+    // first part of the guard at the start of the construction, the second
+    // at its end.
+    static const char* const recursionFlag;
+    static const char* const recursionGuardStart;
+    static const char* const recursionGuardEnd;
+
 private:
     const JavaAST* type;
 };

@@ -10,6 +10,7 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaBaseType.h"
+#include "idlgen/java/types/JavaRecursion.h"
 #include "idlgen/java/types/JavaUnionCases.h"
 
 // One member per case, built once for each of its labels into the same
@@ -33,11 +34,13 @@ void JavaUnionTypeOps::printTypeCodeAccessor(std::ostream& out) const {
         t.set("insert", JavaLib::anyInsertMethodName(JavaBaseType::narrow(discriminator).getBaseTag()));
     else
         t.set("EnumHelper", JavaLib::helper(discriminator.getJavaName()));
+    bool recursive = JavaRecursion::onCycle(getType());
     t.print(body,
             "       int _memberCount = ${count};\n"
             "       ${UnionMember}[] _members = null;\n"
-            "          if (_tc == null) {\n"
-            "${J}_members= new ${UnionMember}[${count}];\n");
+            "          if (_tc == null) {\n");
+    if (recursive) t.print(body, recursionGuardStart);
+    t.print(body, "${J}_members= new ${UnionMember}[${count}];\n");
     int i = 0;
     for (const JavaUnionCases::Case& c : cases.get()) {
         t.set("i", i++)
@@ -63,8 +66,8 @@ void JavaUnionTypeOps::printTypeCodeAccessor(std::ostream& out) const {
                     "${J}}\n");
         }
     }
-    t.print(body,
-            "             _tc = ${ORB}.create_union_tc(${id}(), \"${IDLName}\", ${DiscriminatorTC}, _members);\n"
-            "          }\n");
-    printCachedTypeCode(out, "", String(body.str()));
+    t.print(body, "             _tc = ${ORB}.create_union_tc(${id}(), \"${IDLName}\", ${DiscriminatorTC}, _members);\n");
+    if (recursive) t.print(body, recursionGuardEnd);
+    t.print(body, "          }\n");
+    printCachedTypeCode(out, recursive ? recursionFlag : "", String(body.str()));
 }

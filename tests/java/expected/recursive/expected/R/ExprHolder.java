@@ -1,0 +1,32 @@
+/*
+ * File: ./R/ExprHolder.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package R;
+public final class ExprHolder
+     implements org.omg.CORBA.portable.Streamable{
+    //	instance variable 
+    public R.Expr value;
+    //	constructors 
+    public ExprHolder() {
+	this(null);
+    }
+    public ExprHolder(R.Expr __arg) {
+	value = __arg;
+    }
+
+    public void __write(org.omg.CORBA.portable.OutputStream out) {
+        R.ExprHelper.__write(out, value);
+    }
+
+    public void __read(org.omg.CORBA.portable.InputStream in) {
+        value = R.ExprHelper.__read(in);
+    }
+
+    public org.omg.CORBA.TypeCode __type() {
+        return R.ExprHelper.type();
+    }
+}
