@@ -574,7 +574,7 @@ Failure v_failure() {
 
 // The table of anys: kind k holds the value below.  References are to the
 // peer given (kind 23) or nil (kind 24).
-const CORBA::ULong ANY_KINDS = 29;
+const CORBA::ULong ANY_KINDS = 30;
 
 // The any is filled in place (this omniORB cannot copy an any that holds an
 // exception: an assertion in its any.cc).  No exception is in the table:
@@ -621,6 +621,7 @@ void v_any(CORBA::Any& a, CORBA::ULong k, Peer_ptr peer) {
         case 26: a <<= v_prims(3); break;
         case 27: a <<= v_names(1); break;
         case 28: a <<= v_tree(1); break;
+        case 29: a <<= v_multi(1); break;
     }
 }
 
@@ -693,6 +694,7 @@ void check_any(const CORBA::Any& a, CORBA::ULong k, const std::string& where) {
         case 26: { const Prims* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_prims(3))); break; }
         case 27: { const Names3* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_names(1))); break; }
         case 28: { const Tree* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_tree(1))); break; }
+        case 29: { const UMulti* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_multi(1))); break; }
     }
     check(ok, what + (g.empty() && w.empty() ? std::string(": wrong value") : ": got " + g + ", want " + w));
 }

@@ -13,16 +13,18 @@
 #include "idlgen/java/types/JavaRecursion.h"
 #include "idlgen/java/types/JavaUnionCases.h"
 
-// One member per case, built once for each of its labels into the same
-// slot of the member table, so the slot keeps the member of the case's last
-// label; the default label is an octet 0.
+// One member per label, as a union's type code lists them: a case with
+// several labels gives as many members, each with the case's name and type;
+// the default label is an octet 0.
 void JavaUnionTypeOps::printTypeCodeAccessor(std::ostream& out) const {
     const UnionTypeSpec& ts = UnionTypeSpec::narrow(getType().getTypeSpec());
     JavaUnionCases cases(ts);
     const JavaAST& discriminator = cases.getSwitchType().underType();
     std::ostringstream body;
     JavaTemplate t("");
-    t.set("count", static_cast<int>(cases.get().size()))
+    int labels = 0;
+    for (const JavaUnionCases::Case& c : cases.get()) labels += static_cast<int>(c.allLabels.size());
+    t.set("count", labels)
         .set("UnionMember", JavaLib::corbaUnionMember())
         .set("Any", JavaLib::anyName())
         .set("J", String::replicate(' ', 15))
@@ -43,10 +45,9 @@ void JavaUnionTypeOps::printTypeCodeAccessor(std::ostream& out) const {
     t.print(body, "${J}_members= new ${UnionMember}[${count}];\n");
     int i = 0;
     for (const JavaUnionCases::Case& c : cases.get()) {
-        t.set("i", i++)
-            .set("member", c.declarator->getIDLName())
-            .set("TC", JavaLib::getTypeCodeForType(*c.type));
+        t.set("member", c.declarator->getIDLName()).set("TC", JavaLib::getTypeCodeForType(*c.type));
         for (const Expr* label : c.allLabels) {
+            t.set("i", i++);
             t.print(body,
                     "${J}{\n"
                     "${J}${Any} label = ${ORB}.create_any();\n");

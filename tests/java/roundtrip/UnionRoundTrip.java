@@ -309,8 +309,15 @@ public class UnionRoundTrip {
         org.omg.CORBA.TypeCode tc = UR.NumHelper.type();
         check(tc.kind() == org.omg.CORBA.TCKind.tk_union && tc.id().equals("IDL:rt.example/UR/Num:1.0"),
               "union type code");
-        check(tc.member_count() == 4 && tc.member_name(1).equals("s") && tc.member_name(3).equals("d"),
-              "one type code member per case");
+        check(tc.member_count() == 5 && tc.member_name(1).equals("s") && tc.member_name(2).equals("s")
+              && tc.member_name(4).equals("d"), "one type code member per label");
+        try {
+            check(tc.member_label(1).extract_long() == 2 && tc.member_label(2).extract_long() == 3,
+                  "both labels of a case in the type code");
+            check(tc.default_index() == 4, "the default member's index");
+        } catch (Exception e) {
+            check(false, "type code labels: " + e);
+        }
         check(tc.member_type(1).kind() == org.omg.CORBA.TCKind.tk_string
                   && tc.discriminator_type().kind() == org.omg.CORBA.TCKind.tk_long,
               "union member and discriminator type codes");

@@ -320,7 +320,7 @@ final class InteropValues {
     // returns, so a recursive type cannot go into an any.  No exception is
     // in the table either: omniORB writes an exception's members in an any,
     // quorvex's helpers the repository identifier first.)
-    static final int ANY_KINDS = 29;
+    static final int ANY_KINDS = 30;
 
     static int anyKind(int which, int step) {
         return (which + step) % ANY_KINDS;
@@ -363,6 +363,7 @@ final class InteropValues {
             case 26: PrimsHelper.insert(a, vPrims(3)); break;
             case 27: Names3Helper.insert(a, vNames(1)); break;
             case 28: TreeHelper.insert(a, vTree(1)); break;
+            case 29: UMultiHelper.insert(a, vMulti(1)); break;
             default: throw new IllegalArgumentException("any kind " + k);
         }
         return a;
@@ -399,6 +400,7 @@ final class InteropValues {
             case 26: return PrimsHelper.extract(a);
             case 27: return Names3Helper.extract(a);
             case 28: return TreeHelper.extract(a);
+            case 29: return UMultiHelper.extract(a);
             default: throw new IllegalArgumentException("any kind " + k);
         }
     }

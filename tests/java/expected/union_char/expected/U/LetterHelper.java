@@ -60,10 +60,10 @@ public final class LetterHelper {
    }
    private static org.omg.CORBA.TypeCode _tc;
    synchronized public static org.omg.CORBA.TypeCode type() {
-       int _memberCount = 2;
+       int _memberCount = 3;
        org.omg.CORBA.UnionMember[] _members = null;
           if (_tc == null) {
-               _members= new org.omg.CORBA.UnionMember[2];
+               _members= new org.omg.CORBA.UnionMember[3];
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                label.insert_char((char)('a'));
@@ -76,7 +76,7 @@ public final class LetterHelper {
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                label.insert_char((char)('b'));
-               _members[0] = new org.omg.CORBA.UnionMember(
+               _members[1] = new org.omg.CORBA.UnionMember(
                  "x",
                label,
                  org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_short),
@@ -85,7 +85,7 @@ public final class LetterHelper {
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                label.insert_char((char)('c'));
-               _members[1] = new org.omg.CORBA.UnionMember(
+               _members[2] = new org.omg.CORBA.UnionMember(
                  "y",
                label,
                  org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_boolean),

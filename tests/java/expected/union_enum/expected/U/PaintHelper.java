@@ -60,10 +60,10 @@ public final class PaintHelper {
    }
    private static org.omg.CORBA.TypeCode _tc;
    synchronized public static org.omg.CORBA.TypeCode type() {
-       int _memberCount = 2;
+       int _memberCount = 3;
        org.omg.CORBA.UnionMember[] _members = null;
           if (_tc == null) {
-               _members= new org.omg.CORBA.UnionMember[2];
+               _members= new org.omg.CORBA.UnionMember[3];
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                U.ColorHelper.insert(label, (U.Color.RED));
@@ -85,7 +85,7 @@ public final class PaintHelper {
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                U.ColorHelper.insert(label, (U.Color.BLUE));
-               _members[1] = new org.omg.CORBA.UnionMember(
+               _members[2] = new org.omg.CORBA.UnionMember(
                  "g",
                label,
                  U.ColorHelper.type(),

@@ -74,10 +74,10 @@ public final class NumHelper {
    }
    private static org.omg.CORBA.TypeCode _tc;
    synchronized public static org.omg.CORBA.TypeCode type() {
-       int _memberCount = 4;
+       int _memberCount = 5;
        org.omg.CORBA.UnionMember[] _members = null;
           if (_tc == null) {
-               _members= new org.omg.CORBA.UnionMember[4];
+               _members= new org.omg.CORBA.UnionMember[5];
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                label.insert_long((int)(1L));
@@ -99,7 +99,7 @@ public final class NumHelper {
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                label.insert_long((int)(3L));
-               _members[1] = new org.omg.CORBA.UnionMember(
+               _members[2] = new org.omg.CORBA.UnionMember(
                  "s",
                label,
                  org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_string),
@@ -108,7 +108,7 @@ public final class NumHelper {
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
                label.insert_long((int)(-(1L)));
-               _members[2] = new org.omg.CORBA.UnionMember(
+               _members[3] = new org.omg.CORBA.UnionMember(
                  "c",
                label,
                  org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_char),
@@ -117,7 +117,7 @@ public final class NumHelper {
                {
                org.omg.CORBA.Any label = org.omg.CORBA.ORB.init().create_any();
 label.insert_octet((byte) 0);
-               _members[3] = new org.omg.CORBA.UnionMember(
+               _members[4] = new org.omg.CORBA.UnionMember(
                  "d",
                label,
                  org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_double),
