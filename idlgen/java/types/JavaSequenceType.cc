@@ -84,6 +84,12 @@ void JavaSequenceType::internalUnmarshal(std::ostream& out, const char* stream, 
                 "${in}    throw ${MarshalFault};\n"
                 "${in}}\n");
     }
+    // Every element takes at least one octet: a length beyond the octets
+    // left is false, and is refused before an array that large is made.
+    t.print(out,
+            "${in}if (${len} < 0 || ${len} > ${s}.available()) {\n"
+            "${in}    throw ${MarshalFault};\n"
+            "${in}}\n");
     t.print(out, "${in}${v} = ${alloc};\n");
     String bulk = JavaCollection::bulkCall(getElementType(), false);
     if (!bulk.empty()) {

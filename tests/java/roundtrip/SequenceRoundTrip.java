@@ -42,6 +42,17 @@ public class SequenceRoundTrip {
         for (int i = 0; i < 4; i++) four.write_long(i);
         throwsMarshal(() -> SQ.SmallHelper.__read(four.create_input_stream()), "reading over the bound");
 
+        // A length no data follows, as a hostile peer might send it: refused
+        // before anything that large is allocated.
+        for (int length : new int[] {Integer.MAX_VALUE, 1 << 28, -1, 5}) {
+            OutputStream lie = org.omg.CORBA.ORB.init().create_output_stream();
+            lie.write_long(length);
+            lie.write_long(1);
+            throwsMarshal(() -> SQ.WordsHelper.__read(lie.create_input_stream()), "a length of " + length + " beyond the data");
+            throwsMarshal(() -> SQ.HandHelper.__read(lie.create_input_stream()), "a length of " + length + " beyond the data (structs)");
+            throwsMarshal(() -> SQ.TableHelper.__read(lie.create_input_stream()), "a length of " + length + " beyond the data (nested)");
+        }
+
         OutputStream pair = org.omg.CORBA.ORB.init().create_output_stream();
         throwsMarshal(() -> SQ.PairHelper.__write(pair, new int[][] {{1}, {2}, {3}}), "outer bound of a nested typedef");
         throwsMarshal(() -> SQ.PairHelper.__write(org.omg.CORBA.ORB.init().create_output_stream(), new int[][] {{1, 2, 3, 4}}),

@@ -44,6 +44,9 @@ public final class ExprHelper {
 	    R.Expr[] args;
 	    {
 	        int __length = in.read_long();
+	        if (__length < 0 || __length > in.available()) {
+	            throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+	        }
 	        args = new R.Expr[__length];
 	        for (int __index = 0 ; __index < args.length ; __index += 1) {
 	            args[__index] = R.ExprHelper.__read(in);

@@ -22,6 +22,9 @@ public final class ForestHelper {
         R.Forest that = new R.Forest();
 	{
 	    int __length = in.read_long();
+	    if (__length < 0 || __length > in.available()) {
+	        throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+	    }
 	    that.trees = new R.Tree[__length];
 	    for (int __index = 0 ; __index < that.trees.length ; __index += 1) {
 	        that.trees[__index] = R.TreeHelper.__read(in);

@@ -24,6 +24,9 @@ public final class TreeHelper {
 	that.label = in.read_string();
 	{
 	    int __length = in.read_long();
+	    if (__length < 0 || __length > in.available()) {
+	        throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+	    }
 	    that.kids = new R.Tree[__length];
 	    for (int __index = 0 ; __index < that.kids.length ; __index += 1) {
 	        that.kids[__index] = R.TreeHelper.__read(in);

@@ -23,9 +23,15 @@ public final class BlocksHelper {
           byte[][] that;
           {
               int __length = in.read_long();
+              if (__length < 0 || __length > in.available()) {
+                  throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+              }
               that = new byte[__length][];
               for (int __index = 0 ; __index < that.length ; __index += 1) {
                   int __length2 = in.read_long();
+                  if (__length2 < 0 || __length2 > in.available()) {
+                      throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+                  }
                   that[__index] = new byte[__length2];
                   in.read_octet_array(that[__index], 0, that[__index].length);
               }

@@ -26,6 +26,9 @@ public final class BoundedHelper {
               if (__length > (4L)) {
                   throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
               }
+              if (__length < 0 || __length > in.available()) {
+                  throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+              }
               that = new int[__length];
               in.read_long_array(that, 0, that.length);
           }

@@ -20,6 +20,9 @@ public final class NamesHelper {
           String[] that;
           {
               int __length = in.read_long();
+              if (__length < 0 || __length > in.available()) {
+                  throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+              }
               that = new String[__length];
               in.read_string_array(that, 0, that.length);
           }

@@ -47,6 +47,9 @@ public final class SHelper {
         Q.S that = new Q.S();
 	{
 	    int __length = in.read_long();
+	    if (__length < 0 || __length > in.available()) {
+	        throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+	    }
 	    that.d = new double[__length];
 	    in.read_double_array(that.d, 0, that.d.length);
 	}
@@ -56,10 +59,16 @@ public final class SHelper {
 	}
 	{
 	    int __length = in.read_long();
+	    if (__length < 0 || __length > in.available()) {
+	        throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+	    }
 	    that.n = new String[__length][];
 	    for (int __index = 0 ; __index < that.n.length ; __index += 1) {
 	        int __length2 = in.read_long();
 	        if (__length2 > (3L)) {
+	            throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+	        }
+	        if (__length2 < 0 || __length2 > in.available()) {
 	            throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
 	        }
 	        that.n[__index] = new String[__length2];
