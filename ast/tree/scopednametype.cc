@@ -1,7 +1,9 @@
 #include <ostream>
 
 #include "ast/names/scopedname.h"
+#include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
+#include "lib/msg.h"
 
 // ScopedNameTypeSpec
 
@@ -35,7 +37,20 @@ Declarator* ScopedNameTypeSpec::resolve(const Id& id) const {
     return unwrap()->resolve(id);
 }
 
-void ScopedNameTypeSpec::resolve_names(Scope& scope) { name->resolve(scope); }
+// A name used as a type must name one: an operation, attribute, constant,
+// enumerator or module found first (a nearer declaration hides an outer
+// type of the same name, as an operation `Object` hides the predefined
+// Object) is an error, and the name is bound to the shared bad declarator
+// like a name not found.
+void ScopedNameTypeSpec::resolve_names(Scope& scope) {
+    if (!name->resolve(scope)) return;
+    Declarator* d = name->get_declarator();
+    bool module = TypeSpecDeclarator::is(*d) && ModuleTypeSpec::is(d->get_typespec());
+    if (d->is_type() && !module) return;
+    msg::error(name->get_loc(), "name does not refer to a type: %s", name->abbrev_text().chars());
+    d->here_is_defn();
+    name->set_declarator(&Declarator::bad);
+}
 
 Declarator* ScopedNameTypeSpec::unwrap() const { return name->get_unwrapped_declarator(); }
 

@@ -3,7 +3,9 @@
 #include "ast/expr/expr.h"
 #include "ast/input/dialect.h"
 #include "ast/names/scope.h"
+#include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
+#include "lib/msg.h"
 
 // UnionCase
 
@@ -87,8 +89,29 @@ void UnionTypeSpec::resolve_names(Scope& scope) {
     for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().resolve_names(inner);
 }
 
+// Whether a switch type named through typedefs ends at a type a union can
+// switch over: an integer, char, wchar, boolean or octet type, or an enum
+// (not an array, a floating-point type, any, a string or a constructed or
+// predefined type, which the generated Java cannot switch over).
+static bool discriminator_ok(const Declarator& d) {
+    if (ArrayDeclarator::is(d) || !d.has_typespec()) return false;
+    const TypeSpec& ts = d.get_typespec();
+    if (EnumTypeSpec::is(ts)) return true;
+    if (!BaseTypeSpec::is(ts)) return false;
+    BaseTypeSpec_tag tag = BaseTypeSpec::narrow(ts).get_base_tag();
+    return tag != double_BaseTypeSpec && tag != float_BaseTypeSpec && tag != any_BaseTypeSpec;
+}
+
 void UnionTypeSpec::final_check() {
     switch_type->final_check();
+    if (ScopedNameTypeSpec::is(*switch_type)) {
+        Declarator* d = switch_type->unwrap();
+        if (d != &Declarator::bad && !discriminator_ok(*d)) {
+            msg::error(switch_type->get_loc(), "invalid type for union discriminator: %s",
+                       switch_type->abbrev_text().chars());
+            return;
+        }
+    }
     for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().final_check();
 }
 

@@ -334,12 +334,17 @@ class Gen:
                                      f"(in {self.simple_ref()} a);")
             else:
                 result = "void" if self.r.random() < 0.3 else self.simple_ref()
-                params = ", ".join(f"{self.r.choice(['in', 'out', 'inout'])} {self.simple_ref()} p{i}"
-                                   for i in range(self.r.randint(0, 3)))
+                params = [(self.r.choice(['in', 'out', 'inout']), self.simple_ref())
+                          for i in range(self.r.randint(0, 3))]
                 raises = ""
                 if self.exceptions and self.r.random() < 0.4:
                     raises = f" raises ({', '.join(self.r.sample(self.exceptions, min(2, len(self.exceptions))))})"
-                self.emit(depth + 1, f"{result} {self.member_name(self.taken_in_interfaces)}({params}){raises};")
+                op = self.member_name(self.taken_in_interfaces)
+                # The parameters are resolved where the operation is already
+                # declared: an operation named Object hides the type there.
+                params = ", ".join(f"{mode} {'::Object' if op == 'Object' and t == 'Object' else t} p{i}"
+                                   for i, (mode, t) in enumerate(params))
+                self.emit(depth + 1, f"{result} {op}({params}){raises};")
         self.emit(depth, "};")
         held_types, held_consts = self.held
         self.held = outer_held
