@@ -25,21 +25,6 @@ import random_idl  # noqa: E402
 RUNTIME_JAR = os.path.join(HERE, "..", "..", "build", "quorvex-runtime.jar")
 TRIP = os.path.join(HERE, "RandomTrip.java")
 SEED = re.compile(r"^(?:s\d+/)?(?:p(\d+)/gen/)?R(\d+)/")
-UNION = re.compile(r"\bunion\s+(\w+)\s+switch\b[^{]*\{(.*?)\n\s*\};", re.S)
-LABEL = re.compile(r"\bcase\b|\bdefault\s*:")
-
-
-def shared_branches(seed, text):
-    """The unions of a program with a branch under several labels, as
-    "R<seed> NAME" lines: their generated type codes keep one label per
-    branch, so their values cannot travel by type code alone."""
-    lines = []
-    for m in UNION.finditer(text):
-        if any(len(LABEL.findall(line)) > 1 for line in m.group(2).splitlines()):
-            lines.append(f"R{seed} {m.group(1)}\n")
-    return lines
-
-
 def seed_of(path):
     """The seed whose output holds the path (relative to the output root)."""
     m = SEED.match(path.replace(os.sep, "/"))
@@ -70,11 +55,9 @@ def main():
             out = os.path.join(work, "out")
             os.mkdir(out)
             compiled = []
-            shared = []
             for seed in batch:
                 idl = os.path.join(work, f"r{seed}.idl")
                 text = random_idl.Gen(seed).program(seed)
-                shared += shared_branches(seed, text)
                 with open(idl, "w") as f:
                     f.write(text)
                 prefix = ["-p", f"s{seed}"] if seed % 4 == 0 else []
@@ -109,11 +92,7 @@ def main():
                             name = os.path.relpath(path, out)[:-len(".java")].replace(os.sep, ".")
                             if name.endswith("Helper"):
                                 f.write(name + "\n")
-            shared_file = os.path.join(work, "shared.txt")
-            with open(shared_file, "w") as f:
-                f.writelines(shared)
-            proc = subprocess.run([opts.java, "-Xss8m", "-cp", os.pathsep.join([classes, jar]), "RandomTrip", helpers,
-                                   shared_file],
+            proc = subprocess.run([opts.java, "-Xss8m", "-cp", os.pathsep.join([classes, jar]), "RandomTrip", helpers],
                                   capture_output=True, text=True)
             if proc.returncode != 0:
                 bad = sorted({seed_of(line.split()[1].replace(".", os.sep)) for line in proc.stdout.splitlines()
@@ -122,10 +101,6 @@ def main():
                 print(f"round trip failed for seeds {bad or batch}:\n{(proc.stdout + proc.stderr)[:6000]}")
             else:
                 trips += int(proc.stdout.splitlines()[-1].split()[0])
-                known = [l for l in proc.stdout.splitlines() if l.startswith("KNOWN: ")]
-                if known:
-                    print(f"{len(known)} values of unions with shared branches not sent as anys by type code:")
-                    print("\n".join(known[:10]))
     for seed in failed:
         print(f"reproduce: python3 {os.path.join(HERE, 'random_idl.py')} {seed} > r.idl && "
               f"quorvex -fclient -fserver{' -p s' + str(seed) if seed % 4 == 0 else ''}"
