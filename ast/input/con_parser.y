@@ -27,6 +27,7 @@ class PragmaBuiltin;
 class PragmaJavaPackage;
 class PragmaPrefix;
 class PragmaServerless;
+struct RepositoryDirective;
 class ScopedName;
 class ScopedNameList;
 class String;
@@ -42,6 +43,7 @@ struct ConInterfaceHeader {
     Id* id;
     ScopedNameList* bases;
     Description* desc;
+    bool local;
 };
 
 // type_declarator: a type with the names declared of it.
@@ -76,6 +78,7 @@ struct ConValue {
         PragmaBuiltin* builtin;
         PragmaServerless* serverless;
         PragmaJavaPackage* java_package;
+        RepositoryDirective* directive;
         Definition* definition;
         DefinitionList* definitions;
         Decl* decl;
@@ -114,6 +117,7 @@ struct ConValue {
 #include "ast/names/scopedname.h"
 #include "ast/pragma/pragma.h"
 #include "ast/pragma/predefined.h"
+#include "ast/pragma/repositorydirective.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
@@ -176,6 +180,9 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token ERROR 327
 %token EMPTY_SPECIFICATION 328
 %token <loc> FORWARD_STRUCT 329 FORWARD_UNION 330 WCHAR 331 WSTRING 332
+/* A #pragma ID or version line under -fcorba3; the scanner's queue takes it
+ * and the parser never sees it. */
+%token <directive> PRAGMA_REPOSITORY 333
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
@@ -254,19 +261,26 @@ interface
 interface_dcl
     : interface_header CURLBRA interface_body CURLKET SEMI
                                         {
-                                            $$ = wrap_named(new InterfaceTypeSpec(*$1->id, *$1->desc,
-                                                                                  *$1->bases, *$3));
+                                            InterfaceTypeSpec* iface = new InterfaceTypeSpec(*$1->id, *$1->desc,
+                                                                                             *$1->bases, *$3);
+                                            if ($1->local) iface->set_local();
+                                            $$ = wrap_named(iface);
                                             delete $1;
                                         }
     ;
 
 forward_dcl
-    : INTERFACE identifier SEMI         { $$ = wrap_named(new ForwardTypeSpec(*$2)); }
+    : INTERFACE identifier SEMI         {
+                                            /* The token's word is 1 after "local" (-fcorba3). */
+                                            ForwardTypeSpec* forward = new ForwardTypeSpec(*$2);
+                                            if ($<word>1 == 1) forward->set_local();
+                                            $$ = wrap_named(forward);
+                                        }
     ;
 
 interface_header
     : INTERFACE identifier inheritance_spec_OPT description_OPT
-                                        { $$ = new ConInterfaceHeader{$2, $3, $4}; }
+                                        { $$ = new ConInterfaceHeader{$2, $3, $4, $<word>1 == 1}; }
     ;
 
 interface_body
@@ -816,5 +830,6 @@ DefinitionList* parse_contract_file(File& file, const String& name, Reader& read
     con_debug = debug_conparse ? 1 : 0;
     con_result = nullptr;
     int failed = con_parse();
+    RepositoryDirectives::attach(failed ? nullptr : con_result);
     return failed ? nullptr : con_result;
 }

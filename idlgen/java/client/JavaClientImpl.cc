@@ -107,7 +107,7 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
         JavaInterfaceType& type = JavaInterfaceType::project(iface);
         JavaName name = type.getJavaName();
         registerType(name);
-        if (!type.isServerless()) {
+        if (!type.isServerless() && !type.isLocal()) {
             JavaName::registerClass(JavaLib::stub(name));
             JavaName::registerClass(JavaLib::servant(name));
             add(JavaInterface::project(iface));
