@@ -183,10 +183,13 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 /* A #pragma ID or version line under -fcorba3; the scanner's queue takes it
  * and the parser never sees it. */
 %token <directive> PRAGMA_REPOSITORY 333
+/* "valuetype" opening a boxed value type (-fcorba3). */
+%token <loc> VALUETYPE_BOX 334
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
 %type <decl> type_dcl const_dcl except_dcl interface module pragma_import pragma_builtin
+%type <decl> value_box
 %type <decl> interface_dcl forward_dcl export attr_dcl op_dcl member element_spec param_dcl
 %type <prefix> pragma_prefix
 %type <serverless> pragma_serverless
@@ -240,6 +243,7 @@ definition
     | except_dcl                        { $$ = new DeclDefinition(*$1); }
     | interface                         { $$ = new DeclDefinition(*$1); }
     | module                            { $$ = new DeclDefinition(*$1); }
+    | value_box                         { $$ = new DeclDefinition(*$1); }
     | pragma_prefix                     { $$ = new PragmaPrefixDefinition(*$1); }
     | pragma_import                     { $$ = new DeclDefinition(*$1); }
     | pragma_builtin                    { $$ = new DeclDefinition(*$1); }
@@ -251,6 +255,11 @@ definition
 module
     : MODULE identifier description_OPT CURLBRA definition_PLUS CURLKET SEMI
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *$5)); }
+    ;
+
+value_box
+    : VALUETYPE_BOX identifier simple_type_spec SEMI
+                                        { $$ = wrap_named(new ValueBoxTypeSpec(*$2, *$3)); }
     ;
 
 interface

@@ -46,7 +46,8 @@ enum TypeSpecTag {
     Struct_TypeSpecTag = 10,
     String_TypeSpecTag = 11,
     Union_TypeSpecTag = 12,
-    Void_TypeSpecTag = 13
+    Void_TypeSpecTag = 13,
+    ValueBox_TypeSpecTag = 14
 };
 
 class TypeSpec : public ASTItem {
@@ -524,6 +525,29 @@ public:
 private:
     TypeSpec* element;
     Expr* bound = nullptr;
+};
+
+// A boxed value type (-fcorba3), "valuetype Name type;": a value of the
+// boxed type that travels as a value, so that it may be null.
+class ValueBoxTypeSpec : public NamedTypeSpec {
+public:
+    ValueBoxTypeSpec(Id& name, TypeSpec& boxed);
+
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    bool is_named_scope() const override { return false; }
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return ValueBox_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    TypeSpec& get_boxed() const { return *boxed; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == ValueBox_TypeSpecTag; }
+    static ValueBoxTypeSpec& narrow(TypeSpec& t);
+    static const ValueBoxTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    TypeSpec* boxed;
 };
 
 class StructTypeSpec : public NamedTypeSpec {

@@ -94,6 +94,15 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
         add(JavaBaseTypeOps::project(ts));
         return;
     }
+    case ValueBox_TypeSpecTag: {
+        // The box class (primitive boxed types only), Holder and Helper.
+        JavaAST& type = JavaAST::project(ts);
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        return;
+    }
     case Module_TypeSpecTag: {
         JavaModuleType& module = JavaModuleType::project(ModuleTypeSpec::narrow(ts));
         for (DLListIter<Decl> it(ModuleTypeSpec::narrow(ts).get_decls()); it; it.next())

@@ -67,6 +67,7 @@ void RepositoryPragma::pushPragmas(const Decl& top, const EnvAttr* current) {
             case Enum_TypeSpecTag:
             case Forward_TypeSpecTag:
             case Import_TypeSpecTag:
+            case ValueBox_TypeSpecTag:
                 ts.get_declarator().set_env_attr(attr);
                 return false;
             case Module_TypeSpecTag:
@@ -106,6 +107,7 @@ const char* scopeName(const TypeSpec& ts) {
     case Sequence_TypeSpecTag:
     case String_TypeSpecTag:
     case Void_TypeSpecTag:
+    case ValueBox_TypeSpecTag:
         return "";
     }
     msg::panic("RepositoryPragma::applyDirectives: tag %s", TypeSpec::tag_name(ts.get_tag()));

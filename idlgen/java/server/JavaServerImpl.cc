@@ -51,6 +51,7 @@ void JavaServerImpl::make(const DeclList& decls) {
             case String_TypeSpecTag:
             case Union_TypeSpecTag:
             case Void_TypeSpecTag:
+            case ValueBox_TypeSpecTag:
                 return false;
             }
             msg::panic("JavaServerImpl::make: tag %s", TypeSpec::tag_name(ts.get_tag()));
