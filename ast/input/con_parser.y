@@ -185,6 +185,8 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token <directive> PRAGMA_REPOSITORY 333
 /* "valuetype" opening a boxed value type (-fcorba3). */
 %token <loc> VALUETYPE_BOX 334
+/* A module body of repository directives alone (-fcorba3). */
+%token <loc> DIRECTIVES_ONLY 335
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
@@ -255,6 +257,8 @@ definition
 module
     : MODULE identifier description_OPT CURLBRA definition_PLUS CURLKET SEMI
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *$5)); }
+    | MODULE identifier description_OPT CURLBRA DIRECTIVES_ONLY CURLKET SEMI
+                                        { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *new DefinitionList)); }
     ;
 
 value_box

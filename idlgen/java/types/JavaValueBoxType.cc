@@ -114,7 +114,7 @@ void JavaValueBoxTypeOps::writeFile(JavaFiles& files, const ConFile& source, int
         .set("instance", JavaLib::hidden("instance"))
         .set("T", box.full_text())
         .set("B", boxed.full_text())
-        .set("init", boxed.initializer())
+        .set("init", JavaBaseType::isA(boxed) ? boxed.initializer() : String("null"))
         .set("Serializable", JavaLib::serializable())
         .set("OutputStream", JavaLib::outputStream())
         .set("InputStream", JavaLib::inputStream())
