@@ -4,6 +4,16 @@
 
 namespace {
 
+struct ScopeNode {
+    int parent;
+    std::string name;
+};
+
+std::vector<ScopeNode>& scope_nodes() {
+    static std::vector<ScopeNode> nodes;
+    return nodes;
+}
+
 std::vector<RepositoryDirective>& pending() {
     static std::vector<RepositoryDirective> list;
     return list;
@@ -26,6 +36,18 @@ const char* RepositoryDirective::what() const {
         return "typeprefix";
     }
     return "";
+}
+
+int RepositoryDirectives::enter_scope(int parent, const std::string& name) {
+    scope_nodes().push_back(ScopeNode{parent, name});
+    return static_cast<int>(scope_nodes().size()) - 1;
+}
+
+std::vector<std::string> RepositoryDirectives::scope_path(int scope) {
+    std::vector<std::string> path;
+    for (int at = scope; at >= 0; at = scope_nodes()[static_cast<size_t>(at)].parent)
+        path.push_back(scope_nodes()[static_cast<size_t>(at)].name);
+    return std::vector<std::string>(path.rbegin(), path.rend());
 }
 
 void RepositoryDirectives::add(const RepositoryDirective& directive) { pending().push_back(directive); }

@@ -19,8 +19,9 @@ struct RepositoryDirective {
         prefix,   // "typeprefix name "prefix"": the prefix of everything in the named scope
     };
     Kind kind;
-    // The scopes the directive stands in, outermost first.
-    std::vector<std::string> scope;
+    // The scope the directive stands in (RepositoryDirectives::scope_path
+    // names it), or -1 at file level.
+    int scope;
     // The name as written, its components separated by "::"; a leading
     // "::" makes it absolute.
     std::string name;
@@ -32,6 +33,13 @@ struct RepositoryDirective {
 };
 
 namespace RepositoryDirectives {
+
+// A scope the scanner entered: the one named `name` inside `parent` (-1 at
+// file level).  Scopes are kept as a tree, so that a directive costs one
+// number however deep it stands.
+int enter_scope(int parent, const std::string& name);
+// The names of the scope and those around it, outermost first.
+std::vector<std::string> scope_path(int scope);
 
 // Records a directive of the file being parsed.
 void add(const RepositoryDirective& directive);

@@ -113,20 +113,48 @@ const char* scopeName(const TypeSpec& ts) {
     msg::panic("RepositoryPragma::applyDirectives: tag %s", TypeSpec::tag_name(ts.get_tag()));
 }
 
-// One walk over a file's declarations with the full name ("A::B") of the
-// scope being walked.  Full names are built only for the names asked for.
-struct ScopedWalk : DeclWalker {
-    std::vector<std::string> path{std::string()};
-
-    std::string fullName(const Id& id) const {
-        return path.back().empty() ? std::string(id.as_charP()) : path.back() + "::" + id.as_charP();
+// The scopes of a file's declarations, each a number: the file is 0, and
+// each named scope inside another is one entry, whatever how deep (a module
+// reopened is the same scope again).  Names are kept by (scope, name), so
+// that no full name is ever spelled out.
+class ScopeIndex {
+public:
+    // The scope named `name` inside `parent`, made when `create` is set;
+    // -1 when there is none.
+    int child(int parent, const std::string& name, bool create) {
+        auto it = children.find(key(parent, name));
+        if (it != children.end()) return it->second;
+        if (!create) return -1;
+        children.emplace(key(parent, name), next);
+        return next++;
     }
+    // The first declarator named `name` in `scope`, or null.
+    Declarator* declarator(int scope, const std::string& name) const {
+        auto it = declarators.find(key(scope, name));
+        return it == declarators.end() ? nullptr : it->second;
+    }
+    void offer(int scope, Declarator& d) { declarators.emplace(key(scope, d.get_name().as_charP()), &d); }
+
+private:
+    static std::string key(int scope, const std::string& name) { return std::to_string(scope) + ":" + name; }
+    std::unordered_map<std::string, int> children;
+    std::unordered_map<std::string, Declarator*> declarators;
+    int next = 1;
+};
+
+// One walk over a file's declarations with the number of the scope being
+// walked.
+struct ScopedWalk : DeclWalker {
+    ScopeIndex& index;
+    std::vector<int> path{0};
+    explicit ScopedWalk(ScopeIndex& index) : index(index) {}
+
     bool enter(const Decl& decl, const TypeSpec* container) override {
         if (decl.is_error()) return false;
         visit(decl, container);
         const char* scope = scopeName(decl.get_typespec());
         if (!*scope) return false;
-        path.push_back(path.back().empty() ? std::string(scope) : path.back() + "::" + scope);
+        path.push_back(index.child(path.back(), scope, true));
         return true;
     }
     void leave(const Decl&) override { path.pop_back(); }
@@ -136,19 +164,14 @@ protected:
     ~ScopedWalk() = default;
 };
 
-// The declarators named by the candidate names, the first of each name.
+// Indexes every declarator by its scope and name.
 struct FindNames final : ScopedWalk {
-    std::unordered_map<std::string, Declarator*>& names;
-    explicit FindNames(std::unordered_map<std::string, Declarator*>& names) : names(names) {}
+    explicit FindNames(ScopeIndex& index) : ScopedWalk(index) {}
 
-    void offer(Declarator& d) {
-        auto it = names.find(fullName(d.get_name()));
-        if (it != names.end() && !it->second) it->second = &d;
-    }
     void visit(const Decl& decl, const TypeSpec*) override {
         const TypeSpec& ts = decl.get_typespec();
-        if (ts.defines_name() && !ForwardTypeSpec::is(ts)) offer(ts.get_declarator());
-        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) offer(d.entry());
+        if (ts.defines_name() && !ForwardTypeSpec::is(ts)) index.offer(path.back(), ts.get_declarator());
+        for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) index.offer(path.back(), d.entry());
     }
 };
 
@@ -156,10 +179,10 @@ struct FindNames final : ScopedWalk {
 // marks declarations: declarators, named types, and the types defined
 // inside structs and exceptions but not their data members.
 struct MarkPrefixes final : ScopedWalk {
-    const std::unordered_map<std::string, const EnvAttr*>& prefixes;
+    const std::unordered_map<int, const EnvAttr*>& prefixes;
     std::vector<const EnvAttr*> in_force{nullptr};
-    explicit MarkPrefixes(const std::unordered_map<std::string, const EnvAttr*>& prefixes)
-        : prefixes(prefixes) {}
+    MarkPrefixes(ScopeIndex& index, const std::unordered_map<int, const EnvAttr*>& prefixes)
+        : ScopedWalk(index), prefixes(prefixes) {}
 
     void visit(const Decl& decl, const TypeSpec* container) override {
         const TypeSpec& ts = decl.get_typespec();
@@ -167,7 +190,7 @@ struct MarkPrefixes final : ScopedWalk {
         const EnvAttr* own = outer;
         const char* scope = scopeName(ts);
         if (*scope) {
-            auto it = prefixes.find(fullName(ts.get_declarator().get_name()));
+            auto it = prefixes.find(index.child(path.back(), scope, true));
             if (it != prefixes.end()) own = it->second;
         }
         bool member = container && (StructTypeSpec::is(*container) || ExceptionTypeSpec::is(*container)) &&
@@ -184,19 +207,44 @@ struct MarkPrefixes final : ScopedWalk {
     }
 };
 
-// The full names a directive's name may denote, innermost scope first.
-std::vector<std::string> candidates(const RepositoryDirective& d) {
+// The components of a name written with "::"; a leading "::" leaves an
+// empty first component.
+std::vector<std::string> components(const std::string& name) {
     std::vector<std::string> out;
-    if (d.name.compare(0, 2, "::") == 0) {
-        out.push_back(d.name.substr(2));
-        return out;
+    size_t start = 0;
+    for (;;) {
+        size_t sep = name.find("::", start);
+        out.push_back(name.substr(start, sep == std::string::npos ? std::string::npos : sep - start));
+        if (sep == std::string::npos) return out;
+        start = sep + 2;
     }
-    for (size_t n = d.scope.size() + 1; n-- > 0;) {
-        std::string full;
-        for (size_t i = 0; i < n; ++i) full += d.scope[i] + "::";
-        out.push_back(full + d.name);
+}
+
+// The declarator a directive names, looked up from the scope it stands in
+// outwards, with the number of the scope the declarator opens (-1 when it
+// opens none); null when the name is declared nowhere on the way.
+Declarator* lookup(ScopeIndex& index, const RepositoryDirective& d, int& opens) {
+    std::vector<std::string> parts = components(d.name);
+    std::vector<int> scopes{0};
+    if (!parts.front().empty()) {
+        for (const std::string& s : RepositoryDirectives::scope_path(d.scope)) {
+            int inner = index.child(scopes.back(), s, false);
+            if (inner < 0) break;
+            scopes.push_back(inner);
+        }
+    } else {
+        parts.erase(parts.begin());
     }
-    return out;
+    for (size_t level = scopes.size(); level-- > 0;) {
+        int at = scopes[level];
+        for (size_t i = 0; at >= 0 && i + 1 < parts.size(); ++i) at = index.child(at, parts[i], false);
+        if (at < 0) continue;
+        if (Declarator* found = index.declarator(at, parts.back())) {
+            opens = index.child(at, parts.back(), false);
+            return found;
+        }
+    }
+    return nullptr;
 }
 
 }  // namespace
@@ -205,25 +253,15 @@ void RepositoryPragma::applyDirectives(DefinitionList& definitions) {
     const std::vector<RepositoryDirective>* directives = RepositoryDirectives::of(definitions);
     if (!directives) return;
     DeclList& decls = *definitions.getDeclList();
+    ScopeIndex index;
+    FindNames(index).walk(decls);
 
-    std::unordered_map<std::string, Declarator*> names;
-    for (const RepositoryDirective& d : *directives)
-        for (std::string& c : candidates(d)) names.emplace(std::move(c), nullptr);
-    FindNames(names).walk(decls);
-
-    // Typeprefixes by the full name of their scope, outer scopes first so
-    // that the walk below meets them in order; a later one for the same
-    // scope replaces an earlier one.
-    std::unordered_map<std::string, const EnvAttr*> prefixes;
+    // Typeprefixes by the scope they name; a later one for the same scope
+    // replaces an earlier one.
+    std::unordered_map<int, const EnvAttr*> prefixes;
     for (const RepositoryDirective& d : *directives) {
-        Declarator* target = nullptr;
-        std::string full;
-        for (const std::string& c : candidates(d)) {
-            if ((target = names[c])) {
-                full = c;
-                break;
-            }
-        }
+        int opens = -1;
+        Declarator* target = lookup(index, d, opens);
         if (!target) {
             msg::warn(d.loc, "%s names `%s', which is not declared; ignored", d.what(), d.name.c_str());
             continue;
@@ -238,15 +276,14 @@ void RepositoryPragma::applyDirectives(DefinitionList& definitions) {
                                                          String(d.value), SrcLoc()));
             break;
         case RepositoryDirective::prefix:
-            if (!TypeSpecDeclarator::is(*target) || !target->has_typespec() ||
-                !*scopeName(target->get_typespec())) {
+            if (opens < 0) {
                 msg::error(d.loc, "typeprefix names `%s', which is not a module, interface or other scope",
                            d.name.c_str());
                 break;
             }
-            prefixes[full] = new EnvAttr(JavaLib::repositoryPrefixAttribute(), String(d.value), SrcLoc());
+            prefixes[opens] = new EnvAttr(JavaLib::repositoryPrefixAttribute(), String(d.value), SrcLoc());
             break;
         }
     }
-    if (!prefixes.empty()) MarkPrefixes(prefixes).walk(decls);
+    if (!prefixes.empty()) MarkPrefixes(index, prefixes).walk(decls);
 }
