@@ -19,6 +19,15 @@ void EnvAnnotation::add(EnvAttr& attr) {
     first_by_key.emplace(attr.get_key(), &attr);
 }
 
+void EnvAnnotation::replace(EnvAttr& attr) {
+    std::vector<EnvAttr*> kept;
+    for (EnvAttr* a : attrs)
+        if (a->get_key() != attr.get_key()) kept.push_back(a);
+    attrs.swap(kept);
+    first_by_key.erase(attr.get_key());
+    add(attr);
+}
+
 EnvAttr* EnvAnnotation::find(const String& key) const {
     auto it = first_by_key.find(key);
     return it == first_by_key.end() ? nullptr : it->second;

@@ -22,6 +22,8 @@ public:
     static EnvAnnotation* of(const ASTItem& item, bool create);
 
     void add(EnvAttr& attr);
+    // Adds `attr` in place of every attribute with its key.
+    void replace(EnvAttr& attr);
     // The first attribute added with this key, or null.
     EnvAttr* find(const String& key) const;
     const std::vector<EnvAttr*>& get_attrs() const { return attrs; }

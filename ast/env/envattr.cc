@@ -15,6 +15,10 @@ void EnvAttr::set_annotation(const ASTItem& item, const EnvAttr& attr) {
     EnvAnnotation::of(item, true)->add(*new EnvAttr(attr));
 }
 
+void EnvAttr::replace_annotation(const ASTItem& item, const EnvAttr& attr) {
+    EnvAnnotation::of(item, true)->replace(*new EnvAttr(attr));
+}
+
 EnvAttr* EnvAttr::get_annotation(const ASTItem& item, const String& key) {
     EnvAnnotation* annotation = EnvAnnotation::of(item, false);
     return annotation ? annotation->find(key) : nullptr;

@@ -38,6 +38,9 @@ public:
     // null.
     static void set_annotation(const ASTItem& item, const EnvAttr& attr);
     static EnvAttr* get_annotation(const ASTItem& item, const String& key);
+    // Like set_annotation, but a copy of `attr` takes the place of the
+    // node's annotations with the same key.
+    static void replace_annotation(const ASTItem& item, const EnvAttr& attr);
 
 private:
     String key;

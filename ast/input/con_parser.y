@@ -27,6 +27,7 @@ class PragmaBuiltin;
 class PragmaJavaPackage;
 class PragmaPrefix;
 class PragmaServerless;
+struct RepositoryDirective;
 class ScopedName;
 class ScopedNameList;
 class String;
@@ -42,6 +43,7 @@ struct ConInterfaceHeader {
     Id* id;
     ScopedNameList* bases;
     Description* desc;
+    bool local;
 };
 
 // type_declarator: a type with the names declared of it.
@@ -76,6 +78,7 @@ struct ConValue {
         PragmaBuiltin* builtin;
         PragmaServerless* serverless;
         PragmaJavaPackage* java_package;
+        RepositoryDirective* directive;
         Definition* definition;
         DefinitionList* definitions;
         Decl* decl;
@@ -114,6 +117,7 @@ struct ConValue {
 #include "ast/names/scopedname.h"
 #include "ast/pragma/pragma.h"
 #include "ast/pragma/predefined.h"
+#include "ast/pragma/repositorydirective.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
@@ -176,10 +180,18 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token ERROR 327
 %token EMPTY_SPECIFICATION 328
 %token <loc> FORWARD_STRUCT 329 FORWARD_UNION 330 WCHAR 331 WSTRING 332
+/* A #pragma ID or version line under -fcorba3; the scanner's queue takes it
+ * and the parser never sees it. */
+%token <directive> PRAGMA_REPOSITORY 333
+/* "valuetype" opening a boxed value type (-fcorba3). */
+%token <loc> VALUETYPE_BOX 334
+/* A module body of repository directives alone (-fcorba3). */
+%token <loc> DIRECTIVES_ONLY 335
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
 %type <decl> type_dcl const_dcl except_dcl interface module pragma_import pragma_builtin
+%type <decl> value_box
 %type <decl> interface_dcl forward_dcl export attr_dcl op_dcl member element_spec param_dcl
 %type <prefix> pragma_prefix
 %type <serverless> pragma_serverless
@@ -233,6 +245,7 @@ definition
     | except_dcl                        { $$ = new DeclDefinition(*$1); }
     | interface                         { $$ = new DeclDefinition(*$1); }
     | module                            { $$ = new DeclDefinition(*$1); }
+    | value_box                         { $$ = new DeclDefinition(*$1); }
     | pragma_prefix                     { $$ = new PragmaPrefixDefinition(*$1); }
     | pragma_import                     { $$ = new DeclDefinition(*$1); }
     | pragma_builtin                    { $$ = new DeclDefinition(*$1); }
@@ -244,6 +257,13 @@ definition
 module
     : MODULE identifier description_OPT CURLBRA definition_PLUS CURLKET SEMI
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *$5)); }
+    | MODULE identifier description_OPT CURLBRA DIRECTIVES_ONLY CURLKET SEMI
+                                        { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *new DefinitionList)); }
+    ;
+
+value_box
+    : VALUETYPE_BOX identifier simple_type_spec SEMI
+                                        { $$ = wrap_named(new ValueBoxTypeSpec(*$2, *$3)); }
     ;
 
 interface
@@ -254,19 +274,26 @@ interface
 interface_dcl
     : interface_header CURLBRA interface_body CURLKET SEMI
                                         {
-                                            $$ = wrap_named(new InterfaceTypeSpec(*$1->id, *$1->desc,
-                                                                                  *$1->bases, *$3));
+                                            InterfaceTypeSpec* iface = new InterfaceTypeSpec(*$1->id, *$1->desc,
+                                                                                             *$1->bases, *$3);
+                                            if ($1->local) iface->set_local();
+                                            $$ = wrap_named(iface);
                                             delete $1;
                                         }
     ;
 
 forward_dcl
-    : INTERFACE identifier SEMI         { $$ = wrap_named(new ForwardTypeSpec(*$2)); }
+    : INTERFACE identifier SEMI         {
+                                            /* The token's word is 1 after "local" (-fcorba3). */
+                                            ForwardTypeSpec* forward = new ForwardTypeSpec(*$2);
+                                            if ($<word>1 == 1) forward->set_local();
+                                            $$ = wrap_named(forward);
+                                        }
     ;
 
 interface_header
     : INTERFACE identifier inheritance_spec_OPT description_OPT
-                                        { $$ = new ConInterfaceHeader{$2, $3, $4}; }
+                                        { $$ = new ConInterfaceHeader{$2, $3, $4, $<word>1 == 1}; }
     ;
 
 interface_body
@@ -816,5 +843,6 @@ DefinitionList* parse_contract_file(File& file, const String& name, Reader& read
     con_debug = debug_conparse ? 1 : 0;
     con_result = nullptr;
     int failed = con_parse();
+    RepositoryDirectives::attach(failed ? nullptr : con_result);
     return failed ? nullptr : con_result;
 }

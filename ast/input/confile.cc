@@ -4,11 +4,13 @@
 
 #include "ast/env/envfile.h"
 #include "ast/input/conparse.h"
+#include "ast/input/dialect.h"
 #include "lib/msg.h"
 #include "ast/input/reader.h"
 #include "ast/names/scope.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
+#include "ast/tree/types.h"
 #include "lib/flag.h"
 
 static Flag debug_confile_resolve("debug-confile-resolve", "");
@@ -59,6 +61,7 @@ void ConFile::final_check() {
     if (checked) return;
     checked = true;
     get_definitions().getDeclList()->final_check(DeclaratorContext::any);
+    if (dialect::corba3()) check_local_interfaces(*get_definitions().getDeclList());
 }
 
 void ConFileTbl::check_new_files() {

@@ -61,5 +61,9 @@ Declarator* ForwardTypeSpec::unwrap() const {
 }
 
 void ForwardTypeSpec::print(std::ostream& out) const {
-    out << (kind == Struct_TypeSpecTag ? "struct " : kind == Union_TypeSpecTag ? "union " : "interface ") << get_name();
+    out << (kind == Struct_TypeSpecTag  ? "struct "
+            : kind == Union_TypeSpecTag ? "union "
+            : local                     ? "local interface "
+                                        : "interface ")
+        << get_name();
 }

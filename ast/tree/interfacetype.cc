@@ -196,7 +196,7 @@ void InterfaceTypeSpec::resolve_names(Scope& scope) {
 void InterfaceTypeSpec::final_check() { exports->final_check(DeclaratorContext::any); }
 
 void InterfaceTypeSpec::print(std::ostream& out) const {
-    out << "interface " << get_name();
+    out << (local ? "local interface " : "interface ") << get_name();
     if (!bases->empty()) out << ": " << *bases;
     out << " { " << *exports << " }";
 }

@@ -26,6 +26,7 @@ const char* TypeSpec::tag_name(TypeSpecTag tag) {
     case String_TypeSpecTag: return "StringTypeSpec";
     case Union_TypeSpecTag: return "UnionTypeSpec";
     case Void_TypeSpecTag: return "VoidTypeSpec";
+    case ValueBox_TypeSpecTag: return "ValueBoxTypeSpec";
     }
     return "TypeSpec";
 }
@@ -66,6 +67,7 @@ TYPESPEC_NARROW(ForwardTypeSpec)
 TYPESPEC_NARROW(ImportTypeSpec)
 TYPESPEC_NARROW(InterfaceTypeSpec)
 TYPESPEC_NARROW(ModuleTypeSpec)
+TYPESPEC_NARROW(ValueBoxTypeSpec)
 TYPESPEC_NARROW(ScopedNameTypeSpec)
 TYPESPEC_NARROW(SequenceTypeSpec)
 TYPESPEC_NARROW(StructTypeSpec)

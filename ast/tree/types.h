@@ -46,7 +46,8 @@ enum TypeSpecTag {
     Struct_TypeSpecTag = 10,
     String_TypeSpecTag = 11,
     Union_TypeSpecTag = 12,
-    Void_TypeSpecTag = 13
+    Void_TypeSpecTag = 13,
+    ValueBox_TypeSpecTag = 14
 };
 
 class TypeSpec : public ASTItem {
@@ -246,6 +247,9 @@ public:
     // The defining declarator, once seen (null before).
     Declarator* get_definition() const { return definition; }
     TypeSpecTag get_kind() const { return kind; }
+    // A forward declaration of a local interface.
+    bool is_local() const { return local; }
+    void set_local() { local = true; }
     // Whether other is a forward declaration of a struct or union of the
     // given kind (a definition accepts its forward declarations).
     static bool announces(const Declarator& other, TypeSpecTag kind);
@@ -256,6 +260,7 @@ public:
 
 private:
     TypeSpecTag kind;
+    bool local = false;
     mutable Declarator* definition = nullptr;
 };
 
@@ -387,6 +392,9 @@ public:
 
     ScopedNameList& get_bases() const { return *bases; }
     DeclList& get_exports() const { return *exports; }
+    // A local interface (-fcorba3): its references never leave the process.
+    bool is_local() const { return local; }
+    void set_local() { local = true; }
     bool fully_defined() const { return inherit_list != nullptr; }
     IntfInheritList& get_inherit_list() const;
     IntfExportTbl& get_export_tbl() const;
@@ -401,6 +409,7 @@ public:
 private:
     ScopedNameList* bases;
     DeclList* exports;
+    bool local = false;
     IntfInheritList* inherit_list = nullptr;
     IntfExportTbl* export_tbl = nullptr;
     IntfExcTbl* exception_tbl = nullptr;
@@ -410,6 +419,15 @@ private:
 // among them, named id (the scope of a struct, union, exception or module
 // as later CORBA versions search it).
 Declarator* resolve_with_enumerators(const DeclList& decls, const Id& id);
+
+// The local interface whose references a value of the type would carry
+// (through typedefs, arrays and sequences), or null.
+const Declarator* local_interface_of(const TypeSpec& ts);
+// Reports every use of a local interface where its reference would travel:
+// a parameter, result or attribute of an interface that is not local, a
+// member of a struct, union or exception, a base of an interface that is
+// not local.
+void check_local_interfaces(const DeclList& decls);
 
 // The dispatch hash of an operation or accessor name.
 unsigned hash(const String& s);
@@ -507,6 +525,29 @@ public:
 private:
     TypeSpec* element;
     Expr* bound = nullptr;
+};
+
+// A boxed value type (-fcorba3), "valuetype Name type;": a value of the
+// boxed type that travels as a value, so that it may be null.
+class ValueBoxTypeSpec : public NamedTypeSpec {
+public:
+    ValueBoxTypeSpec(Id& name, TypeSpec& boxed);
+
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    bool is_named_scope() const override { return false; }
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return ValueBox_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    TypeSpec& get_boxed() const { return *boxed; }
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == ValueBox_TypeSpecTag; }
+    static ValueBoxTypeSpec& narrow(TypeSpec& t);
+    static const ValueBoxTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    TypeSpec* boxed;
 };
 
 class StructTypeSpec : public NamedTypeSpec {

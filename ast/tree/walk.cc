@@ -38,6 +38,7 @@ DeclWalker::Frame DeclWalker::contents(const TypeSpec& ts) {
     case Sequence_TypeSpecTag:
     case String_TypeSpecTag:
     case Void_TypeSpecTag:
+    case ValueBox_TypeSpecTag:
         return Frame{&ts, nullptr, false, nullptr};
     }
     msg::panic("DeclWalker: tag %s", TypeSpec::tag_name(ts.get_tag()));

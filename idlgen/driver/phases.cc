@@ -15,6 +15,8 @@ void run_pragma_passes(ConFileTbl& named) {
     for (TblIter<FileInfo, ConFile> it(named); it; it.next())
         RepositoryPragma::pushPragmas(it.entry().get_definitions(), nullptr);
     for (TblIter<FileInfo, ConFile> it(named); it; it.next())
+        RepositoryPragma::applyDirectives(it.entry().get_definitions());
+    for (TblIter<FileInfo, ConFile> it(named); it; it.next())
         JavaPackagePragma::pushPragmas(it.entry().get_definitions(), nullptr);
     for (TblIter<FileInfo, ConFile> it(named); it; it.next())
         PragmaServerless::process(it.entry().get_definitions());

@@ -845,6 +845,24 @@ public:
         return CORBA::TypeCode::_duplicate(_tc_Grid);
     }
 
+    BoxedString* r_boxstring(BoxedString* a, BoxedString*& b, BoxedString_out c) override {
+        check(a && std::string(a->_value()) == "box-a", "server r_boxstring a");
+        check(!b, "server r_boxstring b is not null");
+        if (b) b->_remove_ref();
+        b = new BoxedString("box-b");
+        c = 0;
+        return new BoxedString((std::string(a ? a->_value() : "") + "!").c_str());
+    }
+
+    BoxedLong* r_boxlong(BoxedLong* a, BoxedLong*& b, BoxedLong_out c) override {
+        check(a && a->_value() == 7, "server r_boxlong a");
+        check(!b, "server r_boxlong b is not null");
+        if (b) b->_remove_ref();
+        b = new BoxedLong(8);
+        c = 0;
+        return new BoxedLong(a ? a->_value() + 1 : 0);
+    }
+
     CORBA::Any* r_any(CORBA::ULong which, const CORBA::Any& a, CORBA::Any& b, CORBA::Any_OUT_arg c) override {
         Peer_var self = _this();
         check_any(a, any_kind(which, 0), "server r_any(" + std::to_string(which) + ") a");
@@ -1019,6 +1037,22 @@ void run_client(Tester_ptr t, const char* missing) {
         check(r->kind() == CORBA::tk_alias && r->content_type()->kind() == CORBA::tk_array &&
                   r->content_type()->length() == 2,
               "client r_typecode result: Grid is not an alias of long[2][3]");
+    }
+    step = "r_boxstring";
+    {
+        BoxedString_var a = new BoxedString("box-a"), b, c;
+        BoxedString_var r = t->r_boxstring(a.in(), b.inout(), c.out());
+        check(b.in() && std::string(b->_value()) == "box-b", "client r_boxstring b");
+        check(!c.in(), "client r_boxstring c is not null");
+        check(r.in() && std::string(r->_value()) == "box-a!", "client r_boxstring result");
+    }
+    step = "r_boxlong";
+    {
+        BoxedLong_var a = new BoxedLong(7), b, c;
+        BoxedLong_var r = t->r_boxlong(a.in(), b.inout(), c.out());
+        check(b.in() && b->_value() == 8, "client r_boxlong b");
+        check(!c.in(), "client r_boxlong c is not null");
+        check(r.in() && r->_value() == 8, "client r_boxlong result");
     }
     for (CORBA::ULong which = 0; which < ANY_KINDS; which++) {
         step = "r_any(" + std::to_string(which) + ")";

@@ -7,7 +7,9 @@ whatever the compiler accepts generates Java that compiles.
 A share of the seeds (uses_corba3) also writes the forms that need -fcorba3:
 documentation comments before declarations, escaped identifiers, adjacent
 string literals, computed floating-point constants, forward-declared structs,
-wide characters and strings, and a reopened outermost module.
+wide characters and strings, a reopened outermost module, boxed value types
+(used as members and parameters like any type), local interfaces (used by
+nothing that travels), and #pragma ID, #pragma version and typeprefix.
 
 Every name is unique within the file (a counter is appended), and the
 outermost module is named after the seed, so no generated program depends
@@ -84,6 +86,8 @@ class Gen:
         self.object_named = False
         # Constants at the limits, by type: (scoped name, IDL text).
         self.limits = {}
+        # The boxed value types, which no box may hold.
+        self.boxes = set()
 
     def name(self, stem):
         self.n += 1
@@ -364,8 +368,59 @@ class Gen:
         self.modules.pop()
         self.emit(depth, "};")
 
+    def box(self, depth, scope):
+        """A boxed value type of any type but another box."""
+        name = self.name("B")
+        boxed = self.type_ref()
+        for _ in range(5):
+            if boxed not in self.boxes:
+                break
+            boxed = self.type_ref()
+        else:
+            boxed = "long"
+        self.emit(depth, f"valuetype {name} {boxed};")
+        self.boxes.add(f"{scope}{name}")
+        self.types.append((f"{scope}{name}", ("box",)))
+
+    def local_interface(self, depth):
+        """A local interface; nothing that travels names it."""
+        name = self.name("L")
+        if self.r.random() < 0.3:
+            self.emit(depth, f"local interface {name};")
+        self.emit(depth, f"local interface {name} {{")
+        for _ in range(self.r.randint(0, 2)):
+            self.emit(depth + 1, f"{self.simple_ref()} {self.member_name(self.taken_in_interfaces)}"
+                                 f"(in {self.simple_ref()} a, in {name} self_again);")
+        self.emit(depth, "};")
+
+    def repository_directive(self, depth, scope):
+        """#pragma ID or version for a type of this scope, or a typeprefix
+        of the enclosing module."""
+        own = [t for t, _ in self.types if t.startswith(scope) and "::" not in t[len(scope):]]
+        pick = self.r.random()
+        if own and pick < 0.35:
+            target = self.r.choice(own)[len(scope):]
+            self.emit(depth, f"#pragma version {target} {self.r.randint(1, 9)}.{self.r.randint(0, 9)}")
+        elif own and pick < 0.7:
+            target = self.r.choice(own)[len(scope):]
+            # The identifier keeps the seed's module, which the round trip
+            # reads from it.
+            path = scope.strip(":").replace("::", "/")
+            self.emit(depth, f'#pragma ID {target} "IDL:given.example/{path}/{target}:1.{self.r.randint(0, 9)}"')
+        elif self.modules:
+            self.emit(depth, f'typeprefix {self.modules[-1]} "t{self.r.randint(0, 99)}.example";')
+
     def body(self, depth, scope, budget):
         for _ in range(budget):
+            if self.corba3 and self.r.random() < 0.15:
+                pick = self.r.random()
+                if pick < 0.5:
+                    self.box(depth, scope)
+                elif pick < 0.7:
+                    self.local_interface(depth)
+                else:
+                    self.repository_directive(depth, scope)
+                continue
             pick = self.r.random()
             if pick < 0.1 and depth < 3:
                 self.module(depth, scope, max(1, budget // 2))

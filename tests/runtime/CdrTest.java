@@ -583,8 +583,17 @@ public class CdrTest {
                             Principal.class, BooleanHolder.class, CharHolder.class, DoubleHolder.class,
                             FloatHolder.class, ByteHolder.class, AnyHolder.class, ShortHolder.class, IntHolder.class,
                             LongHolder.class, StringHolder.class, TypeCodeHolder.class, PrincipalHolder.class,
-                            ObjectHolder.class, org.omg.CORBA.ORBPackage.InvalidName.class};
-        check(named.length == 43, "vocabulary classes");
+                            ObjectHolder.class, org.omg.CORBA.ORBPackage.InvalidName.class,
+                            org.omg.CORBA_2_3.portable.OutputStream.class,
+                            org.omg.CORBA_2_3.portable.InputStream.class,
+                            org.omg.CORBA.portable.BoxedValueHelper.class,
+                            org.omg.CORBA.portable.ValueBase.class};
+        check(named.length == 47, "vocabulary classes");
+        // The streams generated Helpers cast to for values are the runtime's.
+        check(ORB.init().create_output_stream() instanceof org.omg.CORBA_2_3.portable.OutputStream,
+              "value output stream");
+        check(ORB.init().create_output_stream().create_input_stream() instanceof
+                  org.omg.CORBA_2_3.portable.InputStream, "value input stream");
         SystemException[] faults = {new MARSHAL(0, CompletionStatus.COMPLETED_MAYBE),
                                     new BAD_OPERATION(0, CompletionStatus.COMPLETED_MAYBE),
                                     new UNKNOWN(0, CompletionStatus.COMPLETED_MAYBE),

@@ -13,7 +13,9 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
+#include "ast/pragma/repositorydirective.h"
 #include "ast/tree/types.h"
+#include "lib/flag.h"
 #include "parser_support.h"
 
 using parser_support::parse;
@@ -287,4 +289,34 @@ TEST(ParserTree, PrintedForms) {
     };
     ASSERT_EQ(list->length(), 4 + 16);
     for (int i = 0; i < 16; ++i) EXPECT_EQ(text(own(*list, i)), expected[i]);
+}
+
+// Under -fcorba3: local interfaces (forward too), a boxed value type, and a
+// module holding only a typeprefix, which is recorded with its scope.
+TEST(ParserTree, LaterCorbaForms) {
+    Flag::set("corba3");
+    DefinitionList* list = parse("local interface L;\n"
+                                 "local interface L { };\n"
+                                 "valuetype SV sequence<long>;\n"
+                                 "module M { typeprefix M \"example.org\"; };\n");
+    Flag::set("no-corba3");
+    ASSERT_NE(list, nullptr);
+    // With -fcorba3 `any` is only the keyword: three predefined names.
+    ASSERT_EQ(list->length(), 3 + 4);
+    EXPECT_EQ(text(own(*list, -1)), "DeclDefinition(local interface L)");
+    EXPECT_TRUE(ForwardTypeSpec::narrow(own_decl(*list, -1).get_typespec()).is_local());
+    EXPECT_EQ(text(own(*list, 0)), "DeclDefinition(local interface L {  })");
+    EXPECT_TRUE(InterfaceTypeSpec::narrow(own_decl(*list, 0).get_typespec()).is_local());
+    EXPECT_EQ(text(own(*list, 1)), "DeclDefinition(valuetype SV sequence <long>)");
+    const ValueBoxTypeSpec& box = ValueBoxTypeSpec::narrow(own_decl(*list, 1).get_typespec());
+    EXPECT_TRUE(SequenceTypeSpec::is(box.get_boxed()));
+    EXPECT_EQ(box.get_name().as_String(), String("SV"));
+    EXPECT_EQ(text(own(*list, 2)), "DeclDefinition(module M {  })");
+    const std::vector<RepositoryDirective>* directives = RepositoryDirectives::of(*list);
+    ASSERT_NE(directives, nullptr);
+    ASSERT_EQ(directives->size(), 1u);
+    EXPECT_EQ((*directives)[0].kind, RepositoryDirective::prefix);
+    EXPECT_EQ((*directives)[0].name, "M");
+    EXPECT_EQ((*directives)[0].value, "example.org");
+    EXPECT_EQ(RepositoryDirectives::scope_path((*directives)[0].scope), std::vector<std::string>{"M"});
 }

@@ -94,6 +94,15 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
         add(JavaBaseTypeOps::project(ts));
         return;
     }
+    case ValueBox_TypeSpecTag: {
+        // The box class (primitive boxed types only), Holder and Helper.
+        JavaAST& type = JavaAST::project(ts);
+        registerType(type.getJavaName());
+        add(type);
+        add(JavaHolder::project(type));
+        add(JavaBaseTypeOps::project(ts));
+        return;
+    }
     case Module_TypeSpecTag: {
         JavaModuleType& module = JavaModuleType::project(ModuleTypeSpec::narrow(ts));
         for (DLListIter<Decl> it(ModuleTypeSpec::narrow(ts).get_decls()); it; it.next())
@@ -107,7 +116,7 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
         JavaInterfaceType& type = JavaInterfaceType::project(iface);
         JavaName name = type.getJavaName();
         registerType(name);
-        if (!type.isServerless()) {
+        if (!type.isServerless() && !type.isLocal()) {
             JavaName::registerClass(JavaLib::stub(name));
             JavaName::registerClass(JavaLib::servant(name));
             add(JavaInterface::project(iface));

@@ -41,6 +41,7 @@ static JavaName* settleName(const TypeSpec& ts) {
     case Sequence_TypeSpecTag:
     case Struct_TypeSpecTag:
     case Union_TypeSpecTag:
+    case ValueBox_TypeSpecTag:
         return definedName(ts);
     }
     msg::panic("settleName: tag %d", static_cast<int>(ts.get_tag()));

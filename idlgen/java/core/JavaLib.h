@@ -47,6 +47,14 @@ public:
     static const JavaName& corbaObject();
     static const JavaName& corbaBadParamException();
     static const JavaName& marshalingException();
+    // Boxed value types: the streams that read and write values, the
+    // interface of their Helpers, the interface of box classes, and the
+    // Java type of a value as the streams take it.
+    static const JavaName& valueOutputStream();
+    static const JavaName& valueInputStream();
+    static const JavaName& boxedValueHelper();
+    static const JavaName& valueBase();
+    static const JavaName& serializable();
     static const JavaName& badOperationException();
     static const JavaName& unknownException();
     static const JavaName& invalidObjRefException();

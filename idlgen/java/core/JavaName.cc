@@ -362,7 +362,8 @@ struct NameKind {
 
 static NameKind nameKind(const TypeSpec& ts) {
     switch (ts.get_tag()) {
-    case Enum_TypeSpecTag: return {true, false};
+    case Enum_TypeSpecTag:
+    case ValueBox_TypeSpecTag: return {true, false};
     case Exception_TypeSpecTag:
     case Struct_TypeSpecTag:
     case Union_TypeSpecTag: return {true, true};

@@ -40,7 +40,8 @@ public:
         jSkeleton = 19,
         jServant = 20,
         jExceptionDescriptor = 21,
-        jTypeOps = 22
+        jTypeOps = 22,
+        jValueBoxType = 23
     };
 
     // The Java type expression: the class name, or for sequences and

@@ -34,6 +34,7 @@ String JavaDescriptor::classEntry(const JavaAST& type, bool holder) {
     case JavaAST::jUnionType:
     case JavaAST::jStructType:
     case JavaAST::jEnumType:
+    case JavaAST::jValueBoxType:
         return JavaLib::getClassForName(type);
     case JavaAST::jBaseType:
     case JavaAST::jBuiltinType:

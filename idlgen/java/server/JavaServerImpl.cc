@@ -33,7 +33,7 @@ void JavaServerImpl::make(const DeclList& decls) {
             switch (ts.get_tag()) {
             case Interface_TypeSpecTag: {
                 const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
-                if (!JavaInterfaceType::project(iface).isServerless())
+                if (!JavaInterfaceType::project(iface).isServerless() && !iface.is_local())
                     impl.generators.append(JavaImplBase::project(iface));
                 return false;
             }
@@ -51,6 +51,7 @@ void JavaServerImpl::make(const DeclList& decls) {
             case String_TypeSpecTag:
             case Union_TypeSpecTag:
             case Void_TypeSpecTag:
+            case ValueBox_TypeSpecTag:
                 return false;
             }
             msg::panic("JavaServerImpl::make: tag %s", TypeSpec::tag_name(ts.get_tag()));

@@ -19,6 +19,7 @@
 #include "idlgen/java/types/JavaStringType.h"
 #include "idlgen/java/types/JavaStructType.h"
 #include "idlgen/java/types/JavaUnionType.h"
+#include "idlgen/java/types/JavaValueBoxType.h"
 #include "idlgen/java/types/JavaVoidType.h"
 
 JavaAST& JavaAST::project(const TypeSpec& ts) {
@@ -37,6 +38,7 @@ JavaAST& JavaAST::project(const TypeSpec& ts) {
     case String_TypeSpecTag: return JavaStringType::project(StringTypeSpec::narrow(ts));
     case Union_TypeSpecTag: return JavaUnionType::project(UnionTypeSpec::narrow(ts));
     case Void_TypeSpecTag: return JavaVoidType::project(VoidTypeSpec::narrow(ts));
+    case ValueBox_TypeSpecTag: return JavaValueBoxType::project(ValueBoxTypeSpec::narrow(ts));
     }
     msg::panic("JavaAST::project");
 }

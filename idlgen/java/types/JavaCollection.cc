@@ -11,6 +11,7 @@
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaStringType.h"
+#include "idlgen/java/types/JavaValueBoxType.h"
 
 static String numbered(const char* name, int depth) {
     String text = JavaLib::hidden(name);
@@ -61,9 +62,20 @@ void JavaCollection::unmarshalElement(std::ostream& out, const JavaAST& element,
         t.printUnmarshal(out, stream, JavaName(variable), indent);
 }
 
+// The type whose Java shape an allocation follows: a boxed sequence or
+// array is, in Java, the boxed array itself.
+static const JavaAST* shapeOf(const JavaAST* t) {
+    if (JavaValueBoxType::isA(*t)) {
+        const JavaAST& boxed = JavaValueBoxType::narrow(*t).getBoxed();
+        if (JavaSequenceType::isA(boxed) || JavaArrayType::isA(boxed)) return &boxed;
+    }
+    return t;
+}
+
 String JavaCollection::allocationBase(const JavaAST& element) {
     const JavaAST* t = &elementOf(element);
     for (;;) {
+        t = shapeOf(t);
         if (JavaSequenceType::isA(*t))
             t = &elementOf(JavaSequenceType::narrow(*t).getElementType());
         else if (JavaArrayType::isA(*t))
@@ -78,6 +90,7 @@ String JavaCollection::allocationLevels(const JavaAST& element, bool sized) {
     std::ostringstream out;
     const JavaAST* t = &elementOf(element);
     for (;;) {
+        t = shapeOf(t);
         if (JavaSequenceType::isA(*t)) {
             sized = false;
             out << "[]";

@@ -46,6 +46,7 @@ bool JavaHolder::okay(const JavaAST& type) {
     case jStringType:
     case jUnionType:
     case jVoidType:
+    case jValueBoxType:
         return true;
     case jExceptionType:
     case jModuleType:
@@ -80,6 +81,7 @@ void JavaHolder::print(std::ostream& out) const {
     case jStructType:
     case jUnionType:
     case jVoidType:
+    case jValueBoxType:
     QUORVEX_JAVA_GENERATOR_TAGS:
         break;
     }

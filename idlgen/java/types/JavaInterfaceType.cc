@@ -35,8 +35,28 @@ bool JavaInterfaceType::isServerless() const {
     return getTypeSpec().get_declarator().get_env_attr(JavaLib::serverlessAttribute(), 0) != nullptr;
 }
 
-// A reference travels as an object and is narrowed back to the interface.
+bool JavaInterfaceType::isLocal() const { return getInterfaceTypeSpec().is_local(); }
+
+// A reference travels as an object and is narrowed back to the interface;
+// a local interface's reference does not travel at all.
 void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
+    if (isLocal()) {
+        JavaTemplate(
+            "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
+            "        throw ${newMarshal};\n"
+            "    }\n"
+            "    public static ${Name} ${read}(${InputStream} in) {\n"
+            "        throw ${newMarshal};\n"
+            "    }\n")
+            .set("write", JavaLib::marshal())
+            .set("read", JavaLib::unmarshal())
+            .set("OutputStream", JavaLib::outputStream())
+            .set("InputStream", JavaLib::inputStream())
+            .set("Name", getJavaName())
+            .set("newMarshal", JavaLib::newMarshalingException())
+            .print(out);
+        return;
+    }
     JavaTemplate(
         "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
         "        out.write_Object(that);\n"

@@ -32,6 +32,9 @@ public:
     std::vector<const InterfaceTypeSpec*> getInherits() const;
     // Marked by #pragma serverless or the environment: no stub, no skeleton.
     bool isServerless() const;
+    // A local interface (-fcorba3): no stub, no skeleton, and references
+    // that are never marshalled.
+    bool isLocal() const;
 
     static bool isA(const JavaType& t) { return t.getTag() == jInterfaceType; }
     static const JavaInterfaceType& narrow(const JavaType& t);

@@ -8,9 +8,11 @@
 #include "idlgen/java/types/JavaInterfaceType.h"
 
 void JavaInterfaceTypeOps::printTypeCodeAccessor(std::ostream& out) const {
-    String body = JavaTemplate(
-                      "          if (_tc == null)\n"
-                      "             _tc = ${ORB}.create_interface_tc(${id}(), \"${IDLName}\");\n")
+    bool local = JavaInterfaceType::narrow(getType()).isLocal();
+    String body = JavaTemplate(local ? "          if (_tc == null)\n"
+                                       "             _tc = ${ORB}.create_local_interface_tc(${id}(), \"${IDLName}\");\n"
+                                     : "          if (_tc == null)\n"
+                                       "             _tc = ${ORB}.create_interface_tc(${id}(), \"${IDLName}\");\n")
                       .set("ORB", JavaLib::typecodeFactory())
                       .set("id", JavaLib::getRepIdName())
                       .set("IDLName", getType().getTypeSpec().get_name().as_String())
@@ -32,6 +34,23 @@ void JavaInterfaceTypeOps::printNarrow(std::ostream& out) const {
         .set("Delegate", JavaLib::delegate())
         .set("ObjectImpl", JavaLib::corbaObjImpl())
         .set("Stub", JavaLib::stub(getMyJavaName()));
+    if (JavaInterfaceType::narrow(getType()).isLocal()) {
+        // A local object is narrowed by its Java type alone.
+        t.print(out,
+                "   public static boolean ${isA}(${CorbaObject} that)\n"
+                " {\n"
+                "        return that == null || that instanceof ${Name};\n"
+                "   }\n"
+                "   public static ${Name} ${narrow}(${CorbaObject} that)\n"
+                "\t    throws ${NarrowFault} {\n"
+                "        if (that == null)\n"
+                "            return null;\n"
+                "        if (that instanceof ${Name})\n"
+                "            return (${Name}) that;\n"
+                "        throw ${newNarrowFault};\n"
+                "   }\n");
+        return;
+    }
     t.print(out,
             "   public static boolean ${isA}(${CorbaObject} that)\n"
             " {\n"

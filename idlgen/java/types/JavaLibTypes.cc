@@ -73,6 +73,7 @@ String JavaLib::getTypeCodeForType(const JavaAST& type) {
     case JavaType::jStructType:
     case JavaType::jUnionType:
     case JavaType::jVoidType:
+    case JavaType::jValueBoxType:
     QUORVEX_JAVA_GENERATOR_TAGS:
         return helper(type.getJavaName()).full_text() + "." + getTypeCodeName() + "()";
     }
@@ -98,6 +99,7 @@ int JavaLib::tk(const JavaAST& type) {
     case JavaType::jStructType: return 15;
     case JavaType::jStringType: return JavaStringType::narrow(type).isWide() ? 27 : 18;
     case JavaType::jVoidType: return 1;
+    case JavaType::jValueBoxType: return 30;
     case JavaType::jForwardType:
     case JavaType::jImportType:
     case JavaType::jScopedNameType: return tk(type.underType());
@@ -125,6 +127,7 @@ static bool travelsInHolder(const JavaAST& t) {
     case JavaType::jUnionType:
     case JavaType::jStructType:
     case JavaType::jEnumType:
+    case JavaType::jValueBoxType:
         return true;
     case JavaType::jBaseType:
     case JavaType::jBuiltinType:

@@ -17,6 +17,7 @@
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaUnionTypeOps.h"
+#include "idlgen/java/types/JavaValueBoxType.h"
 
 JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
     return projectionOf<JavaBaseTypeOps>(ts, [&]() -> JavaBaseTypeOps* {
@@ -28,6 +29,7 @@ JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
         case Sequence_TypeSpecTag: return new JavaSequenceTypeOps(type);
         case Interface_TypeSpecTag: return new JavaInterfaceTypeOps(type);
         case Union_TypeSpecTag: return new JavaUnionTypeOps(type);
+        case ValueBox_TypeSpecTag: return new JavaValueBoxTypeOps(type);
         case Base_TypeSpecTag:
         case Builtin_TypeSpecTag:
         case Forward_TypeSpecTag:

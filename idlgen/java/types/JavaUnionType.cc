@@ -37,6 +37,7 @@ bool JavaUnionType::needsHolder(const JavaAST& type) {
     case jArrayType:
     case jStructType:
     case jUnionType:
+    case jValueBoxType:
         return false;
     case jImportType:
     case jScopedNameType:

@@ -200,6 +200,18 @@ public final class InteropClient {
                 check(false, "client r_typecode: " + e);
             }
         }
+        {
+            BoxedStringHolder b = new BoxedStringHolder(null), c = new BoxedStringHolder("not null");
+            String r = t.r_boxstring("box-a", b, c);
+            results("r_boxstring", b.value, c.value, r, "box-b", null, "box-a!");
+        }
+        {
+            BoxedLongHolder b = new BoxedLongHolder(null), c = new BoxedLongHolder(new BoxedLong(1));
+            BoxedLong r = t.r_boxlong(new BoxedLong(7), b, c);
+            check(b.value != null && b.value.value == 8, "client r_boxlong b");
+            check(c.value == null, "client r_boxlong c is not null");
+            check(r != null && r.value == 8, "client r_boxlong result");
+        }
         for (int which = 0; which < ANY_KINDS; which++) {
             String w = "client r_any(" + which + ")";
             try {

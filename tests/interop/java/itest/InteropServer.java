@@ -263,6 +263,21 @@ public final class InteropServer {
             return GridHelper.type();
         }
 
+        public String r_boxstring(String a, BoxedStringHolder b, BoxedStringHolder c) {
+            in("r_boxstring", a, b.value, "box-a", null);
+            b.value = "box-b";
+            c.value = null;
+            return a + "!";
+        }
+
+        public BoxedLong r_boxlong(BoxedLong a, BoxedLongHolder b, BoxedLongHolder c) {
+            check(a != null && a.value == 7, "server r_boxlong a");
+            check(b.value == null, "server r_boxlong b is not null");
+            b.value = new BoxedLong(8);
+            c.value = null;
+            return new BoxedLong(a == null ? 0 : a.value + 1);
+        }
+
         public Any r_any(int which, Any a, AnyHolder b, AnyHolder c) {
             String w = "server r_any(" + which + ")";
             checkAny(a, anyKind(which, 0), w + " a");

@@ -15,7 +15,7 @@ import vemo.harl.cdr.ValueWalker;
 // references in the value are kept as references beside the octets, so a
 // local any never needs a network.  Extracting a value of another type
 // raises BAD_OPERATION, as does extracting from an any without value.
-public class Any {
+public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     private TypeCode type = ORB.init().get_primitive_tc(TCKind.tk_null);
     // The value: octets [start, end) of data, aligned from start, with the

@@ -14,7 +14,7 @@ import org.omg.CORBA.TypeCodePackage.Bounds;
 // the struct, union or value type code of its identifier that is built
 // around it.  An accessor that does not apply to the kind raises BadKind,
 // a member index out of range Bounds; both are unchecked.
-public class TypeCode {
+public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
 
     final TCKind kind;              // null for a recursive placeholder
     final String id;

@@ -18,7 +18,7 @@ import org.omg.CORBA.TypeCode;
 // is checked against the octets left before anything is allocated, so a
 // bad or hostile length raises MARSHAL, as does reading past the end;
 // type codes and anys nest at most MAX_DEPTH deep.
-public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
+public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     // How deep type codes may nest in one another, and anys in anys.
     public static final int MAX_DEPTH = 64;
 
@@ -171,6 +171,42 @@ public class CDRInputStream extends org.omg.CORBA.portable.InputStream {
     private void need(long n) {
         if (n < 0 || n > end - pos)
             throw marshal("need " + n + " octets, " + (end - pos) + " left");
+    }
+
+    // Values read so far, by the position of their value tag, for the
+    // indirections that may point back at them; and how deep boxed values
+    // read through their Helpers nest.
+    private java.util.Map<Integer, java.io.Serializable> valuesRead;
+    private int valueDepth;
+    public static final int MAX_VALUE_DEPTH = 512;
+
+    @Override
+    public java.io.Serializable read_value(org.omg.CORBA.portable.BoxedValueHelper helper) {
+        align(4);
+        int start = pos;
+        int tag = read_long();
+        if (tag == NULL_TAG) return null;
+        if (tag == INDIRECTION_TAG) {
+            int at = pos;
+            int offset = read_long();
+            java.io.Serializable earlier = valuesRead == null || offset > -4 ? null : valuesRead.get(at + offset);
+            if (earlier == null) throw marshal("value indirection " + offset + " to no value read before");
+            return earlier;
+        }
+        if (valueDepth >= MAX_VALUE_DEPTH) throw marshal("values nested more than " + MAX_VALUE_DEPTH + " deep");
+        valueDepth++;
+        java.io.Serializable value;
+        try {
+            readTypeInfo(tag, helper);
+            value = helper.read_value(this);
+        } finally {
+            valueDepth--;
+        }
+        if (value != null) {
+            if (valuesRead == null) valuesRead = new java.util.HashMap<>();
+            valuesRead.put(start, value);
+        }
+        return value;
     }
 
     public void align(int n) {

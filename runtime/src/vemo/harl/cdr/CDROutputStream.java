@@ -24,7 +24,7 @@ import org.omg.CORBA.portable.InputStream;
 // Strings travel in the char code set (ISO-8859-1 unless set otherwise),
 // wide characters in UTF-16; a character the code set cannot carry raises
 // DATA_CONVERSION.
-public class CDROutputStream extends org.omg.CORBA.portable.OutputStream {
+public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     static final VarHandle SHORT_BE = MethodHandles.byteArrayViewVarHandle(short[].class, ByteOrder.BIG_ENDIAN);
     static final VarHandle SHORT_LE = MethodHandles.byteArrayViewVarHandle(short[].class, ByteOrder.LITTLE_ENDIAN);
     static final VarHandle INT_BE = MethodHandles.byteArrayViewVarHandle(int[].class, ByteOrder.BIG_ENDIAN);

@@ -3,7 +3,7 @@ package org.omg.CORBA.portable;
 // The base of stubs and skeletons.  A stub hands its calls to its delegate;
 // an object without delegate (a servant not yet connected to an ORB)
 // answers _is_a from its own list of repository identifiers.
-public abstract class ObjectImpl implements org.omg.CORBA.Object {
+public abstract class ObjectImpl implements org.omg.CORBA.Object, java.io.Serializable {
     private volatile Delegate delegate;
 
     protected ObjectImpl(Delegate d) {
