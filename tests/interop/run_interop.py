@@ -183,6 +183,39 @@ def missing_key(ior):
     return f"corbaloc:iiop:{major}.{minor}@127.0.0.1:{profiles[0]['port']}/NoSuchObjectKey"
 
 
+def run_case(tmp, i, what, server_name, server_cmd, want, client_name, client_cmd):
+    """One configuration: the server started by server_cmd(ior_file), whose
+    reference must offer GIOP `want`, and the client run by client_cmd(ior)
+    against it.  A configuration that fails is shown with the server's log
+    and run once more: the 1 MB call has been seen to lose its connection
+    under load.  Returns the problems of the last attempt."""
+    print(f"== {what}")
+    for attempt in (1, 2):
+        case = []
+        ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}-{attempt}") for n in ("ior", "server", "client"))
+        with iiop.Processes() as procs:
+            server, ior = start_server(procs, server_cmd(ior_file), ior_file, slog, case, server_name)
+            offered = iiop.decode_ior(ior)[1][0]["version"]
+            if offered != want:
+                case.append(f"{server_name}: its reference offers GIOP {offered}")
+            client = procs.start(client_cmd(ior), clog)
+            try:
+                client.wait(RUN_SECONDS)
+            except subprocess.TimeoutExpired:
+                case.append(f"{client_name}: no answer within {RUN_SECONDS} s")
+            procs.stop(client)
+            text = read_log(clog)
+            summary(text, "client", case)
+            check_references(text, client_name, case)
+            finish_server(procs, server, slog, case, server_name, "client: " in text)
+        if not case or attempt == 2:
+            break
+        print("   failed once, running it again: " + "; ".join(case)[:2000])
+        print(read_log(slog)[-2000:])
+    print("   " + ("ok" if not case else f"{len(case)} problems"))
+    return [f"[{what}] {p}" for p in case]
+
+
 def java_client_cpp_server(opts, tmp):
     peer, classes = build_cpp(opts), build_java(opts)
     # (omniORB's highest GIOP version, the Java client's settings)
@@ -190,36 +223,12 @@ def java_client_cpp_server(opts, tmp):
              ("1.2", ["vemo.harl.giopMinor=0"])]
     problems = []
     for i, (version, settings) in enumerate(cases):
-        what = f"omniORB GIOP {version}, Java client {' '.join(settings) or 'defaults'}"
-        print(f"== {what}")
-        for attempt in (1, 2):
-            case = []
-            ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}-{attempt}") for n in ("ior", "server", "client"))
-            with iiop.Processes() as procs:
-                server, ior = start_server(procs, [peer, "server", ior_file] + CPP_LOOPBACK +
-                                           ["-ORBmaxGIOPVersion", version], ior_file, slog, case, "omniORB server")
-                if iiop.decode_ior(ior)[1][0]["version"] != (1, int(version[-1])):
-                    case.append(f"omniORB server: its reference offers GIOP {iiop.decode_ior(ior)[1][0]['version']}")
-                client = procs.start(java_cmd(opts, classes, "itest.InteropClient",
-                                              [ior, "--missing", missing_key(ior), "--shutdown"] + JAVA_LOOPBACK + settings),
-                                     clog)
-                try:
-                    client.wait(RUN_SECONDS)
-                except subprocess.TimeoutExpired:
-                    case.append(f"Java client: no answer within {RUN_SECONDS} s")
-                procs.stop(client)
-                text = read_log(clog)
-                summary(text, "client", case)
-                check_references(text, "Java client", case)
-                finish_server(procs, server, slog, case, "omniORB server", "client: " in text)
-            if not case or attempt == 2:
-                break
-            # Known to fail now and then under load (a closed connection
-            # during the 1 MB call): shown, then the case runs once more.
-            print("   failed once, running it again: " + "; ".join(case)[:2000])
-            print(read_log(slog)[-2000:])
-        print("   " + ("ok" if not case else f"{len(case)} problems"))
-        problems += [f"[{what}] {p}" for p in case]
+        problems += run_case(
+            tmp, i, f"omniORB GIOP {version}, Java client {' '.join(settings) or 'defaults'}",
+            "omniORB server", lambda f: [peer, "server", f] + CPP_LOOPBACK + ["-ORBmaxGIOPVersion", version],
+            (1, int(version[-1])),
+            "Java client", lambda ior: java_cmd(opts, classes, "itest.InteropClient",
+                                                [ior, "--missing", missing_key(ior), "--shutdown"] + JAVA_LOOPBACK + settings))
     return problems
 
 
@@ -230,37 +239,12 @@ def cpp_client_java_server(opts, tmp):
              (["vemo.harl.littleEndian=true"], "1.2")]
     problems = []
     for i, (settings, version) in enumerate(cases):
-        what = f"Java server {' '.join(settings) or 'defaults'}, omniORB client GIOP {version}"
-        print(f"== {what}")
-        for attempt in (1, 2):
-            case = []
-            ior_file, slog, clog = (os.path.join(tmp, f"{n}{i}-{attempt}") for n in ("ior", "server", "client"))
-            with iiop.Processes() as procs:
-                server, ior = start_server(procs, java_cmd(opts, classes, "itest.InteropServer",
-                                                           [ior_file] + JAVA_LOOPBACK + settings),
-                                           ior_file, slog, case, "Java server")
-                want = (1, 0) if "vemo.harl.giopMinor=0" in settings else (1, 2)
-                if iiop.decode_ior(ior)[1][0]["version"] != want:
-                    case.append(f"Java server: its reference offers GIOP {iiop.decode_ior(ior)[1][0]['version']}")
-                client = procs.start([peer, "client", ior, "--missing", missing_key(ior), "--shutdown"] + CPP_LOOPBACK +
-                                     ["-ORBmaxGIOPVersion", version], clog)
-                try:
-                    client.wait(RUN_SECONDS)
-                except subprocess.TimeoutExpired:
-                    case.append(f"omniORB client: no answer within {RUN_SECONDS} s")
-                procs.stop(client)
-                text = read_log(clog)
-                summary(text, "client", case)
-                check_references(text, "omniORB client", case)
-                finish_server(procs, server, slog, case, "Java server", "client: " in text)
-            if not case or attempt == 2:
-                break
-            # Known to fail now and then under load (a closed connection
-            # during the 1 MB call): shown, then the case runs once more.
-            print("   failed once, running it again: " + "; ".join(case)[:2000])
-            print(read_log(slog)[-2000:])
-        print("   " + ("ok" if not case else f"{len(case)} problems"))
-        problems += [f"[{what}] {p}" for p in case]
+        problems += run_case(
+            tmp, i, f"Java server {' '.join(settings) or 'defaults'}, omniORB client GIOP {version}",
+            "Java server", lambda f: java_cmd(opts, classes, "itest.InteropServer", [f] + JAVA_LOOPBACK + settings),
+            (1, 0) if "vemo.harl.giopMinor=0" in settings else (1, 2),
+            "omniORB client", lambda ior: [peer, "client", ior, "--missing", missing_key(ior), "--shutdown"] +
+            CPP_LOOPBACK + ["-ORBmaxGIOPVersion", version])
     return problems
 
 
