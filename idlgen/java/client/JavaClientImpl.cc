@@ -70,14 +70,7 @@ void JavaClientImpl::make(const DeclList& decls) {
 void JavaClientImpl::makeDecl(const Decl& decl) {
     const TypeSpec& ts = decl.get_typespec();
     switch (ts.get_tag()) {
-    case Enum_TypeSpecTag: {
-        JavaAST& type = JavaAST::project(ts);
-        registerType(type.getJavaName());
-        add(type);
-        add(JavaBaseTypeOps::project(ts));
-        add(JavaHolder::project(type));
-        return;
-    }
+    case Enum_TypeSpecTag:
     case Exception_TypeSpecTag: {
         JavaAST& type = JavaAST::project(ts);
         registerType(type.getJavaName());
@@ -86,16 +79,10 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
         add(JavaHolder::project(type));
         return;
     }
-    case Struct_TypeSpecTag: {
-        JavaAST& type = JavaAST::project(ts);
-        registerType(type.getJavaName());
-        add(type);
-        add(JavaHolder::project(type));
-        add(JavaBaseTypeOps::project(ts));
-        return;
-    }
+    case Struct_TypeSpecTag:
     case ValueBox_TypeSpecTag: {
-        // The box class (primitive boxed types only), Holder and Helper.
+        // The class (for a boxed value type, only when it boxes a primitive
+        // type), Holder and Helper.
         JavaAST& type = JavaAST::project(ts);
         registerType(type.getJavaName());
         add(type);
