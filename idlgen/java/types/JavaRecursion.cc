@@ -12,7 +12,7 @@
 
 namespace {
 
-// A struct or union is known by its type specification, which every view
+// A struct or union is known by its TypeSpec node, which every view
 // of the type (its declaration, a scoped name, a forward declaration)
 // shares.
 using Key = const TypeSpec*;
