@@ -713,7 +713,7 @@ std::string octets_pattern_ok(const Octets& s, CORBA::ULong n) {
 CORBA::ORB_var orb;
 PortableServer::POA_var root_poa;
 
-class PeerImpl : public POA_Interop::Peer {
+class PeerImpl : public virtual POA_Interop::Peer {
 public:
     explicit PeerImpl(const std::string& name) : name_(name) { }
     char* name() override { return CORBA::string_dup(name_.c_str()); }
@@ -746,22 +746,10 @@ Peer_ptr activate_peer(const std::string& name) {
     return Peer::_narrow(obj);
 }
 
-class TesterImpl : public POA_Interop::Tester {
+// The tester is a peer named "tester" (its Peer operations are PeerImpl's).
+class TesterImpl : public virtual POA_Interop::Tester, public PeerImpl {
 public:
-    char* name() override { return CORBA::string_dup("tester"); }
-    CORBA::Long counter() override { return counter_; }
-    void counter(CORBA::Long v) override { counter_ = v; }
-    CORBA::Long ping(CORBA::Long x) override { return x + 1; }
-    void note(const char* text) override {
-        std::lock_guard<std::mutex> hold(lock_);
-        notes_.push_back(text);
-    }
-    Strings* notes() override {
-        std::lock_guard<std::mutex> hold(lock_);
-        Strings* s = new Strings;
-        for (auto& n : notes_) push(*s, n.c_str());
-        return s;
-    }
+    TesterImpl() : PeerImpl("tester") { }
 
 #define PRIMITIVE(NAME, TYPE, SHOW)                                                              \
     TYPE r_##NAME(TYPE a, TYPE& b, TYPE& c) override {                                           \
@@ -913,11 +901,6 @@ public:
     Octets* r_octets(const Octets& a) override { return new Octets(a); }
     CORBA::Long small(CORBA::Long x) override { return x + 1; }
     void shutdown() override { orb->shutdown(false); }
-
-private:
-    CORBA::Long counter_ = 0;
-    std::mutex lock_;
-    std::vector<std::string> notes_;
 };
 
 int run_server(const char* ior_file) {
