@@ -40,35 +40,27 @@ bool JavaInterfaceType::isLocal() const { return getInterfaceTypeSpec().is_local
 // A reference travels as an object and is narrowed back to the interface;
 // a local interface's reference does not travel at all.
 void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
-    if (isLocal()) {
-        JavaTemplate(
-            "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
-            "        throw ${newMarshal};\n"
-            "    }\n"
-            "    public static ${Name} ${read}(${InputStream} in) {\n"
-            "        throw ${newMarshal};\n"
-            "    }\n")
-            .set("write", JavaLib::marshal())
-            .set("read", JavaLib::unmarshal())
-            .set("OutputStream", JavaLib::outputStream())
-            .set("InputStream", JavaLib::inputStream())
-            .set("Name", getJavaName())
-            .set("newMarshal", JavaLib::newMarshalingException())
-            .print(out);
-        return;
-    }
-    JavaTemplate(
+    static const char* const local =
+        "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
+        "        throw ${newMarshal};\n"
+        "    }\n"
+        "    public static ${Name} ${read}(${InputStream} in) {\n"
+        "        throw ${newMarshal};\n"
+        "    }\n";
+    static const char* const remote =
         "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
         "        out.write_Object(that);\n"
         "    }\n"
         "    public static ${Name} ${read}(${InputStream} in) {\n"
         "        return ${narrow}(in.read_Object());\n"
-        "    }\n")
+        "    }\n";
+    JavaTemplate(isLocal() ? local : remote)
         .set("write", JavaLib::marshal())
         .set("read", JavaLib::unmarshal())
         .set("OutputStream", JavaLib::outputStream())
         .set("InputStream", JavaLib::inputStream())
         .set("Name", getJavaName())
         .set("narrow", JavaLib::narrow())
+        .set("newMarshal", JavaLib::newMarshalingException())
         .print(out);
 }
