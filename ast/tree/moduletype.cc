@@ -16,9 +16,10 @@ bool ModuleTypeSpec::overload_ok(Declarator& other) const {
 }
 
 // A name in any body of the module, in source order of the bodies; with
-// one body, its own declarations.
+// one body, its own declarations.  The enumerators of its enums are
+// declared in it too, as in a module of several bodies.
 Declarator* ModuleTypeSpec::resolve(const Id& id) const {
-    if (!first_body->bodies) return dialect::corba3() ? resolve_with_enumerators(*decls, id) : decls->resolve(id);
+    if (!first_body->bodies) return resolve_with_enumerators(*decls, id);
     return resolve_in_bodies(id, first_body->bodies->list.size());
 }
 

@@ -608,7 +608,8 @@ public:
     ExprList& get_labels() const { return *labels; }
     Decl& get_element() const { return *element; }
     void resolve_names(Scope& scope);
-    void final_check();
+    // `wide`: the discriminator is a 64-bit type.
+    void final_check(bool wide);
     void print(std::ostream& out) const override;
 
 private:

@@ -192,6 +192,13 @@ public:
     // The identifier as Java may use it: a reserved word, or a name ending
     // in a reserved suffix, gets a leading "_".
     static String nameMap(const String& id);
+    // True when `id` is the simple name of a public type of java.lang, which
+    // every Java file imports: a package whose first component it is cannot
+    // be named.
+    static bool isJavaLangType(const String& id);
+    // True when `dotted` is a package of the runtime or of its path (org,
+    // org.omg, vemo.harl, ...): a generated class of that name would hide it.
+    static bool isRuntimePackage(const std::string& dotted);
 
     // TypeCodes, TCKind numbers, argument conversions and the default
     // discriminator ask each kind of type what it is: they are defined with
@@ -237,6 +244,8 @@ public:
 
     // The repository identifier of a declarator, computed once.
     static String repositoryIdentifier(const JavaDeclarator& d);
+    // `text` as it may stand between the quotes of a Java string literal.
+    static String javaStringText(const String& text);
 
 private:
     static JavaName* packagePrefix;
