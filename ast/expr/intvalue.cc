@@ -208,6 +208,23 @@ Value* IntValue::bit_or(const Value& r) const {
 #undef INT_RIGHT_OPERAND
 
 void IntValue::print(std::ostream& out) const {
+    // A value beyond 32 bits prints in 64 (unsigned above 2^63-1); so does
+    // a decimal one that only fits 32 bits unsigned.
+    bool fits = wide == value || (radix != 10 && static_cast<uint64_t>(wide) == to_unsigned(value));
+    if (!fits) {
+        char wbuf[32];
+        uint64_t u = static_cast<uint64_t>(wide);
+        if (radix == 8)
+            std::snprintf(wbuf, sizeof wbuf, "0%llo", static_cast<unsigned long long>(u));
+        else if (radix == 16)
+            std::snprintf(wbuf, sizeof wbuf, "0x%llx", static_cast<unsigned long long>(u));
+        else if (unsigned_top)
+            std::snprintf(wbuf, sizeof wbuf, "%llu", static_cast<unsigned long long>(u));
+        else
+            std::snprintf(wbuf, sizeof wbuf, "%lld", wide);
+        out << wbuf;
+        return;
+    }
     char buf[16];
     if (value == 0)
         std::snprintf(buf, sizeof buf, "0");
