@@ -33,10 +33,16 @@ IntValue::IntValue(const char* text, const SrcLoc& loc)
         radix = 8;
         base = 8;
     }
-    // Digits beyond 64 bits wrap (the generator reports such a literal);
-    // the 32-bit value keeps the low 32 bits.
+    // Digits beyond 64 bits wrap, and mark the value overflowed; the 32-bit
+    // value keeps the low 32 bits.
     uint64_t u = 0;
-    for (; digit_value(*p) < base; ++p) u = u * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit_value(*p));
+    for (; digit_value(*p) < base; ++p) {
+        uint64_t next;
+        if (__builtin_mul_overflow(u, static_cast<uint64_t>(base), &next) ||
+            __builtin_add_overflow(next, static_cast<uint64_t>(digit_value(*p)), &next))
+            overflow = true;
+        u = u * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit_value(*p));
+    }
     wide = static_cast<long long>(u);
     unsigned_top = u > static_cast<uint64_t>(LLONG_MAX);
     value = to_int(static_cast<uint32_t>(u));
@@ -60,10 +66,11 @@ int IntValue::result_radix(const IntValue& r) const {
 }
 
 bool IntValue::operator==(const Value& other) const {
-    return is(other) && narrow(other).wide == wide;
+    return is(other) && narrow(other).exact() == exact();
 }
 
 bool IntValue::fits(int base_tag) const {
+    if (overflow) return false;
     long long lo = 0, hi = 0;
     switch (base_tag) {
     case octet_BaseTypeSpec: hi = 255; break;
@@ -78,131 +85,163 @@ bool IntValue::fits(int base_tag) const {
     return !unsigned_top && wide >= lo && wide <= hi;
 }
 
-// Arithmetic is done in 64 bits on the unsigned representation, so that
-// overflow wraps instead of being undefined, as Java's long arithmetic
-// does; the 32-bit value is the low half of the result.
+// Arithmetic is exact (in 128 bits) within the range the 64-bit types
+// hold together, -2^63 to 2^64-1; a result beyond it is marked overflowed.
+// The bitwise operators work on the 64 bits.
 static uint64_t bits(long long v) { return static_cast<uint64_t>(v); }
 
-Value* IntValue::plus() const { return new IntValue(wide, unsigned_top, radix); }
-Value* IntValue::minus() const { return new IntValue(static_cast<long long>(0 - bits(wide)), false, radix); }
-Value* IntValue::lognot() const { return new IntValue(!wide, radix); }
-Value* IntValue::bitcompl() const { return new IntValue(static_cast<long long>(~bits(wide)), false, radix); }
+__int128 IntValue::exact() const {
+    return unsigned_top ? static_cast<__int128>(static_cast<uint64_t>(wide)) : static_cast<__int128>(wide);
+}
+
+IntValue* IntValue::exact_result(__int128 x, bool overflow, int radix) {
+    const __int128 least = -static_cast<__int128>(static_cast<uint64_t>(1) << 63);
+    const __int128 most = static_cast<__int128>(~static_cast<uint64_t>(0));
+    if (x < least || x > most) overflow = true;
+    uint64_t low = static_cast<uint64_t>(x);
+    IntValue* v = new IntValue(static_cast<long long>(low), !overflow && x > LLONG_MAX, radix);
+    v->overflow = overflow;
+    return v;
+}
+
+Value* IntValue::plus() const { return exact_result(exact(), overflow, radix); }
+Value* IntValue::minus() const { return exact_result(-exact(), overflow, radix); }
+Value* IntValue::lognot() const { return new IntValue(exact() == 0, radix); }
+Value* IntValue::bitcompl() const { return exact_result(static_cast<long long>(~bits(wide)), overflow, radix); }
 
 // Each binary operation takes an integer right operand; any other kind
-// gives no value.  A result stays unsigned when an operand was.
-#define INT_RIGHT_OPERAND(r)                                 \
-    if (!is(r)) return nullptr;                              \
-    const IntValue& rv = narrow(r);                          \
-    long long b = rv.wide;                                   \
-    long long a = wide;                                      \
+// gives no value.
+#define INT_RIGHT_OPERAND(r)                        \
+    if (!is(r)) return nullptr;                     \
+    const IntValue& rv = narrow(r);                 \
+    __int128 b = rv.exact();                        \
+    __int128 a = exact();                           \
+    bool over = overflow || rv.overflow;            \
     bool top = unsigned_top || rv.unsigned_top
 
 Value* IntValue::multiply(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    return new IntValue(static_cast<long long>(bits(a) * bits(b)), top, result_radix(rv));
+    (void)top;
+    __int128 product;
+    if (__builtin_mul_overflow(a, b, &product)) return exact_result(0, true, result_radix(rv));
+    return exact_result(product, over, result_radix(rv));
 }
 
 Value* IntValue::divide(const Value& r) const {
     INT_RIGHT_OPERAND(r);
+    (void)top;
     if (b == 0) return nullptr;
-    // The one quotient that does not fit wraps around to itself.
-    if (a == LLONG_MIN && b == -1) return new IntValue(LLONG_MIN, top, result_radix(rv));
-    if (top) return new IntValue(static_cast<long long>(bits(a) / bits(b)), true, result_radix(rv));
-    return new IntValue(a / b, false, result_radix(rv));
+    return exact_result(a / b, over, result_radix(rv));
 }
 
 Value* IntValue::modulus(const Value& r) const {
     INT_RIGHT_OPERAND(r);
+    (void)top;
     if (b == 0) return nullptr;
-    if (b == -1) return new IntValue(0, result_radix(rv));
-    if (top) return new IntValue(static_cast<long long>(bits(a) % bits(b)), true, result_radix(rv));
-    return new IntValue(a % b, false, result_radix(rv));
+    return exact_result(a % b, over, result_radix(rv));
 }
 
 Value* IntValue::plus(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    return new IntValue(static_cast<long long>(bits(a) + bits(b)), top, result_radix(rv));
+    (void)top;
+    return exact_result(a + b, over, result_radix(rv));
 }
 
 Value* IntValue::minus(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    return new IntValue(static_cast<long long>(bits(a) - bits(b)), top, result_radix(rv));
+    (void)top;
+    return exact_result(a - b, over, result_radix(rv));
+}
+
+// A shift by `count` (0 to 63) of the exact value: a left shift multiplies,
+// a right shift divides rounding down (an arithmetic shift).
+static __int128 shifted(__int128 a, int count, bool left) {
+    __int128 scale = static_cast<__int128>(1) << count;
+    if (left) return a * scale;
+    __int128 q = a / scale;
+    if (a < 0 && q * scale != a) --q;
+    return q;
 }
 
 Value* IntValue::leftshift(const Value& r) const {
     INT_RIGHT_OPERAND(r);
+    (void)top;
     if (b < 0 || b > 31) return nullptr;
-    return new IntValue(static_cast<long long>(bits(a) << b), top, result_radix(rv));
+    return exact_result(shifted(a, static_cast<int>(b), true), over, result_radix(rv));
 }
 
 Value* IntValue::rightshift(const Value& r) const {
     INT_RIGHT_OPERAND(r);
+    (void)top;
     if (b < 0 || b > 31) return nullptr;
-    // Arithmetic shift: a negative value is filled with ones from the left.
-    long long result = a >= 0 ? static_cast<long long>(bits(a) >> b) : static_cast<long long>(~(~bits(a) >> b));
-    return new IntValue(result, top, result_radix(rv));
+    return exact_result(shifted(a, static_cast<int>(b), false), over, result_radix(rv));
 }
 
 Value* IntValue::wide_shift(const Value& r, bool left) const {
     INT_RIGHT_OPERAND(r);
+    (void)top;
     if (b < 32 || b > 63) return nullptr;
-    long long result;
-    if (left)
-        result = static_cast<long long>(bits(a) << b);
-    else
-        result = a >= 0 ? static_cast<long long>(bits(a) >> b) : static_cast<long long>(~(~bits(a) >> b));
-    return new IntValue(result, top, result_radix(rv));
+    return exact_result(shifted(a, static_cast<int>(b), left), over, result_radix(rv));
 }
 
 Value* IntValue::lessequalthan(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    if (top) return new BoolValue(bits(a) <= bits(b));
+    (void)top;
+    (void)over;
     return new BoolValue(a <= b);
 }
 
 Value* IntValue::lessthan(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    if (top) return new BoolValue(bits(a) < bits(b));
+    (void)top;
+    (void)over;
     return new BoolValue(a < b);
 }
 
 Value* IntValue::greaterthan(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    if (top) return new BoolValue(bits(a) > bits(b));
+    (void)top;
+    (void)over;
     return new BoolValue(a > b);
 }
 
 Value* IntValue::greaterequalthan(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    if (top) return new BoolValue(bits(a) >= bits(b));
+    (void)top;
+    (void)over;
     return new BoolValue(a >= b);
 }
 
 Value* IntValue::equal(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    if (top) return new BoolValue(bits(a) == bits(b));
+    (void)top;
+    (void)over;
     return new BoolValue(a == b);
 }
 
 Value* IntValue::notequal(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    if (top) return new BoolValue(bits(a) != bits(b));
+    (void)top;
+    (void)over;
     return new BoolValue(a != b);
 }
 
 Value* IntValue::bit_and(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    return new IntValue(a & b, top, result_radix(rv));
+    uint64_t x = bits(wide) & bits(rv.wide);
+    return exact_result(top ? static_cast<__int128>(x) : static_cast<__int128>(static_cast<long long>(x)), over, result_radix(rv));
 }
 
 Value* IntValue::bitxor(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    return new IntValue(a ^ b, top, result_radix(rv));
+    uint64_t x = bits(wide) ^ bits(rv.wide);
+    return exact_result(top ? static_cast<__int128>(x) : static_cast<__int128>(static_cast<long long>(x)), over, result_radix(rv));
 }
 
 Value* IntValue::bit_or(const Value& r) const {
     INT_RIGHT_OPERAND(r);
-    return new IntValue(a | b, top, result_radix(rv));
+    uint64_t x = bits(wide) | bits(rv.wide);
+    return exact_result(top ? static_cast<__int128>(x) : static_cast<__int128>(static_cast<long long>(x)), over, result_radix(rv));
 }
 
 #undef INT_RIGHT_OPERAND
@@ -210,7 +249,7 @@ Value* IntValue::bit_or(const Value& r) const {
 void IntValue::print(std::ostream& out) const {
     // A value beyond 32 bits prints in 64 (unsigned above 2^63-1); so does
     // a decimal one that only fits 32 bits unsigned.
-    bool fits = wide == value || (radix != 10 && static_cast<uint64_t>(wide) == to_unsigned(value));
+    bool fits = !unsigned_top && (wide == value || (radix != 10 && static_cast<uint64_t>(wide) == to_unsigned(value)));
     if (!fits) {
         char wbuf[32];
         uint64_t u = static_cast<uint64_t>(wide);

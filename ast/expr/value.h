@@ -188,9 +188,16 @@ private:
     // The radix of a result: the left operand's, else the right's, else 10.
     int result_radix(const IntValue& r) const;
 
+    // A result of exact value `x` (an operand's overflow carried in
+    // `overflow`): beyond the 64-bit range it keeps its low 64 bits and is
+    // marked overflowed, which no type holds.
+    static IntValue* exact_result(__int128 x, bool overflow, int radix);
+    __int128 exact() const;
+
     int value;
     long long wide;
     bool unsigned_top = false;
+    bool overflow = false;
     int radix;
     bool has_text_;
     String text;
