@@ -11,13 +11,15 @@ The table holds rows; a row starts with a line
 
 followed by one verdict line, either "compiles" or "error: TEXT" (TEXT must
 appear in quorvex's standard error and the exit status must be 1), then the
-IDL text up to the next row.  Lines starting with "# " are comments (a
+IDL text up to the next row, where "{{repeat N TEXT}}" stands for TEXT
+written N times, "@" in it counting from 0.  Lines starting with "# " are comments (a
 #pragma line has no space after the "#").  Every row is generated with -fclient -fserver and the row's
 flags; the Java of all "compiles" rows is compiled in one Java virtual
 machine, each row's tree on its own (tests/corpus/CompileTrees.java).
 """
 import argparse
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -49,7 +51,17 @@ def read_table(path):
         v = row["verdict"] or ""
         if v != "compiles" and not v.startswith("error: "):
             sys.exit(f"row {row['name']}: verdict must be 'compiles' or 'error: TEXT', not {v!r}")
+    for row in rows:
+        row["idl"] = [expand(line) for line in row["idl"]]
     return rows
+
+
+REPEAT = re.compile(r"\{\{repeat (\d+) (.*?)\}\}")
+
+
+def expand(line):
+    """Writes out "{{repeat N TEXT}}": TEXT N times, @ counting from 0."""
+    return REPEAT.sub(lambda m: " ".join(m.group(2).replace("@", str(i)) for i in range(int(m.group(1)))), line)
 
 
 def main():
