@@ -141,6 +141,9 @@ public:
     long long get_wide() const { return wide; }
     // True when the 64 bits stand for an unsigned number above 2^63-1.
     bool is_unsigned_top() const { return unsigned_top; }
+    // True for a literal of more than 64 bits, which the generator reports
+    // where it writes it.
+    bool is_overflowed_literal() const { return overflow && has_text_; }
     // Whether the value is one the integer type `base_tag` (a
     // BaseTypeSpec_tag; octet included) can hold.
     bool fits(int base_tag) const;

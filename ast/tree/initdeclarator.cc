@@ -82,7 +82,7 @@ void InitDeclarator::check_enumerator(const TypeSpec& type) const {
 void InitDeclarator::check_int_range(const TypeSpec& type) const {
     if (!value->has_const_value() || !IntValue::is(value->get_const_value()) || !BaseTypeSpec::is(type)) return;
     const IntValue& v = IntValue::narrow(value->get_const_value());
-    if (v.fits(BaseTypeSpec::narrow(type).get_base_tag())) return;
+    if (v.fits(BaseTypeSpec::narrow(type).get_base_tag()) || v.is_overflowed_literal()) return;
     msg::error(get_loc(), "value out of range for %s: %s", type.abbrev_text().chars(), value->abbrev_text().chars());
 }
 

@@ -170,7 +170,8 @@ void UnionTypeSpec::final_check() {
             const Expr& label = l.entry();
             if (DefaultExpr::is(label) || label.has_error()) continue;
             if (tag >= 0 && label.has_const_value() && IntValue::is(label.get_const_value()) &&
-                !IntValue::narrow(label.get_const_value()).fits(tag)) {
+                !IntValue::narrow(label.get_const_value()).fits(tag) &&
+                !IntValue::narrow(label.get_const_value()).is_overflowed_literal()) {
                 msg::error(label.get_loc(), "case label out of range for %s: %s",
                            BaseTypeSpec(tag, SrcLoc()).abbrev_text().chars(), label.abbrev_text().chars());
                 continue;
