@@ -71,6 +71,7 @@ JavaText::JavaText(const JavaName& className) : JavaTextBuffer(textStorage), std
 JavaText::~JavaText() {
     if (taken) return;
     JavaName::takeImports();
+    JavaName::takeUnreachable();
     JavaName::setPrintPackage(nullptr);
 }
 
