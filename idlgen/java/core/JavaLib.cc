@@ -218,7 +218,14 @@ bool JavaLib::isRuntimePackage(const std::string& dotted) {
         "org", "org.omg", "org.omg.CORBA", "org.omg.CORBA.portable", "org.omg.CORBA.ORBPackage",
         "org.omg.CORBA.TypeCodePackage", "org.omg.CORBA_2_3", "org.omg.CORBA_2_3.portable",
         "org.omg.PortableServer", "vemo", "vemo.harl", "vemo.harl.cdr", "vemo.harl.giop", "vemo.harl.ior",
-        "vemo.harl.orb"};
+        "vemo.harl.orb", "java", "java.lang", "java.io"};
+    return packages.count(dotted) != 0;
+}
+
+bool JavaLib::isNamedPackage(const std::string& dotted) {
+    static const std::unordered_set<std::string> packages = {
+        "org.omg", "org.omg.CORBA", "org.omg.CORBA.portable", "org.omg.CORBA_2_3", "org.omg.CORBA_2_3.portable",
+        "java.lang", "java.io"};
     return packages.count(dotted) != 0;
 }
 

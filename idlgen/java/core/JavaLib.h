@@ -199,6 +199,9 @@ public:
     // True when `dotted` is a package of the runtime or of its path (org,
     // org.omg, vemo.harl, ...): a generated class of that name would hide it.
     static bool isRuntimePackage(const std::string& dotted);
+    // True when `dotted` is one of the packages the generated code names, or
+    // a package on their path (org.omg, java.lang, ...).
+    static bool isNamedPackage(const std::string& dotted);
 
     // The TypeCode the ORB keeps for a primitive kind ("tk_long" ...), and
     // the one a named type's Helper gives.

@@ -151,7 +151,7 @@ void JavaName::printQualified(std::ostream& out) const {
 static bool isGeneratedClass(const JavaName& name, const std::string& packageText) {
     auto it = classesByPackage().find(packageText);
     if (it != classesByPackage().end() && it->second.count(name.item().str())) return true;
-    return JavaLib::isRuntimePackage(packageText);
+    return JavaLib::isRuntimePackage(packageText) && !JavaLib::isRuntimePackage(packageText + "." + name.item().str());
 }
 
 void JavaName::print(std::ostream& out) const {
@@ -420,7 +420,8 @@ JavaName::JavaName(const Declarator& d) {
         if (!pkg && JavaLib::isJavaLangType(itemText)) itemText = String("_") + itemText;
         packageRoots().insert(first().str());
     }
-    // A class named like a package of the runtime would hide the package.
-    if (!isModuleDeclarator(d) && pkg && JavaLib::isRuntimePackage(toString().str())) itemText = String("_") + itemText;
+    // A class named like a package the generated code names would hide the
+    // package.
+    if (!isModuleDeclarator(d) && pkg && JavaLib::isNamedPackage(toString().str())) itemText = String("_") + itemText;
     d.set_data(javaNameProperty, new JavaName(*this));
 }

@@ -96,10 +96,17 @@ bool JavaShadowing::mend(std::string& text, const std::string& package, std::vec
         bool beforeEnd = punct(k + 1, ';') || punct(k + 1, '=') || punct(k + 1, ',') || punct(k + 1, ')');
         if (afterType && beforeEnd) variables.insert(word(k));
     }
-    std::unordered_set<std::string> hidden;
-    for (const std::string& r : roots)
-        if (variables.count(r) && JavaName::isPackageRoot(r)) hidden.insert(r);
-    if (hidden.empty()) return true;
+    // A root a variable hides is read as the variable where an expression
+    // is; one a class of this package hides is read as the class anywhere.
+    std::unordered_set<std::string> hidden, byClass;
+    for (const std::string& r : roots) {
+        if (!JavaName::isPackageRoot(r)) continue;
+        if (JavaName::isRegisteredClass(package, r))
+            byClass.insert(r);
+        else if (variables.count(r))
+            hidden.insert(r);
+    }
+    if (hidden.empty() && byClass.empty()) return true;
 
     // Each qualified name starting with a hidden component: its class is
     // the shortest leading part that names a class the run generates.
@@ -112,7 +119,7 @@ bool JavaShadowing::mend(std::string& text, const std::string& package, std::vec
     for (size_t k = 0; k < count; ++k) {
         if (!tokens[k].identifier || statement[k] || (k > 0 && punct(k - 1, '.'))) continue;
         std::string root = word(k);
-        if (!hidden.count(root) || !punct(k + 1, '.') || !isIdentifier(k + 2)) continue;
+        if ((!hidden.count(root) && !byClass.count(root)) || !punct(k + 1, '.') || !isIdentifier(k + 2)) continue;
         std::string qualified = root, owner;
         size_t last = k;
         bool found = false;
@@ -120,7 +127,8 @@ bool JavaShadowing::mend(std::string& text, const std::string& package, std::vec
             owner = qualified;
             last += 2;
             qualified += "." + word(last);
-            if (JavaName::isRegisteredClass(owner, word(last)) || JavaLib::isRuntimePackage(owner)) {
+            if (JavaName::isRegisteredClass(owner, word(last)) ||
+                (JavaLib::isRuntimePackage(owner) && !JavaLib::isRuntimePackage(qualified))) {
                 found = true;
                 break;
             }
@@ -128,7 +136,7 @@ bool JavaShadowing::mend(std::string& text, const std::string& package, std::vec
         // Only a class whose member is named is read as the variable: a
         // name in a type's place is read as a package or type in any case,
         // and a chain without a class is the variable's own member.
-        if (!found || !punct(last + 1, '.')) {
+        if (!found || (!byClass.count(root) && !punct(last + 1, '.'))) {
             k = last;
             continue;
         }
@@ -149,8 +157,9 @@ bool JavaShadowing::mend(std::string& text, const std::string& package, std::vec
                     (samePackage || already ||
                      (!standalone.count(simple) && !JavaName::isRegisteredClass(package, simple)));
         if (!free) {
-            problem = "no Java name reaches " + qualified + ": `" + root +
-                      "' is a variable, field or parameter there, and " + simple + " names something else";
+            problem = "no Java name reaches " + qualified + ": `" + root + "' is " +
+                      (byClass.count(root) ? "a class" : "a variable, field or parameter") + " there, and " + simple +
+                      " names something else";
             return false;
         }
         if (!samePackage) {
