@@ -58,7 +58,7 @@ HEX_LIMITS = {
 # Names the generated code gives its own locals and parameters, and types
 # of java.lang newer than the reserved lists: a package of such a name is
 # hidden by them.
-LOCALS = ["value", "label", "that", "dis", "arg", "a", "i", "discriminator", "out_", "tc"]
+LOCALS = ["value", "label", "that", "dis", "arg", "a", "i", "discriminator", "out_", "tc", "org"]
 LANG_TYPES = ["Byte", "Record", "StringBuilder", "Void", "Module", "Iterable", "Override", "Short"]
 # Enumerators named like from_int's parameter or the enum's own field.
 ENUMERATORS = ["i", "value", "discriminator"]
@@ -107,6 +107,8 @@ class Gen:
         self.limits = {}
         # The boxed value types, which no box may hold.
         self.boxes = set()
+        # The struct named like a root of the runtime's packages, if any.
+        self.runtime_root = None
         # Enumerator names from ENUMERATORS already used in the file.
         self.enumerators_taken = set()
         # Integer constants by kind, usable as operands: (scoped name, value).
@@ -441,6 +443,12 @@ class Gen:
         if not reopened and self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
             self.types.append((f"{scope}{name}::{name}", ("struct",)))
+        if not reopened and not self.runtime_root and self.r.random() < 0.1:
+            # A type named like the first component of the runtime's
+            # packages, once per file.
+            self.runtime_root = self.r.choice(["org", "java"])
+            self.emit(depth + 1, f"struct {self.runtime_root} {{ long hides_a_package; }};")
+            self.types.append((f"{scope}{name}::{self.runtime_root}", ("struct",)))
         self.body(depth + 1, f"{scope}{name}::", budget)
         self.modules.pop()
         self.emit(depth, "};")
