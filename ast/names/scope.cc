@@ -125,10 +125,16 @@ Declarator* Scope::resolve(ScopedNameComponent& last, const SrcLoc& loc) {
             if (!found) msg::error(loc, "name `%s' not declared", c.get_id().as_charP());
         } else if (prefix->is_type() && prefix->has_typespec() &&
                    prefix->get_typespec().is_named_scope()) {
-            found = prefix->get_typespec().resolve(c.get_id());
-            if (!found)
+            const TypeSpec& ts = prefix->get_typespec();
+            found = ts.resolve(c.get_id());
+            if (!found) {
                 msg::error(loc, "name `%s' not declared within `%s'", c.get_id().as_charP(),
                            c.get_prev()->full_text().chars());
+                // An interface known only by its forward declaration (-fcorba3)
+                // has no scope yet: the declaration is named.
+                if (ForwardTypeSpec::is(ts) && ForwardTypeSpec::narrow(ts).is_undefined_interface())
+                    msg::inform(ts.get_loc(), "... here is the forward declaration");
+            }
         } else {
             msg::error(loc, "name `%s' does not name a valid scope", c.get_prev()->full_text().chars());
         }

@@ -246,6 +246,10 @@ public:
 
     // The defining declarator, once seen (null before).
     Declarator* get_definition() const { return definition; }
+    // An interface with no definition (yet) under -fcorba3: unwrap() gives
+    // the forward declaration's own declarator, which stands for the
+    // interface as an object reference.
+    bool is_undefined_interface() const;
     TypeSpecTag get_kind() const { return kind; }
     // A forward declaration of a local interface.
     bool is_local() const { return local; }
