@@ -837,7 +837,11 @@ DefinitionList* parse_contract_file(File& file, const String& name, Reader& read
         msg::error("cannot read `%s'", name.chars());
         return nullptr;
     }
-    con_lexer_start(file, name);
+    return parse_contract_stream(file, name, reader, envfile);
+}
+
+DefinitionList* parse_contract_stream(FILE* in, const String& name, Reader& reader, EnvFile& envfile) {
+    con_lexer_start(in, name);
     con_reader = &reader;
     con_envfile = &envfile;
     con_debug = debug_conparse ? 1 : 0;

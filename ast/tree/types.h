@@ -481,6 +481,9 @@ private:
     Bodies* bodies = nullptr;
     const ModuleTypeSpec* first_body = this;
     size_t body_number = 0;
+    // For a file's own CORBA or PortableServer module (-fcorba3), the ORB's
+    // module of that name, which supplies what the file does not declare.
+    const ModuleTypeSpec* orb_part = nullptr;
 };
 
 class ScopedNameTypeSpec : public TypeSpec {

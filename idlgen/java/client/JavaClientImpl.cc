@@ -3,6 +3,7 @@
 #include "ast/expr/expr.h"
 #include "ast/input/confile.h"
 #include "lib/msg.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
@@ -56,7 +57,8 @@ void JavaClientImpl::make(const DeclList& decls) {
         JavaClientImpl& impl;
 
         bool enter(const Decl& decl, const TypeSpec*) override {
-            if (decl.is_error() || !impl.fromContractFile(decl)) return false;
+            // The ORB modules' classes are the runtime's.
+            if (decl.is_error() || !impl.fromContractFile(decl) || orb_modules::unwritten(decl)) return false;
             impl.makeDecl(decl);
             return true;
         }

@@ -2,6 +2,7 @@
 
 #include "ast/input/confile.h"
 #include "lib/msg.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
@@ -28,7 +29,8 @@ void JavaServerImpl::make(const DeclList& decls) {
         JavaServerImpl& impl;
 
         bool enter(const Decl& decl, const TypeSpec*) override {
-            if (decl.is_error() || !impl.fromContractFile(decl)) return false;
+            // The ORB modules' classes are the runtime's.
+            if (decl.is_error() || !impl.fromContractFile(decl) || orb_modules::unwritten(decl)) return false;
             const TypeSpec& ts = decl.get_typespec();
             switch (ts.get_tag()) {
             case Interface_TypeSpecTag: {
