@@ -15,7 +15,7 @@
 
 extern const char orb_modules_idl[];
 
-static Flag write_flag("write-orb-modules", "");
+static Flag write_flag("debug-write-orb-modules", "");
 
 namespace {
 

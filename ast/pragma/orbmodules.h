@@ -33,7 +33,7 @@ bool is_orb_module(const ModuleTypeSpec& module);
 bool unwritten(const Decl& decl);
 
 // Whether ORB modules are written like other modules (the hidden flag
-// -fwrite-orb-modules, with which the runtime's classes are made).
+// -fdebug-write-orb-modules, with which the runtime's classes are made).
 bool written();
 
 }  // namespace orb_modules
