@@ -129,7 +129,9 @@ private:
 
 class ImportTypeSpec;
 
-// A type implemented by a given Java class (#pragma builtin).
+// A type implemented by a given Java class (#pragma builtin), or, with
+// -fcorba3, a native type (`native Name;`), whose Java class only the ORB
+// modules' own natives have.
 class BuiltinTypeSpec : public TypeSpec {
 public:
     BuiltinTypeSpec(ImportTypeSpec& import, const SrcLoc& loc) : import(&import), loc(loc) {}
@@ -139,6 +141,8 @@ public:
     void print(std::ostream& out) const override;
 
     ImportTypeSpec& get_import() const { return *import; }
+    bool is_native() const { return native; }
+    void set_native() { native = true; }
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Builtin_TypeSpecTag; }
     static BuiltinTypeSpec& narrow(TypeSpec& t);
@@ -147,6 +151,7 @@ public:
 private:
     ImportTypeSpec* import;
     SrcLoc loc;
+    bool native = false;
 };
 
 class ScopedName;

@@ -20,6 +20,7 @@
 #include "idlgen/java/types/JavaEnumType.h"
 #include "idlgen/java/interfaces/JavaInterface.h"
 #include "idlgen/java/interfaces/JavaObjRef.h"
+#include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
@@ -38,6 +39,7 @@ static void registerType(const JavaName& name) {
 JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
     if (JavaForwardType::reportUndefined(*decls)) return;
+    if (JavaBuiltinType::reportNatives(*decls, file.get_name())) return;
     for (DLListIter<Decl> it(*decls); it; it.next())
         for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
             if (InitDeclarator::is(d.entry()) && fromContractFile(it.entry()))
@@ -148,6 +150,8 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
 
 void JavaClientImpl::makeTypedef(const Decl& decl) {
     const TypeSpec& ts = decl.get_typespec();
+    // A native type has no class of its own to help.
+    if (BuiltinTypeSpec::is(ts) && BuiltinTypeSpec::narrow(ts).is_native()) return;
     for (DLListIter<Declarator> it(decl.get_declarators()); it; it.next()) {
         const Declarator& d = it.entry();
         JavaDeclarator& jd = JavaDeclarator::project(d);

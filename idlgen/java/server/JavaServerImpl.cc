@@ -9,12 +9,14 @@
 #include "ast/tree/walk.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/server/JavaImplBase.h"
+#include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
 
 JavaServerImpl::JavaServerImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
     if (JavaForwardType::reportUndefined(*decls)) return;
+    if (JavaBuiltinType::reportNatives(*decls, file.get_name())) return;
     make(*decls);
 }
 
