@@ -35,7 +35,7 @@ void read_orb_modules() {
     state = reading;
     int errors = msg::get_error_count();
     FILE* in = fmemopen(const_cast<char*>(orb_modules_idl), std::strlen(orb_modules_idl), "r");
-    if (!in || !orb_reader) msg::panic("orb_modules::lookup: cannot read the ORB modules");
+    if (!in) msg::panic("orb_modules::lookup: cannot read the ORB modules");
     static const String name("<ORB modules>");
     DefinitionList* definitions = parse_contract_stream(in, name, *orb_reader, *new EnvFile);
     std::fclose(in);
@@ -53,7 +53,8 @@ void read_orb_modules() {
 void orb_modules::set_reader(Reader& reader) { orb_reader = &reader; }
 
 Declarator* orb_modules::lookup(const Id& id) {
-    if (!dialect::corba3() || !orb_name(id.as_charP())) return nullptr;
+    // Without a reader (a tree built by hand) there are no ORB modules.
+    if (!dialect::corba3() || !orb_reader || !orb_name(id.as_charP())) return nullptr;
     if (state == unread) read_orb_modules();
     if (state != read) return nullptr;
     Declarator* found = orb_decls->resolve(id);
