@@ -6,20 +6,20 @@
 #define QUORVEX_IDLGEN_JAVABUILTINTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class BuiltinTypeSpec;
 class DeclList;
 class String;
 
-class JavaBuiltinType : public JavaAST {
+class JavaBuiltinType : public JavaAST, public JavaKind {
 public:
     static JavaBuiltinType& project(const BuiltinTypeSpec& ts) {
         return projectionOf<JavaBuiltinType>(ts, [&] { return new JavaBuiltinType(ts); });
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jBuiltinType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -37,7 +37,15 @@ public:
     // interface's operations, which never travel.  True when there was one.
     static bool reportNatives(const DeclList& decls, const String& contractFile);
 
-    static bool isA(const JavaType& t) { return t.getTag() == jBuiltinType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override;
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaBuiltinType*>(&t) != nullptr; }
     static const JavaBuiltinType& narrow(const JavaType& t);
 
 private:
