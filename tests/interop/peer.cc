@@ -1241,7 +1241,10 @@ int main(int argc, char** argv) {
             else return usage();
         }
         run_client(t, missing);
-        if (shutdown) t->shutdown();
+        if (shutdown) {
+            step = "shutdown";
+            t->shutdown();
+        }
         std::cout << "client: " << checks << " checks, " << failures << " failed" << std::endl;
         orb->destroy();
         return failures ? 1 : 0;

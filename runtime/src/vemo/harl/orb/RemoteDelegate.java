@@ -140,6 +140,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
         boolean hasIn = false;
         for (Arguments.Entry e : layout.entries) if (e.mode == OperationDescriptor.IN || e.mode == OperationDescriptor.INOUT) hasIn = true;
         IOR to = target;
+        boolean reissued = false;
         for (int hops = 0; ; hops++) {
             if (hops > MAX_FORWARDS)
                 throw new TRANSIENT("too many location forwards", 0, CompletionStatus.COMPLETED_NO);
@@ -152,11 +153,16 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             ClientConnection conn = local ? null : orb.connection(p.host, p.port);
             int[] cs;
             List<Codec.ServiceContext> ctxs = Codec.NONE;
+            boolean carriesCodeSets = false;
             if (local) {
                 cs = new int[] {orb.settings.nativeCharCodeSet, IOR.UTF_16};
+            } else if (minor == 0) {
+                // GIOP 1.0 negotiates nothing: ISO-8859-1, and the
+                // connection's choice is left to a later 1.1 or 1.2 call
+                cs = new int[] {IOR.ISO_8859_1, IOR.UTF_16};
             } else {
                 if (conn.charSet == 0) {
-                    int[] chosen = minor == 0 ? null : chooseCodeSets(p);
+                    int[] chosen = chooseCodeSets(p);
                     synchronized (conn) {
                         if (conn.charSet == 0) {
                             conn.charSet = chosen == null ? IOR.ISO_8859_1 : chosen[0];
@@ -169,7 +175,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                 if (!conn.codeSetsSent) {
                     ctxs = new ArrayList<>(1);
                     ctxs.add(Codec.codeSets(cs[0], cs[1]));
-                    conn.codeSetsSent = true;
+                    carriesCodeSets = true;
                 }
             }
             int id = local ? orb.localRequestId() : conn.newRequestId();
@@ -181,16 +187,27 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             byte[] request = Codec.finish(out, little);
 
             Message reply;
-            if (local) {
-                reply = orb.server().callLocal(request, cs);
-                if (!response) return null;
-                if (reply == null)
-                    throw new org.omg.CORBA.INTERNAL("no reply to a collocated call", 0, CompletionStatus.COMPLETED_MAYBE);
-            } else if (!response) {
-                conn.send(request);
-                return null;
-            } else {
-                reply = conn.call(id, request, orb.settings.replyTimeout);
+            try {
+                if (local) {
+                    reply = orb.server().callLocal(request, cs);
+                    if (!response) return null;
+                    if (reply == null)
+                        throw new org.omg.CORBA.INTERNAL("no reply to a collocated call", 0, CompletionStatus.COMPLETED_MAYBE);
+                } else if (!response) {
+                    conn.send(request);
+                    if (carriesCodeSets) conn.codeSetsSent = true;
+                    return null;
+                } else {
+                    reply = conn.call(id, minor, request, orb.settings.replyTimeout, carriesCodeSets);
+                }
+            } catch (ClientConnection.Reissue e) {
+                // The server closed the connection without processing the
+                // request: once more, on a new connection.
+                if (reissued)
+                    throw new TRANSIENT("the server closed the connection", 0, CompletionStatus.COMPLETED_NO);
+                reissued = true;
+                hops--;
+                continue;
             }
             if (reply.type != Giop.REPLY)
                 throw new MARSHAL("a locate reply to a request", 0, CompletionStatus.COMPLETED_MAYBE);
