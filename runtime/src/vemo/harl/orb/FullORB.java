@@ -42,6 +42,9 @@ public class FullORB extends org.omg.CORBA.ORB {
     public FullORB(String[] args, Properties props) {
         settings = Settings.of(args, props);
         new SecureRandom().nextBytes(instance);
+        // A server whose port is set listens from here on: a port in use
+        // is an error of ORB.init, not of a later connect.
+        if (settings.port != 0) server();
     }
 
     private static volatile FullORB defaultORB;
@@ -93,6 +96,24 @@ public class FullORB extends org.omg.CORBA.ORB {
 
     public int port() {
         return server().port;
+    }
+
+    // For monitoring: the octets of requests this ORB's server has read
+    // and not yet answered, now and at most so far (within maxPending),
+    // and the connections it has open.
+    public long pendingOctets() {
+        Server s = server;
+        return s == null ? 0 : s.budget.used();
+    }
+
+    public long peakPendingOctets() {
+        Server s = server;
+        return s == null ? 0 : s.budget.peak();
+    }
+
+    public int serverConnections() {
+        Server s = server;
+        return s == null ? 0 : s.connections();
     }
 
     boolean isLocal(IOR.IIOPProfile p) {

@@ -122,6 +122,7 @@ final class Server {
                 }
             }
             used += want;
+            if (used > peak) peak = used;
             return want;
         }
 
@@ -135,8 +136,14 @@ final class Server {
             notifyAll();
         }
 
+        private long peak;
+
         synchronized long used() {
             return used;
+        }
+
+        synchronized long peak() {
+            return peak;
         }
     }
 
@@ -176,7 +183,7 @@ final class Server {
         this.pool = new ThreadPoolExecutor(0, s.maxThreads, 30, TimeUnit.SECONDS,
                                            new java.util.concurrent.SynchronousQueue<>(),
                                            r -> {
-                                               Thread t = new Thread(r, "vemo.harl dispatch " + count.incrementAndGet());
+                                               Thread t = new Thread(r, "vemo.harl dispatch " + port + "/" + count.incrementAndGet());
                                                t.setDaemon(true);
                                                return t;
                                            });
@@ -242,7 +249,7 @@ final class Server {
             }
             try {
                 s.setTcpNoDelay(true);
-                if (conns.size() >= orb.settings.maxConnections) {
+                if (!room()) {
                     refuse(s);
                     continue;
                 }
@@ -264,6 +271,21 @@ final class Server {
                 }
             }
         }
+    }
+
+    // Whether a new connection may be taken: under maxConnections (those
+    // already closing not counted), or at it once the connection idle the
+    // longest has been told CloseConnection.
+    private boolean room() {
+        int open = 0;
+        Conn idlest = null;
+        for (Conn c : conns) {
+            if (c.closing || c.closed) continue;
+            open++;
+            if (c.idle() && (idlest == null || c.lastUse < idlest.lastUse)) idlest = c;
+        }
+        if (open < orb.settings.maxConnections) return true;
+        return idlest != null && idlest.closeGracefully(false);
     }
 
     // A connection beyond the caps: told CloseConnection (a client
@@ -337,6 +359,10 @@ final class Server {
             if (closing || closed) return false;
             calls++;
             return true;
+        }
+
+        synchronized boolean idle() {
+            return calls == 0 && !progress.writing();
         }
 
         synchronized void done() {
@@ -535,15 +561,15 @@ final class Server {
                         close();
                         return false;
                     }
+                    // At the thread cap the reading thread answers the
+                    // request itself and reads on afterwards: the
+                    // connection is served one call at a time.
+                    boolean handedOn;
                     try {
                         pool.execute(this::readLoop);
+                        handedOn = true;
                     } catch (RejectedExecutionException e) {
-                        inFlight.release();
-                        if (r.responseExpected)
-                            send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
-                                                            "IDL:omg.org/CORBA/TRANSIENT:1.0", 1,
-                                                            CompletionStatus._COMPLETED_NO));
-                        return false;
+                        handedOn = false;
                     }
                     try {
                         running.acquireUninterruptibly();
@@ -558,7 +584,7 @@ final class Server {
                     } finally {
                         inFlight.release();
                     }
-                    return true;
+                    return handedOn;
                 } finally {
                     done();
                 }
