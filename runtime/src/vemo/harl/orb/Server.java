@@ -327,6 +327,8 @@ final class Server {
         // Calls of this connection taken and not yet answered; guarded by
         // this.
         int calls;
+        // The client shut its output down (guarded by this).
+        boolean inputEnded;
         volatile long lastUse = System.nanoTime();
         // Requests of this connection read but not yet answered: at the
         // limit the reader stops reading until one is done, so a client
@@ -365,9 +367,25 @@ final class Server {
             return calls == 0 && !progress.writing();
         }
 
-        synchronized void done() {
-            calls--;
-            lastUse = System.nanoTime();
+        void done() {
+            boolean last;
+            synchronized (this) {
+                calls--;
+                lastUse = System.nanoTime();
+                last = calls == 0 && inputEnded;
+            }
+            if (last) close();
+        }
+
+        // The client has closed its side: the connection closes once the
+        // calls in progress have written their replies.
+        boolean endOfInput() {
+            synchronized (this) {
+                inputEnded = true;
+                if (calls > 0) return false;
+            }
+            close();
+            return true;
         }
 
         // Sends CloseConnection and shuts the output down, unless a call
@@ -438,7 +456,8 @@ final class Server {
                         return;
                     }
                     if (m == null) {
-                        close();
+                        budget.give(reader.takeHeld());
+                        if (!endOfInput()) handedOn = true; // the last call closes
                         return;
                     }
                     lastUse = System.nanoTime();
@@ -482,6 +501,8 @@ final class Server {
                 send(Giop.bare(Giop.MESSAGE_ERROR, 0));
                 close();
             } finally {
+                // (a thread that handed the reading on leaves the reader,
+                // and what it holds, to the next)
                 if (!handedOn) {
                     if (!closed) close();
                     budget.give(reader.takeHeld());
