@@ -111,13 +111,18 @@ final class ClientConnection implements Sweeper.Swept {
 
     // Sends one message whole.
     void send(byte[] message) {
+        send(message, message.length);
+    }
+
+    // Sends the first `length` octets of message, one message whole.
+    void send(byte[] message, int length) {
         if (closed) {
             if (closedByServer) throw new Reissue();
             throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
         }
         try {
             synchronized (writeLock) {
-                progress.write(out, message, 0, message.length);
+                progress.write(out, message, 0, length);
             }
         } catch (IOException e) {
             if (closedByServer) throw new Reissue();
@@ -129,7 +134,7 @@ final class ClientConnection implements Sweeper.Swept {
 
     // Sends a request of GIOP 1.minor and waits for the reply of the same
     // id; sent tells that a request carrying the code sets is written.
-    Message call(int requestId, int minor, byte[] message, int timeoutMs, boolean carriesCodeSets) {
+    Message call(int requestId, int minor, byte[] message, int length, int timeoutMs, boolean carriesCodeSets) {
         CompletableFuture<Message> f = new CompletableFuture<>();
         pending.put(requestId, f);
         if (closed) {
@@ -138,7 +143,7 @@ final class ClientConnection implements Sweeper.Swept {
             throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
         }
         try {
-            send(message);
+            send(message, length);
         } catch (RuntimeException e) {
             pending.remove(requestId);
             throw e;

@@ -33,6 +33,9 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
     private final FullORB orb;
     private final IOR original;
     private volatile IOR target; // changed by LOCATION_FORWARD_PERM
+    // The connection the last call took, while it is open and to the
+    // same endpoint: the ORB's lookup is a string key per call.
+    private volatile ClientConnection last;
 
     RemoteDelegate(FullORB orb, IOR ior) {
         this.orb = orb;
@@ -133,6 +136,14 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
         return new int[] {ch, IOR.UTF_16};
     }
 
+    private ClientConnection connection(IOR.IIOPProfile p) {
+        ClientConnection c = last;
+        if (c != null && !c.isClosed() && c.port == p.port && c.host.equals(p.host)) return c;
+        c = orb.connection(p.host, p.port);
+        last = c;
+        return c;
+    }
+
     private java.lang.Object call(OperationDescriptor op, String operation, long[] n, java.lang.Object[] o) {
         if (orb.isDestroyed())
             throw new org.omg.CORBA.BAD_INV_ORDER("the ORB was destroyed", 0, CompletionStatus.COMPLETED_NO);
@@ -150,7 +161,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             int minor = Math.min(p.minor, orb.settings.giopMinor);
             boolean little = orb.settings.littleEndian;
             boolean local = orb.isLocal(p);
-            ClientConnection conn = local ? null : orb.connection(p.host, p.port);
+            ClientConnection conn = local ? null : connection(p);
             int[] cs;
             List<Codec.ServiceContext> ctxs = Codec.NONE;
             boolean carriesCodeSets = false;
@@ -184,21 +195,21 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             Cdr.codeSets(out, cs[0], cs[1]);
             if (hasIn) Codec.beginBody(out, minor);
             Arguments.writeRequest(out, op, n, o);
-            byte[] request = Codec.finish(out, little);
+            Message request = Codec.finishInPlace(out, little);
 
             Message reply;
             try {
                 if (local) {
-                    reply = orb.server().callLocal(request, cs);
+                    reply = orb.server().callLocal(request.buf, request.length, cs);
                     if (!response) return null;
                     if (reply == null)
                         throw new org.omg.CORBA.INTERNAL("no reply to a collocated call", 0, CompletionStatus.COMPLETED_MAYBE);
                 } else if (!response) {
-                    conn.send(request);
+                    conn.send(request.buf, request.length);
                     if (carriesCodeSets) conn.codeSetsSent = true;
                     return null;
                 } else {
-                    reply = conn.call(id, minor, request, orb.settings.replyTimeout, carriesCodeSets);
+                    reply = conn.call(id, minor, request.buf, request.length, orb.settings.replyTimeout, carriesCodeSets);
                 }
             } catch (ClientConnection.Reissue e) {
                 // The server closed the connection without processing the

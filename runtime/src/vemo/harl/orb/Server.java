@@ -345,10 +345,14 @@ final class Server {
         }
 
         void send(byte[] m) {
+            send(m, m.length);
+        }
+
+        void send(byte[] m, int length) {
             if (closed) return;
             try {
                 synchronized (writeLock) {
-                    progress.write(out, m, 0, m.length);
+                    progress.write(out, m, 0, length);
                 }
                 lastUse = System.nanoTime();
             } catch (IOException e) {
@@ -595,8 +599,8 @@ final class Server {
                     try {
                         running.acquireUninterruptibly();
                         try {
-                            byte[] reply = dispatch(m, r, sets);
-                            if (reply != null) send(reply);
+                            Message reply = dispatch(m, r, sets);
+                            if (reply != null) send(reply.buf, reply.length);
                         } finally {
                             running.release();
                         }
@@ -628,23 +632,21 @@ final class Server {
         }
     }
 
-    // A collocated call: the request octets answered on the caller's
-    // thread, the reply octets read back as a message.
-    Message callLocal(byte[] request, int[] sets) {
+    // A collocated call: the request octets (the first `length` of
+    // request) answered on the caller's thread, the reply read back as a
+    // message.
+    Message callLocal(byte[] request, int length, int[] sets) {
         boolean little = (request[6] & 1) != 0;
-        Message m = new Message(request[5], little, Giop.REQUEST, request, request.length);
+        Message m = new Message(request[5], little, Giop.REQUEST, request, length);
         Codec.RequestIn r = new Codec.RequestIn();
         Codec.readRequest(orb, m, r);
         Cdr.codeSets(r.body, sets[0], sets[1]);
-        byte[] reply;
         begin();
         try {
-            reply = dispatch(m, r, sets);
+            return dispatch(m, r, sets);
         } finally {
             end();
         }
-        if (reply == null) return null;
-        return new Message(reply[5], (reply[6] & 1) != 0, Giop.REPLY, reply, reply.length);
     }
 
     private static final Map<OperationDescriptor[], Map<String, Integer>> indexes = new ConcurrentHashMap<>();
@@ -663,10 +665,11 @@ final class Server {
         return k == null ? -1 : k;
     }
 
-    private byte[] systemReply(Message m, Codec.RequestIn r, SystemException e) {
+    private Message systemReply(Message m, Codec.RequestIn r, SystemException e) {
         if (!r.responseExpected) return null;
-        return Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.idOf(e), e.minor,
-                                          e.completed.value());
+        byte[] b = Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.idOf(e), e.minor,
+                                              e.completed.value());
+        return new Message(m.minor, m.little, Giop.REPLY, b, b.length);
     }
 
     private OutputStream reply(Message m, Codec.RequestIn r, int status, int[] sets) {
@@ -676,7 +679,7 @@ final class Server {
     }
 
     // Answers one request; null when no reply is to be sent.
-    byte[] dispatch(Message m, Codec.RequestIn r, int[] sets) {
+    Message dispatch(Message m, Codec.RequestIn r, int[] sets) {
         int[] depth = inCall.get();
         depth[0]++;
         try {
@@ -696,14 +699,14 @@ final class Server {
                 OutputStream out = reply(m, r, Giop.NO_EXCEPTION, sets);
                 Codec.beginBody(out, m.minor);
                 out.write_boolean(yes);
-                return Codec.finish(out, m.little);
+                return Codec.finishInPlace(out, m.little);
             }
             if (op.equals("_non_existent") || op.equals("_not_existent")) {
                 if (!r.responseExpected) return null;
                 OutputStream out = reply(m, r, Giop.NO_EXCEPTION, sets);
                 Codec.beginBody(out, m.minor);
                 out.write_boolean(false);
-                return Codec.finish(out, m.little);
+                return Codec.finishInPlace(out, m.little);
             }
             if (op.equals("_interface") || op.equals("_get_interface") || op.equals("_get_component"))
                 return systemReply(m, r, new org.omg.CORBA.NO_IMPLEMENT(op, 0, CompletionStatus.COMPLETED_NO));
@@ -749,13 +752,13 @@ final class Server {
                     OutputStream out = reply(m, r, Giop.USER_EXCEPTION, sets);
                     Codec.beginBody(out, m.minor);
                     ((Streamable) raised).__write(out);
-                    return Codec.finish(out, m.little);
+                    return Codec.finishInPlace(out, m.little);
                 }
                 Arguments.Layout layout = Arguments.layout(desc);
                 OutputStream out = reply(m, r, Giop.NO_EXCEPTION, sets);
                 if (layout.hasOut) Codec.beginBody(out, m.minor);
                 Arguments.writeReply(out, desc, n, o);
-                return Codec.finish(out, m.little);
+                return Codec.finishInPlace(out, m.little);
             } catch (SystemException e) {
                 e.completed = CompletionStatus.COMPLETED_YES;
                 return systemReply(m, r, e);
