@@ -140,7 +140,7 @@ public class Closing {
             self._invoke(Stopper.STOP, new long[0], new java.lang.Object[0]);
             check(false, "shutdown(true) inside a collocated call raises BAD_INV_ORDER");
         } catch (org.omg.CORBA.BAD_INV_ORDER e) {
-            check(e.minor == 3, "BAD_INV_ORDER minor 3 (would deadlock), not " + e.minor);
+            check(e.minor == 0x4f4d0003, "BAD_INV_ORDER minor OMG 3 (would deadlock), not " + Integer.toHexString(e.minor));
         }
         s.destroy();
     }
@@ -176,9 +176,11 @@ public class Closing {
             so.getOutputStream().write(echoRequest(s, 2, 2, p.key(), Codec.NONE, "b"));
             Giop.Reader r = new Giop.Reader(so.getInputStream(), 1 << 20);
             Message first = r.next();
-            check(first != null && first.type == Giop.REPLY
-                  && "IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0".equals(replyException(first)),
-                  "a request naming ISO-8859-2 gets CODESET_INCOMPATIBLE");
+            Codec.ReplyIn fr = first == null ? null : Codec.readReply(null, first);
+            check(fr != null && fr.status == Giop.SYSTEM_EXCEPTION
+                  && "IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0".equals(fr.body.read_string())
+                  && fr.body.read_ulong() == 0x4f4d0002,
+                  "a request naming ISO-8859-2 gets CODESET_INCOMPATIBLE, minor OMG 2");
             Message second = r.next();
             check(second != null && second.type == Giop.REPLY && replyException(second) == null,
                   "the connection answers the next request");
@@ -353,6 +355,43 @@ public class Closing {
         s.destroy();
     }
 
+    // The standard minor codes of the failures raised most.
+    static void minorCodes() throws Exception {
+        int omg = 0x4f4d0000;
+        ORB s = server();
+        Echo e = new Echo();
+        s.connect(e);
+        String ior = s.object_to_string(e);
+        ORB c = ORB.init(new String[0], null);
+        ObjectImpl ref = (ObjectImpl) c.string_to_object(ior);
+        OperationDescriptor nope = new OperationDescriptor("nope", new int[0], new Class[0], new String[0],
+                                                           new Class[0], false);
+        int port;
+        try (ServerSocket free = new ServerSocket(0, 1, java.net.InetAddress.getByName("127.0.0.1"))) {
+            port = free.getLocalPort();
+        }
+        ObjectImpl nowhere = (ObjectImpl) c.string_to_object("corbaloc:iiop:127.0.0.1:" + port + "/x");
+        Object[][] rows = {
+            {"an unknown operation", (Case) () -> ref._invoke(nope, new long[0], new Object[0]),
+             org.omg.CORBA.BAD_OPERATION.class, omg | 2},
+            {"nothing listening", (Case) () -> Echo.add(nowhere, 1, 1), org.omg.CORBA.TRANSIENT.class, omg | 2},
+            {"a destroyed ORB", (Case) () -> {
+                c.destroy();
+                Echo.add(ref, 1, 1);
+            }, org.omg.CORBA.BAD_INV_ORDER.class, omg | 4},
+        };
+        for (Object[] row : rows) {
+            try {
+                ((Case) row[1]).run();
+                check(false, row[0] + " raises " + row[2]);
+            } catch (SystemException x) {
+                check(((Class<?>) row[2]).isInstance(x) && x.minor == (int) row[3],
+                      row[0] + ": " + x + ", minor 0x" + Integer.toHexString(x.minor));
+            }
+        }
+        s.destroy();
+    }
+
     interface Case {
         void run() throws Exception;
     }
@@ -366,6 +405,7 @@ public class Closing {
             {"reissue after CloseConnection", (Case) Closing::reissue},
             {"code sets after GIOP 1.0", (Case) Closing::codeSetsAfterGiop10},
             {"idle connection closed", (Case) Closing::idleClose},
+            {"standard minor codes", (Case) Closing::minorCodes},
         };
         for (Object[] c : cases) {
             int before = failures;

@@ -68,7 +68,8 @@ final class ClientConnection implements Sweeper.Swept {
             } catch (IOException ignored) {
                 // nothing more to release
             }
-            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(), 0,
+            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(),
+                                SystemExceptions.TRANSIENT_NO_PROFILE,
                                 CompletionStatus.COMPLETED_NO);
         }
         this.socket = s;

@@ -81,7 +81,7 @@ public class FullORB extends org.omg.CORBA.ORB {
             synchronized (serverLock) {
                 s = server;
                 if (s == null) {
-                    if (shutdown) throw new BAD_INV_ORDER("the ORB was shut down", 0, CompletionStatus.COMPLETED_NO);
+                    if (shutdown) throw new BAD_INV_ORDER("the ORB was shut down", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
                     server = s = new Server(this);
                 }
             }
@@ -122,7 +122,7 @@ public class FullORB extends org.omg.CORBA.ORB {
     }
 
     ClientConnection connection(String host, int port) {
-        if (destroyed) throw new BAD_INV_ORDER("the ORB was destroyed", 0, CompletionStatus.COMPLETED_NO);
+        if (destroyed) throw new BAD_INV_ORDER("the ORB was destroyed", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
         String k = host.toLowerCase(java.util.Locale.ROOT) + ":" + port;
         ClientConnection c = connections.get(k);
         if (c != null && !c.isClosed()) return c;

@@ -146,7 +146,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
 
     private java.lang.Object call(OperationDescriptor op, String operation, long[] n, java.lang.Object[] o) {
         if (orb.isDestroyed())
-            throw new org.omg.CORBA.BAD_INV_ORDER("the ORB was destroyed", 0, CompletionStatus.COMPLETED_NO);
+            throw new org.omg.CORBA.BAD_INV_ORDER("the ORB was destroyed", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
         Arguments.Layout layout = Arguments.layout(op);
         boolean hasIn = false;
         for (Arguments.Entry e : layout.entries) if (e.mode == OperationDescriptor.IN || e.mode == OperationDescriptor.INOUT) hasIn = true;

@@ -555,7 +555,8 @@ final class Server {
                         // fails, the connection keeps its code sets
                         if (r.responseExpected)
                             send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
-                                                            "IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0", 0,
+                                                            "IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0",
+                                                            SystemExceptions.CODESET_UNSUPPORTED,
                                                             CompletionStatus._COMPLETED_NO));
                         return false;
                     }
@@ -573,7 +574,8 @@ final class Server {
                 if (stopping) {
                     if (r.responseExpected)
                         send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
-                                                        "IDL:omg.org/CORBA/TRANSIENT:1.0", 0,
+                                                        "IDL:omg.org/CORBA/TRANSIENT:1.0",
+                                                        SystemExceptions.TRANSIENT_DISCARDED,
                                                         CompletionStatus._COMPLETED_NO));
                     return false;
                 }
@@ -711,12 +713,14 @@ final class Server {
             if (op.equals("_interface") || op.equals("_get_interface") || op.equals("_get_component"))
                 return systemReply(m, r, new org.omg.CORBA.NO_IMPLEMENT(op, 0, CompletionStatus.COMPLETED_NO));
             if (!(servant instanceof Skeleton))
-                return systemReply(m, r, new BAD_OPERATION(op, 0, CompletionStatus.COMPLETED_NO));
+                return systemReply(m, r, new BAD_OPERATION(op, SystemExceptions.BAD_OPERATION_UNKNOWN, CompletionStatus.COMPLETED_NO));
             Skeleton skel = (Skeleton) servant;
             OperationDescriptor[][] tables = skel._get_dispatch_table();
             OperationDescriptor[] table = tables == null || tables.length == 0 ? null : tables[0];
             int k = table == null ? -1 : find(table, op);
-            if (k < 0) return systemReply(m, r, new BAD_OPERATION("no operation " + op, 0, CompletionStatus.COMPLETED_NO));
+            if (k < 0)
+                return systemReply(m, r, new BAD_OPERATION("no operation " + op, SystemExceptions.BAD_OPERATION_UNKNOWN,
+                                                           CompletionStatus.COMPLETED_NO));
             OperationDescriptor desc = table[k];
 
             long[] n;
@@ -783,7 +787,8 @@ final class Server {
     // wait for itself); without, it happens behind.
     void shutdown(boolean wait) {
         if (wait && inCall.get()[0] > 0)
-            throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", 3, CompletionStatus.COMPLETED_NO);
+            throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", SystemExceptions.BAD_INV_ORDER_DEADLOCK,
+                                                  CompletionStatus.COMPLETED_NO);
         stopping = true;
         try {
             listener.close();
