@@ -151,9 +151,10 @@ public final class Giop {
                     int grown = (int) Math.min((long) end, Math.max(buf.length * 2L, 4096L));
                     buf = java.util.Arrays.copyOf(buf, grown);
                 }
-                // at most 64 KiB a read: the socket copies through a
-                // temporary native buffer as large as the request
-                int want = Math.min(Math.min(end, buf.length) - pos, 65536);
+                // at most 128 KiB a read: the socket copies through a
+                // temporary native buffer as large as the request, and
+                // takes no more at once
+                int want = Math.min(Math.min(end, buf.length) - pos, 131072);
                 int got = in.read(buf, pos, want);
                 if (got < 0) throw new EOFException("connection closed inside a message");
                 pos += got;

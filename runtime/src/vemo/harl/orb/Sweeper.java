@@ -70,7 +70,7 @@ final class Sweeper {
     // shows: a slow reader that takes a large message a slice at a time is
     // not cut off, one that takes nothing is.
     static final class Progress {
-        private static final int SLICE = 64 * 1024;
+        private static final int SLICE = 128 * 1024;
         // When the write in progress began or last moved on; 0 when none.
         private volatile long since;
 
