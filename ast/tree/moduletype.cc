@@ -2,6 +2,7 @@
 
 #include "ast/input/dialect.h"
 #include "ast/names/scope.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
 
@@ -19,8 +20,11 @@ bool ModuleTypeSpec::overload_ok(Declarator& other) const {
 // one body, its own declarations.  The enumerators of its enums are
 // declared in it too, as in a module of several bodies.
 Declarator* ModuleTypeSpec::resolve(const Id& id) const {
-    if (!first_body->bodies) return resolve_with_enumerators(*decls, id);
-    return resolve_in_bodies(id, first_body->bodies->list.size());
+    Declarator* found = !first_body->bodies ? resolve_with_enumerators(*decls, id)
+                                            : resolve_in_bodies(id, first_body->bodies->list.size());
+    // A file's own ORB module finds in the ORB's what it does not declare.
+    if (!found && first_body->orb_part) return first_body->orb_part->resolve(id);
+    return found;
 }
 
 Declarator* ModuleTypeSpec::resolve_earlier(const Id& id) const {
@@ -74,8 +78,13 @@ void ModuleTypeSpec::resolve_names(Scope& scope) {
         first->bodies->list.push_back(this);
         first_body = first;
     }
+    // A file's own CORBA or PortableServer module extends the ORB's.
+    if (orb_modules::is_orb_module(*this))
+        if (Declarator* orb = orb_modules::lookup(get_name()))
+            if (&orb->get_typespec() != this) orb_part = &ModuleTypeSpec::narrow(orb->get_typespec());
     Scope inner(scope, "module exports", get_loc());
     if (first_body != this) inner.set_reopened(*this);
+    if (orb_part) inner.set_orb_part(*orb_part);
     decls->resolve_names(inner);
 }
 
