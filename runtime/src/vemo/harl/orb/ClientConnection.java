@@ -33,30 +33,47 @@ final class ClientConnection {
     private final FullORB orb;
     final String host;
     final int port;
+    // Over TLS (vemo.harl.tls.Tls), its handshake done before the first request.
+    final boolean secure;
     private final Socket socket;
     private final OutputStream out;
     private final Object writeLock = new Object();
     private final ConcurrentHashMap<Integer, CompletableFuture<Message>> pending = new ConcurrentHashMap<>();
     private final AtomicInteger nextId = new AtomicInteger(1);
     private volatile boolean closed;
+    // Whether the server has sent anything on this connection yet.
+    private volatile boolean heard;
+    // Why the connection failed, once it has.
+    private volatile SystemException failure;
+    private final Thread reader;
     volatile boolean codeSetsSent;
     // The code sets chosen for the connection at its first request.
     volatile int charSet;
     volatile int wcharSet;
 
-    ClientConnection(FullORB orb, String host, int port) {
+    ClientConnection(FullORB orb, String host, int port, boolean secure) {
         this.orb = orb;
         this.host = host;
         this.port = port;
-        Socket s = new Socket();
+        this.secure = secure;
+        Socket s = secure ? null : new Socket();
         try {
-            s.setTcpNoDelay(true);
-            s.setKeepAlive(true);
-            s.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
+            if (secure) {
+                s = orb.tls.connect(host, port, orb.settings.connectTimeout);
+            } else {
+                s.setTcpNoDelay(true);
+                s.setKeepAlive(true);
+                s.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
+            }
             this.out = s.getOutputStream();
+        } catch (javax.net.ssl.SSLException e) {
+            // the handshake failed: the server's certificate is not trusted,
+            // or the server refused this client
+            throw new org.omg.CORBA.NO_PERMISSION("TLS to " + host + ":" + port + " refused: " + e.getMessage(), 0,
+                                                  CompletionStatus.COMPLETED_NO);
         } catch (IOException | IllegalArgumentException | SecurityException e) {
             try {
-                s.close();
+                if (s != null) s.close();
             } catch (IOException ignored) {
                 // nothing more to release
             }
@@ -64,9 +81,9 @@ final class ClientConnection {
                                 CompletionStatus.COMPLETED_NO);
         }
         this.socket = s;
-        Thread t = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
-        t.setDaemon(true);
-        t.start();
+        reader = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
+        reader.setDaemon(true);
+        reader.start();
     }
 
     boolean isClosed() {
@@ -92,10 +109,27 @@ final class ClientConnection {
                 }
             }
         } catch (IOException e) {
-            fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
-            throw new COMM_FAILURE("connection lost while sending: " + e.getMessage(), 0,
-                                   CompletionStatus.COMPLETED_MAYBE);
+            if (secure && !heard) {
+                // A TLS server that refuses this client's certificate sends
+                // its alert and closes, which a write may notice first; the
+                // reader reads the alert and says why.
+                try {
+                    reader.join(Math.max(orb.settings.connectTimeout, 1000));
+                } catch (InterruptedException ie) {
+                    Thread.currentThread().interrupt();
+                }
+                SystemException why = failure;
+                if (why instanceof org.omg.CORBA.NO_PERMISSION)
+                    throw new org.omg.CORBA.NO_PERMISSION(why.getMessage(), 0, CompletionStatus.COMPLETED_NO);
+            }
+            throw lostWhileSending(e);
         }
+    }
+
+    private COMM_FAILURE lostWhileSending(IOException e) {
+        fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
+        return new COMM_FAILURE("connection lost while sending: " + e.getMessage(), 0,
+                                CompletionStatus.COMPLETED_MAYBE);
     }
 
     // Sends a request and waits for the reply of the same id.
@@ -151,6 +185,7 @@ final class ClientConnection {
                                           CompletionStatus.COMPLETED_MAYBE));
                     return;
                 }
+                heard = true;
                 if (m == null) {
                     fail(new COMM_FAILURE("connection closed by the server", 0, CompletionStatus.COMPLETED_MAYBE));
                     return;
@@ -178,6 +213,13 @@ final class ClientConnection {
                         return;
                 }
             }
+        } catch (javax.net.ssl.SSLException e) {
+            // Under TLS 1.3 a server that refuses this client's certificate
+            // says so after the client's side of the handshake is done: on
+            // the first read, before it has read any request.
+            if (!heard) fail(new org.omg.CORBA.NO_PERMISSION("TLS refused by " + host + ":" + port + ": " + e.getMessage(),
+                                                              0, CompletionStatus.COMPLETED_NO));
+            else fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
         } catch (IOException e) {
             fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
         } catch (Throwable t) {
@@ -198,6 +240,7 @@ final class ClientConnection {
 
     // Closes the connection and fails every waiting call with e.
     void fail(SystemException e) {
+        if (failure == null) failure = e;
         closed = true;
         orb.forget(this);
         try {

@@ -27,6 +27,8 @@ import vemo.harl.ior.IOR;
 // corbaloc:iiop:host:port/name reaches.
 public class FullORB extends org.omg.CORBA.ORB {
     final Settings settings;
+    // IIOP over TLS: the listener, connections and references' component.
+    final vemo.harl.tls.Tls tls;
     private volatile Server server;
     private final Object serverLock = new Object();
     private final ConcurrentHashMap<String, ClientConnection> connections = new ConcurrentHashMap<>();
@@ -41,6 +43,7 @@ public class FullORB extends org.omg.CORBA.ORB {
 
     public FullORB(String[] args, Properties props) {
         settings = Settings.of(args, props);
+        tls = vemo.harl.tls.Tls.of(args, props);
         new SecureRandom().nextBytes(instance);
     }
 
@@ -95,28 +98,45 @@ public class FullORB extends org.omg.CORBA.ORB {
         return server().port;
     }
 
-    boolean isLocal(IOR.IIOPProfile p) {
-        Server s = server;
-        return s != null && p.port == s.port && p.host.equalsIgnoreCase(s.host);
+    // The port of the TLS listener (vemo.harl.tls.port), 0 without one;
+    // starts the listener.
+    public int tlsPort() {
+        return server().tlsPort;
     }
 
-    ClientConnection connection(String host, int port) {
+    boolean isLocal(IOR.IIOPProfile p) {
+        Server s = server;
+        return s != null && s.names(p);
+    }
+
+    // The shared connection to the endpoint of a profile: over TLS when
+    // the profile announces it and this ORB can verify the server.
+    ClientConnection connection(IOR.IIOPProfile p) {
+        vemo.harl.tls.Tls.Route r = tls.route(p);
+        return connection(p.host, r.port, r.secure);
+    }
+
+    private static String endpoint(String host, int port, boolean secure) {
+        return host.toLowerCase(java.util.Locale.ROOT) + ":" + port + (secure ? "/tls" : "");
+    }
+
+    ClientConnection connection(String host, int port, boolean secure) {
         if (destroyed) throw new BAD_INV_ORDER("the ORB was destroyed", 0, CompletionStatus.COMPLETED_NO);
-        String k = host.toLowerCase(java.util.Locale.ROOT) + ":" + port;
+        String k = endpoint(host, port, secure);
         ClientConnection c = connections.get(k);
         if (c != null && !c.isClosed()) return c;
         Object lock = connectLocks.computeIfAbsent(k, x -> new Object());
         synchronized (lock) {
             c = connections.get(k);
             if (c != null && !c.isClosed()) return c;
-            c = new ClientConnection(this, host, port);
+            c = new ClientConnection(this, host, port, secure);
             connections.put(k, c);
             return c;
         }
     }
 
     void forget(ClientConnection c) {
-        connections.remove(c.host.toLowerCase(java.util.Locale.ROOT) + ":" + c.port, c);
+        connections.remove(endpoint(c.host, c.port, c.secure), c);
     }
 
     // A reference bound to this ORB.
@@ -157,7 +177,8 @@ public class FullORB extends org.omg.CORBA.ORB {
             keys.put(servant, key);
         }
         s.add(key, servant);
-        IOR ior = IOR.make(typeOf(servant), s.host, s.port, key, settings.giopMinor, settings.nativeCharCodeSet);
+        IOR ior = IOR.make(typeOf(servant), s.host, s.port, key, settings.giopMinor, settings.nativeCharCodeSet,
+                           s.components());
         servant._set_delegate(new RemoteDelegate(this, ior));
     }
 

@@ -149,7 +149,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             int minor = Math.min(p.minor, orb.settings.giopMinor);
             boolean little = orb.settings.littleEndian;
             boolean local = orb.isLocal(p);
-            ClientConnection conn = local ? null : orb.connection(p.host, p.port);
+            ClientConnection conn = local ? null : orb.connection(p);
             int[] cs;
             List<Codec.ServiceContext> ctxs = Codec.NONE;
             if (local) {

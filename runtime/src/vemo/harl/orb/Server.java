@@ -46,9 +46,16 @@ import vemo.harl.ior.IOR;
 // a closed connection.
 final class Server {
     private final FullORB orb;
+    // The plain IIOP listener and the TLS listener (vemo.harl.tls.Tls):
+    // either may be absent, not both.
     private final ServerSocket listener;
+    private final ServerSocket tlsListener;
     final String host;
+    // The port of the plain listener as references publish it: 0 when the
+    // server takes only TLS.
     final int port;
+    // The TLS listener's port, 0 without one.
+    final int tlsPort;
     // Threads that read connections and answer requests: the thread that
     // reads a request hands the reading of its connection to another and
     // answers the request itself, so no handoff lies between a request's
@@ -56,6 +63,7 @@ final class Server {
     private final ThreadPoolExecutor pool;
     private final java.util.concurrent.Semaphore running;
     private final Thread acceptor;
+    private final Thread tlsAcceptor;
     private final Set<Conn> conns = ConcurrentHashMap.newKeySet();
     private volatile boolean stopping;
     private final AtomicInteger active = new AtomicInteger();
@@ -83,31 +91,24 @@ final class Server {
     Server(FullORB orb) {
         this.orb = orb;
         Settings s = orb.settings;
-        ServerSocket ss = null;
-        try {
-            ss = new ServerSocket();
-            ss.setReuseAddress(true);
-            InetAddress bind = null;
-            if (s.host != null) {
-                try {
-                    bind = InetAddress.getByName(s.host);
-                    if (!bind.isAnyLocalAddress() && java.net.NetworkInterface.getByInetAddress(bind) == null) bind = null;
-                } catch (IOException e) {
-                    bind = null;
-                }
-            }
-            ss.bind(new InetSocketAddress(bind, s.port), 128);
-        } catch (IOException e) {
+        vemo.harl.tls.Tls tls = orb.tls;
+        if (tls.listens() && s.giopMinor == 0)
+            throw new org.omg.CORBA.INITIALIZE("a TLS listener is announced in GIOP 1.1 and 1.2 references only: "
+                                               + "giopMinor 0 cannot carry it", 0, CompletionStatus.COMPLETED_NO);
+        InetAddress bind = null;
+        if (s.host != null) {
             try {
-                if (ss != null) ss.close();
-            } catch (IOException ignored) {
-                // nothing to release
+                bind = InetAddress.getByName(s.host);
+                if (!bind.isAnyLocalAddress() && java.net.NetworkInterface.getByInetAddress(bind) == null) bind = null;
+            } catch (IOException e) {
+                bind = null;
             }
-            throw new org.omg.CORBA.INITIALIZE("cannot listen on port " + s.port + ": " + e.getMessage(), 0,
-                                               CompletionStatus.COMPLETED_NO);
         }
-        this.listener = ss;
-        this.port = ss.getLocalPort();
+        ServerSocket secure = tls.listens() ? tls.listen(bind, tls.port) : null;
+        this.listener = tls.plainOffered() ? listenPlain(bind, s.port, secure) : null;
+        this.tlsListener = secure;
+        this.port = listener == null ? 0 : listener.getLocalPort();
+        this.tlsPort = secure == null ? 0 : secure.getLocalPort();
         this.host = s.host != null ? s.host : guessHost();
         AtomicInteger count = new AtomicInteger();
         this.pool = new ThreadPoolExecutor(0, Integer.MAX_VALUE, 30, TimeUnit.SECONDS,
@@ -118,9 +119,59 @@ final class Server {
                                                return t;
                                            });
         this.running = new java.util.concurrent.Semaphore(s.threads);
-        acceptor = new Thread(this::acceptLoop, "vemo.harl listener :" + port);
-        acceptor.setDaemon(true);
-        acceptor.start();
+        acceptor = listener == null ? null : new Thread(() -> acceptLoop(listener), "vemo.harl listener :" + port);
+        tlsAcceptor = secure == null ? null : new Thread(() -> acceptLoop(secure), "vemo.harl TLS listener :" + tlsPort);
+        for (Thread t : new Thread[] {acceptor, tlsAcceptor}) {
+            if (t == null) continue;
+            t.setDaemon(true);
+            t.start();
+        }
+    }
+
+    // The plain listener; closes the TLS listener already open when it
+    // cannot listen.
+    private static ServerSocket listenPlain(InetAddress bind, int port, ServerSocket secure) {
+        ServerSocket ss = null;
+        try {
+            ss = new ServerSocket();
+            ss.setReuseAddress(true);
+            ss.bind(new InetSocketAddress(bind, port), 128);
+            return ss;
+        } catch (IOException e) {
+            try {
+                if (secure != null) secure.close();
+            } catch (IOException ignored) {
+                // nothing to release
+            }
+            try {
+                if (ss != null) ss.close();
+            } catch (IOException ignored) {
+                // nothing to release
+            }
+            throw new org.omg.CORBA.INITIALIZE("cannot listen on port " + port + ": " + e.getMessage(), 0,
+                                               CompletionStatus.COMPLETED_NO);
+        }
+    }
+
+    // The components this server's references carry besides the ORB type
+    // and code sets: the TLS listener's, when there is one.
+    java.util.List<IOR.TaggedComponent> components() {
+        if (tlsListener == null) return java.util.Collections.emptyList();
+        return java.util.Collections.singletonList(orb.tls.component(tlsPort));
+    }
+
+    // Whether a profile names this server: its plain port, or for a server
+    // that takes only TLS, port 0 and its TLS port.
+    boolean names(IOR.IIOPProfile p) {
+        if (!p.host.equalsIgnoreCase(host)) return false;
+        if (listener != null) return p.port == port;
+        if (p.port != 0) return false;
+        try {
+            vemo.harl.ior.SslTrans ssl = vemo.harl.ior.SslTrans.of(p);
+            return ssl != null && ssl.port == tlsPort;
+        } catch (MARSHAL e) {
+            return false;
+        }
     }
 
     // The address published when none is configured: the first address
@@ -151,7 +202,7 @@ final class Server {
         return servants.containsKey(new Key(key));
     }
 
-    private void acceptLoop() {
+    private void acceptLoop(ServerSocket listener) {
         while (!stopping) {
             Socket s;
             try {
@@ -189,6 +240,9 @@ final class Server {
         final java.util.concurrent.Semaphore inFlight = new java.util.concurrent.Semaphore(256);
 
         final Giop.Reader reader;
+        // Who is at the other end, known once a TLS handshake is done (the
+        // first message read).
+        private volatile vemo.harl.tls.Caller.Call caller;
 
         Conn(Socket s) throws IOException {
             socket = s;
@@ -212,6 +266,15 @@ final class Server {
             } catch (IOException e) {
                 close();
             }
+        }
+
+        vemo.harl.tls.Caller.Call caller() {
+            vemo.harl.tls.Caller.Call c = caller;
+            if (c == null) {
+                boolean secure = socket instanceof javax.net.ssl.SSLSocket;
+                caller = c = new vemo.harl.tls.Caller.Call(secure, vemo.harl.tls.Tls.subjectOf(socket));
+            }
+            return c;
         }
 
         void close() {
@@ -315,10 +378,12 @@ final class Server {
             }
             try {
                 running.acquireUninterruptibly();
+                vemo.harl.tls.Caller.Call before = vemo.harl.tls.Caller.enter(caller());
                 try {
                     byte[] reply = dispatch(m, r, sets);
                     if (reply != null) send(reply);
                 } finally {
+                    vemo.harl.tls.Caller.leave(before);
                     running.release();
                 }
             } catch (Throwable t) {
@@ -351,7 +416,13 @@ final class Server {
         Codec.RequestIn r = new Codec.RequestIn();
         Codec.readRequest(orb, m, r);
         Cdr.codeSets(r.body, sets[0], sets[1]);
-        byte[] reply = dispatch(m, r, sets);
+        vemo.harl.tls.Caller.Call before = vemo.harl.tls.Caller.enter(null);
+        byte[] reply;
+        try {
+            reply = dispatch(m, r, sets);
+        } finally {
+            vemo.harl.tls.Caller.leave(before);
+        }
         if (reply == null) return null;
         return new Message(reply[5], (reply[6] & 1) != 0, Giop.REPLY, reply, reply.length);
     }
@@ -489,16 +560,19 @@ final class Server {
         if (wait && Thread.currentThread().getName().startsWith("vemo.harl dispatch "))
             throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", 3, CompletionStatus.COMPLETED_NO);
         stopping = true;
-        try {
-            listener.close();
-        } catch (IOException ignored) {
-            // already closed
+        for (ServerSocket l : new ServerSocket[] {listener, tlsListener}) {
+            try {
+                if (l != null) l.close();
+            } catch (IOException ignored) {
+                // already closed
+            }
         }
         // The port is free only once the thread blocked in accept has left
         // it: a server restarted at once on the same port must find it so.
-        if (Thread.currentThread() != acceptor) {
+        for (Thread t : new Thread[] {acceptor, tlsAcceptor}) {
+            if (t == null || Thread.currentThread() == t) continue;
             try {
-                acceptor.join(5000);
+                t.join(5000);
             } catch (InterruptedException e) {
                 Thread.currentThread().interrupt();
             }
