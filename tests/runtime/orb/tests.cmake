@@ -1,6 +1,6 @@
 # The ORB's tests: references and what a server answers, 32 threads of
 # calls on one connection, peer faults (a killed server, a slow one), and
-# the seeded GIOP mutation test (make fuzz runs it longer), TLS.  Included from
+# the seeded GIOP mutation test (make fuzz runs it longer), IIOP over TLS.  Included from
 # tests/CMakeLists.txt where javac, java and the runtime jar are known.
 set(RUN_ORB_TEST ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/run_orb_test.py
     --javac ${JAVAC_EXECUTABLE} --java ${JAVA_EXECUTABLE} --runtime-jar ${QUORVEX_RUNTIME_JAR})

@@ -94,9 +94,18 @@ final class ClientConnection {
         return nextId.getAndIncrement();
     }
 
+    // The failure of a call on a closed connection: NO_PERMISSION when the
+    // server refused this client's TLS, else COMM_FAILURE.
+    private SystemException whyClosed() {
+        SystemException why = failure;
+        if (why instanceof org.omg.CORBA.NO_PERMISSION)
+            return new org.omg.CORBA.NO_PERMISSION(why.getMessage(), 0, CompletionStatus.COMPLETED_NO);
+        return new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+    }
+
     // Sends one message whole.
     void send(byte[] message) {
-        if (closed) throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+        if (closed) throw whyClosed();
         try {
             synchronized (writeLock) {
                 java.util.concurrent.ScheduledFuture<?> watch =
@@ -118,9 +127,7 @@ final class ClientConnection {
                 } catch (InterruptedException ie) {
                     Thread.currentThread().interrupt();
                 }
-                SystemException why = failure;
-                if (why instanceof org.omg.CORBA.NO_PERMISSION)
-                    throw new org.omg.CORBA.NO_PERMISSION(why.getMessage(), 0, CompletionStatus.COMPLETED_NO);
+                if (failure instanceof org.omg.CORBA.NO_PERMISSION) throw whyClosed();
             }
             throw lostWhileSending(e);
         }
@@ -138,7 +145,7 @@ final class ClientConnection {
         pending.put(requestId, f);
         if (closed) {
             pending.remove(requestId);
-            throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+            throw whyClosed();
         }
         try {
             send(message);
