@@ -6,12 +6,15 @@ Octets)), over loopback IIOP, measured in one run for
     Java client  -> Java server     (quorvex's stubs and skeletons, vemo.harl)
     Java client  -> omniORB server  (the C++ server of tests/interop)
     omniORB client -> omniORB server
+    Java client  -> omniORB server, over TLS   (tls.idl's Door: the same two calls,
+    omniORB client -> omniORB server, over TLS  omniORB's SSL transport, TLS 1.3)
 
 and printed as a table with the ratios against omniORB's own C++ figures.
 
     run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S]
 
-The programs are those of tests/interop (built into DIR as there).
+The programs are those of tests/interop (built into DIR as there); the TLS
+rows use keys and certificates made in a temporary folder (run_tls.Keys).
 """
 import argparse
 import os
@@ -24,6 +27,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "interop"))
 import iiop  # noqa: E402
 import run_interop  # noqa: E402
+import run_tls  # noqa: E402
 
 
 def machine():
@@ -76,8 +80,11 @@ def main():
     opts.work, opts.jar, opts.quorvex = (os.path.abspath(p) for p in (opts.work, opts.jar, opts.quorvex))
     try:
         peer, classes = run_interop.build_cpp(opts), run_interop.build_java(opts)
+        tls_peer, tls_classes = run_tls.build_cpp(opts), run_tls.build_java(opts)
         rows = []
         with tempfile.TemporaryDirectory(prefix="quorvex-orb-bench-") as tmp, iiop.Processes() as procs:
+            keytool = os.path.join(os.path.dirname(os.path.realpath(opts.java)), "keytool")
+            keys = run_tls.Keys(tmp, keytool if os.path.exists(keytool) else "keytool")
             jior, cior = os.path.join(tmp, "java.ior"), os.path.join(tmp, "cpp.ior")
             problems = []
             _, java_ior = run_interop.start_server(
@@ -86,6 +93,10 @@ def main():
             _, cpp_ior = run_interop.start_server(
                 procs, [peer, "server", cior] + run_interop.CPP_LOOPBACK, cior, os.path.join(tmp, "cpp-server.log"),
                 problems, "omniORB server")
+            tior = os.path.join(tmp, "tls.ior")
+            _, tls_ior = run_interop.start_server(
+                procs, [tls_peer, "server", tior] + keys.cpp("server", "ca") + ["-ORBendPoint", "giop:ssl:127.0.0.1:"],
+                tior, os.path.join(tmp, "tls-server.log"), problems, "omniORB TLS server")
             if problems:
                 raise run_interop.Failed("\n".join(problems))
             secs = str(opts.seconds)
@@ -93,7 +104,12 @@ def main():
                 opts, classes, "itest.InteropClient", [ior, "--bench", secs] + run_interop.JAVA_LOOPBACK)
             pairs = (("Java client -> Java server", java_client(java_ior)),
                      ("Java client -> omniORB server", java_client(cpp_ior)),
-                     ("omniORB client -> omniORB server", [peer, "bench", cpp_ior, secs] + run_interop.CPP_LOOPBACK))
+                     ("omniORB client -> omniORB server", [peer, "bench", cpp_ior, secs] + run_interop.CPP_LOOPBACK),
+                     ("Java client -> omniORB server, TLS", run_interop.java_cmd(
+                         opts, tls_classes, "tlstest.TlsPeer",
+                         ["bench", tls_ior, secs] + run_interop.JAVA_LOOPBACK + keys.java("client", "ca"))),
+                     ("omniORB client -> omniORB server, TLS",
+                      [tls_peer, "bench", tls_ior, secs] + keys.cpp("client", "ca") + run_interop.CPP_LOOPBACK))
             best = {name: {"calls/s": 0.0, "MB/s": 0.0} for name, _ in pairs}
             # Rounds in turn, so that a busy moment of the machine does not
             # weigh on one pair only; the best of each figure counts.
@@ -107,7 +123,7 @@ def main():
     except (run_interop.Failed, subprocess.TimeoutExpired) as e:
         print(f"benchmark failed: {e}")
         sys.exit(1)
-    base = rows[-1][1]
+    base = rows[2][1]
     print()
     print(f"Machine: {machine()}")
     print(f"Loopback IIOP, GIOP 1.2, one client thread; best of {opts.rounds} rounds of {opts.seconds:g} s per figure;"
