@@ -3,7 +3,8 @@
 with Debian's packaged repository and the build tree's Maven repository
 (quorvex-maven-plugin, quorvex-runtime) as the only sources:
 
-1. a full build with the example's test, which calls the bank server over IIOP;
+1. a full build with the example's test, which calls the bank server over IIOP,
+   and the test again over TLS (-Dquorvex.tls=true);
    quorvex:help shows the goal's parameters with their descriptions;
 2. again with nothing changed: the plugin runs no quorvex, the Java compiler
    compiles nothing, no class file or generated file changes;
@@ -132,6 +133,10 @@ def main():
                                                   for d, _, fs in os.walk(os.path.join(p.dir, "target"))
                                                   for f in fs if f == "inputFiles.lst"):
             fail("the generated sources were not a compile source root", out)
+        # The same test over TLS (-Dquorvex.tls=true), nothing recompiled.
+        out = p.mvn("surefire:test", "-Dquorvex.tls=true")
+        if not re.search(r"Tests run: 2, Failures: 0, Errors: 0, Skipped: 0", out):
+            fail("the bank test over TLS did not run and pass", out)
 
         # The goal's parameters are described in the plugin descriptor.
         out = p.mvn("quorvex:help", "-Ddetail", "-Dgoal=generate")
