@@ -158,6 +158,47 @@ public class TlsTest {
         }
     }
 
+    // A TLS server that shakes hands and then reads nothing: a large
+    // request fills the connection, and the write stuck in the TLS layer
+    // must end (the connection closed after the reply timeout), not hang.
+    static void muteServer() throws Exception {
+        java.security.KeyStore ks = java.security.KeyStore.getInstance("PKCS12");
+        try (java.io.InputStream in = Files.newInputStream(dir.resolve("server.p12"))) {
+            ks.load(in, PASS.toCharArray());
+        }
+        javax.net.ssl.KeyManagerFactory kmf = javax.net.ssl.KeyManagerFactory.getInstance("PKIX");
+        kmf.init(ks, PASS.toCharArray());
+        javax.net.ssl.SSLContext ctx = javax.net.ssl.SSLContext.getInstance("TLS");
+        ctx.init(kmf.getKeyManagers(), null, null);
+        try (javax.net.ssl.SSLServerSocket ss = (javax.net.ssl.SSLServerSocket) ctx.getServerSocketFactory()
+                 .createServerSocket(0, 1, java.net.InetAddress.getByName("127.0.0.1"))) {
+            List<java.net.Socket> held = new ArrayList<>();
+            Thread acceptor = new Thread(() -> {
+                try {
+                    javax.net.ssl.SSLSocket s = (javax.net.ssl.SSLSocket) ss.accept();
+                    held.add(s);
+                    s.startHandshake();
+                } catch (java.io.IOException e) {
+                    // the test sees the client's side
+                }
+            });
+            acceptor.setDaemon(true);
+            acceptor.start();
+            SslTrans announce = new SslTrans(SslTrans.INTEGRITY | SslTrans.CONFIDENTIALITY,
+                                             SslTrans.INTEGRITY | SslTrans.CONFIDENTIALITY, ss.getLocalPort());
+            IOR mute = IOR.make("IDL:test/Echo:1.0", "127.0.0.1", 0, new byte[] {1}, 2, IOR.ISO_8859_1,
+                                List.of(announce.component()));
+            Properties p = props("vemo.harl.tls.trustStore=client-trust");
+            p.setProperty("vemo.harl.replyTimeout", "1000");
+            ORB client = ORB.init(new String[0], p);
+            ObjectImpl ref = (ObjectImpl) client.string_to_object(mute.toString());
+            expect(org.omg.CORBA.COMM_FAILURE.class, () -> Echo.blob(ref, new byte[32 << 20]),
+                   "a request to a TLS server that reads nothing");
+            client.destroy();
+            for (java.net.Socket s : held) s.close();
+        }
+    }
+
     public static void main(String[] args) throws Exception {
         dir = Files.createTempDirectory("quorvex-tls-test-");
         try {
@@ -194,6 +235,9 @@ public class TlsTest {
                   && (ssl.targetRequires & SslTrans.ESTABLISH_TRUST_IN_CLIENT) != 0
                   && (ssl.targetSupports & SslTrans.NO_PROTECTION) == 0,
               "the component requires protection and a client certificate: " + ssl);
+
+        expect(org.omg.CORBA.BAD_PARAM.class, () -> ((FullORB) server).object_to_corbaloc(door),
+               "a corbaloc URL for an object that takes only TLS");
 
         // Clients, each in an ORB of its own: what they get, and whether
         // the servant was called.
@@ -287,6 +331,8 @@ public class TlsTest {
             expect(org.omg.CORBA.INITIALIZE.class, () -> o.connect(new Door()), u[0]);
             o.destroy();
         }
+
+        muteServer();
 
         // A malformed TLS component in a reference is refused before any
         // connection is made.

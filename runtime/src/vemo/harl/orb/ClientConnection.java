@@ -35,7 +35,12 @@ final class ClientConnection {
     final int port;
     // Over TLS (vemo.harl.tls.Tls), its handshake done before the first request.
     final boolean secure;
+    // The socket read and written: the TCP connection itself, or the TLS
+    // layer over it.
     private final Socket socket;
+    // The TCP connection, closed to end the connection: closing it ends a
+    // write stuck in the TLS layer too, which closing that layer would wait for.
+    private final Socket tcp;
     private final OutputStream out;
     private final Object writeLock = new Object();
     private final ConcurrentHashMap<Integer, CompletableFuture<Message>> pending = new ConcurrentHashMap<>();
@@ -56,30 +61,29 @@ final class ClientConnection {
         this.host = host;
         this.port = port;
         this.secure = secure;
-        Socket s = secure ? null : new Socket();
+        Socket tcp = new Socket();
+        Socket s;
         try {
-            if (secure) {
-                s = orb.tls.connect(host, port, orb.settings.connectTimeout);
-            } else {
-                s.setTcpNoDelay(true);
-                s.setKeepAlive(true);
-                s.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
-            }
+            tcp.setTcpNoDelay(true);
+            tcp.setKeepAlive(true);
+            tcp.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
+            s = secure ? orb.tls.clientSide(tcp, host, port, orb.settings.connectTimeout) : tcp;
             this.out = s.getOutputStream();
-        } catch (javax.net.ssl.SSLException e) {
-            // the handshake failed: the server's certificate is not trusted,
-            // or the server refused this client
-            throw new org.omg.CORBA.NO_PERMISSION("TLS to " + host + ":" + port + " refused: " + e.getMessage(), 0,
-                                                  CompletionStatus.COMPLETED_NO);
         } catch (IOException | IllegalArgumentException | SecurityException e) {
             try {
-                if (s != null) s.close();
+                tcp.close();
             } catch (IOException ignored) {
                 // nothing more to release
             }
+            // A failed handshake: the server's certificate is not trusted, or
+            // the server refused this client.
+            if (e instanceof javax.net.ssl.SSLException)
+                throw new org.omg.CORBA.NO_PERMISSION("TLS to " + host + ":" + port + " refused: " + e.getMessage(), 0,
+                                                      CompletionStatus.COMPLETED_NO);
             throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(), 0,
                                 CompletionStatus.COMPLETED_NO);
         }
+        this.tcp = tcp;
         this.socket = s;
         reader = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
         reader.setDaemon(true);
@@ -109,7 +113,7 @@ final class ClientConnection {
         try {
             synchronized (writeLock) {
                 java.util.concurrent.ScheduledFuture<?> watch =
-                    WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
+                    WriteWatch.arm(tcp, WriteWatch.limit(orb.settings));
                 try {
                     out.write(message);
                     out.flush();
@@ -251,7 +255,7 @@ final class ClientConnection {
         closed = true;
         orb.forget(this);
         try {
-            socket.close();
+            tcp.close();
         } catch (IOException ignored) {
             // already closed
         }

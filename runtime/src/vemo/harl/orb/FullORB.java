@@ -229,6 +229,9 @@ public class FullORB extends org.omg.CORBA.ORB {
     public String object_to_corbaloc(org.omg.CORBA.Object obj) {
         IOR ior = iorOf(obj);
         IOR.IIOPProfile p = ior.iiop();
+        if (p.port == 0)
+            throw new BAD_PARAM("the object takes only TLS: no corbaloc:iiop URL reaches it", 0,
+                                CompletionStatus.COMPLETED_NO);
         String h = p.host.indexOf(':') >= 0 ? "[" + p.host + "]" : p.host;
         return "corbaloc:iiop:1." + p.minor + "@" + h + ":" + p.port + "/" + IOR.escape(p.key());
     }

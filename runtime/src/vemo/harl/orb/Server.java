@@ -46,8 +46,8 @@ import vemo.harl.ior.IOR;
 // a closed connection.
 final class Server {
     private final FullORB orb;
-    // The plain IIOP listener and the TLS listener (vemo.harl.tls.Tls):
-    // either may be absent, not both.
+    // The plain IIOP listener and the TLS listener, whose connections get
+    // a TLS layer (vemo.harl.tls.Tls): either may be absent, not both.
     private final ServerSocket listener;
     private final ServerSocket tlsListener;
     final String host;
@@ -104,8 +104,9 @@ final class Server {
                 bind = null;
             }
         }
-        ServerSocket secure = tls.listens() ? tls.listen(bind, tls.port) : null;
-        this.listener = tls.plainOffered() ? listenPlain(bind, s.port, secure) : null;
+        if (tls.listens()) tls.readyToServe();
+        ServerSocket secure = tls.listens() ? listen(bind, tls.port, null) : null;
+        this.listener = tls.plainOffered() ? listen(bind, s.port, secure) : null;
         this.tlsListener = secure;
         this.port = listener == null ? 0 : listener.getLocalPort();
         this.tlsPort = secure == null ? 0 : secure.getLocalPort();
@@ -119,8 +120,9 @@ final class Server {
                                                return t;
                                            });
         this.running = new java.util.concurrent.Semaphore(s.threads);
-        acceptor = listener == null ? null : new Thread(() -> acceptLoop(listener), "vemo.harl listener :" + port);
-        tlsAcceptor = secure == null ? null : new Thread(() -> acceptLoop(secure), "vemo.harl TLS listener :" + tlsPort);
+        acceptor = listener == null ? null : new Thread(() -> acceptLoop(listener, false), "vemo.harl listener :" + port);
+        tlsAcceptor = secure == null ? null
+            : new Thread(() -> acceptLoop(secure, true), "vemo.harl TLS listener :" + tlsPort);
         for (Thread t : new Thread[] {acceptor, tlsAcceptor}) {
             if (t == null) continue;
             t.setDaemon(true);
@@ -128,9 +130,9 @@ final class Server {
         }
     }
 
-    // The plain listener; closes the TLS listener already open when it
-    // cannot listen.
-    private static ServerSocket listenPlain(InetAddress bind, int port, ServerSocket secure) {
+    // A listener on bind and port; closes the other listener, already
+    // open, when it cannot listen.
+    private static ServerSocket listen(InetAddress bind, int port, ServerSocket other) {
         ServerSocket ss = null;
         try {
             ss = new ServerSocket();
@@ -139,7 +141,7 @@ final class Server {
             return ss;
         } catch (IOException e) {
             try {
-                if (secure != null) secure.close();
+                if (other != null) other.close();
             } catch (IOException ignored) {
                 // nothing to release
             }
@@ -202,7 +204,7 @@ final class Server {
         return servants.containsKey(new Key(key));
     }
 
-    private void acceptLoop(ServerSocket listener) {
+    private void acceptLoop(ServerSocket listener, boolean secure) {
         while (!stopping) {
             Socket s;
             try {
@@ -213,7 +215,7 @@ final class Server {
             }
             try {
                 s.setTcpNoDelay(true);
-                Conn c = new Conn(s);
+                Conn c = new Conn(secure ? orb.tls.serverSide(s) : s, s);
                 conns.add(c);
                 pool.execute(c::readLoop);
             } catch (Throwable e) {
@@ -228,7 +230,11 @@ final class Server {
 
     // One accepted connection.
     private final class Conn {
+        // The socket read and written (the TLS layer of a TLS connection),
+        // and the TCP connection, closed to end it: that ends a write stuck
+        // in the TLS layer too, which closing the layer would wait for.
         final Socket socket;
+        final Socket tcp;
         final java.io.OutputStream out;
         final Object writeLock = new Object();
         volatile int charSet = IOR.ISO_8859_1;
@@ -244,8 +250,9 @@ final class Server {
         // first message read).
         private volatile vemo.harl.tls.Caller.Call caller;
 
-        Conn(Socket s) throws IOException {
+        Conn(Socket s, Socket tcp) throws IOException {
             socket = s;
+            this.tcp = tcp;
             out = s.getOutputStream();
             reader = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage);
         }
@@ -255,7 +262,7 @@ final class Server {
             try {
                 synchronized (writeLock) {
                     java.util.concurrent.ScheduledFuture<?> watch =
-                        WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
+                        WriteWatch.arm(tcp, WriteWatch.limit(orb.settings));
                     try {
                         out.write(m);
                         out.flush();
@@ -281,7 +288,7 @@ final class Server {
             closed = true;
             conns.remove(this);
             try {
-                socket.close();
+                tcp.close();
             } catch (IOException ignored) {
                 // already closed
             }

@@ -2,9 +2,6 @@ package vemo.harl.tls;
 
 import java.io.IOException;
 import java.io.InputStream;
-import java.net.InetAddress;
-import java.net.InetSocketAddress;
-import java.net.ServerSocket;
 import java.net.Socket;
 import java.nio.file.Files;
 import java.nio.file.Paths;
@@ -19,7 +16,6 @@ import javax.net.ssl.KeyManager;
 import javax.net.ssl.KeyManagerFactory;
 import javax.net.ssl.SSLContext;
 import javax.net.ssl.SSLPeerUnverifiedException;
-import javax.net.ssl.SSLServerSocket;
 import javax.net.ssl.SSLSocket;
 import javax.net.ssl.TrustManager;
 import javax.net.ssl.TrustManagerFactory;
@@ -248,9 +244,9 @@ public final class Tls {
         }
     }
 
-    // The server's TLS listener, bound to bind (null: every address) and
-    // port.  Its accepted sockets shake hands on their first read.
-    public ServerSocket listen(InetAddress bind, int port) {
+    // Checks that this ORB can serve TLS and builds its SSLContext, so that
+    // a server that cannot says so when it starts: INITIALIZE.
+    public void readyToServe() {
         if (keys == null)
             throw new INITIALIZE("a TLS listener needs a key store (vemo.harl.tls.keyStore or javax.net.ssl.keyStore)",
                                  0, CompletionStatus.COMPLETED_NO);
@@ -258,56 +254,46 @@ public final class Tls {
             throw new INITIALIZE("tls.clientAuth " + clientAuth.name().toLowerCase(Locale.ROOT)
                                  + " needs a trust store (vemo.harl.tls.trustStore or javax.net.ssl.trustStore)",
                                  0, CompletionStatus.COMPLETED_NO);
-        SSLServerSocket ss = null;
         try {
-            ss = (SSLServerSocket) context().getServerSocketFactory().createServerSocket();
-            ss.setEnabledProtocols(protocols);
-            ss.setNeedClientAuth(clientAuth == ClientAuth.NEED);
-            if (clientAuth == ClientAuth.WANT) ss.setWantClientAuth(true);
-            ss.setReuseAddress(true);
-            ss.bind(new InetSocketAddress(bind, port), 128);
-            return ss;
-        } catch (IOException | GeneralSecurityException | IllegalArgumentException e) {
-            try {
-                if (ss != null) ss.close();
-            } catch (IOException ignored) {
-                // nothing to release
-            }
-            throw new INITIALIZE("cannot listen for TLS on port " + port + ": " + e.getMessage(), 0,
-                                 CompletionStatus.COMPLETED_NO);
+            context();
+        } catch (IOException | GeneralSecurityException e) {
+            throw new INITIALIZE("cannot set up TLS: " + e, 0, CompletionStatus.COMPLETED_NO);
         }
     }
 
-    // A TLS connection to host:port whose handshake is done: the server's
-    // certificate verified against the trust store, this ORB's own
-    // presented when it has a key store.  The handshake has the connect
-    // timeout too.
-    public Socket connect(String host, int port, int timeoutMs) throws IOException {
-        Socket raw = new Socket();
+    // The server's TLS layer over a connection its TLS listener accepted;
+    // the handshake happens on the first read, on the thread that reads.
+    public SSLSocket serverSide(Socket tcp) throws IOException {
+        SSLSocket s;
         try {
-            raw.setTcpNoDelay(true);
-            raw.setKeepAlive(true);
-            raw.connect(new InetSocketAddress(host, port), timeoutMs);
-            SSLSocket s;
-            try {
-                s = (SSLSocket) context().getSocketFactory().createSocket(raw, host, port, true);
-            } catch (GeneralSecurityException e) {
-                throw new IOException("cannot set up TLS: " + e.getMessage(), e);
-            }
-            s.setEnabledProtocols(protocols);
-            s.setUseClientMode(true);
-            raw.setSoTimeout(timeoutMs);
-            s.startHandshake();
-            raw.setSoTimeout(0);
-            return s;
-        } catch (IOException | RuntimeException e) {
-            try {
-                raw.close();
-            } catch (IOException ignored) {
-                // nothing more to release
-            }
-            throw e;
+            s = (SSLSocket) context().getSocketFactory().createSocket(tcp, null, true);
+        } catch (GeneralSecurityException e) {
+            throw new IOException("cannot set up TLS: " + e.getMessage(), e);
         }
+        s.setUseClientMode(false);
+        s.setEnabledProtocols(protocols);
+        if (clientAuth == ClientAuth.NEED) s.setNeedClientAuth(true);
+        else if (clientAuth == ClientAuth.WANT) s.setWantClientAuth(true);
+        return s;
+    }
+
+    // The client's TLS layer over a connection to host:port, its handshake
+    // done within timeoutMs: the server's certificate verified against the
+    // trust store, this ORB's own presented when it has a key store.  A
+    // failed handshake raises an SSLException.
+    public SSLSocket clientSide(Socket tcp, String host, int port, int timeoutMs) throws IOException {
+        SSLSocket s;
+        try {
+            s = (SSLSocket) context().getSocketFactory().createSocket(tcp, host, port, true);
+        } catch (GeneralSecurityException e) {
+            throw new IOException("cannot set up TLS: " + e.getMessage(), e);
+        }
+        s.setUseClientMode(true);
+        s.setEnabledProtocols(protocols);
+        tcp.setSoTimeout(timeoutMs);
+        s.startHandshake();
+        tcp.setSoTimeout(0);
+        return s;
     }
 
     // The TAG_SSL_SEC_TRANS component of this ORB's references, for its TLS
