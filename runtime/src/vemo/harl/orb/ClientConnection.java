@@ -196,11 +196,11 @@ final class ClientConnection {
                                           CompletionStatus.COMPLETED_MAYBE));
                     return;
                 }
-                heard = true;
                 if (m == null) {
                     fail(new COMM_FAILURE("connection closed by the server", 0, CompletionStatus.COMPLETED_MAYBE));
                     return;
                 }
+                heard = true;
                 switch (m.type) {
                     case Giop.REPLY:
                     case Giop.LOCATE_REPLY: {
