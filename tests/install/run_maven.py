@@ -123,7 +123,7 @@ def main():
         expect_compiled(p, out, ["bank.idl", "money.idl"], "first build")
         if not re.search(r"quorvex: compiling 2 of 2 IDL files", out):
             fail("first build: the plugin did not say what it compiles", out)
-        if not re.search(r"Tests run: 2, Failures: 0, Errors: 0, Skipped: 0", out):
+        if not re.search(r"Tests run: 3, Failures: 0, Errors: 0, Skipped: 0", out):
             fail("first build: the bank test did not run and pass", out)
         for cls in ("example/BankServer.class", "Bank/_AccountStub.class", "Bank/_BranchImplBase.class",
                     "Cash/MoneyHolder.class"):
@@ -135,7 +135,7 @@ def main():
             fail("the generated sources were not a compile source root", out)
         # The same test over TLS (-Dquorvex.tls=true), nothing recompiled.
         out = p.mvn("surefire:test", "-Dquorvex.tls=true")
-        if not re.search(r"Tests run: 2, Failures: 0, Errors: 0, Skipped: 0", out):
+        if not re.search(r"Tests run: 3, Failures: 0, Errors: 0, Skipped: 0", out) or "over TLS, keys in" not in out:
             fail("the bank test over TLS did not run and pass", out)
 
         # The goal's parameters are described in the plugin descriptor.

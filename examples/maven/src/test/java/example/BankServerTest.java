@@ -43,6 +43,7 @@ class BankServerTest {
             serverArgs.addAll(List.of("-ORBTlsPort", "0"));
             serverArgs.addAll(tls("server", "client"));
             clientArgs.addAll(tls("client", "server"));
+            System.out.println("BankServerTest: over TLS, keys in " + keys);
         }
         server = ORB.init(serverArgs.toArray(new String[0]), null);
         Thread runner = new Thread(server::run, "bank server");
@@ -120,6 +121,19 @@ class BankServerTest {
         branch.audit("checked");
         assertArrayEquals(new String[] {"Ada", "Bob"},
                           java.util.Arrays.stream(branch.accounts()).map(Account::owner).toArray());
+    }
+
+    @Test
+    void clientsWithoutCertificatesOnlyWithoutTls() throws Exception {
+        String reference = BankServer.serve(server);
+        ORB plain = ORB.init(new String[] {"-ORBHost", "127.0.0.1"}, null);
+        try {
+            Branch branch = BranchHelper.narrow(plain.string_to_object(reference));
+            if (keys != null) assertThrows(org.omg.CORBA.NO_PERMISSION.class, () -> branch.open("Eve", Currency.EUR));
+            else assertEquals("Eve", branch.open("Eve", Currency.EUR).owner());
+        } finally {
+            plain.destroy();
+        }
     }
 
     @Test
