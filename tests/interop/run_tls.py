@@ -9,6 +9,7 @@ server that requires TLS and a client certificate is called by
 
     a client with a certificate the server trusts   -> it gets in; the servant
                                                        sees the certificate's subject
+                                                       (the Java client also over TLS 1.2)
     a client without a certificate                  -> refused
     a client whose certificate the server does not trust -> refused
     a client that does not trust the server's certificate -> refused
@@ -157,9 +158,11 @@ def ssl_component(ior):
     return None, None
 
 
-def scenario(opts, tmp, server_cmd, client_cmd, who_server, who_client):
+def scenario(opts, tmp, server_cmd, client_cmd, who_server, who_client, trusted):
     """Runs the server of server_cmd(ior_file) and the clients of
-    client_cmd(ior, key, trust, actions); returns the problems."""
+    client_cmd(ior, key, trust, actions, extra); trusted lists the trusted
+    clients as (what, extra arguments), each of which must get in.  Returns
+    the problems."""
     problems = []
     ior_file, slog = os.path.join(tmp, "server.ior"), os.path.join(tmp, "server.log")
     with iiop.Processes() as procs:
@@ -175,10 +178,10 @@ def scenario(opts, tmp, server_cmd, client_cmd, who_server, who_client):
         key = iiop.decode_ior(ior)[1][0]["key"]
         plain_url = f"corbaloc:iiop:1.2@127.0.0.1:{tls_port}/" + "".join(f"%{b:02x}" for b in key)
 
-        def call(what, target, key, trust, actions, want):
+        def call(what, target, key, trust, actions, want, extra=()):
             log = os.path.join(tmp, f"client{len(calls)}.log")
             calls.append(what)
-            proc = procs.start(client_cmd(target, key, trust, actions), log)
+            proc = procs.start(client_cmd(target, key, trust, actions, list(extra)), log)
             try:
                 proc.wait(run_interop.RUN_SECONDS)
             except subprocess.TimeoutExpired:
@@ -194,14 +197,14 @@ def scenario(opts, tmp, server_cmd, client_cmd, who_server, who_client):
 
         calls = []
         print(f"== {who_client} -> {who_server}, which requires TLS and a client certificate")
-        call("a trusted client", ior, "client", "ca", ["caller"],
-             [lambda l: l == f"caller tls {CLIENT_DN}"])
+        for what, extra in trusted:
+            call(what, ior, "client", "ca", ["caller"], [lambda l: l == f"caller tls {CLIENT_DN}"], extra)
         refused = lambda l: l.split()[1] in ("NO_PERMISSION", "TRANSIENT", "COMM_FAILURE")  # noqa: E731
         for what, k, t in REFUSED:
             call(what, ior, k, t, ["caller"], [refused])
         call("a plain-text client on the TLS port", plain_url, None, None, ["caller"], [refused])
         call("the trusted client again", ior, "client", "ca", ["calls", "shutdown"],
-             [lambda l: l == "calls 1", lambda l: l == "shutdown ok"])
+             [lambda l: l == f"calls {len(trusted)}", lambda l: l == "shutdown ok"])
         try:
             server.wait(30)
         except subprocess.TimeoutExpired:
@@ -216,9 +219,10 @@ def java_client_cpp_server(opts, tmp, keys):
     return scenario(
         opts, tmp,
         lambda f: [peer, "server", f] + keys.cpp("server", "ca") + ["-ORBendPoint", "giop:ssl:127.0.0.1:"],
-        lambda ior, k, t, actions: run_interop.java_cmd(opts, classes, "tlstest.TlsPeer", ["client", ior] + actions +
-                                                        run_interop.JAVA_LOOPBACK + keys.java(k, t)),
-        "omniORB server", "Java client")
+        lambda ior, k, t, actions, extra: run_interop.java_cmd(
+            opts, classes, "tlstest.TlsPeer", ["client", ior] + actions + run_interop.JAVA_LOOPBACK + keys.java(k, t) + extra),
+        "omniORB server", "Java client",
+        [("a trusted client", []), ("a trusted client over TLS 1.2", ["vemo.harl.tls.protocols=TLSv1.2"])])
 
 
 def cpp_client_java_server(opts, tmp, keys):
@@ -227,8 +231,8 @@ def cpp_client_java_server(opts, tmp, keys):
         opts, tmp,
         lambda f: run_interop.java_cmd(opts, classes, "tlstest.TlsPeer", ["server", f, "vemo.harl.tls.port=0"] +
                                        run_interop.JAVA_LOOPBACK + keys.java("server", "ca")),
-        lambda ior, k, t, actions: [peer, "client", ior] + actions + keys.cpp(k, t) + run_interop.CPP_LOOPBACK,
-        "Java server", "omniORB client")
+        lambda ior, k, t, actions, extra: [peer, "client", ior] + actions + keys.cpp(k, t) + run_interop.CPP_LOOPBACK,
+        "Java server", "omniORB client", [("a trusted client", [])])
 
 
 SCENARIOS = {"java_client_cpp_server": java_client_cpp_server, "cpp_client_java_server": cpp_client_java_server}
