@@ -122,6 +122,7 @@ public final class Tls {
                 if (!key.startsWith("vemo.harl.tls.")) continue;
                 String n = canonical(key.substring("vemo.harl.tls.".length()));
                 if (n != null) v.put(n, props.getProperty(key));
+                else System.getLogger("vemo.harl").log(System.Logger.Level.WARNING, "unknown setting " + key + " ignored");
             }
         }
         if (args != null) {
