@@ -5,13 +5,16 @@ Octets)), over loopback IIOP, measured in one run for
 
     Java client  -> Java server     (quorvex's stubs and skeletons, vemo.harl)
     Java client  -> omniORB server  (the C++ server of tests/interop)
+    omniORB client -> Java server
     omniORB client -> omniORB server
     Java client  -> omniORB server, over TLS   (tls.idl's Door: the same two calls,
     omniORB client -> omniORB server, over TLS  omniORB's SSL transport, TLS 1.3)
 
-and printed as a table with the ratios against omniORB's own C++ figures.
+with one client thread and with --threads (default 8) client threads
+sharing one reference, and printed as a table with the ratios against
+omniORB's own C++ figures at the same number of threads.
 
-    run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S]
+    run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S] [--threads N]
 
 The programs are those of tests/interop (built into DIR as there); the TLS
 rows use keys and certificates made in a temporary folder (run_tls.Keys).
@@ -71,6 +74,7 @@ def main():
     ap.add_argument("--seconds", type=float, default=3.0, help="measuring time of each figure")
     ap.add_argument("--rounds", type=int, default=3,
                     help="each pair is measured this many times, in turn with the others; the best counts")
+    ap.add_argument("--threads", type=int, default=8, help="client threads of the second half of the table")
     ap.add_argument("--javac", default="javac")
     ap.add_argument("--java", default="java")
     ap.add_argument("--omniidl", default="omniidl")
@@ -100,16 +104,23 @@ def main():
             if problems:
                 raise run_interop.Failed("\n".join(problems))
             secs = str(opts.seconds)
-            java_client = lambda ior: run_interop.java_cmd(  # noqa: E731
-                opts, classes, "itest.InteropClient", [ior, "--bench", secs] + run_interop.JAVA_LOOPBACK)
-            pairs = (("Java client -> Java server", java_client(java_ior)),
-                     ("Java client -> omniORB server", java_client(cpp_ior)),
-                     ("omniORB client -> omniORB server", [peer, "bench", cpp_ior, secs] + run_interop.CPP_LOOPBACK),
-                     ("Java client -> omniORB server, TLS", run_interop.java_cmd(
-                         opts, tls_classes, "tlstest.TlsPeer",
-                         ["bench", tls_ior, secs] + run_interop.JAVA_LOOPBACK + keys.java("client", "ca"))),
-                     ("omniORB client -> omniORB server, TLS",
-                      [tls_peer, "bench", tls_ior, secs] + keys.cpp("client", "ca") + run_interop.CPP_LOOPBACK))
+            java_client = lambda ior, n: run_interop.java_cmd(  # noqa: E731
+                opts, classes, "itest.InteropClient",
+                [ior, "--bench", secs, "--threads", str(n)] + run_interop.JAVA_LOOPBACK)
+            cpp_client = lambda ior, n: [peer, "bench", ior, secs, str(n)] + run_interop.CPP_LOOPBACK  # noqa: E731
+            pairs = []
+            for n in (1, opts.threads):
+                suffix = "" if n == 1 else f", {n} threads"
+                pairs += [(f"Java client -> Java server{suffix}", java_client(java_ior, n)),
+                          (f"Java client -> omniORB server{suffix}", java_client(cpp_ior, n)),
+                          (f"omniORB client -> Java server{suffix}", cpp_client(java_ior, n)),
+                          (f"omniORB client -> omniORB server{suffix}", cpp_client(cpp_ior, n))]
+            # over TLS, one client thread, against omniORB's SSL transport
+            pairs += [("Java client -> omniORB server, TLS", run_interop.java_cmd(
+                          opts, tls_classes, "tlstest.TlsPeer",
+                          ["bench", tls_ior, secs] + run_interop.JAVA_LOOPBACK + keys.java("client", "ca"))),
+                      ("omniORB client -> omniORB server, TLS",
+                       [tls_peer, "bench", tls_ior, secs] + keys.cpp("client", "ca") + run_interop.CPP_LOOPBACK)]
             best = {name: {"calls/s": 0.0, "MB/s": 0.0} for name, _ in pairs}
             # Rounds in turn, so that a busy moment of the machine does not
             # weigh on one pair only; the best of each figure counts.
@@ -123,17 +134,19 @@ def main():
     except (run_interop.Failed, subprocess.TimeoutExpired) as e:
         print(f"benchmark failed: {e}")
         sys.exit(1)
-    base = rows[2][1]
     print()
     print(f"Machine: {machine()}")
-    print(f"Loopback IIOP, GIOP 1.2, one client thread; best of {opts.rounds} rounds of {opts.seconds:g} s per figure;"
+    print(f"Loopback IIOP, GIOP 1.2; best of {opts.rounds} rounds of {opts.seconds:g} s per figure;"
           f" load average {os.getloadavg()[0]:.1f} at the end.")
     print()
     print("| Client -> server | small calls/s | x omniORB | 1 MB octets, MB/s | x omniORB |")
     print("|---|---:|---:|---:|---:|")
-    for name, v in rows:
-        print(f"| {name} | {v['calls/s']:,.0f} | {v['calls/s'] / base['calls/s']:.2f} | "
-              f"{v['MB/s']:,.0f} | {v['MB/s'] / base['MB/s']:.2f} |")
+    # each half against omniORB's own figures at its number of threads; the
+    # TLS rows against omniORB's in clear text with one thread
+    for half, base in ((rows[:4], rows[3][1]), (rows[4:8], rows[7][1]), (rows[8:], rows[3][1])):
+        for name, v in half:
+            print(f"| {name} | {v['calls/s']:,.0f} | {v['calls/s'] / base['calls/s']:.2f} | "
+                  f"{v['MB/s']:,.0f} | {v['MB/s'] / base['MB/s']:.2f} |")
 
 
 if __name__ == "__main__":
