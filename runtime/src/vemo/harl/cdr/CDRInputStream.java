@@ -217,7 +217,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public CDRInputStream read_encapsulation() {
         int n = read_length(1);
         if (n < 1) throw marshal("empty encapsulation");
-        if (chunkEnd >= 0) inChunk(1, n);
+        if (chunkEnd >= 0) withinChunk(n);
         CDRInputStream in = new CDRInputStream(orb, buf, pos, n, false, giopMinor);
         in.charCodeSet = charCodeSet;
         in.wcharCodeSet = wcharCodeSet;
@@ -235,7 +235,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public void beginEncapsulation() {
         int n = read_length(1);
         if (n < 1) throw marshal("empty encapsulation");
-        if (chunkEnd >= 0) inChunk(1, n);
+        if (chunkEnd >= 0) withinChunk(n);
         if (depth * 3 + 3 > saved.length) saved = java.util.Arrays.copyOf(saved, saved.length * 2);
         saved[depth * 3] = end;
         saved[depth * 3 + 1] = origin;
@@ -352,7 +352,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public String read_string() {
         int n = read_length(1);
         if (n == 0) return "";
-        if (chunkEnd >= 0) inChunk(1, n);
+        if (chunkEnd >= 0) withinChunk(n);
         if (buf[pos + n - 1] != 0) throw marshal("string without its terminating NUL");
         String s = CodeSets.decodeString(charCodeSet, buf, pos, n - 1);
         pos += n;
@@ -371,7 +371,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         }
         int n = read_length(1);
         if ((n & 1) != 0) throw marshal("wide string of an odd " + n + " octets");
-        if (chunkEnd >= 0) inChunk(1, n);
+        if (chunkEnd >= 0) withinChunk(n);
         int from = pos;
         boolean swap = false;
         if (n >= 2) {
@@ -630,6 +630,12 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
             pad = (align - ((pos - origin) & (align - 1))) & (align - 1);
         }
         if (pad + n > chunkEnd - pos) throw marshal("value data of " + n + " octets across the end of its chunk");
+    }
+
+    // The octets of a string or encapsulation after its length: in the
+    // same chunk as the length.
+    private void withinChunk(int n) {
+        if (n > chunkEnd - pos) throw marshal(n + " octets after their length across the end of a chunk");
     }
 
     // The tag where a value is expected and, for a new value, its code base

@@ -152,7 +152,9 @@ public final class ValueFactories {
         Class<?> c = find(name, ValueFactory.class);
         if (c == null) return null;
         try {
-            return (ValueFactory) c.getDeclaredConstructor().newInstance();
+            java.lang.reflect.Constructor<?> k = c.getDeclaredConstructor();
+            k.setAccessible(true);
+            return (ValueFactory) k.newInstance();
         } catch (ReflectiveOperationException | RuntimeException | LinkageError e) {
             return null;
         }
