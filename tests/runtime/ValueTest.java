@@ -509,6 +509,27 @@ public class ValueTest {
         Any got = in.read_any();
         Shape s = ShapeHelper.read(got.create_input_stream());
         check(s instanceof ShapeImpl && s.name.equals("disc"), "a derived value in an any truncated to the any's type");
+        // What a type code cannot describe goes through the factories: a
+        // custom value, a ValueBase, a value in an abstract interface.
+        Bag bag = bagOf(a, c);
+        TypeCode bagType = orb.create_value_tc("IDL:T/Bag:1.0", "Bag", VM_CUSTOM.value, null, new ValueMember[0]);
+        TypeCode abstractType = orb.create_abstract_interface_tc("IDL:T/Thing:1.0", "Thing");
+        TypeCode[] types = {bagType, ValueBaseHelper.type(), abstractType};
+        for (TypeCode type : types) {
+            Any held = orb.create_any();
+            OutputStream o = held.create_output_stream();
+            held.type(type);
+            if (type == abstractType) out2(o).write_abstract_interface(bag);
+            else out2(o).write_value(bag);
+            held.read_value(o.create_input_stream(), type);
+            CDROutputStream wire = writer(true, 2);
+            wire.write_any(held);
+            Any arrived = readBack(wire).read_any();
+            InputStream from = arrived.create_input_stream();
+            Bag b2 = (Bag) (type == abstractType ? in2(from).read_abstract_interface() : in2(from).read_value());
+            check(b2.stamp == bag.stamp && ((Node) b2.items[0]).next.next == b2.items[0]
+                      && ((Circle) b2.items[1]).center == b2.items[0], "an any of " + type.kind().value() + " through factories");
+        }
         // Inside a chunked value, an any's values are walked into chunks.
         AnyBox box = new AnyBox();
         box.any = any;

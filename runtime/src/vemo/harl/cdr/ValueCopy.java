@@ -19,7 +19,10 @@ import org.omg.CORBA.portable.OutputStream;
 // value of a derived type that travels chunked is truncated to the type
 // code's type.  Within one walk, a value met again through an indirection
 // becomes an indirection to where it was written; an indirection to a
-// value outside the walk (elsewhere in the message) raises MARSHAL.
+// value outside the walk (elsewhere in the message) raises MARSHAL.  What
+// a type code cannot describe (a custom value's state, a value of type
+// ValueBase or in an abstract interface) is read through its value factory
+// and written again by the Java value.
 final class ValueCopy {
     // Per thread, one map per walk in progress (anys inside anys walk
     // inside each other): where each value's tag was read to where it
@@ -59,6 +62,10 @@ final class ValueCopy {
         CDRInputStream cin = (CDRInputStream) in;
         CDROutputStream cout = (CDROutputStream) out;
         boolean box = t.kind().value() == TCKind._tk_value_box;
+        if (!box && (t.type_modifier() == org.omg.CORBA.VM_CUSTOM.value || VALUE_BASE.equals(t.id()))) {
+            throughFactory(cin, cout, VALUE_BASE.equals(t.id()) ? null : t.id());
+            return;
+        }
         CDRInputStream.ValueHeader h = cin.readValueHeader();
         if (h.kind == CDRInputStream.NULL_VALUE) {
             if (cout != null) cout.writeNullValue();
@@ -79,8 +86,6 @@ final class ValueCopy {
             if (from > 0 && !h.chunked)
                 throw marshal("value of type " + h.ids[0] + " without chunks cannot be truncated to " + id);
         }
-        if (!box && t.type_modifier() == org.omg.CORBA.VM_CUSTOM.value)
-            throw new NO_IMPLEMENT("the custom value " + id + " walked by its type code", 0, CompletionStatus.COMPLETED_NO);
         String[] ids = h.ids == null ? new String[] {id} : java.util.Arrays.copyOfRange(h.ids, from, h.ids.length);
         int at = cout == null ? -1 : cout.beginValue(ids, h.chunked && ids.length > 1);
         seen.put(h.tagAt, at);
@@ -88,6 +93,18 @@ final class ValueCopy {
         else state(t, in, out, nesting);
         cin.endValue(h);
         if (cout != null) cout.endValue();
+    }
+
+    private static final String VALUE_BASE = "IDL:omg.org/CORBA/ValueBase:1.0";
+
+    // A value read as a Java value through its factory (of the type with
+    // the identifier, or the one the wire names when null) and written
+    // again.
+    static void throughFactory(InputStream in, OutputStream out, String id) {
+        if (!(in instanceof CDRInputStream) || (out != null && !(out instanceof CDROutputStream)))
+            throw new NO_IMPLEMENT("values outside CDR streams", 0, CompletionStatus.COMPLETED_NO);
+        java.io.Serializable v = id == null ? ((CDRInputStream) in).read_value() : ((CDRInputStream) in).read_value(id);
+        if (out != null) ((CDROutputStream) out).write_value(v);
     }
 
     // The members of the concrete bases, outermost first, then the type's
