@@ -142,6 +142,100 @@ public class ValueTest {
         }
     }
 
+    public static final class NodeHolder implements org.omg.CORBA.portable.Streamable {
+        public Node value;
+
+        public NodeHolder() {
+        }
+
+        public NodeHolder(Node v) {
+            value = v;
+        }
+
+        public void __write(OutputStream out) {
+            NodeHelper.write(out, value);
+        }
+
+        public void __read(InputStream in) {
+            value = NodeHelper.read(in);
+        }
+
+        public TypeCode __type() {
+            return NodeHelper.type();
+        }
+    }
+
+    // interface Pairs { Node pair(in Node a, in Node b, out Node c); };
+    // written as the generated skeleton and stub are: the result is a, c
+    // is b.
+    public static final class Pairs extends org.omg.CORBA.portable.ObjectImpl
+        implements org.omg.CORBA.portable.Skeleton {
+        static final org.omg.CORBA.portable.OperationDescriptor PAIR = new org.omg.CORBA.portable.OperationDescriptor(
+            "pair", new int[] {TCKind._tk_value, TCKind._tk_value | org.omg.CORBA.portable.OperationDescriptor.IN,
+                               TCKind._tk_value | org.omg.CORBA.portable.OperationDescriptor.IN,
+                               TCKind._tk_value | org.omg.CORBA.portable.OperationDescriptor.OUT},
+            new Class[] {NodeHolder.class, NodeHolder.class, NodeHolder.class, NodeHolder.class}, new String[0],
+            new Class[0], false);
+        boolean sharedOnArrival;
+
+        public Pairs() {
+            super(null);
+        }
+
+        public String[] _get_ids() {
+            return new String[] {"IDL:T/Pairs:1.0"};
+        }
+
+        public org.omg.CORBA.portable.OperationDescriptor[][] _get_dispatch_table() {
+            return new org.omg.CORBA.portable.OperationDescriptor[][] {{PAIR}};
+        }
+
+        public java.lang.Object _execute(int intf, int op, long[] n, java.lang.Object[] o, org.omg.CORBA.Context ctx) {
+            Node a = ((NodeHolder) o[1]).value, b = ((NodeHolder) o[2]).value;
+            sharedOnArrival = a.next == b && b.next == a;
+            o[0] = new NodeHolder(a);
+            ((NodeHolder) o[3]).value = b;
+            return null;
+        }
+
+        static Node pair(org.omg.CORBA.portable.ObjectImpl ref, Node a, Node b, NodeHolder c) {
+            java.lang.Object[] o = {null, new NodeHolder(a), new NodeHolder(b), c};
+            ref._invoke(PAIR, new long[2], o);
+            return ((NodeHolder) o[0]).value;
+        }
+    }
+
+    // A call over loopback IIOP whose parameters share a cycle of values,
+    // in GIOP 1.2 and in GIOP 1.0 little-endian: one message, one graph.
+    static void throughIIOP() {
+        java.util.Properties sp = new java.util.Properties();
+        sp.setProperty("vemo.harl.host", "127.0.0.1");
+        ORB server = ORB.init(new String[0], sp);
+        Pairs servant = new Pairs();
+        server.connect(servant);
+        String ior = server.object_to_string(servant);
+        try {
+            for (String[] args : new String[][] {{"-ORBHost", "127.0.0.1"},
+                                                 {"-ORBHost", "127.0.0.1", "-ORBGIOPMinor", "0", "-ORBLittleEndian", "true"}}) {
+                ORB client = ORB.init(args, null);
+                try {
+                    org.omg.CORBA.portable.ObjectImpl ref = (org.omg.CORBA.portable.ObjectImpl) client.string_to_object(ior);
+                    NodeImpl a = new NodeImpl(1, "a"), b = new NodeImpl(2, "b");
+                    a.next = b;
+                    b.next = a;
+                    NodeHolder c = new NodeHolder();
+                    Node r = Pairs.pair(ref, a, b, c);
+                    check(servant.sharedOnArrival && r != a && r.id == 1 && r.next == c.value && c.value.next == r,
+                          "values shared across a call's parameters, both ways (" + String.join(" ", args) + ")");
+                } finally {
+                    client.destroy();
+                }
+            }
+        } finally {
+            server.destroy();
+        }
+    }
+
     // valuetype Shape { public string name; };
     // valuetype Circle : truncatable Shape { public double radius; public Node center; };
     public abstract static class Shape implements StreamableValue {
@@ -732,6 +826,7 @@ public class ValueTest {
         factories();
         typeCodesAndAnys();
         handMadeChunks();
+        throughIIOP();
         hostile();
         System.out.println(checks + " checks, " + failures + " failed");
         System.exit(failures == 0 ? 0 : 1);
