@@ -804,6 +804,11 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
                               + " is expected");
             return v;
         }
+        return finishValue(h, expectedId, clz, helper);
+    }
+
+    private java.io.Serializable finishValue(ValueHeader h, String expectedId, Class<?> clz,
+                                             org.omg.CORBA.portable.BoxedValueHelper helper) {
         int outer = valueStart;
         try {
             java.io.Serializable v = readState(h, expectedId, clz, helper);
@@ -812,6 +817,18 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         } finally {
             valueStart = outer;
         }
+    }
+
+    // The value whose header readValueHeader read, through the factory of
+    // its own type, which must be known here.
+    java.io.Serializable finishValue(ValueHeader h) {
+        return finishValue(h, null, null, null);
+    }
+
+    // Whether a value of the type with this identifier can be read as a
+    // Java value (its factory or box Helper is known here).
+    boolean knowsValueType(String id) {
+        return factory(id) != null || ValueFactories.boxHelper(id) != null;
     }
 
     private java.io.Serializable readState(ValueHeader h, String expectedId, Class<?> clz,

@@ -624,6 +624,13 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         if (chunkLevel > 0) openChunk();
     }
 
+    // Where the value was written in this stream (and the current
+    // encapsulation), or -1.
+    int tagOf(java.lang.Object v) {
+        int[] w = valuesWritten == null ? null : valuesWritten.get(v);
+        return w != null && w[1] == encapsulationStart() ? w[0] : -1;
+    }
+
     void writeNullValue() {
         write_long(org.omg.CORBA_2_3.portable.InputStream.NULL_TAG);
     }

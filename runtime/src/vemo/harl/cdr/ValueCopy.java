@@ -16,8 +16,9 @@ import org.omg.CORBA.portable.OutputStream;
 // tag, identifiers and chunks read through the CDR stream, the state
 // member by member (a concrete base's members first), and the value
 // written again with the identifiers from the type code's type on.  A
-// value of a derived type that travels chunked is truncated to the type
-// code's type.  Within one walk, a value met again through an indirection
+// value of a derived type is read through its factory and written again
+// from the Java value where this process knows the type; else, when it
+// travels chunked, it is truncated to the type code's type.  Within one walk, a value met again through an indirection
 // becomes an indirection to where it was written; an indirection to a
 // value outside the walk (elsewhere in the message) raises MARSHAL.  What
 // a type code cannot describe (a custom value's state, a value of type
@@ -55,15 +56,16 @@ final class ValueCopy {
         return new MARSHAL(reason, 0, CompletionStatus.COMPLETED_NO);
     }
 
-    // A tk_value (or tk_event) or tk_value_box value.
+    // A tk_value (or tk_event) or tk_value_box value; t null for a value of
+    // any type (ValueBase, the value of an abstract interface).
     static void walk(TypeCode t, InputStream in, OutputStream out, int nesting) {
         if (!(in instanceof CDRInputStream) || (out != null && !(out instanceof CDROutputStream)))
             throw new NO_IMPLEMENT("values outside CDR streams", 0, CompletionStatus.COMPLETED_NO);
         CDRInputStream cin = (CDRInputStream) in;
         CDROutputStream cout = (CDROutputStream) out;
-        boolean box = t.kind().value() == TCKind._tk_value_box;
-        if (!box && (t.type_modifier() == org.omg.CORBA.VM_CUSTOM.value || VALUE_BASE.equals(t.id()))) {
-            throughFactory(cin, cout, VALUE_BASE.equals(t.id()) ? null : t.id());
+        if (t != null && VALUE_BASE.equals(t.id())) t = null;
+        if (t != null && custom(t)) {
+            throughFactory(cin, cout, t.id());
             return;
         }
         CDRInputStream.ValueHeader h = cin.readValueHeader();
@@ -78,6 +80,23 @@ final class ValueCopy {
             if (cout != null) cout.writeIndirection(at);
             return;
         }
+        // The value's own type, when it differs from t: walked by its own
+        // type code (from its Helper) where known, else read through its
+        // factory, else truncated to t.
+        if (h.ids != null && (t == null || !h.ids[0].equals(t.id()))) {
+            TypeCode own = ValueFactories.valueType(h.ids[0]);
+            if (own != null && !custom(own)) {
+                t = own;
+            } else if (cin.knowsValueType(h.ids[0])) {
+                java.io.Serializable v = cin.finishValue(h);
+                if (cout != null) cout.write_value(v);
+                seen.put(h.tagAt, cout == null ? -1 : cout.tagOf(v));
+                return;
+            }
+        }
+        if (t == null)
+            throw marshal("value of " + (h.ids == null ? "no named type" : "the unknown type " + h.ids[0])
+                          + " where any value type may be");
         String id = t.id();
         int from = 0;
         if (h.ids != null) {
@@ -89,7 +108,7 @@ final class ValueCopy {
         String[] ids = h.ids == null ? new String[] {id} : java.util.Arrays.copyOfRange(h.ids, from, h.ids.length);
         int at = cout == null ? -1 : cout.beginValue(ids, h.chunked && ids.length > 1);
         seen.put(h.tagAt, at);
-        if (box) ValueWalker.member(t.content_type(), in, out, nesting + 1);
+        if (t.kind().value() == TCKind._tk_value_box) ValueWalker.member(t.content_type(), in, out, nesting + 1);
         else state(t, in, out, nesting);
         cin.endValue(h);
         if (cout != null) cout.endValue();
@@ -97,14 +116,15 @@ final class ValueCopy {
 
     private static final String VALUE_BASE = "IDL:omg.org/CORBA/ValueBase:1.0";
 
-    // A value read as a Java value through its factory (of the type with
-    // the identifier, or the one the wire names when null) and written
-    // again.
-    static void throughFactory(InputStream in, OutputStream out, String id) {
-        if (!(in instanceof CDRInputStream) || (out != null && !(out instanceof CDROutputStream)))
-            throw new NO_IMPLEMENT("values outside CDR streams", 0, CompletionStatus.COMPLETED_NO);
-        java.io.Serializable v = id == null ? ((CDRInputStream) in).read_value() : ((CDRInputStream) in).read_value(id);
-        if (out != null) ((CDROutputStream) out).write_value(v);
+    // A custom value, whose state no type code describes: read as a Java
+    // value through its factory and written again.
+    private static void throughFactory(CDRInputStream in, CDROutputStream out, String id) {
+        java.io.Serializable v = in.read_value(id);
+        if (out != null) out.write_value(v);
+    }
+
+    private static boolean custom(TypeCode t) {
+        return t.kind().value() != TCKind._tk_value_box && t.type_modifier() == org.omg.CORBA.VM_CUSTOM.value;
     }
 
     // The members of the concrete bases, outermost first, then the type's

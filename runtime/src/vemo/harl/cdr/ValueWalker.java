@@ -187,11 +187,10 @@ public final class ValueWalker {
             }
             case TCKind._tk_abstract_interface: {
                 boolean reference = in.read_boolean();
-                // A value: its type code is not known here, only its
-                // repository identifiers; it goes through its factory.
+                // A value of whatever type its identifiers name.
                 if (!reference) {
                     if (out != null) out.write_boolean(false);
-                    ValueCopy.throughFactory(in, out, null);
+                    ValueCopy.walk(null, in, out, nesting + 1);
                     return;
                 }
                 org.omg.CORBA.Object v = in.read_Object();
