@@ -45,6 +45,9 @@ public class ValueCdr {
         p.b = NodeHelper.read(in);
         p.s = ShapeHelper.read(in);
         p.none = NodeHelper.read(in);
+        p.item = in2(in).read_abstract_interface();
+        p.words = (String) in2(in).read_value(TextHelper.instance);
+        p.nowords = (String) in2(in).read_value(TextHelper.instance);
         p.tail = in.read_long();
         return p;
     }
@@ -54,6 +57,9 @@ public class ValueCdr {
         NodeHelper.write(out, p.b);
         ShapeHelper.write(out, p.s);
         NodeHelper.write(out, p.none);
+        out2(out).write_abstract_interface(p.item);
+        out2(out).write_value(p.words, TextHelper.instance);
+        out2(out).write_value(p.nowords, TextHelper.instance);
         out.write_long(p.tail);
     }
 
@@ -61,6 +67,8 @@ public class ValueCdr {
         return orb.create_struct_tc("IDL:VC/Pack:1.0", "Pack", new StructMember[] {
             new StructMember("a", NodeHelper.type(), null), new StructMember("b", NodeHelper.type(), null),
             new StructMember("s", ShapeHelper.type(), null), new StructMember("none", NodeHelper.type(), null),
+            new StructMember("item", orb.create_abstract_interface_tc("IDL:VC/Thing:1.0", "Thing"), null),
+            new StructMember("words", TextHelper.type(), null), new StructMember("nowords", TextHelper.type(), null),
             new StructMember("tail", orb.get_primitive_tc(TCKind.tk_long), null)});
     }
 
@@ -80,6 +88,10 @@ public class ValueCdr {
         p.a = a;
         p.b = b;
         p.s = c;
+        TagImpl tag = new TagImpl();
+        tag.text = "tagged";
+        p.item = tag;
+        p.words = "hello";
         p.tail = 0x5EED;
         return p;
     }
@@ -94,6 +106,8 @@ public class ValueCdr {
                   how + ": the circle, its center shared with a");
         else
             check(p.s instanceof ShapeImpl, how + ": the circle truncated to its base");
+        check(p.item instanceof Tag && ((Tag) p.item).text.equals("tagged"), how + ": a value in an abstract interface");
+        check("hello".equals(p.words) && p.nowords == null, how + ": boxed strings");
         check(p.none == null && p.tail == 0x5EED, how + ": null and what follows");
     }
 
@@ -101,6 +115,7 @@ public class ValueCdr {
         orb.register_value_factory("IDL:VC/Node:1.0", new NodeFactory());
         orb.register_value_factory("IDL:VC/Shape:1.0", new ShapeFactory());
         orb.register_value_factory("IDL:VC/Circle:1.0", new CircleFactory());
+        orb.register_value_factory("IDL:VC/Tag:1.0", new TagFactory());
         if (args[0].equals("read")) {
             byte[] bare = Files.readAllBytes(Paths.get(args[1]));
             byte[] any = Files.readAllBytes(Paths.get(args[2]));
@@ -142,7 +157,75 @@ public class ValueCdr {
 final class Pack {
     Node a, b, none;
     Shape s;
+    java.lang.Object item;
+    String words, nowords;
     int tail;
+}
+
+// abstract interface Thing { }; valuetype Tag supports Thing { public string text; };
+interface Thing {
+}
+
+abstract class Tag implements StreamableValue, Thing {
+    public String text = "";
+
+    public String[] _truncatable_ids() {
+        return new String[] {TagHelper.id()};
+    }
+
+    public void __read(InputStream in) {
+        text = in.read_string();
+    }
+
+    public void __write(OutputStream out) {
+        out.write_string(text);
+    }
+
+    public TypeCode __type() {
+        return TagHelper.type();
+    }
+}
+
+class TagImpl extends Tag {
+}
+
+class TagFactory implements ValueFactory {
+    public Serializable read_value(org.omg.CORBA_2_3.portable.InputStream in) {
+        return in.read_value(new TagImpl());
+    }
+}
+
+final class TagHelper {
+    public static TypeCode type() {
+        ORB orb = ORB.init();
+        return orb.create_value_tc(id(), "Tag", VM_NONE.value, null, new ValueMember[] {
+            new ValueMember("text", "", "", "", orb.create_string_tc(0), null, PUBLIC_MEMBER.value)});
+    }
+
+    public static String id() {
+        return "IDL:VC/Tag:1.0";
+    }
+}
+
+// valuetype Text string;
+final class TextHelper implements org.omg.CORBA.portable.BoxedValueHelper {
+    static final TextHelper instance = new TextHelper();
+
+    public static TypeCode type() {
+        return ORB.init().create_value_box_tc(instance.get_id(), "Text", ORB.init().create_string_tc(0));
+    }
+
+    public Serializable read_value(InputStream in) {
+        return in.read_string();
+    }
+
+    public void write_value(OutputStream out, Serializable value) {
+        out.write_string((String) value);
+    }
+
+    public String get_id() {
+        return "IDL:VC/Text:1.0";
+    }
 }
 
 abstract class Node implements StreamableValue {

@@ -44,6 +44,15 @@ class CircleFactory : public virtual CORBA::ValueFactoryBase {
   CORBA::ValueBase* create_for_unmarshal() { return new OBV_VC::Circle(); }
 };
 
+// A value type that supports an interface has no reference count of its
+// own in C++.
+class TagImpl : public virtual OBV_VC::Tag, public virtual CORBA::DefaultValueRefCountBase {};
+
+class TagFactory : public virtual CORBA::ValueFactoryBase {
+ public:
+  CORBA::ValueBase* create_for_unmarshal() { return new TagImpl(); }
+};
+
 VC::Pack makePack() {
   OBV_VC::Node* a = new OBV_VC::Node();
   OBV_VC::Node* b = new OBV_VC::Node();
@@ -64,6 +73,11 @@ VC::Pack makePack() {
   p.b = b;
   p.s = c;
   p.none = 0;
+  TagImpl* tag = new TagImpl();
+  tag->text("tagged");
+  p.item = tag;
+  p.words = new VC::Text("hello");
+  p.nowords = 0;
   p.tail = 0x5EED;
   return p;
 }
@@ -90,6 +104,11 @@ void checkPack(const VC::Pack& p, bool circleKnown, const std::string& how) {
     check(c && c->radius() == 2.5 && c->center() == a, how + ": the circle, its center shared with a");
   else
     check(c == 0, how + ": the circle truncated to its base");
+  VC::Thing* thing = p.item.in();
+  CORBA::ValueBase* v = thing ? thing->_to_value() : 0;
+  VC::Tag* tag = VC::Tag::_downcast(v);
+  check(tag && std::strcmp(tag->text(), "tagged") == 0, how + ": a value in an abstract interface");
+  check(p.words.in() && std::strcmp(p.words->_value(), "hello") == 0 && p.nowords.in() == 0, how + ": boxed strings");
   check(p.none.in() == 0 && p.tail == 0x5EED, how + ": null and what follows");
 }
 
@@ -103,7 +122,9 @@ int main(int argc, char** argv) {
   }
   std::string mode = argv[1];
   bool known = argc > 4 && std::string(argv[4]) == "known";
-  CORBA::ValueFactoryBase_var nf = new NodeFactory(), sf = new ShapeFactory(), cf = new CircleFactory();
+  CORBA::ValueFactoryBase_var nf = new NodeFactory(), sf = new ShapeFactory(), cf = new CircleFactory(),
+                              tf = new TagFactory();
+  orb->register_value_factory("IDL:VC/Tag:1.0", tf);
   orb->register_value_factory("IDL:VC/Node:1.0", nf);
   orb->register_value_factory("IDL:VC/Shape:1.0", sf);
   if (mode == "write" || known) orb->register_value_factory("IDL:VC/Circle:1.0", cf);
