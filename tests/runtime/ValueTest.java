@@ -348,6 +348,7 @@ public class ValueTest {
         public void unmarshal(DataInputStream is) {
             stamp = is.read_longlong();
             int n = is.read_ulong();
+            if (n < 0 || n > 1000) throw new MARSHAL("bag of " + n);
             items = new Serializable[n];
             for (int i = 0; i < n; i++) items[i] = is.read_Value();
             byte[] tail = new byte[3];
@@ -799,6 +800,32 @@ public class ValueTest {
         }
         NodeImpl chain = head;
         raises(MARSHAL.class, () -> NodeHelper.write(writer(false, 2), chain), "writing values nested 600 deep");
+        // A valid encoding with chunks three deep, sharing and truncation,
+        // mutated: octets changed, cut short: whatever it reads, the reader
+        // ends in a value or a system exception, never another throwable.
+        NodeImpl center = new NodeImpl(9, "center");
+        CircleImpl c = new CircleImpl();
+        c.name = "wheel";
+        c.center = center;
+        CDROutputStream valid = writer(false, 2);
+        out2(valid).write_value(bagOf(c, center, null, bagOf(new NodeImpl(4, "inner"), c)));
+        byte[] good = valid.toByteArray();
+        java.util.Random mutations = new java.util.Random(31);
+        for (int i = 0; i < 3000; i++) {
+            byte[] m = Arrays.copyOf(good, i % 7 == 0 ? mutations.nextInt(good.length) : good.length);
+            for (int k = 1 + mutations.nextInt(3); k > 0 && m.length > 0; k--) {
+                int at = mutations.nextInt(m.length);
+                m[at] = mutations.nextInt(3) == 0 ? (byte) 0xFF : (byte) mutations.nextInt(256);
+            }
+            try {
+                new CDRInputStream(m).read_value();
+            } catch (SystemException e) {
+                continue;
+            } catch (Throwable e) {
+                check(false, "mutated value octets: " + e);
+                break;
+            }
+        }
         // Random octets after a valid tag: a system exception, never another
         // throwable.
         java.util.Random random = new java.util.Random(30);
