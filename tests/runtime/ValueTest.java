@@ -612,6 +612,19 @@ public class ValueTest {
                   known ? "a derived value in an any of its base type" : "truncated to the any's type");
         }
         orb.register_value_factory("IDL:T/Circle:1.0", new CircleFactory());
+        // insert_Value and extract_Value: by the value's own type code, by
+        // a given one, in an abstract interface; the wrong kind refused.
+        Any byValue = orb.create_any();
+        byValue.insert_Value(a);
+        Node fromAny = (Node) byValue.extract_Value();
+        byValue.insert_Value(a, orb.create_abstract_interface_tc("IDL:T/Thing:1.0", "Thing"));
+        check(fromAny.next.next == fromAny && byValue.extract_Value() instanceof Node
+                  && NodeHelper.type().equal(a.__type()), "insert_Value and extract_Value");
+        raises(BAD_PARAM.class, () -> orb.create_any().insert_Value(a, orb.get_primitive_tc(TCKind.tk_long)),
+               "insert_Value under a type code of another kind");
+        Any notValue = orb.create_any();
+        notValue.insert_long(1);
+        raises(BAD_OPERATION.class, () -> notValue.extract_Value(), "extract_Value from an any of a long");
         // What a type code cannot describe goes through the factories: a
         // custom value, a ValueBase, a value in an abstract interface.
         Bag bag = bagOf(a, c);
