@@ -17,6 +17,13 @@ import org.omg.CORBA.ORB;
 import org.omg.CORBA.TypeCode;
 import org.omg.CORBA.portable.InputStream;
 
+import static org.omg.CORBA_2_3.portable.InputStream.CHUNKED_BIT;
+import static org.omg.CORBA_2_3.portable.InputStream.ID_LIST;
+import static org.omg.CORBA_2_3.portable.InputStream.INDIRECTION_TAG;
+import static org.omg.CORBA_2_3.portable.InputStream.NULL_TAG;
+import static org.omg.CORBA_2_3.portable.InputStream.SINGLE_ID;
+import static org.omg.CORBA_2_3.portable.InputStream.VALUE_TAG_BASE;
+
 // A CDR stream being written, as GIOP 1.0 to 1.2 define it: each value
 // aligned to its size relative to an origin (the start of the stream, of
 // the GIOP message, or of the encapsulation being written), in the byte
@@ -599,8 +606,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         closeChunk();
         align(4);
         int tagAt = pos;
-        write_long(org.omg.CORBA_2_3.portable.InputStream.VALUE_TAG_BASE | (ids.length > 1 ? org.omg.CORBA_2_3.portable.InputStream.ID_LIST : org.omg.CORBA_2_3.portable.InputStream.SINGLE_ID)
-                   | (chunked ? org.omg.CORBA_2_3.portable.InputStream.CHUNKED_BIT : 0));
+        write_long(VALUE_TAG_BASE | (ids.length > 1 ? ID_LIST : SINGLE_ID) | (chunked ? CHUNKED_BIT : 0));
         if (ids.length > 1) write_long(ids.length);
         for (String id : ids) write_string(id);
         if (valueDepth == valueChunked.length) valueChunked = java.util.Arrays.copyOf(valueChunked, valueDepth * 2);
@@ -632,12 +638,12 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     }
 
     void writeNullValue() {
-        write_long(org.omg.CORBA_2_3.portable.InputStream.NULL_TAG);
+        write_long(NULL_TAG);
     }
 
     // An indirection to the value whose tag is at `tagAt`.
     void writeIndirection(int tagAt) {
-        write_long(org.omg.CORBA_2_3.portable.InputStream.INDIRECTION_TAG);
+        write_long(INDIRECTION_TAG);
         write_long(tagAt - pos);
     }
 
