@@ -792,6 +792,12 @@ public class ValueTest {
                 c[0].equals("read_value(Serializable) outside a factory") ? BAD_INV_ORDER.class : MARSHAL.class;
             raises(want, () -> r.read(raw.in()), "hostile: " + c[0]);
         }
+        // A value naming 300 unknown types before a known base: refused
+        // before 300 searches for their classes.
+        Raw many = new Raw().l(0x7FFFFF0E, 301);
+        for (int i = 0; i < 300; i++) many.s("IDL:No/Such" + i + ":1.0");
+        many.s("IDL:T/Shape:1.0").l(6).s("x").l(-1);
+        raises(MARSHAL.class, () -> many.in().read_value(), "a value naming 300 unknown types");
         // Values nested 600 deep: a fault, not a stack overflow, in the
         // stream and in an any's walk.
         Raw deep = new Raw();

@@ -788,7 +788,20 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         valuesRead.putIfAbsent(tagAt, value);
     }
 
+    // The repository identifiers this stream has looked up: a message
+    // naming more types than any real one does is refused rather than
+    // have each unknown name searched for as a class.
+    static final int MAX_VALUE_TYPES = 256;
+    private java.util.Set<String> typesLookedUp;
+
+    void lookingUp(String id) {
+        if (typesLookedUp == null) typesLookedUp = new java.util.HashSet<>();
+        if (typesLookedUp.add(id) && typesLookedUp.size() > MAX_VALUE_TYPES)
+            throw marshal("values of more than " + MAX_VALUE_TYPES + " types in one message");
+    }
+
     private org.omg.CORBA.portable.ValueFactory factory(String id) {
+        lookingUp(id);
         return (orb != null ? orb : ORB.init()).lookup_value_factory(id);
     }
 

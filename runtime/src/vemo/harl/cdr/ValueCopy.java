@@ -84,6 +84,7 @@ final class ValueCopy {
         // type code (from its Helper) where known, else read through its
         // factory, else truncated to t.
         if (h.ids != null && (t == null || !h.ids[0].equals(t.id()))) {
+            cin.lookingUp(h.ids[0]);
             TypeCode own = ValueFactories.valueType(h.ids[0]);
             if (own != null && !custom(own)) {
                 t = own;
