@@ -469,6 +469,24 @@ public class ValueTest {
         }
     }
 
+    // End tags: a nested value that ends with the value around it shares
+    // its end tag (-1 ends both); one followed by more state of the value
+    // around it has its own (-2), and that state goes on in a new chunk.
+    static void endTags() {
+        CircleImpl c = new CircleImpl();
+        c.center = new NodeImpl(1, "own");
+        CDROutputStream last = writer(false, 2);
+        ShapeHelper.write(last, c);
+        byte[] b = last.toByteArray();
+        check(count(b, new int[] {0xFF, 0xFF, 0xFF, 0xFE}) == 0 && count(b, new int[] {0xFF, 0xFF, 0xFF, 0xFF}) == 1
+                  && (b[b.length - 1] & 0xFF) == 0xFF, "one end tag for a nested value ending its enclosing one");
+        CDROutputStream more = writer(false, 2);
+        out2(more).write_value(bagOf(new NodeImpl(2, "x")));
+        byte[] m = more.toByteArray();
+        check(count(m, new int[] {0xFF, 0xFF, 0xFF, 0xFE}) == 1 && ((Bag) readBack(more).read_value()).items.length == 1,
+              "a nested value's own end tag where the enclosing state goes on");
+    }
+
     // Truncation: a receiver without Circle's factory gets the Shape, and
     // reads on after it.
     static void truncation() {
@@ -871,6 +889,7 @@ public class ValueTest {
         orb.register_value_factory("IDL:T/AnyBox:1.0", new AnyBoxFactory());
         sharing();
         chunking();
+        endTags();
         truncation();
         abstractInterfaces();
         factories();

@@ -44,6 +44,8 @@ public class ValueCdr {
         p.a = NodeHelper.read(in);
         p.b = NodeHelper.read(in);
         p.s = ShapeHelper.read(in);
+        p.ring = ShapeHelper.read(in);
+        p.edge = ShapeHelper.read(in);
         p.none = NodeHelper.read(in);
         p.item = in2(in).read_abstract_interface();
         p.words = (String) in2(in).read_value(TextHelper.instance);
@@ -56,6 +58,8 @@ public class ValueCdr {
         NodeHelper.write(out, p.a);
         NodeHelper.write(out, p.b);
         ShapeHelper.write(out, p.s);
+        ShapeHelper.write(out, p.ring);
+        ShapeHelper.write(out, p.edge);
         NodeHelper.write(out, p.none);
         out2(out).write_abstract_interface(p.item);
         out2(out).write_value(p.words, TextHelper.instance);
@@ -66,7 +70,9 @@ public class ValueCdr {
     static TypeCode packType() {
         return orb.create_struct_tc("IDL:VC/Pack:1.0", "Pack", new StructMember[] {
             new StructMember("a", NodeHelper.type(), null), new StructMember("b", NodeHelper.type(), null),
-            new StructMember("s", ShapeHelper.type(), null), new StructMember("none", NodeHelper.type(), null),
+            new StructMember("s", ShapeHelper.type(), null), new StructMember("ring", ShapeHelper.type(), null),
+            new StructMember("edge", ShapeHelper.type(), null),
+            new StructMember("none", NodeHelper.type(), null),
             new StructMember("item", orb.create_abstract_interface_tc("IDL:VC/Thing:1.0", "Thing"), null),
             new StructMember("words", TextHelper.type(), null), new StructMember("nowords", TextHelper.type(), null),
             new StructMember("tail", orb.get_primitive_tc(TCKind.tk_long), null)});
@@ -88,6 +94,19 @@ public class ValueCdr {
         p.a = a;
         p.b = b;
         p.s = c;
+        CircleImpl ring = new CircleImpl();
+        ring.name = "ring";
+        ring.center = new NodeImpl();
+        ring.center.id = 7;
+        ring.center.label = "own";
+        p.ring = ring;
+        EdgeImpl edge = new EdgeImpl();
+        edge.name = "edge";
+        edge.from = new NodeImpl();
+        edge.from.id = 8;
+        edge.from.label = "from";
+        edge.weight = 42;
+        p.edge = edge;
         TagImpl tag = new TagImpl();
         tag.text = "tagged";
         p.item = tag;
@@ -106,6 +125,18 @@ public class ValueCdr {
                   how + ": the circle, its center shared with a");
         else
             check(p.s instanceof ShapeImpl, how + ": the circle truncated to its base");
+        check(p.ring != null && p.ring.name.equals("ring"), how + ": the second shape");
+        if (circleKnown)
+            check(p.ring instanceof Circle && ((Circle) p.ring).center.id == 7 && ((Circle) p.ring).center.label.equals("own"),
+                  how + ": a circle with a node of its own inside");
+        else
+            check(p.ring instanceof ShapeImpl, how + ": the second circle truncated to its base");
+        check(p.edge != null && p.edge.name.equals("edge"), how + ": the third shape");
+        if (circleKnown)
+            check(p.edge instanceof Edge && ((Edge) p.edge).from.id == 8 && ((Edge) p.edge).weight == 42,
+                  how + ": state after a nested value");
+        else
+            check(p.edge instanceof ShapeImpl, how + ": the edge truncated to its base");
         check(p.item instanceof Tag && ((Tag) p.item).text.equals("tagged"), how + ": a value in an abstract interface");
         check("hello".equals(p.words) && p.nowords == null, how + ": boxed strings");
         check(p.none == null && p.tail == 0x5EED, how + ": null and what follows");
@@ -116,11 +147,15 @@ public class ValueCdr {
         orb.register_value_factory("IDL:VC/Shape:1.0", new ShapeFactory());
         orb.register_value_factory("IDL:VC/Circle:1.0", new CircleFactory());
         orb.register_value_factory("IDL:VC/Tag:1.0", new TagFactory());
+        orb.register_value_factory("IDL:VC/Edge:1.0", new EdgeFactory());
         if (args[0].equals("read")) {
             byte[] bare = Files.readAllBytes(Paths.get(args[1]));
             byte[] any = Files.readAllBytes(Paths.get(args[2]));
             for (boolean known : new boolean[] {true, false}) {
-                if (!known) orb.unregister_value_factory("IDL:VC/Circle:1.0");
+                if (!known) {
+                    orb.unregister_value_factory("IDL:VC/Circle:1.0");
+                    orb.unregister_value_factory("IDL:VC/Edge:1.0");
+                }
                 String how = known ? "" : " (Circle unknown)";
                 checkPack(readPack(new CDRInputStream(orb, bare, 0, bare.length, true, 2)), known,
                           "omniORB's bare Pack" + how);
@@ -156,7 +191,7 @@ public class ValueCdr {
 
 final class Pack {
     Node a, b, none;
-    Shape s;
+    Shape s, ring, edge;
     java.lang.Object item;
     String words, nowords;
     int tail;
@@ -368,6 +403,44 @@ abstract class Circle extends Shape {
 }
 
 class CircleImpl extends Circle {
+}
+
+// valuetype Edge : truncatable Shape { public Node from; public long weight; };
+abstract class Edge extends Shape {
+    public Node from;
+    public int weight;
+
+    public String[] _truncatable_ids() {
+        return new String[] {"IDL:VC/Edge:1.0", ShapeHelper.id()};
+    }
+
+    public void __read(InputStream in) {
+        super.__read(in);
+        from = NodeHelper.read(in);
+        weight = in.read_long();
+    }
+
+    public void __write(OutputStream out) {
+        super.__write(out);
+        NodeHelper.write(out, from);
+        out.write_long(weight);
+    }
+
+    public TypeCode __type() {
+        ORB orb = ORB.init();
+        return orb.create_value_tc("IDL:VC/Edge:1.0", "Edge", VM_TRUNCATABLE.value, ShapeHelper.type(), new ValueMember[] {
+            new ValueMember("from", "", "", "", NodeHelper.type(), null, PUBLIC_MEMBER.value),
+            new ValueMember("weight", "", "", "", orb.get_primitive_tc(TCKind.tk_long), null, PUBLIC_MEMBER.value)});
+    }
+}
+
+class EdgeImpl extends Edge {
+}
+
+class EdgeFactory implements ValueFactory {
+    public Serializable read_value(org.omg.CORBA_2_3.portable.InputStream in) {
+        return in.read_value(new EdgeImpl());
+    }
 }
 
 class CircleFactory implements ValueFactory {

@@ -44,6 +44,11 @@ class CircleFactory : public virtual CORBA::ValueFactoryBase {
   CORBA::ValueBase* create_for_unmarshal() { return new OBV_VC::Circle(); }
 };
 
+class EdgeFactory : public virtual CORBA::ValueFactoryBase {
+ public:
+  CORBA::ValueBase* create_for_unmarshal() { return new OBV_VC::Edge(); }
+};
+
 // A value type that supports an interface has no reference count of its
 // own in C++.
 class TagImpl : public virtual OBV_VC::Tag, public virtual CORBA::DefaultValueRefCountBase {};
@@ -72,6 +77,25 @@ VC::Pack makePack() {
   CORBA::add_ref(b);
   p.b = b;
   p.s = c;
+  // A circle whose center is its own: a value nested in a chunked one.
+  OBV_VC::Circle* ring = new OBV_VC::Circle();
+  ring->name("ring");
+  OBV_VC::Node* center = new OBV_VC::Node();
+  center->id(7);
+  center->label("own");
+  ring->center(center);
+  CORBA::remove_ref(center);
+  p.ring = ring;
+  // State after a nested value: the enclosing value goes on in a new chunk.
+  OBV_VC::Edge* edge = new OBV_VC::Edge();
+  edge->name("edge");
+  OBV_VC::Node* from = new OBV_VC::Node();
+  from->id(8);
+  from->label("from");
+  edge->from(from);
+  CORBA::remove_ref(from);
+  edge->weight(42);
+  p.edge = edge;
   p.none = 0;
   TagImpl* tag = new TagImpl();
   tag->text("tagged");
@@ -109,6 +133,20 @@ void checkPack(const VC::Pack& p, bool circleKnown, const std::string& how) {
   VC::Tag* tag = VC::Tag::_downcast(v);
   check(tag && std::strcmp(tag->text(), "tagged") == 0, how + ": a value in an abstract interface");
   check(p.words.in() && std::strcmp(p.words->_value(), "hello") == 0 && p.nowords.in() == 0, how + ": boxed strings");
+  VC::Shape* ring = p.ring.in();
+  VC::Circle* r = VC::Circle::_downcast(ring);
+  check(ring && std::strcmp(ring->name(), "ring") == 0, how + ": the second shape");
+  if (circleKnown)
+    check(r && r->center() && r->center()->id() == 7 && std::strcmp(r->center()->label(), "own") == 0,
+          how + ": a circle with a node of its own inside");
+  else
+    check(r == 0, how + ": the second circle truncated to its base");
+  VC::Edge* e = VC::Edge::_downcast(p.edge.in());
+  check(p.edge.in() && std::strcmp(p.edge->name(), "edge") == 0, how + ": the third shape");
+  if (circleKnown)
+    check(e && e->from() && e->from()->id() == 8 && e->weight() == 42, how + ": state after a nested value");
+  else
+    check(e == 0, how + ": the edge truncated to its base");
   check(p.none.in() == 0 && p.tail == 0x5EED, how + ": null and what follows");
 }
 
@@ -123,11 +161,12 @@ int main(int argc, char** argv) {
   std::string mode = argv[1];
   bool known = argc > 4 && std::string(argv[4]) == "known";
   CORBA::ValueFactoryBase_var nf = new NodeFactory(), sf = new ShapeFactory(), cf = new CircleFactory(),
-                              tf = new TagFactory();
+                              tf = new TagFactory(), ef = new EdgeFactory();
   orb->register_value_factory("IDL:VC/Tag:1.0", tf);
   orb->register_value_factory("IDL:VC/Node:1.0", nf);
   orb->register_value_factory("IDL:VC/Shape:1.0", sf);
   if (mode == "write" || known) orb->register_value_factory("IDL:VC/Circle:1.0", cf);
+  if (mode == "write" || known) orb->register_value_factory("IDL:VC/Edge:1.0", ef);
   try {
     if (mode == "write") {
       VC::Pack p = makePack();
