@@ -16,14 +16,16 @@ import org.omg.CORBA.portable.OutputStream;
 // tag, identifiers and chunks read through the CDR stream, the state
 // member by member (a concrete base's members first), and the value
 // written again with the identifiers from the type code's type on.  A
-// value of a derived type is read through its factory and written again
-// from the Java value where this process knows the type; else, when it
-// travels chunked, it is truncated to the type code's type.  Within one walk, a value met again through an indirection
+// value of another type than the type code's (a derived type; any type
+// under ValueBase or an abstract interface) is walked by its own type
+// code, which its Helper gives, where this process has that Helper; else
+// read through its factory and written again from the Java value; else,
+// when it travels chunked, truncated to the type code's type.  A custom
+// value, whose state no type code describes, always goes through its
+// factory.  Within one walk, a value met again through an indirection
 // becomes an indirection to where it was written; an indirection to a
-// value outside the walk (elsewhere in the message) raises MARSHAL.  What
-// a type code cannot describe (a custom value's state, a value of type
-// ValueBase or in an abstract interface) is read through its value factory
-// and written again by the Java value.
+// value outside the walk (elsewhere in the message, or read through a
+// factory) raises MARSHAL.
 final class ValueCopy {
     // Per thread, one map per walk in progress (anys inside anys walk
     // inside each other): where each value's tag was read to where it
