@@ -611,6 +611,18 @@ public class ValueTest {
             check(y.next.next == y && y.id == 1 && in.read_long() == 0x5EED && got.equal(any),
                   "a cycle in an any through a stream" + (little ? " (little-endian)" : ""));
         }
+        // An any whose value is an indirection to a parameter read before
+        // it: the any holds the value whole.
+        CDROutputStream shares = writer(false, 2);
+        NodeHelper.write(shares, a);
+        shares.write_TypeCode(NodeHelper.type());
+        shares.write_long(-1);
+        shares.write_long(-shares.size());
+        CDRInputStream sharing = readBack(shares);
+        Node param = NodeHelper.read(sharing);
+        Node inAny = NodeHelper.extract(sharing.read_any());
+        check(inAny.id == param.id && inAny.next.next == inAny && inAny.next.label.equals("b"),
+              "an any sharing a value read before it");
         // An any of type Shape holding a Circle: walked, the value keeps
         // its type where Circle's factory is known, and is truncated to the
         // Shape where it is not.

@@ -838,6 +838,11 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         return finishValue(h, null, null, null);
     }
 
+    // The value read earlier from this stream whose tag is at tagAt, or null.
+    java.io.Serializable valueAt(int tagAt) {
+        return valuesRead == null ? null : valuesRead.get(tagAt);
+    }
+
     // Whether a value of the type with this identifier can be read as a
     // Java value (its factory or box Helper is known here).
     boolean knowsValueType(String id) {

@@ -23,9 +23,9 @@ import org.omg.CORBA.portable.OutputStream;
 // when it travels chunked, truncated to the type code's type.  A custom
 // value, whose state no type code describes, always goes through its
 // factory.  Within one walk, a value met again through an indirection
-// becomes an indirection to where it was written; an indirection to a
-// value outside the walk (elsewhere in the message, or read through a
-// factory) raises MARSHAL.
+// becomes an indirection to where it was written; one to a value the
+// stream read before the walk (a parameter the any shares) writes that
+// value whole; one to a value neither walked nor read raises MARSHAL.
 final class ValueCopy {
     // Per thread, one map per walk in progress (anys inside anys walk
     // inside each other): where each value's tag was read to where it
@@ -78,8 +78,16 @@ final class ValueCopy {
         Map<Integer, Integer> seen = seen();
         if (h.kind == CDRInputStream.EARLIER_VALUE) {
             Integer at = seen.get(h.tagAt);
-            if (at == null) throw marshal("indirection to a value outside the any's value");
-            if (cout != null) cout.writeIndirection(at);
+            if (at != null) {
+                if (cout != null) cout.writeIndirection(at);
+                return;
+            }
+            // A value read before the any, from the same message (a
+            // parameter the any shares): written into the any whole.
+            java.io.Serializable earlier = cin.valueAt(h.tagAt);
+            if (earlier == null) throw marshal("indirection to a value outside the any's value");
+            if (cout != null) cout.write_value(earlier);
+            seen.put(h.tagAt, cout == null ? -1 : cout.tagOf(earlier));
             return;
         }
         // The value's own type, when it differs from t: walked by its own
