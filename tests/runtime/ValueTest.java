@@ -709,6 +709,50 @@ public class ValueTest {
         }
     }
 
+    // custom valuetype Mixed: a value, then a recursive type code and a wide
+    // string right after it, where the state goes on in a new chunk.
+    public static class Mixed implements org.omg.CORBA.portable.CustomValue {
+        Serializable node;
+        TypeCode type;
+        String wide;
+
+        public String[] _truncatable_ids() {
+            return new String[] {"IDL:T/Mixed:1.0"};
+        }
+
+        public void marshal(DataOutputStream os) {
+            os.write_Value(node);
+            os.write_TypeCode(type);
+            os.write_wstring(wide);
+        }
+
+        public void unmarshal(DataInputStream is) {
+            node = is.read_Value();
+            type = is.read_TypeCode();
+            wide = is.read_wstring();
+        }
+    }
+
+    static void mixedState() {
+        orb.register_value_factory("IDL:T/Mixed:1.0", in -> in.read_value(new Mixed()));
+        for (int minor = 1; minor <= 2; minor++) {
+            for (boolean little : new boolean[] {false, true}) {
+                Mixed m = new Mixed();
+                m.node = new NodeImpl(5, "n");
+                m.type = Circle.circleType();
+                m.wide = "wide \u20ac";
+                CDROutputStream out = writer(little, minor);
+                out.write_octet((byte) 1);
+                out2(out).write_value(m);
+                CDRInputStream in = readBack(out);
+                in.read_octet();
+                Mixed got = (Mixed) in.read_value();
+                check(((Node) got.node).id == 5 && got.type.equal(m.type) && got.wide.equals(m.wide),
+                      "a type code and a wide string after a nested value (GIOP 1." + minor + (little ? ", little-endian)" : ")"));
+            }
+        }
+    }
+
     // Octets laid out by hand, big-endian.
     static final class Raw {
         final CDROutputStream out = new CDROutputStream(orb, 2, false);
@@ -907,6 +951,7 @@ public class ValueTest {
         factories();
         typeCodesAndAnys();
         handMadeChunks();
+        mixedState();
         throughIIOP();
         hostile();
         System.out.println(checks + " checks, " + failures + " failed");
