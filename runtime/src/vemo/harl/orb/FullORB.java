@@ -25,7 +25,7 @@ import vemo.harl.ior.IOR;
 // which uses the name itself as the key, so that a server restarted on the
 // same host and port hands out references that stay valid and that
 // corbaloc:iiop:host:port/name reaches.
-public class FullORB extends org.omg.CORBA.ORB {
+public class FullORB extends org.omg.CORBA_2_3.ORB {
     final Settings settings;
     private volatile Server server;
     private final Object serverLock = new Object();
