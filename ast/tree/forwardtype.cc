@@ -54,7 +54,10 @@ void ForwardTypeSpec::resolve_names(Scope& scope) { declare_self(scope); }
 Declarator* ForwardTypeSpec::unwrap() const {
     if (!definition) {
         msg::error(get_loc(), "%s not found for forward declaration",
-                   kind == Struct_TypeSpecTag ? "struct" : kind == Union_TypeSpecTag ? "union" : "interface");
+                   kind == Struct_TypeSpecTag  ? "struct"
+                   : kind == Union_TypeSpecTag ? "union"
+                   : kind == Value_TypeSpecTag ? "value type"
+                                               : "interface");
         definition = &Declarator::bad;
     }
     return definition;
@@ -63,6 +66,7 @@ Declarator* ForwardTypeSpec::unwrap() const {
 void ForwardTypeSpec::print(std::ostream& out) const {
     out << (kind == Struct_TypeSpecTag  ? "struct "
             : kind == Union_TypeSpecTag ? "union "
+            : kind == Value_TypeSpecTag ? "valuetype "
             : local                     ? "local interface "
                                         : "interface ")
         << get_name();
