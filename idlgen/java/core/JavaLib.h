@@ -58,6 +58,8 @@ public:
     static const JavaName& customValue();
     static const JavaName& valueFactory();
     static const JavaName& corbaValueMember();
+    static const JavaName& valueBaseHelper();
+    static const JavaName& valueBaseHolder();
     static const JavaName& serializable();
     static const JavaName& badOperationException();
     static const JavaName& unknownException();

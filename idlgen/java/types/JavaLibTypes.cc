@@ -102,7 +102,7 @@ String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, c
     if (JavaInterfaceType::isA(t) && !travelsInHolder(t))
         return helper(t.getJavaName()).full_text() + "." + narrow() + "((" + corbaObject().toString() + ") " +
                objectSlot + ")";
-    if (JavaBuiltinType::isA(t)) {
+    if (JavaBuiltinType::isA(t) && !travelsInHolder(t)) {
         if (JavaBuiltinType::narrow(t).getJavaClass() == corbaObject().toString())
             return String("((") + corbaObject().toString() + ") " + objectSlot + ")";
         // The other builtins (TypeCode, Principal ...) come back bare, as
