@@ -465,6 +465,8 @@ public:
     // Whether the type or a value base declares an operation or attribute,
     // or supports an interface: the Java class has abstract methods then.
     bool has_operations() const;
+    // The same, of its own declarations and supports alone.
+    bool declares_operations() const;
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Value_TypeSpecTag; }
     static ValueTypeSpec& narrow(TypeSpec& t);

@@ -46,12 +46,21 @@ bool ValueTypeSpec::has_initializers() const {
     return false;
 }
 
-bool ValueTypeSpec::has_operations() const {
+bool ValueTypeSpec::declares_operations() const {
     if (!supported.empty()) return true;
     for (DLListIter<Decl> it(get_exports()); it; it.next())
         if (is_operation_or_attribute(it.entry())) return true;
-    for (const ValueTypeSpec* base : value_bases)
-        if (base->has_operations()) return true;
+    return false;
+}
+
+// The inherit list holds every value base, direct or not (and the
+// interfaces they support): one pass, no recursion through the bases.
+bool ValueTypeSpec::has_operations() const {
+    if (declares_operations()) return true;
+    for (DLListIter<IntfInherit> it(get_inherit_list()); it; it.next()) {
+        const InterfaceTypeSpec& base = it.entry().get_interface();
+        if (!ValueTypeSpec::is(base) || ValueTypeSpec::narrow(base).declares_operations()) return true;
+    }
     return false;
 }
 
