@@ -118,8 +118,12 @@ public class ValueTest {
             return "IDL:T/Node:1.0";
         }
 
+        // A peer may send a value of any type this process has a factory
+        // for: the Helper checks the class before the cast.
         public static Node read(InputStream in) {
-            return (Node) in2(in).read_value(id());
+            Serializable v = in2(in).read_value(id());
+            if (v == null || v instanceof Node) return (Node) v;
+            throw new MARSHAL("a " + v.getClass().getName() + " where a Node is expected");
         }
 
         public static void write(OutputStream out, Node v) {
@@ -135,6 +139,100 @@ public class ValueTest {
 
         public static Node extract(Any a) {
             return read(a.create_input_stream());
+        }
+    }
+
+    public static final class NodeHolder implements org.omg.CORBA.portable.Streamable {
+        public Node value;
+
+        public NodeHolder() {
+        }
+
+        public NodeHolder(Node v) {
+            value = v;
+        }
+
+        public void __write(OutputStream out) {
+            NodeHelper.write(out, value);
+        }
+
+        public void __read(InputStream in) {
+            value = NodeHelper.read(in);
+        }
+
+        public TypeCode __type() {
+            return NodeHelper.type();
+        }
+    }
+
+    // interface Pairs { Node pair(in Node a, in Node b, out Node c); };
+    // written as the generated skeleton and stub are: the result is a, c
+    // is b.
+    public static final class Pairs extends org.omg.CORBA.portable.ObjectImpl
+        implements org.omg.CORBA.portable.Skeleton {
+        static final org.omg.CORBA.portable.OperationDescriptor PAIR = new org.omg.CORBA.portable.OperationDescriptor(
+            "pair", new int[] {TCKind._tk_value, TCKind._tk_value | org.omg.CORBA.portable.OperationDescriptor.IN,
+                               TCKind._tk_value | org.omg.CORBA.portable.OperationDescriptor.IN,
+                               TCKind._tk_value | org.omg.CORBA.portable.OperationDescriptor.OUT},
+            new Class[] {NodeHolder.class, NodeHolder.class, NodeHolder.class, NodeHolder.class}, new String[0],
+            new Class[0], false);
+        boolean sharedOnArrival;
+
+        public Pairs() {
+            super(null);
+        }
+
+        public String[] _get_ids() {
+            return new String[] {"IDL:T/Pairs:1.0"};
+        }
+
+        public org.omg.CORBA.portable.OperationDescriptor[][] _get_dispatch_table() {
+            return new org.omg.CORBA.portable.OperationDescriptor[][] {{PAIR}};
+        }
+
+        public java.lang.Object _execute(int intf, int op, long[] n, java.lang.Object[] o, org.omg.CORBA.Context ctx) {
+            Node a = ((NodeHolder) o[1]).value, b = ((NodeHolder) o[2]).value;
+            sharedOnArrival = a.next == b && b.next == a;
+            o[0] = new NodeHolder(a);
+            ((NodeHolder) o[3]).value = b;
+            return null;
+        }
+
+        static Node pair(org.omg.CORBA.portable.ObjectImpl ref, Node a, Node b, NodeHolder c) {
+            java.lang.Object[] o = {null, new NodeHolder(a), new NodeHolder(b), c};
+            ref._invoke(PAIR, new long[2], o);
+            return ((NodeHolder) o[0]).value;
+        }
+    }
+
+    // A call over loopback IIOP whose parameters share a cycle of values,
+    // in GIOP 1.2 and in GIOP 1.0 little-endian: one message, one graph.
+    static void throughIIOP() {
+        java.util.Properties sp = new java.util.Properties();
+        sp.setProperty("vemo.harl.host", "127.0.0.1");
+        ORB server = ORB.init(new String[0], sp);
+        Pairs servant = new Pairs();
+        server.connect(servant);
+        String ior = server.object_to_string(servant);
+        try {
+            for (String[] args : new String[][] {{"-ORBHost", "127.0.0.1"},
+                                                 {"-ORBHost", "127.0.0.1", "-ORBGIOPMinor", "0", "-ORBLittleEndian", "true"}}) {
+                ORB client = ORB.init(args, null);
+                try {
+                    org.omg.CORBA.portable.ObjectImpl ref = (org.omg.CORBA.portable.ObjectImpl) client.string_to_object(ior);
+                    NodeImpl a = new NodeImpl(1, "a"), b = new NodeImpl(2, "b");
+                    a.next = b;
+                    b.next = a;
+                    NodeHolder c = new NodeHolder();
+                    Node r = Pairs.pair(ref, a, b, c);
+                    check(servant.sharedOnArrival && r != a && r.id == 1 && r.next == c.value && c.value.next == r,
+                          "values shared across a call's parameters, both ways (" + String.join(" ", args) + ")");
+                } finally {
+                    client.destroy();
+                }
+            }
+        } finally {
+            server.destroy();
         }
     }
 
@@ -250,6 +348,7 @@ public class ValueTest {
         public void unmarshal(DataInputStream is) {
             stamp = is.read_longlong();
             int n = is.read_ulong();
+            if (n < 0 || n > 1000) throw new MARSHAL("bag of " + n);
             items = new Serializable[n];
             for (int i = 0; i < n; i++) items[i] = is.read_Value();
             byte[] tail = new byte[3];
@@ -368,6 +467,24 @@ public class ValueTest {
                           && in.read_long() == 0x5EED && in.available() == 0, "chunks three deep" + how);
             }
         }
+    }
+
+    // End tags: a nested value that ends with the value around it shares
+    // its end tag (-1 ends both); one followed by more state of the value
+    // around it has its own (-2), and that state goes on in a new chunk.
+    static void endTags() {
+        CircleImpl c = new CircleImpl();
+        c.center = new NodeImpl(1, "own");
+        CDROutputStream last = writer(false, 2);
+        ShapeHelper.write(last, c);
+        byte[] b = last.toByteArray();
+        check(count(b, new int[] {0xFF, 0xFF, 0xFF, 0xFE}) == 0 && count(b, new int[] {0xFF, 0xFF, 0xFF, 0xFF}) == 1
+                  && (b[b.length - 1] & 0xFF) == 0xFF, "one end tag for a nested value ending its enclosing one");
+        CDROutputStream more = writer(false, 2);
+        out2(more).write_value(bagOf(new NodeImpl(2, "x")));
+        byte[] m = more.toByteArray();
+        check(count(m, new int[] {0xFF, 0xFF, 0xFF, 0xFE}) == 1 && ((Bag) readBack(more).read_value()).items.length == 1,
+              "a nested value's own end tag where the enclosing state goes on");
     }
 
     // Truncation: a receiver without Circle's factory gets the Shape, and
@@ -494,21 +611,71 @@ public class ValueTest {
             check(y.next.next == y && y.id == 1 && in.read_long() == 0x5EED && got.equal(any),
                   "a cycle in an any through a stream" + (little ? " (little-endian)" : ""));
         }
-        // An any of type Shape holding a Circle: walked, the value is
-        // truncated to the Shape.
+        // An any whose value is an indirection to a parameter read before
+        // it: the any holds the value whole.
+        CDROutputStream shares = writer(false, 2);
+        NodeHelper.write(shares, a);
+        shares.write_TypeCode(NodeHelper.type());
+        shares.write_long(-1);
+        shares.write_long(-shares.size());
+        CDRInputStream sharing = readBack(shares);
+        Node param = NodeHelper.read(sharing);
+        Node inAny = NodeHelper.extract(sharing.read_any());
+        check(inAny.id == param.id && inAny.next.next == inAny && inAny.next.label.equals("b"),
+              "an any sharing a value read before it");
+        // An any of type Shape holding a Circle: walked, the value keeps
+        // its type where Circle's factory is known, and is truncated to the
+        // Shape where it is not.
         CircleImpl c = new CircleImpl();
         c.name = "disc";
         c.center = a;
         Any shape = orb.create_any();
         ShapeHelper.insert(shape, c);
-        CDROutputStream out = writer(false, 2);
-        out.write_octet((byte) 1);
-        out.write_any(shape);
-        CDRInputStream in = readBack(out);
-        in.read_octet();
-        Any got = in.read_any();
-        Shape s = ShapeHelper.read(got.create_input_stream());
-        check(s instanceof ShapeImpl && s.name.equals("disc"), "a derived value in an any truncated to the any's type");
+        for (boolean known : new boolean[] {true, false}) {
+            if (!known) orb.unregister_value_factory("IDL:T/Circle:1.0");
+            CDROutputStream out = writer(true, 2);
+            out.write_any(shape);
+            Any got = readBack(out).read_any();
+            Shape s = ShapeHelper.read(got.create_input_stream());
+            check(known ? s instanceof Circle && ((Circle) s).center.next.next == ((Circle) s).center
+                        : s instanceof ShapeImpl && s.name.equals("disc"),
+                  known ? "a derived value in an any of its base type" : "truncated to the any's type");
+        }
+        orb.register_value_factory("IDL:T/Circle:1.0", new CircleFactory());
+        // insert_Value and extract_Value: by the value's own type code, by
+        // a given one, in an abstract interface; the wrong kind refused.
+        Any byValue = orb.create_any();
+        byValue.insert_Value(a);
+        Node fromAny = (Node) byValue.extract_Value();
+        byValue.insert_Value(a, orb.create_abstract_interface_tc("IDL:T/Thing:1.0", "Thing"));
+        check(fromAny.next.next == fromAny && byValue.extract_Value() instanceof Node
+                  && NodeHelper.type().equal(a.__type()), "insert_Value and extract_Value");
+        raises(BAD_PARAM.class, () -> orb.create_any().insert_Value(a, orb.get_primitive_tc(TCKind.tk_long)),
+               "insert_Value under a type code of another kind");
+        Any notValue = orb.create_any();
+        notValue.insert_long(1);
+        raises(BAD_OPERATION.class, () -> notValue.extract_Value(), "extract_Value from an any of a long");
+        // What a type code cannot describe goes through the factories: a
+        // custom value, a ValueBase, a value in an abstract interface.
+        Bag bag = bagOf(a, c);
+        TypeCode bagType = orb.create_value_tc("IDL:T/Bag:1.0", "Bag", VM_CUSTOM.value, null, new ValueMember[0]);
+        TypeCode abstractType = orb.create_abstract_interface_tc("IDL:T/Thing:1.0", "Thing");
+        TypeCode[] types = {bagType, ValueBaseHelper.type(), abstractType};
+        for (TypeCode type : types) {
+            Any held = orb.create_any();
+            OutputStream o = held.create_output_stream();
+            held.type(type);
+            if (type == abstractType) out2(o).write_abstract_interface(bag);
+            else out2(o).write_value(bag);
+            held.read_value(o.create_input_stream(), type);
+            CDROutputStream wire = writer(true, 2);
+            wire.write_any(held);
+            Any arrived = readBack(wire).read_any();
+            InputStream from = arrived.create_input_stream();
+            Bag b2 = (Bag) (type == abstractType ? in2(from).read_abstract_interface() : in2(from).read_value());
+            check(b2.stamp == bag.stamp && ((Node) b2.items[0]).next.next == b2.items[0]
+                      && ((Circle) b2.items[1]).center == b2.items[0], "an any of " + type.kind().value() + " through factories");
+        }
         // Inside a chunked value, an any's values are walked into chunks.
         AnyBox box = new AnyBox();
         box.any = any;
@@ -539,6 +706,50 @@ public class ValueTest {
     public static class AnyBoxFactory implements ValueFactory {
         public Serializable read_value(org.omg.CORBA_2_3.portable.InputStream in) {
             return in.read_value(new AnyBox());
+        }
+    }
+
+    // custom valuetype Mixed: a value, then a recursive type code and a wide
+    // string right after it, where the state goes on in a new chunk.
+    public static class Mixed implements org.omg.CORBA.portable.CustomValue {
+        Serializable node;
+        TypeCode type;
+        String wide;
+
+        public String[] _truncatable_ids() {
+            return new String[] {"IDL:T/Mixed:1.0"};
+        }
+
+        public void marshal(DataOutputStream os) {
+            os.write_Value(node);
+            os.write_TypeCode(type);
+            os.write_wstring(wide);
+        }
+
+        public void unmarshal(DataInputStream is) {
+            node = is.read_Value();
+            type = is.read_TypeCode();
+            wide = is.read_wstring();
+        }
+    }
+
+    static void mixedState() {
+        orb.register_value_factory("IDL:T/Mixed:1.0", in -> in.read_value(new Mixed()));
+        for (int minor = 1; minor <= 2; minor++) {
+            for (boolean little : new boolean[] {false, true}) {
+                Mixed m = new Mixed();
+                m.node = new NodeImpl(5, "n");
+                m.type = Circle.circleType();
+                m.wide = "wide \u20ac";
+                CDROutputStream out = writer(little, minor);
+                out.write_octet((byte) 1);
+                out2(out).write_value(m);
+                CDRInputStream in = readBack(out);
+                in.read_octet();
+                Mixed got = (Mixed) in.read_value();
+                check(((Node) got.node).id == 5 && got.type.equal(m.type) && got.wide.equals(m.wide),
+                      "a type code and a wide string after a nested value (GIOP 1." + minor + (little ? ", little-endian)" : ")"));
+            }
         }
     }
 
@@ -645,6 +856,7 @@ public class ValueTest {
              new Raw().l(CHUNKED).s(NODE).l(4, 1).l(CHUNKED).s(NODE).l(14).l(2, 0).s("y").o(0, 0).l(-1).l(6).s("x"),
              nodeReader},
             {"a string's length and octets in two chunks", new Raw().l(CHUNKED).s(NODE).l(12).l(1, 0, 2).l(2).o('x', 0).o(0, 0).l(-1), nodeReader},
+            {"a value of another type", new Raw().l(TAG).s("IDL:T/Shape:1.0").s("x"), nodeReader},
             {"read_value(Serializable) outside a factory", new Raw().l(0), (Reader) in -> in.read_value((Serializable) new NodeImpl())},
         };
         for (java.lang.Object[] c : cases) {
@@ -654,6 +866,12 @@ public class ValueTest {
                 c[0].equals("read_value(Serializable) outside a factory") ? BAD_INV_ORDER.class : MARSHAL.class;
             raises(want, () -> r.read(raw.in()), "hostile: " + c[0]);
         }
+        // A value naming 300 unknown types before a known base: refused
+        // before 300 searches for their classes.
+        Raw many = new Raw().l(0x7FFFFF0E, 301);
+        for (int i = 0; i < 300; i++) many.s("IDL:No/Such" + i + ":1.0");
+        many.s("IDL:T/Shape:1.0").l(6).s("x").l(-1);
+        raises(MARSHAL.class, () -> many.in().read_value(), "a value naming 300 unknown types");
         // Values nested 600 deep: a fault, not a stack overflow, in the
         // stream and in an any's walk.
         Raw deep = new Raw();
@@ -675,6 +893,32 @@ public class ValueTest {
         }
         NodeImpl chain = head;
         raises(MARSHAL.class, () -> NodeHelper.write(writer(false, 2), chain), "writing values nested 600 deep");
+        // A valid encoding with chunks three deep, sharing and truncation,
+        // mutated: octets changed, cut short: whatever it reads, the reader
+        // ends in a value or a system exception, never another throwable.
+        NodeImpl center = new NodeImpl(9, "center");
+        CircleImpl c = new CircleImpl();
+        c.name = "wheel";
+        c.center = center;
+        CDROutputStream valid = writer(false, 2);
+        out2(valid).write_value(bagOf(c, center, null, bagOf(new NodeImpl(4, "inner"), c)));
+        byte[] good = valid.toByteArray();
+        java.util.Random mutations = new java.util.Random(31);
+        for (int i = 0; i < 3000; i++) {
+            byte[] m = Arrays.copyOf(good, i % 7 == 0 ? mutations.nextInt(good.length) : good.length);
+            for (int k = 1 + mutations.nextInt(3); k > 0 && m.length > 0; k--) {
+                int at = mutations.nextInt(m.length);
+                m[at] = mutations.nextInt(3) == 0 ? (byte) 0xFF : (byte) mutations.nextInt(256);
+            }
+            try {
+                new CDRInputStream(m).read_value();
+            } catch (SystemException e) {
+                continue;
+            } catch (Throwable e) {
+                check(false, "mutated value octets: " + e);
+                break;
+            }
+        }
         // Random octets after a valid tag: a system exception, never another
         // throwable.
         java.util.Random random = new java.util.Random(30);
@@ -701,11 +945,14 @@ public class ValueTest {
         orb.register_value_factory("IDL:T/AnyBox:1.0", new AnyBoxFactory());
         sharing();
         chunking();
+        endTags();
         truncation();
         abstractInterfaces();
         factories();
         typeCodesAndAnys();
         handMadeChunks();
+        mixedState();
+        throughIIOP();
         hostile();
         System.out.println(checks + " checks, " + failures + " failed");
         System.exit(failures == 0 ? 0 : 1);

@@ -788,7 +788,20 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         valuesRead.putIfAbsent(tagAt, value);
     }
 
+    // The repository identifiers this stream has looked up: a message
+    // naming more types than any real one does is refused rather than
+    // have each unknown name searched for as a class.
+    static final int MAX_VALUE_TYPES = 256;
+    private java.util.Set<String> typesLookedUp;
+
+    void lookingUp(String id) {
+        if (typesLookedUp == null) typesLookedUp = new java.util.HashSet<>();
+        if (typesLookedUp.add(id) && typesLookedUp.size() > MAX_VALUE_TYPES)
+            throw marshal("values of more than " + MAX_VALUE_TYPES + " types in one message");
+    }
+
     private org.omg.CORBA.portable.ValueFactory factory(String id) {
+        lookingUp(id);
         return (orb != null ? orb : ORB.init()).lookup_value_factory(id);
     }
 
@@ -804,6 +817,11 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
                               + " is expected");
             return v;
         }
+        return finishValue(h, expectedId, clz, helper);
+    }
+
+    private java.io.Serializable finishValue(ValueHeader h, String expectedId, Class<?> clz,
+                                             org.omg.CORBA.portable.BoxedValueHelper helper) {
         int outer = valueStart;
         try {
             java.io.Serializable v = readState(h, expectedId, clz, helper);
@@ -812,6 +830,23 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         } finally {
             valueStart = outer;
         }
+    }
+
+    // The value whose header readValueHeader read, through the factory of
+    // its own type, which must be known here.
+    java.io.Serializable finishValue(ValueHeader h) {
+        return finishValue(h, null, null, null);
+    }
+
+    // The value read earlier from this stream whose tag is at tagAt, or null.
+    java.io.Serializable valueAt(int tagAt) {
+        return valuesRead == null ? null : valuesRead.get(tagAt);
+    }
+
+    // Whether a value of the type with this identifier can be read as a
+    // Java value (its factory or box Helper is known here).
+    boolean knowsValueType(String id) {
+        return factory(id) != null || ValueFactories.boxHelper(id) != null;
     }
 
     private java.io.Serializable readState(ValueHeader h, String expectedId, Class<?> clz,

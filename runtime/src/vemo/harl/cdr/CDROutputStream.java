@@ -17,6 +17,13 @@ import org.omg.CORBA.ORB;
 import org.omg.CORBA.TypeCode;
 import org.omg.CORBA.portable.InputStream;
 
+import static org.omg.CORBA_2_3.portable.InputStream.CHUNKED_BIT;
+import static org.omg.CORBA_2_3.portable.InputStream.ID_LIST;
+import static org.omg.CORBA_2_3.portable.InputStream.INDIRECTION_TAG;
+import static org.omg.CORBA_2_3.portable.InputStream.NULL_TAG;
+import static org.omg.CORBA_2_3.portable.InputStream.SINGLE_ID;
+import static org.omg.CORBA_2_3.portable.InputStream.VALUE_TAG_BASE;
+
 // A CDR stream being written, as GIOP 1.0 to 1.2 define it: each value
 // aligned to its size relative to an origin (the start of the stream, of
 // the GIOP message, or of the encapsulation being written), in the byte
@@ -159,10 +166,12 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         chunkLevel = 0;
         chunkAt = -1;
         valueDepth = 0;
+        pendingEnd = 0;
         if (objects != null) objects = new ArrayList<>();
     }
 
     private void ensure(int n) {
+        if (pendingEnd != 0) flushEnd(true);
         int need = pos + n;
         if (need < 0) throw new org.omg.CORBA.IMP_LIMIT("message over 2 GB", 0, CompletionStatus.COMPLETED_NO);
         if (need > buf.length || shared) {
@@ -176,6 +185,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     // Pads with zero octets to a multiple of n from the origin.
     public void align(int n) {
+        if (pendingEnd != 0) flushEnd(true);
         int pad = (n - ((pos - origin) & (n - 1))) & (n - 1);
         if (pad == 0) return;
         ensure(pad);
@@ -183,6 +193,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     }
 
     private void prepare(int size) {
+        if (pendingEnd != 0) flushEnd(true);
         int pad = (size - ((pos - origin) & (size - 1))) & (size - 1);
         ensure(pad + size);
         for (int i = 0; i < pad; i++) buf[pos++] = 0;
@@ -558,7 +569,9 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // and custom values, and every value inside a chunked one, are chunked:
     // the state goes in chunks, the one open ended before a nested value's
     // tag, and an end tag closes the value.  Nulls and indirections inside
-    // a chunked value are data of its chunk.
+    // a chunked value are data of its chunk.  Where a nested value ends with
+    // the values around it, one end tag ends them all: the end tag is held
+    // back until something else is written.
 
     // Each value written so far: where its tag is, and the encapsulation it
     // is in.
@@ -569,6 +582,17 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     private int chunkAt = -1;
     private int valueDepth;
     private boolean[] valueChunked = new boolean[8];
+    // The end tag held back: the outermost level it ends (0: none).
+    private int pendingEnd;
+
+    // Writes the end tag held back; the enclosing value's state goes on in
+    // a new chunk unless a value tag follows.
+    private void flushEnd(boolean chunkFollows) {
+        int level = pendingEnd;
+        pendingEnd = 0;
+        write_long(-level);
+        if (chunkFollows && chunkLevel > 0) openChunk();
+    }
 
     private int encapsulationStart() {
         return depth > 0 ? encapsulations[(depth - 1) * 2] : -1;
@@ -595,12 +619,12 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         if (valueDepth >= CDRInputStream.MAX_VALUE_DEPTH)
             throw new MARSHAL("values nested more than " + CDRInputStream.MAX_VALUE_DEPTH + " deep", 0,
                               CompletionStatus.COMPLETED_NO);
+        if (pendingEnd != 0) flushEnd(false);
         chunked |= chunkLevel > 0;
         closeChunk();
         align(4);
         int tagAt = pos;
-        write_long(org.omg.CORBA_2_3.portable.InputStream.VALUE_TAG_BASE | (ids.length > 1 ? org.omg.CORBA_2_3.portable.InputStream.ID_LIST : org.omg.CORBA_2_3.portable.InputStream.SINGLE_ID)
-                   | (chunked ? org.omg.CORBA_2_3.portable.InputStream.CHUNKED_BIT : 0));
+        write_long(VALUE_TAG_BASE | (ids.length > 1 ? ID_LIST : SINGLE_ID) | (chunked ? CHUNKED_BIT : 0));
         if (ids.length > 1) write_long(ids.length);
         for (String id : ids) write_string(id);
         if (valueDepth == valueChunked.length) valueChunked = java.util.Arrays.copyOf(valueChunked, valueDepth * 2);
@@ -612,25 +636,32 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         return tagAt;
     }
 
-    // Ends the value beginValue began; the enclosing chunked value's state
-    // goes on in a new chunk.
+    // Ends the value beginValue began.  A chunked value's end tag waits:
+    // if the enclosing value ends next, one tag ends both; if more of its
+    // state follows, the tag is written and the state goes on in a new
+    // chunk.  The outermost chunked value's end tag is written at once.
     void endValue() {
         if (valueDepth == 0) throw new BAD_PARAM("no value begun", 0, CompletionStatus.COMPLETED_NO);
-        if (valueChunked[--valueDepth]) {
-            closeChunk();
-            write_long(-chunkLevel);
-            chunkLevel--;
-        }
-        if (chunkLevel > 0) openChunk();
+        if (!valueChunked[--valueDepth]) return;
+        closeChunk();
+        pendingEnd = chunkLevel--;
+        if (chunkLevel == 0) flushEnd(false);
+    }
+
+    // Where the value was written in this stream (and the current
+    // encapsulation), or -1.
+    int tagOf(java.lang.Object v) {
+        int[] w = valuesWritten == null ? null : valuesWritten.get(v);
+        return w != null && w[1] == encapsulationStart() ? w[0] : -1;
     }
 
     void writeNullValue() {
-        write_long(org.omg.CORBA_2_3.portable.InputStream.NULL_TAG);
+        write_long(NULL_TAG);
     }
 
     // An indirection to the value whose tag is at `tagAt`.
     void writeIndirection(int tagAt) {
-        write_long(org.omg.CORBA_2_3.portable.InputStream.INDIRECTION_TAG);
+        write_long(INDIRECTION_TAG);
         write_long(tagAt - pos);
     }
 

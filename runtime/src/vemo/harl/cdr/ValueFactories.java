@@ -22,6 +22,8 @@ public final class ValueFactories {
     private static final ConcurrentHashMap<String, org.omg.CORBA.portable.BoxedValueHelper> boxes =
         new ConcurrentHashMap<>();
     private static final java.util.Set<String> boxMisses = ConcurrentHashMap.newKeySet();
+    private static final ConcurrentHashMap<String, org.omg.CORBA.TypeCode> types = new ConcurrentHashMap<>();
+    private static final java.util.Set<String> typeMisses = ConcurrentHashMap.newKeySet();
 
     private ValueFactories() {
     }
@@ -83,6 +85,34 @@ public final class ValueFactories {
         } catch (ReflectiveOperationException | RuntimeException | LinkageError e) {
             return null;
         }
+    }
+
+    // The type code of the value type with the identifier, from its
+    // Helper's static type(), or null.
+    public static org.omg.CORBA.TypeCode valueType(String id) {
+        org.omg.CORBA.TypeCode t = types.get(id);
+        if (t != null || typeMisses.contains(id)) return t;
+        for (String name : defaultFactoryNames(id, "Helper")) {
+            Class<?> c = find(name, java.lang.Object.class);
+            if (c == null) continue;
+            try {
+                java.lang.reflect.Method m = c.getMethod("type");
+                m.setAccessible(true);
+                if (!java.lang.reflect.Modifier.isStatic(m.getModifiers())
+                    || m.getReturnType() != org.omg.CORBA.TypeCode.class) continue;
+                t = (org.omg.CORBA.TypeCode) m.invoke(null);
+                int k = org.omg.CORBA.TypeCode.unaliased(t).kind().value();
+                if ((k == org.omg.CORBA.TCKind._tk_value || k == org.omg.CORBA.TCKind._tk_value_box)
+                    && id.equals(t.id())) {
+                    types.put(id, t);
+                    return t;
+                }
+            } catch (ReflectiveOperationException | RuntimeException | LinkageError e) {
+                continue;
+            }
+        }
+        if (typeMisses.size() < MAX_MISSES) typeMisses.add(id);
+        return null;
     }
 
     // A class <Name>DefaultFactory of the given class's package, for a value

@@ -187,11 +187,12 @@ public final class ValueWalker {
             }
             case TCKind._tk_abstract_interface: {
                 boolean reference = in.read_boolean();
-                // A value's type code is not known here: only its
-                // repository identifiers travel.
-                if (!reference)
-                    throw new NO_IMPLEMENT("a value in an abstract interface walked by its type code", 0,
-                                           CompletionStatus.COMPLETED_NO);
+                // A value of whatever type its identifiers name.
+                if (!reference) {
+                    if (out != null) out.write_boolean(false);
+                    ValueCopy.walk(null, in, out, nesting + 1);
+                    return;
+                }
                 org.omg.CORBA.Object v = in.read_Object();
                 if (out != null) {
                     out.write_boolean(true);
