@@ -121,27 +121,23 @@ void JavaValueClass::writeValueClass(JavaFiles& files, const ConFile& source, in
                 << " " << m.item << ";\n";
         }
     }
-    // The identifiers it travels with: its own, then for a truncatable
-    // type those of the bases it may be truncated to.
+    // The Helper, named by its simple name (a field may be named like the
+    // first component of a package), holds the identifiers and marshals
+    // the state.
     JavaTemplate t("");
     t.set("ids", JavaLib::hidden("ids"))
-        .set("id", JavaLib::getRepIdName())
         .set("OutputStream", JavaLib::outputStream())
         .set("InputStream", JavaLib::inputStream())
         .set("TypeCode", JavaLib::typeCodeName())
         .set("write", JavaLib::marshal())
         .set("read", JavaLib::unmarshal())
         .set("type", JavaLib::getStreamableTypeCodeName())
-        .set("Helper", JavaLib::helper(name));
-    t.print(out, "    private static final String[] ${ids} = {\n        ${Helper}.${id}()");
-    for (const ValueTypeSpec* b = v.is_truncatable() ? base : nullptr; b;
-         b = b->is_truncatable() ? b->get_concrete_base() : nullptr)
-        out << ",\n        " << JavaLib::helper(JavaAST::project(*b).getJavaName()) << "." << JavaLib::getRepIdName()
-            << "()";
+        .set("writeState", JavaLib::hidden("writeState"))
+        .set("readState", JavaLib::hidden("readState"))
+        .set("Helper", JavaLib::helper(name).item());
     t.print(out,
-            "\n    };\n"
             "    public String[] _truncatable_ids() {\n"
-            "        return ${ids};\n"
+            "        return ${Helper}.${ids};\n"
             "    }\n");
     printOwnMethods(out, v, "public abstract ");
     for (const InterfaceTypeSpec* iface : v.get_supported())
@@ -149,15 +145,13 @@ void JavaValueClass::writeValueClass(JavaFiles& files, const ConFile& source, in
     if (!v.is_custom()) {
         t.print(out, "    public void ${write}(${OutputStream} out) {\n");
         if (base) t.print(out, "        super.${write}(out);\n");
-        for (const auto& m : members.get())
-            m.type->printMarshal(out, "out", JavaName(JavaName("this"), m.item), "        ");
         t.print(out,
+                "        ${Helper}.${writeState}(out, this);\n"
                 "    }\n"
                 "    public void ${read}(${InputStream} in) {\n");
         if (base) t.print(out, "        super.${read}(in);\n");
-        for (const auto& m : members.get())
-            m.type->printUnmarshal(out, "in", JavaName(JavaName("this"), m.item), "        ");
         t.print(out,
+                "        ${Helper}.${readState}(in, this);\n"
                 "    }\n"
                 "    public ${TypeCode} ${type}() {\n"
                 "        return ${Helper}.type();\n"

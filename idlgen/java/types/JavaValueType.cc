@@ -6,6 +6,7 @@
 #include "ast/tree/decl.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaHolder.h"
@@ -59,6 +60,49 @@ void JavaValueType::printMarshalMethods(std::ostream& out) const {
 }
 
 // JavaValueTypeOps
+
+void JavaValueTypeOps::writeFile(JavaFiles& files, const ConFile& source, int verbose) const {
+    JavaName helper = helperName();
+    JavaText out(helper);
+    out.printPackage(helper);
+    out << "public final class " << helper.item() << " {\n";
+    printTypeMethods(out);
+    printStateMethods(out);
+    out << "}\n";
+    files.write(helper, source, verbose, "JavaValueTypeOps", out);
+}
+
+// The identifiers a value travels with (its own, then for a truncatable
+// type those of the bases it may be truncated to), and, unless the value
+// marshals itself (custom), its own state members in order.
+void JavaValueTypeOps::printStateMethods(std::ostream& out) const {
+    const JavaValueType& type = JavaValueType::narrow(getType());
+    const ValueTypeSpec& v = type.getValueTypeSpec();
+    if (v.is_abstract_value()) return;
+    JavaTemplate t("");
+    t.set("ids", JavaLib::hidden("ids"))
+        .set("id", JavaLib::getRepIdName())
+        .set("T", type.getJavaName())
+        .set("OutputStream", JavaLib::outputStream())
+        .set("InputStream", JavaLib::inputStream())
+        .set("writeState", JavaLib::hidden("writeState"))
+        .set("readState", JavaLib::hidden("readState"));
+    t.print(out, "   static final String[] ${ids} = {\n       ${id}()");
+    for (const ValueTypeSpec* b = v.is_truncatable() ? v.get_concrete_base() : nullptr; b;
+         b = b->is_truncatable() ? b->get_concrete_base() : nullptr)
+        out << ",\n       " << JavaLib::helper(JavaAST::project(*b).getJavaName()) << "." << JavaLib::getRepIdName()
+            << "()";
+    out << "\n   };\n";
+    if (v.is_custom()) return;
+    JavaMembers members(v.get_state());
+    t.print(out, "   static void ${writeState}(${OutputStream} out, ${T} that) {\n");
+    for (const auto& m : members.get()) JavaMembers::printMarshal(out, m, "out", "       ");
+    t.print(out,
+            "   }\n"
+            "   static void ${readState}(${InputStream} in, ${T} that) {\n");
+    for (const auto& m : members.get()) JavaMembers::printUnmarshal(out, m, "in", "       ");
+    out << "   }\n";
+}
 
 // A value type may hold itself (directly, or through other types): the
 // construction answers a recursive placeholder when it is entered again.

@@ -52,11 +52,20 @@ private:
     explicit JavaValueType(const ValueTypeSpec& ts);
 };
 
-// The Helper of a value type: the TypeCode of its state members.
+// The Helper of a value type: the TypeCode of its state members and, for
+// the value class, the repository identifiers it travels with and the
+// marshalling of its own state.  These live in the Helper because the
+// value class's fields are IDL names: one named like the first component of
+// a package would hide that package from code inside the class, which
+// therefore names only its Helper, by its simple name.
 class JavaValueTypeOps : public JavaBaseTypeOps {
 public:
     explicit JavaValueTypeOps(const JavaAST& type) : JavaBaseTypeOps(type) {}
+    void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printTypeCodeAccessor(std::ostream& out) const override;
+
+private:
+    void printStateMethods(std::ostream& out) const;
 };
 
 #endif

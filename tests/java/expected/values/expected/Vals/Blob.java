@@ -8,10 +8,7 @@
 package Vals;
 public abstract class Blob implements org.omg.CORBA.portable.CustomValue {
     public int length;
-    private static final String[] __ids = {
-        Vals.BlobHelper.id()
-    };
     public String[] _truncatable_ids() {
-        return __ids;
+        return BlobHelper.__ids;
     }
 }

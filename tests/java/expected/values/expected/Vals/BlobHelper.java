@@ -49,4 +49,7 @@ public final class BlobHelper {
    public static String id() {
        return "IDL:Vals/Blob:1.0";
    }
+   static final String[] __ids = {
+       id()
+   };
 }

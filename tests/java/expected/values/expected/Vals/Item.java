@@ -8,19 +8,16 @@
 package Vals;
 public abstract class Item implements org.omg.CORBA.portable.StreamableValue, Vals.Sized, Vals.Named {
     public String title;
-    private static final String[] __ids = {
-        Vals.ItemHelper.id()
-    };
     public String[] _truncatable_ids() {
-        return __ids;
+        return ItemHelper.__ids;
     }
     public void __write(org.omg.CORBA.portable.OutputStream out) {
-        out.write_string(this.title);
+        ItemHelper.__writeState(out, this);
     }
     public void __read(org.omg.CORBA.portable.InputStream in) {
-        this.title = in.read_string();
+        ItemHelper.__readState(in, this);
     }
     public org.omg.CORBA.TypeCode __type() {
-        return Vals.ItemHelper.type();
+        return ItemHelper.type();
     }
 }

@@ -49,4 +49,13 @@ public final class ItemHelper {
    public static String id() {
        return "IDL:Vals/Item:1.0";
    }
+   static final String[] __ids = {
+       id()
+   };
+   static void __writeState(org.omg.CORBA.portable.OutputStream out, Vals.Item that) {
+       out.write_string(that.title);
+   }
+   static void __readState(org.omg.CORBA.portable.InputStream in, Vals.Item that) {
+       that.title = in.read_string();
+   }
 }

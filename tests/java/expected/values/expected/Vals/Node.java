@@ -10,23 +10,16 @@ public abstract class Node implements org.omg.CORBA.portable.StreamableValue {
     public int id;
     public Vals.Node next;
     protected String label;
-    private static final String[] __ids = {
-        Vals.NodeHelper.id()
-    };
     public String[] _truncatable_ids() {
-        return __ids;
+        return NodeHelper.__ids;
     }
     public void __write(org.omg.CORBA.portable.OutputStream out) {
-        out.write_long(this.id);
-        Vals.NodeHelper.__write(out, this.next);
-        out.write_string(this.label);
+        NodeHelper.__writeState(out, this);
     }
     public void __read(org.omg.CORBA.portable.InputStream in) {
-        this.id = in.read_long();
-        this.next = Vals.NodeHelper.__read(in);
-        this.label = in.read_string();
+        NodeHelper.__readState(in, this);
     }
     public org.omg.CORBA.TypeCode __type() {
-        return Vals.NodeHelper.type();
+        return NodeHelper.type();
     }
 }

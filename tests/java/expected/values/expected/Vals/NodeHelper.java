@@ -55,4 +55,17 @@ public final class NodeHelper {
    public static String id() {
        return "IDL:Vals/Node:1.0";
    }
+   static final String[] __ids = {
+       id()
+   };
+   static void __writeState(org.omg.CORBA.portable.OutputStream out, Vals.Node that) {
+       out.write_long(that.id);
+       Vals.NodeHelper.__write(out, that.next);
+       out.write_string(that.label);
+   }
+   static void __readState(org.omg.CORBA.portable.InputStream in, Vals.Node that) {
+       that.id = in.read_long();
+       that.next = Vals.NodeHelper.__read(in);
+       that.label = in.read_string();
+   }
 }

@@ -8,30 +8,18 @@
 package Vals;
 public abstract class Special extends Vals.Item implements org.omg.CORBA.portable.StreamableValue {
     protected double[] weight;
-    private static final String[] __ids = {
-        Vals.SpecialHelper.id(),
-        Vals.ItemHelper.id()
-    };
     public String[] _truncatable_ids() {
-        return __ids;
+        return SpecialHelper.__ids;
     }
     public void __write(org.omg.CORBA.portable.OutputStream out) {
         super.__write(out);
-        {
-            if (this.weight.length != (2L)) {
-                throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
-            }
-            out.write_double_array(this.weight, 0, this.weight.length);
-        }
+        SpecialHelper.__writeState(out, this);
     }
     public void __read(org.omg.CORBA.portable.InputStream in) {
         super.__read(in);
-        {
-            this.weight = new double[(int) (2L)];
-            in.read_double_array(this.weight, 0, this.weight.length);
-        }
+        SpecialHelper.__readState(in, this);
     }
     public org.omg.CORBA.TypeCode __type() {
-        return Vals.SpecialHelper.type();
+        return SpecialHelper.type();
     }
 }

@@ -49,4 +49,22 @@ public final class SpecialHelper {
    public static String id() {
        return "IDL:Vals/Special:1.0";
    }
+   static final String[] __ids = {
+       id(),
+       Vals.ItemHelper.id()
+   };
+   static void __writeState(org.omg.CORBA.portable.OutputStream out, Vals.Special that) {
+       {
+           if (that.weight.length != (2L)) {
+               throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+           }
+           out.write_double_array(that.weight, 0, that.weight.length);
+       }
+   }
+   static void __readState(org.omg.CORBA.portable.InputStream in, Vals.Special that) {
+       {
+           that.weight = new double[(int) (2L)];
+           in.read_double_array(that.weight, 0, that.weight.length);
+       }
+   }
 }
