@@ -383,7 +383,7 @@ class Gen:
         self.boxes.add(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("box",)))
 
-    def value(self, depth, scope):
+    def value_type(self, depth, scope):
         """A value type: a public member of its own type, then public and
         private members of any type."""
         name = self.name("V")
@@ -431,7 +431,7 @@ class Gen:
                 if pick < 0.35:
                     self.box(depth, scope)
                 elif pick < 0.5:
-                    self.value(depth, scope)
+                    self.value_type(depth, scope)
                 elif pick < 0.7:
                     self.local_interface(depth)
                 else:
