@@ -262,6 +262,11 @@ public class ValueRoundTrip {
             return a;
         }
 
+        public Serializable some(Serializable v, ValueBaseHolder o) {
+            o.value = v;
+            return v;
+        }
+
         public Val.Node head() {
             return head;
         }
@@ -312,6 +317,12 @@ public class ValueRoundTrip {
         check(v instanceof CircleImpl && v.name().equals("circle v") && o.value instanceof Val.Shape,
               "abstract interface carrying a value" + how);
         check(t.named(null, o) == null && o.value == null, "null abstract interface" + how);
+
+        ValueBaseHolder vo = new ValueBaseHolder();
+        Serializable some = t.some(shared, vo);
+        check(some instanceof Val.Plain && ((Val.Plain) some).text.equals("s") && vo.value instanceof Val.Plain,
+              "ValueBase in, out and result" + how);
+        check(t.some(null, vo) == null && vo.value == null, "null ValueBase" + how);
 
         Any any = client.create_any();
         Val.PlainHelper.insert(any, plain("wrapped", a));
