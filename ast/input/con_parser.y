@@ -197,16 +197,18 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token <loc> VALUETYPE_BOX 334
 /* A module body of repository directives alone (-fcorba3). */
 %token <loc> DIRECTIVES_ONLY 335
+/* "native" opening a native type declaration (-fcorba3). */
+%token <loc> NATIVE 336
 /* A value type (-fcorba3): "valuetype" (its word: 1 after "abstract", 2
  * after "custom"), the one of a forward declaration, and the words of its
  * header and body. */
-%token <loc> VALUETYPE 336 VALUETYPE_FORWARD 337 TRUNCATABLE 338 SUPPORTS 339 PUBLIC 340 PRIVATE 341
-%token <loc> FACTORY 342
+%token <loc> VALUETYPE 337 VALUETYPE_FORWARD 338 TRUNCATABLE 339 SUPPORTS 340 PUBLIC 341 PRIVATE 342
+%token <loc> FACTORY 343
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
 %type <decl> type_dcl const_dcl except_dcl interface module pragma_import pragma_builtin
-%type <decl> value_box value_dcl value_forward value_element state_member init_dcl
+%type <decl> value_box native_dcl value_dcl value_forward value_element state_member init_dcl
 %type <decls> value_element_STAR
 %type <names> supports_OPT
 %type <word> TRUNCATABLE_OPT
@@ -267,6 +269,7 @@ definition
     | value_box                         { $$ = new DeclDefinition(*$1); }
     | value_dcl                         { $$ = new DeclDefinition(*$1); }
     | value_forward                     { $$ = new DeclDefinition(*$1); }
+    | native_dcl                        { $$ = new DeclDefinition(*$1); }
     | pragma_prefix                     { $$ = new PragmaPrefixDefinition(*$1); }
     | pragma_import                     { $$ = new DeclDefinition(*$1); }
     | pragma_builtin                    { $$ = new DeclDefinition(*$1); }
@@ -280,6 +283,10 @@ module
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *$5)); }
     | MODULE identifier description_OPT CURLBRA DIRECTIVES_ONLY CURLKET SEMI
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *new DefinitionList)); }
+    ;
+
+native_dcl
+    : NATIVE identifier SEMI            { $$ = PragmaBuiltin::nativeDecl(*$2, *con_reader); }
     ;
 
 value_box
@@ -394,6 +401,7 @@ interface_body
 
 export
     : type_dcl
+    | native_dcl
     | const_dcl
     | except_dcl
     | attr_dcl
@@ -934,7 +942,11 @@ DefinitionList* parse_contract_file(File& file, const String& name, Reader& read
         msg::error("cannot read `%s'", name.chars());
         return nullptr;
     }
-    con_lexer_start(file, name);
+    return parse_contract_stream(file, name, reader, envfile);
+}
+
+DefinitionList* parse_contract_stream(FILE* in, const String& name, Reader& reader, EnvFile& envfile) {
+    con_lexer_start(in, name);
     con_reader = &reader;
     con_envfile = &envfile;
     con_debug = debug_conparse ? 1 : 0;
