@@ -733,6 +733,38 @@ public class ValueTest {
         }
     }
 
+    // custom valuetype Numbers: a count and that many longs, read into a
+    // holder's array the stream makes.
+    public static class Numbers implements org.omg.CORBA.portable.CustomValue {
+        int[] values = new int[0];
+
+        public String[] _truncatable_ids() {
+            return new String[] {"IDL:T/Numbers:1.0"};
+        }
+
+        public void marshal(DataOutputStream os) {
+            os.write_ulong(values.length);
+            os.write_long_array(values, 0, values.length);
+        }
+
+        public void unmarshal(DataInputStream is) {
+            LongSeqHolder h = new LongSeqHolder();
+            is.read_long_array(h, 0, is.read_ulong());
+            values = h.value;
+        }
+    }
+
+    static void holders() {
+        orb.register_value_factory("IDL:T/Numbers:1.0", in -> in.read_value(new Numbers()));
+        Numbers n = new Numbers();
+        n.values = new int[] {1, -2, 3};
+        CDROutputStream out = writer(true, 2);
+        out2(out).write_value(n);
+        check(Arrays.equals(((Numbers) readBack(out).read_value()).values, n.values), "an array read into a holder");
+        Raw huge = new Raw().l(0x7FFFFF0A).s("IDL:T/Numbers:1.0").l(8).l(0x10000000, 0).l(-1);
+        raises(MARSHAL.class, () -> huge.in().read_value(), "a holder's array beyond the data");
+    }
+
     static void mixedState() {
         orb.register_value_factory("IDL:T/Mixed:1.0", in -> in.read_value(new Mixed()));
         for (int minor = 1; minor <= 2; minor++) {
@@ -952,6 +984,7 @@ public class ValueTest {
         typeCodesAndAnys();
         handMadeChunks();
         mixedState();
+        holders();
         throughIIOP();
         hostile();
         System.out.println(checks + " checks, " + failures + " failed");

@@ -1,8 +1,8 @@
 package org.omg.CORBA;
 
 // What a custom value's unmarshal reads its state from: the stream the
-// value arrived in, inside the value's chunks.  Arrays are read into
-// arrays the caller allocates.
+// value arrived in, inside the value's chunks.  Arrays are read into an
+// array the caller allocates, or into a holder's.
 public interface DataInputStream extends org.omg.CORBA.portable.ValueBase {
     Any read_any();
     boolean read_boolean();
@@ -40,4 +40,19 @@ public interface DataInputStream extends org.omg.CORBA.portable.ValueBase {
     void read_ulonglong_array(long[] seq, int offset, int length);
     void read_float_array(float[] seq, int offset, int length);
     void read_double_array(double[] seq, int offset, int length);
+
+    // The same into a holder's array, made or grown to hold them.
+    void read_any_array(AnySeqHolder seq, int offset, int length);
+    void read_boolean_array(BooleanSeqHolder seq, int offset, int length);
+    void read_char_array(CharSeqHolder seq, int offset, int length);
+    void read_wchar_array(WCharSeqHolder seq, int offset, int length);
+    void read_octet_array(OctetSeqHolder seq, int offset, int length);
+    void read_short_array(ShortSeqHolder seq, int offset, int length);
+    void read_ushort_array(UShortSeqHolder seq, int offset, int length);
+    void read_long_array(LongSeqHolder seq, int offset, int length);
+    void read_ulong_array(ULongSeqHolder seq, int offset, int length);
+    void read_longlong_array(LongLongSeqHolder seq, int offset, int length);
+    void read_ulonglong_array(ULongLongSeqHolder seq, int offset, int length);
+    void read_float_array(FloatSeqHolder seq, int offset, int length);
+    void read_double_array(DoubleSeqHolder seq, int offset, int length);
 }

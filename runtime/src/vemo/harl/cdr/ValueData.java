@@ -64,6 +64,83 @@ final class ValueData {
         public void read_ulonglong_array(long[] seq, int offset, int length) { in.read_ulonglong_array(seq, offset, length); }
         public void read_float_array(float[] seq, int offset, int length) { in.read_float_array(seq, offset, length); }
         public void read_double_array(double[] seq, int offset, int length) { in.read_double_array(seq, offset, length); }
+
+        // Room in the holder's array for `length` elements from `offset`,
+        // each at least `size` octets of what is left.
+        private <T> T room(T array, int have, int offset, int length, int size, java.util.function.IntFunction<T> make) {
+            if (offset < 0 || length < 0 || (long) length * Math.max(size, 1) > in.available())
+                throw new org.omg.CORBA.MARSHAL(length + " elements from " + offset + " beyond the data", 0,
+                                                CompletionStatus.COMPLETED_NO);
+            if (array != null && have >= offset + length) return array;
+            T grown = make.apply(offset + length);
+            if (array != null) System.arraycopy(array, 0, grown, 0, Math.min(have, offset + length));
+            return grown;
+        }
+
+        public void read_any_array(org.omg.CORBA.AnySeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 4, Any[]::new);
+            read_any_array(seq.value, offset, length);
+        }
+
+        public void read_boolean_array(org.omg.CORBA.BooleanSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 1, boolean[]::new);
+            read_boolean_array(seq.value, offset, length);
+        }
+
+        public void read_char_array(org.omg.CORBA.CharSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 1, char[]::new);
+            read_char_array(seq.value, offset, length);
+        }
+
+        public void read_wchar_array(org.omg.CORBA.WCharSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 2, char[]::new);
+            read_wchar_array(seq.value, offset, length);
+        }
+
+        public void read_octet_array(org.omg.CORBA.OctetSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 1, byte[]::new);
+            read_octet_array(seq.value, offset, length);
+        }
+
+        public void read_short_array(org.omg.CORBA.ShortSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 2, short[]::new);
+            read_short_array(seq.value, offset, length);
+        }
+
+        public void read_ushort_array(org.omg.CORBA.UShortSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 2, short[]::new);
+            read_ushort_array(seq.value, offset, length);
+        }
+
+        public void read_long_array(org.omg.CORBA.LongSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 4, int[]::new);
+            read_long_array(seq.value, offset, length);
+        }
+
+        public void read_ulong_array(org.omg.CORBA.ULongSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 4, int[]::new);
+            read_ulong_array(seq.value, offset, length);
+        }
+
+        public void read_longlong_array(org.omg.CORBA.LongLongSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 8, long[]::new);
+            read_longlong_array(seq.value, offset, length);
+        }
+
+        public void read_ulonglong_array(org.omg.CORBA.ULongLongSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 8, long[]::new);
+            read_ulonglong_array(seq.value, offset, length);
+        }
+
+        public void read_float_array(org.omg.CORBA.FloatSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 4, float[]::new);
+            read_float_array(seq.value, offset, length);
+        }
+
+        public void read_double_array(org.omg.CORBA.DoubleSeqHolder seq, int offset, int length) {
+            seq.value = room(seq.value, seq.value == null ? 0 : seq.value.length, offset, length, 8, double[]::new);
+            read_double_array(seq.value, offset, length);
+        }
     }
 
     static final class Out implements org.omg.CORBA.DataOutputStream {
