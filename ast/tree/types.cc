@@ -27,6 +27,7 @@ const char* TypeSpec::tag_name(TypeSpecTag tag) {
     case Union_TypeSpecTag: return "UnionTypeSpec";
     case Void_TypeSpecTag: return "VoidTypeSpec";
     case ValueBox_TypeSpecTag: return "ValueBoxTypeSpec";
+    case Value_TypeSpecTag: return "ValueTypeSpec";
     }
     return "TypeSpec";
 }
@@ -68,6 +69,7 @@ TYPESPEC_NARROW(ImportTypeSpec)
 TYPESPEC_NARROW(InterfaceTypeSpec)
 TYPESPEC_NARROW(ModuleTypeSpec)
 TYPESPEC_NARROW(ValueBoxTypeSpec)
+TYPESPEC_NARROW(ValueTypeSpec)
 TYPESPEC_NARROW(ScopedNameTypeSpec)
 TYPESPEC_NARROW(SequenceTypeSpec)
 TYPESPEC_NARROW(StructTypeSpec)

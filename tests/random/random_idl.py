@@ -8,7 +8,8 @@ A share of the seeds (uses_corba3) also writes the forms that need -fcorba3:
 documentation comments before declarations, escaped identifiers, adjacent
 string literals, computed floating-point constants, forward-declared structs,
 wide characters and strings, a reopened outermost module, boxed value types
-(used as members and parameters like any type), local interfaces (used by
+and value types with public and private state (used as members and
+parameters like any type), local interfaces (used by
 nothing that travels), and #pragma ID, #pragma version and typeprefix.
 
 Every name is unique within the file (a counter is appended), and the
@@ -467,6 +468,19 @@ class Gen:
         self.boxes.add(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("box",)))
 
+    def value_type(self, depth, scope):
+        """A value type: a public member of its own type, then public and
+        private members of any type."""
+        name = self.name("V")
+        self.emit(depth, f"valuetype {name} {{")
+        taken = set()
+        self.emit(depth + 1, f"public {name} {self.member_name(taken)};")
+        for _ in range(self.r.randint(0, 3)):
+            visibility = self.r.choice(["public", "private"])
+            self.emit(depth + 1, f"{visibility} {self.type_ref()} {self.member_name(taken)};")
+        self.emit(depth, "};")
+        self.types.append((f"{scope}{name}", ("value",)))
+
     def local_interface(self, depth):
         """A local interface; nothing that travels names it."""
         name = self.name("L")
@@ -499,8 +513,10 @@ class Gen:
         for _ in range(budget):
             if self.corba3 and self.r.random() < 0.15:
                 pick = self.r.random()
-                if pick < 0.5:
+                if pick < 0.35:
                     self.box(depth, scope)
+                elif pick < 0.5:
+                    self.value_type(depth, scope)
                 elif pick < 0.7:
                     self.local_interface(depth)
                 else:

@@ -30,6 +30,12 @@ QUORVEX_JAVA_NAME(valueOutputStream, "org.omg.CORBA_2_3.portable.OutputStream")
 QUORVEX_JAVA_NAME(valueInputStream, "org.omg.CORBA_2_3.portable.InputStream")
 QUORVEX_JAVA_NAME(boxedValueHelper, "org.omg.CORBA.portable.BoxedValueHelper")
 QUORVEX_JAVA_NAME(valueBase, "org.omg.CORBA.portable.ValueBase")
+QUORVEX_JAVA_NAME(streamableValue, "org.omg.CORBA.portable.StreamableValue")
+QUORVEX_JAVA_NAME(customValue, "org.omg.CORBA.portable.CustomValue")
+QUORVEX_JAVA_NAME(valueFactory, "org.omg.CORBA.portable.ValueFactory")
+QUORVEX_JAVA_NAME(corbaValueMember, "org.omg.CORBA.ValueMember")
+QUORVEX_JAVA_NAME(valueBaseHelper, "org.omg.CORBA.ValueBaseHelper")
+QUORVEX_JAVA_NAME(valueBaseHolder, "org.omg.CORBA.ValueBaseHolder")
 QUORVEX_JAVA_NAME(serializable, "java.io.Serializable")
 QUORVEX_JAVA_NAME(badOperationException, "org.omg.CORBA.BAD_OPERATION")
 QUORVEX_JAVA_NAME(unknownException, "org.omg.CORBA.UNKNOWN")
@@ -119,6 +125,8 @@ JavaName JavaLib::holder(const JavaName& name) {
                     {"Object", corbaObject}};
     for (const auto& b : builtins)
         if (name.item() == b.idlName) return b.javaClass().itemSuffix(holder());
+    // ValueBase, any value (-fcorba3), is a java.io.Serializable.
+    if (name == serializable()) return valueBaseHolder();
     return name.itemSuffix(holder());
 }
 

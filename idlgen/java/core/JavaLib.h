@@ -57,6 +57,12 @@ public:
     static const JavaName& valueInputStream();
     static const JavaName& boxedValueHelper();
     static const JavaName& valueBase();
+    static const JavaName& streamableValue();
+    static const JavaName& customValue();
+    static const JavaName& valueFactory();
+    static const JavaName& corbaValueMember();
+    static const JavaName& valueBaseHelper();
+    static const JavaName& valueBaseHolder();
     static const JavaName& serializable();
     static const JavaName& badOperationException();
     static const JavaName& unknownException();
@@ -158,6 +164,10 @@ public:
     static JavaName holder(const JavaName& name);
     static JavaName holderValue(const JavaName& name);
     static JavaName stub(const JavaName& name);
+    // A value type's factory interface ([Name]ValueFactory) and default
+    // factory ([Name]DefaultFactory, the class the runtime looks for).
+    static JavaName valueFactory(const JavaName& name) { return name.itemSuffix("ValueFactory"); }
+    static JavaName defaultFactory(const JavaName& name) { return name.itemSuffix("DefaultFactory"); }
     static JavaName servant(const JavaName& name);
     static JavaName skeleton(const JavaName& name);
     static JavaName idlOperations(const JavaName& name);

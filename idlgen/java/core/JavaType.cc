@@ -7,7 +7,7 @@
 
 const char* JavaType::TagToChars(int tag) {
     static const char* const names[] = {"jKind",    "jHolder",  "jInterface",           "jObjRef", "jIDLOperations",
-                                        "jSkeleton", "jServant", "jExceptionDescriptor", "jTypeOps"};
+                                        "jSkeleton", "jServant", "jExceptionDescriptor", "jTypeOps", "jValueClass"};
     if (tag < 0 || tag >= static_cast<int>(sizeof names / sizeof names[0])) return "j???";
     return names[tag];
 }

@@ -29,7 +29,8 @@ public:
         jSkeleton = 5,
         jServant = 6,
         jExceptionDescriptor = 7,
-        jTypeOps = 8
+        jTypeOps = 8,
+        jValueClass = 9
     };
 
     // The Java type expression: the class name, or for sequences and

@@ -20,6 +20,7 @@
 #include "idlgen/java/types/JavaStructType.h"
 #include "idlgen/java/types/JavaUnionType.h"
 #include "idlgen/java/types/JavaValueBoxType.h"
+#include "idlgen/java/types/JavaValueType.h"
 #include "idlgen/java/types/JavaVoidType.h"
 
 JavaAST& JavaAST::project(const TypeSpec& ts) {
@@ -39,6 +40,7 @@ JavaAST& JavaAST::project(const TypeSpec& ts) {
     case Union_TypeSpecTag: return JavaUnionType::project(UnionTypeSpec::narrow(ts));
     case Void_TypeSpecTag: return JavaVoidType::project(VoidTypeSpec::narrow(ts));
     case ValueBox_TypeSpecTag: return JavaValueBoxType::project(ValueBoxTypeSpec::narrow(ts));
+    case Value_TypeSpecTag: return JavaValueType::project(ValueTypeSpec::narrow(ts));
     }
     msg::panic("JavaAST::project");
 }

@@ -40,7 +40,9 @@ public:
     // JavaKind
     String typeCode() const override;
     int tcKind() const override;
-    bool travelsInHolder() const override { return false; }
+    // ValueBase (-fcorba3) travels as a value, in the runtime's holder.
+    bool travelsInHolder() const override { return isValueBase(); }
+    bool isValueBase() const;
     bool unionNeedsHolder() const override { return false; }
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;

@@ -40,11 +40,14 @@ public:
     // A local interface (-fcorba3): no stub, no skeleton, and references
     // that are never marshalled.
     bool isLocal() const;
+    // An abstract interface (-fcorba3): what travels is a reference or a
+    // value, through the Helper and in its Holder.
+    bool isAbstract() const;
 
     // JavaKind
     String typeCode() const override;
-    int tcKind() const override { return 14; }
-    bool travelsInHolder() const override { return false; }
+    int tcKind() const override { return isAbstract() ? 32 : 14; }
+    bool travelsInHolder() const override { return isAbstract(); }
     bool unionNeedsHolder() const override { return false; }
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;

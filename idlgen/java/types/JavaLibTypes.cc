@@ -100,10 +100,10 @@ String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, c
     const JavaAST& t = type.underType();
     if (JavaBaseType::isA(t)) return fromLongSlot(t, longSlot, objectSlot);
     if (JavaStringType::isA(t)) return String("(") + type.full_text() + ") " + objectSlot;
-    if (JavaInterfaceType::isA(t))
+    if (JavaInterfaceType::isA(t) && !travelsInHolder(t))
         return helper(t.getJavaName()).full_text() + "." + narrow() + "((" + corbaObject().toString() + ") " +
                objectSlot + ")";
-    if (JavaBuiltinType::isA(t)) {
+    if (JavaBuiltinType::isA(t) && !travelsInHolder(t)) {
         if (JavaBuiltinType::narrow(t).getJavaClass() == corbaObject().toString())
             return String("((") + corbaObject().toString() + ") " + objectSlot + ")";
         // The other builtins (TypeCode, Principal ...) come back bare, as
