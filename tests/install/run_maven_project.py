@@ -40,11 +40,11 @@ module KV {
 
 STORE_IDL = """#include "types.idl"
 
-module KV {
+module Service {
     interface Store {
-        void put(in string key, in Bytes value);
-        Bytes get(in string key) raises (NotFound);
-        Entries all();
+        void put(in string key, in KV::Bytes value);
+        KV::Bytes get(in string key) raises (KV::NotFound);
+        KV::Entries all();
     };
 };
 """
@@ -62,7 +62,7 @@ public final class Register {
     public static void main(String[] args) throws Exception {
         org.omg.CORBA.ORB orb = org.omg.CORBA.ORB.init(args, null);
         NamingContext root = NamingContextHelper.narrow(orb.resolve_initial_references("NameService"));
-        KV.Store store = KV.StoreHelper.narrow(orb.string_to_object(args[0]));
+        Service.Store store = Service.StoreHelper.narrow(orb.string_to_object(args[0]));
         root.rebind(new NameComponent[] { new NameComponent("store", "") }, store);
         KV.Entry e = new KV.Entry("k", new byte[0]);
         System.out.println(e.key);
@@ -216,7 +216,7 @@ def main():
             fail(f"first build: quorvex ran for {compiled_idl(out)}", out)
         if "removed" in out:
             fail("first build: one execution removed files", out)
-        for cls in ("KV/_StoreStub.class", "KV/_StoreImplBase.class", "KV/Entry.class",
+        for cls in ("Service/_StoreStub.class", "Service/_StoreImplBase.class", "KV/Entry.class",
                     "CosNaming/_NamingContextStub.class", "kv/Register.class"):
             if not os.path.exists(os.path.join(p.dir, "target/classes", cls)):
                 fail(f"not compiled: {cls}", out)
@@ -257,9 +257,9 @@ def main():
             text = open(os.path.join(a, f)).read()
             if work in text:
                 fail(f"{f} names the project's place:\n{text[:300]}")
-        header = open(os.path.join(a, "KV/_StoreStub.java")).read()
+        header = open(os.path.join(a, "Service/_StoreStub.java")).read()
         if "\n * From: store.idl\n" not in header:
-            fail(f"KV/_StoreStub.java: not from store.idl:\n{header[:300]}")
+            fail(f"Service/_StoreStub.java: not from store.idl:\n{header[:300]}")
 
         # 5. A declaration removed: its files and classes go, the rest stays.
         types = os.path.join(p.dir, "src/main/idl/types.idl")
