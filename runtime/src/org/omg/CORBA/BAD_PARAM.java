@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception BAD_PARAM, repository identifier
-// IDL:omg.org/CORBA/BAD_PARAM:1.0.
+/**
+ * The standard system exception BAD_PARAM, repository identifier
+ * IDL:omg.org/CORBA/BAD_PARAM:1.0.
+ */
 public final class BAD_PARAM extends SystemException {
     public BAD_PARAM() {
         this("", 0, CompletionStatus.COMPLETED_NO);
