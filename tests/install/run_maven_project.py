@@ -4,7 +4,8 @@
 repository, with the README's pom.xml as it stands (two executions of the
 plugin: src/main/idl both sides, CosNaming.idl client side):
 
-1. the local repository holds what Maven expects of installed artifacts;
+1. the local repository holds what Maven expects of installed artifacts,
+   and `mvn quorvex:help` resolves the goal prefix outside a project;
 2. the first build generates, compiles and packages both executions' files;
 3. a second build, and one after touching every IDL file, run no quorvex and
    compile nothing, and no generated or class file changes;
@@ -208,6 +209,11 @@ def main():
         settings = os.path.join(work, "settings.xml")
         with open(settings, "w") as f:
             f.write(SETTINGS.format(m2=m2))
+        # The goal prefix resolves outside any project.
+        proc = subprocess.run([opts.mvn, "-B", "-o", "-s", settings, "-Daether.offline.protocols=file",
+                               "quorvex:help"], cwd=work, capture_output=True, text=True)
+        if proc.returncode != 0 or "quorvex:generate" not in proc.stdout:
+            fail("mvn quorvex:help outside a project failed", proc.stdout + proc.stderr)
 
         # 2. The first build: both executions, compiled and packaged.
         p = Project(opts, os.path.join(work, "kv"), settings, pom, opts.naming_idl)

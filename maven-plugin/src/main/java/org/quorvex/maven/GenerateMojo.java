@@ -387,13 +387,9 @@ public class GenerateMojo extends AbstractMojo {
     /** Everything that decides what a run writes besides its input files, as text. */
     private String configuration(Path program, List<String> options, Path output, String epoch) {
         StringBuilder b = new StringBuilder();
-        b.append("program ").append(program);
-        try {
-            b.append(' ').append(Files.size(program)).append(' ').append(Files.getLastModifiedTime(program).toMillis());
-        } catch (IOException e) {
-            b.append(" ?");
-        }
-        b.append('\n');
+        // The program by its content, as the IDL files: the same program
+        // installed again changes nothing.
+        b.append("program ").append(program).append(' ').append(State.stamp(program)).append('\n');
         for (String option : options) b.append("option ").append(option).append('\n');
         b.append("output ").append(output).append('\n');
         b.append("epoch ").append(epoch == null ? "-" : epoch).append('\n');
