@@ -450,7 +450,11 @@ public class GenerateMojo extends AbstractMojo {
             }
             previous.addAll(records.takeReplaced());
             previous.removeAll(current);
-            if (!previous.isEmpty()) previous.removeAll(records.othersOutputs());
+            if (!previous.isEmpty()) {
+                Set<Path> inputs = new LinkedHashSet<>();
+                for (String source : sources) inputs.add(sourceRoot().resolve(source));
+                previous.removeAll(records.othersOutputs(inputs));
+            }
         } catch (IOException e) {
             getLog().warn("quorvex: cannot read the records in " + stateDirectory + ": " + e.getMessage());
         }

@@ -107,26 +107,43 @@ final class State {
 
     /**
      * The Java files that the other executions' records name: the records
-     * in the directories beside this execution's own.
+     * in the directories beside this execution's own. A record of one of
+     * {@code ownInputs} (an IDL file this execution compiles, as another
+     * execution, say one from the command line, did before) is superseded by
+     * this execution's own and does not count.
      */
-    Set<Path> othersOutputs() throws IOException {
+    Set<Path> othersOutputs(Set<Path> ownInputs) throws IOException {
         Set<Path> files = new LinkedHashSet<>();
         Path parent = root.getParent();
         if (parent == null || !Files.isDirectory(parent)) return files;
         List<Path> others = new ArrayList<>();
         try (Stream<Path> list = Files.list(parent)) {
-            list.filter(p -> !p.equals(root) && Files.isDirectory(p.resolve("idl"))).forEach(others::add);
+            list.filter(p -> !p.equals(root) && Files.isDirectory(p.resolve("idl"))).sorted().forEach(others::add);
         }
         for (Path other : others) {
             try (Stream<Path> walk = Files.walk(other.resolve("idl"))) {
                 for (Path p : (Iterable<Path>) walk::iterator) {
-                    if (!p.getFileName().toString().endsWith(".files") || !Files.isRegularFile(p)) continue;
+                    String name = p.getFileName().toString();
+                    if (!name.endsWith(".files") || !Files.isRegularFile(p)) continue;
+                    Path stamps = p.resolveSibling(name.substring(0, name.length() - ".files".length()) + ".stamps");
+                    if (ownInputs.contains(compiledFile(stamps))) continue;
                     for (String line : Files.readAllLines(p, StandardCharsets.UTF_8))
                         if (!line.isEmpty()) files.add(Path.of(line));
                 }
             }
         }
         return files;
+    }
+
+    /** The IDL file a record's stamps name first (the file compiled), or null. */
+    private static Path compiledFile(Path stamps) {
+        try (java.io.BufferedReader r = Files.newBufferedReader(stamps, StandardCharsets.UTF_8)) {
+            String first = r.readLine();
+            int blank = first == null ? -1 : first.indexOf(' ');
+            return blank < 0 ? null : Path.of(first.substring(blank + 1));
+        } catch (IOException | java.nio.file.InvalidPathException e) {
+            return null;
+        }
     }
 
     /** The files that recompiled IDL files wrote before and not this time; cleared by the call. */

@@ -78,9 +78,16 @@ class StateTest {
         recordRun(first, "a.idl", idl, idl, List.of(a));
         recordRun(second, "n.idl", naming, naming, List.of(n));
         assertEquals(List.of("a.idl"), List.copyOf(first.recordedSources()));
-        assertEquals(Set.of(n), first.othersOutputs());
-        assertEquals(Set.of(a), second.othersOutputs());
-        assertEquals(Set.of(), new State(dir.resolve("elsewhere/x")).othersOutputs(), "no records beside it");
+        assertEquals(Set.of(n), first.othersOutputs(Set.of(idl)));
+        assertEquals(Set.of(a), second.othersOutputs(Set.of(naming)));
+        assertEquals(Set.of(), new State(dir.resolve("elsewhere/x")).othersOutputs(Set.of()), "no records beside it");
+        // Another execution's record of a file this one compiles now (a
+        // run from the command line, say) is superseded: it protects nothing.
+        State cli = new State(dir.resolve("state/default-cli"));
+        Path old = dir.resolve("out/A/Old.java");
+        recordRun(cli, "a.idl", idl, idl, List.of(a, old));
+        assertEquals(Set.of(n), first.othersOutputs(Set.of(idl)));
+        assertEquals(Set.of(n, a, old), first.othersOutputs(Set.of()));
     }
 
     @Test
