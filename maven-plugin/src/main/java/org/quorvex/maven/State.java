@@ -10,9 +10,11 @@ import java.security.MessageDigest;
 import java.security.NoSuchAlgorithmException;
 import java.util.ArrayList;
 import java.util.Collection;
+import java.util.HashMap;
 import java.util.HexFormat;
 import java.util.LinkedHashSet;
 import java.util.List;
+import java.util.Map;
 import java.util.Set;
 import java.util.TreeSet;
 import java.util.stream.Stream;
@@ -45,6 +47,9 @@ final class State {
     private final Path root;
     private final Path configurationFile;
     private final Set<Path> replaced = new LinkedHashSet<>();
+    // The digests taken by the staleness checks of this build: a file that
+    // many IDL files include is read once.
+    private final Map<Path, String> checked = new HashMap<>();
 
     State(Path root) {
         this.root = root;
@@ -196,7 +201,7 @@ final class State {
                 String[] fields = line.split(" ", 2);
                 if (fields.length != 2 || !fields[0].startsWith(DIGEST_TAG)) return true;
                 Path file = Path.of(fields[1]);
-                String now = stamp(file);
+                String now = checked.computeIfAbsent(file, State::stamp);
                 if (now.equals("-") || now.equals("?") || !fields[0].equals(now)) {
                     if (log.isDebugEnabled()) log.debug("quorvex: " + source + " is stale: " + file + " changed");
                     return true;
