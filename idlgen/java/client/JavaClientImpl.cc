@@ -13,26 +13,18 @@
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaConstant.h"
-#include "idlgen/java/types/JavaEnumType.h"
 #include "idlgen/java/interfaces/JavaInterface.h"
 #include "idlgen/java/interfaces/JavaObjRef.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
-#include "idlgen/java/types/JavaModuleType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
 #include "idlgen/java/types/JavaTypedefHolder.h"
-
-// The class names a type brings into its package.
-static void registerType(const JavaName& name) {
-    JavaName::registerClass(name);
-    JavaName::registerClass(JavaLib::helper(name));
-    JavaName::registerClass(JavaLib::holder(name));
-}
 
 JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
@@ -67,81 +59,21 @@ void JavaClientImpl::make(const DeclList& decls) {
     collect.walk(decls);
 }
 
+// The kind adds its generators; an interface's reference interface and
+// stub, which the interfaces layer writes, go first.
 void JavaClientImpl::makeDecl(const Decl& decl) {
     const TypeSpec& ts = decl.get_typespec();
-    switch (ts.get_tag()) {
-    case Enum_TypeSpecTag:
-    case Exception_TypeSpecTag: {
-        JavaAST& type = JavaAST::project(ts);
-        registerType(type.getJavaName());
-        add(type);
-        add(JavaBaseTypeOps::project(ts));
-        add(JavaHolder::project(type));
-        return;
-    }
-    case Struct_TypeSpecTag:
-    case ValueBox_TypeSpecTag: {
-        // The class (for a boxed value type, only when it boxes a primitive
-        // type), Holder and Helper.
-        JavaAST& type = JavaAST::project(ts);
-        registerType(type.getJavaName());
-        add(type);
-        add(JavaHolder::project(type));
-        add(JavaBaseTypeOps::project(ts));
-        return;
-    }
-    case Module_TypeSpecTag: {
-        JavaModuleType& module = JavaModuleType::project(ModuleTypeSpec::narrow(ts));
-        for (DLListIter<Decl> it(ModuleTypeSpec::narrow(ts).get_decls()); it; it.next())
-            for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
-                if (InitDeclarator::is(d.entry())) JavaName::registerClass(JavaName(d.entry()));
-        add(module);
-        return;
-    }
-    case Interface_TypeSpecTag: {
+    if (InterfaceTypeSpec::is(ts)) {
         const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
         JavaInterfaceType& type = JavaInterfaceType::project(iface);
-        JavaName name = type.getJavaName();
-        registerType(name);
         if (!type.isServerless() && !type.isLocal()) {
-            JavaName::registerClass(JavaLib::stub(name));
-            JavaName::registerClass(JavaLib::servant(name));
+            JavaName::registerClass(JavaLib::stub(type.getJavaName()));
+            JavaName::registerClass(JavaLib::servant(type.getJavaName()));
             add(JavaInterface::project(iface));
         }
         add(JavaObjRef::project(iface));
-        add(JavaHolder::project(type));
-        add(JavaBaseTypeOps::project(ts));
-        return;
     }
-    case Union_TypeSpecTag: {
-        JavaAST& type = JavaAST::project(ts);
-        const UnionTypeSpec& union_ = UnionTypeSpec::narrow(ts);
-        registerType(type.getJavaName());
-        add(type);
-        add(JavaHolder::project(type));
-        add(JavaBaseTypeOps::project(ts));
-        // An enum declared in the switch is written with the union.
-        const TypeSpec& discriminator = union_.get_switch_type();
-        if (discriminator.defines_name()) {
-            JavaAST& e = JavaAST::project(discriminator);
-            registerType(e.getJavaName());
-            add(e);
-            add(JavaHolder::project(e));
-            add(JavaBaseTypeOps::project(discriminator));
-        }
-        return;
-    }
-    case Base_TypeSpecTag:
-    case Builtin_TypeSpecTag:
-    case Forward_TypeSpecTag:
-    case Import_TypeSpecTag:
-    case ScopedName_TypeSpecTag:
-    case Sequence_TypeSpecTag:
-    case String_TypeSpecTag:
-    case Void_TypeSpecTag:
-        return;
-    }
-    msg::panic("JavaClientImpl::make/typespec");
+    JavaKind::of(ts).addClientGenerators(generators);
 }
 
 void JavaClientImpl::makeTypedef(const Decl& decl) {
@@ -151,12 +83,12 @@ void JavaClientImpl::makeTypedef(const Decl& decl) {
         JavaDeclarator& jd = JavaDeclarator::project(d);
         if (SimpleDeclarator::is(d)) {
             JavaAST& aliased = JavaAST::project(ts);
-            registerType(jd.getJavaName());
+            JavaKind::registerClasses(jd.getJavaName());
             if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
             add(*new JavaTypedefTypeOps(aliased, jd));
         } else if (ArrayDeclarator::is(d)) {
             JavaArrayType& array = JavaArrayType::project(ArrayDeclarator::narrow(d));
-            registerType(jd.getJavaName());
+            JavaKind::registerClasses(jd.getJavaName());
             add(*new JavaTypedefHolder(array, jd));
             add(*new JavaTypedefTypeOps(array, jd));
         }

@@ -13,6 +13,7 @@
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
 #include "ast/tree/walk.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 
 void RepositoryPragma::pushPragmas(const DefinitionList& definitions, const EnvAttr* current) {
@@ -57,30 +58,9 @@ void RepositoryPragma::pushPragmas(const Decl& top, const EnvAttr* current) {
                 return false;
             for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) d.entry().set_env_attr(attr);
             const TypeSpec& ts = decl.get_typespec();
-            switch (ts.get_tag()) {
-            case Struct_TypeSpecTag:
-            case Exception_TypeSpecTag:
-            case Interface_TypeSpecTag:
-                ts.get_declarator().set_env_attr(attr);
-                return true;
-            case Union_TypeSpecTag:
-            case Enum_TypeSpecTag:
-            case Forward_TypeSpecTag:
-            case Import_TypeSpecTag:
-            case ValueBox_TypeSpecTag:
-                ts.get_declarator().set_env_attr(attr);
-                return false;
-            case Module_TypeSpecTag:
-                return true;
-            case Base_TypeSpecTag:
-            case Builtin_TypeSpecTag:
-            case ScopedName_TypeSpecTag:
-            case Sequence_TypeSpecTag:
-            case String_TypeSpecTag:
-            case Void_TypeSpecTag:
-                return false;
-            }
-            msg::panic("RepositoryPragma::pushPragmas: decl %s", decl.abbrev_text().chars());
+            const JavaKind& kind = JavaKind::of(ts);
+            if (kind.takesPrefix()) ts.get_declarator().set_env_attr(attr);
+            return kind.prefixReachesContents();
         }
     } mark(*current);
     mark.walk(top);
@@ -91,26 +71,7 @@ namespace {
 // The name a declaration's type gives to the scope it opens ("" when it
 // opens none that directives can name).
 const char* scopeName(const TypeSpec& ts) {
-    switch (ts.get_tag()) {
-    case Module_TypeSpecTag:
-    case Interface_TypeSpecTag:
-    case Struct_TypeSpecTag:
-    case Union_TypeSpecTag:
-    case Exception_TypeSpecTag:
-        return ts.get_declarator().get_name().as_charP();
-    case Base_TypeSpecTag:
-    case Builtin_TypeSpecTag:
-    case Enum_TypeSpecTag:
-    case Forward_TypeSpecTag:
-    case Import_TypeSpecTag:
-    case ScopedName_TypeSpecTag:
-    case Sequence_TypeSpecTag:
-    case String_TypeSpecTag:
-    case Void_TypeSpecTag:
-    case ValueBox_TypeSpecTag:
-        return "";
-    }
-    msg::panic("RepositoryPragma::applyDirectives: tag %s", TypeSpec::tag_name(ts.get_tag()));
+    return JavaKind::of(ts).isDirectiveScope() ? ts.get_declarator().get_name().as_charP() : "";
 }
 
 // The scopes of a file's declarations, each a number: the file is 0, and

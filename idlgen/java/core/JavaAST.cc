@@ -23,34 +23,7 @@ static JavaName* definedName(const TypeSpec& ts) {
     return nullptr;
 }
 
-// The Java name a node gets when it is first projected.
-static JavaName* settleName(const TypeSpec& ts) {
-    switch (ts.get_tag()) {
-    case String_TypeSpecTag:
-    case Base_TypeSpecTag:
-    case ScopedName_TypeSpecTag:
-    case Import_TypeSpecTag:
-    case Void_TypeSpecTag:
-        return nullptr;
-    case Builtin_TypeSpecTag:
-    case Enum_TypeSpecTag:
-    case Exception_TypeSpecTag:
-    case Forward_TypeSpecTag:
-    case Interface_TypeSpecTag:
-    case Module_TypeSpecTag:
-    case Sequence_TypeSpecTag:
-    case Struct_TypeSpecTag:
-    case Union_TypeSpecTag:
-    case ValueBox_TypeSpecTag:
-        return definedName(ts);
-    }
-    msg::panic("settleName: tag %d", static_cast<int>(ts.get_tag()));
-}
-
-JavaAST::JavaAST(const TypeSpec& ts) : typeSpec(&ts) {
-    if (ts.get_data(JavaASTData::propertyName)) return;
-    ts.set_data(JavaASTData::propertyName, new JavaASTData(settleName(ts)));
-}
+JavaAST::JavaAST(const TypeSpec& ts) : typeSpec(&ts) {}
 
 bool JavaAST::definesName() const { return typeSpec->defines_name(); }
 
@@ -60,15 +33,17 @@ void* JavaAST::getData(const char* key) const { return typeSpec->get_data(key); 
 
 void JavaAST::setData(const char* key, void* data) const { typeSpec->set_data(key, data); }
 
-bool JavaAST::hasJavaName() const {
-    auto* data = static_cast<JavaASTData*>(getData(JavaASTData::propertyName));
-    return data && data->name;
-}
-
+// The name is settled when first asked for: a type declared with a name
+// of its own, or an anonymous one a typedef introduces, has one; the kinds
+// named otherwise (base types, strings, scoped names ...) override
+// getJavaName.
 JavaName JavaAST::getJavaName() const {
     auto* data = static_cast<JavaASTData*>(getData(JavaASTData::propertyName));
-    if (!data) msg::panic("JavaAST::getJavaName: no data");
-    if (!data->name) msg::panic("JavaAST::getJavaName: no name: tag = %s", TagToChars(getTag()));
+    if (!data) {
+        data = new JavaASTData(definedName(*typeSpec));
+        setData(JavaASTData::propertyName, data);
+    }
+    if (!data->name) msg::panic("JavaAST::getJavaName: no name: %s", describe());
     return *data->name;
 }
 

@@ -27,6 +27,9 @@ class JavaAST : public JavaType {
 public:
     explicit JavaAST(const TypeSpec& ts);
 
+    // The kinds of type answer jKind; generators override.
+    Tag getTag() const override { return jKind; }
+
     // The projection matching the node's kind (defined with the kinds, in
     // java/types/JavaASTProject.cc).
     static JavaAST& project(const TypeSpec& ts);
@@ -36,8 +39,6 @@ public:
     JavaDecl& getDecl() const;
     void* getData(const char* key) const;
     void setData(const char* key, void* data) const;
-    // True when the node carries a Java name of its own.
-    bool hasJavaName() const;
 
     JavaName getJavaName() const override;
     // The projection that really describes the type: through forward

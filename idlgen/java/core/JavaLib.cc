@@ -1,5 +1,9 @@
 #include "idlgen/java/core/JavaLib.h"
 
+#include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaDecl.h"
+#include "idlgen/java/core/JavaKind.h"
+
 #include "lib/msg.h"
 
 JavaName* JavaLib::packagePrefix = nullptr;
@@ -56,6 +60,20 @@ const JavaName& JavaLib::unknownName() {
 }
 
 String JavaLib::typecodeFactory() { return corbaOrbRef().toString() + ".init()"; }
+
+String JavaLib::primitiveTypeCode(const char* kind) {
+    return typecodeFactory() + ".get_primitive_tc(" + corbaTCKind().toString() + "." + kind + ")";
+}
+
+String JavaLib::helperTypeCode(const JavaName& type) {
+    return helper(type).full_text() + "." + getTypeCodeName() + "()";
+}
+
+String JavaLib::getTypeCodeForType(const JavaAST& type) { return JavaKind::of(type).typeCode(); }
+
+String JavaLib::getTypeCodeFor(const JavaDecl& decl) { return getTypeCodeForType(decl.getType()); }
+
+int JavaLib::tk(const JavaAST& type) { return JavaKind::of(type).tcKind(); }
 
 String JavaLib::newAny() { return typecodeFactory() + ".create_any()"; }
 

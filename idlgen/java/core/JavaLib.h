@@ -193,16 +193,21 @@ public:
     // in a reserved suffix, gets a leading "_".
     static String nameMap(const String& id);
 
-    // TypeCodes, TCKind numbers, argument conversions and the default
-    // discriminator ask each kind of type what it is: they are defined with
-    // the kinds, in java/types/JavaLibTypes.cc.
+    // The TypeCode the ORB keeps for a primitive kind ("tk_long" ...), and
+    // the one a named type's Helper gives.
+    static String primitiveTypeCode(const char* kind);
+    static String helperTypeCode(const JavaName& type);
+
     // Java expressions for the TypeCode of a type or of a declaration's
-    // type.
+    // type, as the type's kind (JavaKind) gives it.
     static String getTypeCodeForType(const JavaAST& type);
     static String getTypeCodeFor(const JavaDecl& decl);
     // The TCKind number of a type (0 when it has none).
     static int tk(const JavaAST& type);
 
+    // The argument conversions and the default discriminator look at
+    // particular kinds of type: they are defined with the kinds, in
+    // java/types/JavaLibTypes.cc.
     // Values between Java variables and the two argument arrays of a call
     // (a long[] for primitive values, a java.lang.Object[] for the rest).
     // True when a value of the type travels in the long array: a base type

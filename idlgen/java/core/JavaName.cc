@@ -307,6 +307,7 @@ bool JavaName::checkPackageName(const String& text, const SrcLoc& loc, const cha
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 
 // Where a declarator's Java name is kept once computed.
@@ -352,41 +353,12 @@ static bool isModuleDeclarator(const Declarator& d) {
     return false;
 }
 
-// What a kind of type is to Java names: whether a declaration of it brings
-// a class of its own into its container, and whether the types declared in
-// it go into its "...Package" package.
-struct NameKind {
-    bool ownClass;
-    bool holdsPackage;
-};
-
-static NameKind nameKind(const TypeSpec& ts) {
-    switch (ts.get_tag()) {
-    case Enum_TypeSpecTag:
-    case ValueBox_TypeSpecTag: return {true, false};
-    case Exception_TypeSpecTag:
-    case Struct_TypeSpecTag:
-    case Union_TypeSpecTag: return {true, true};
-    case Interface_TypeSpecTag: return {false, true};
-    case Base_TypeSpecTag:
-    case Builtin_TypeSpecTag:
-    case Forward_TypeSpecTag:
-    case Import_TypeSpecTag:
-    case Module_TypeSpecTag:
-    case ScopedName_TypeSpecTag:
-    case Sequence_TypeSpecTag:
-    case String_TypeSpecTag:
-    case Void_TypeSpecTag: return {false, false};
-    }
-    msg::panic("nameKind: tag %s", TypeSpec::tag_name(ts.get_tag()));
-}
-
 // True when the declaration brings a type of its own into its container,
 // which then holds it in the container's "...Package" package.
 static bool definesType(const Decl& decl) {
     if (decl.is_typedef()) return true;
     const TypeSpec& ts = decl.get_typespec();
-    return ts.defines_name() && nameKind(ts).ownClass;
+    return ts.defines_name() && JavaKind::of(ts).ownsClass();
 }
 
 JavaName::JavaName(const Declarator& d) {
@@ -407,7 +379,7 @@ JavaName::JavaName(const Declarator& d) {
             if (target && target->has_typespec()) container = &target->get_typespec();
         }
         JavaName containerName(container->get_declarator());
-        if (nameKind(*container).holdsPackage && definesType(decl)) containerName = JavaLib::makePackage(containerName);
+        if (JavaKind::of(*container).holdsPackage() && definesType(decl)) containerName = JavaLib::makePackage(containerName);
         setPackage(&containerName);
     } else {
         JavaName storage("");

@@ -6,6 +6,7 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDeclarator.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaBuiltinType.h"
@@ -28,28 +29,7 @@ bool JavaDescriptor::isPlain(const JavaAST& type) {
 String JavaDescriptor::classEntry(const JavaAST& type, bool holder) {
     if (isPlain(type)) return "null";
     if (holder) return JavaLib::getClassForName(type);
-    switch (type.underType().getTag()) {
-    case JavaAST::jArrayType:
-    case JavaAST::jSequenceType:
-    case JavaAST::jUnionType:
-    case JavaAST::jStructType:
-    case JavaAST::jEnumType:
-    case JavaAST::jValueBoxType:
-        return JavaLib::getClassForName(type);
-    case JavaAST::jBaseType:
-    case JavaAST::jBuiltinType:
-    case JavaAST::jExceptionType:
-    case JavaAST::jForwardType:
-    case JavaAST::jImportType:
-    case JavaAST::jInterfaceType:
-    case JavaAST::jModuleType:
-    case JavaAST::jScopedNameType:
-    case JavaAST::jStringType:
-    case JavaAST::jVoidType:
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        return "null";
-    }
-    msg::panic("JavaDescriptor::classEntry: tag %s", JavaType::TagToChars(type.underType().getTag()));
+    return JavaKind::of(type.underType()).travelsInHolder() ? JavaLib::getClassForName(type) : "null";
 }
 
 String JavaDescriptor::repositoryIdentifier(const ExceptionTypeSpec& exc) {

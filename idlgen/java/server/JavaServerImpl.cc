@@ -1,7 +1,6 @@
 #include "idlgen/java/server/JavaServerImpl.h"
 
 #include "ast/input/confile.h"
-#include "lib/msg.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
@@ -30,31 +29,13 @@ void JavaServerImpl::make(const DeclList& decls) {
         bool enter(const Decl& decl, const TypeSpec*) override {
             if (decl.is_error() || !impl.fromContractFile(decl)) return false;
             const TypeSpec& ts = decl.get_typespec();
-            switch (ts.get_tag()) {
-            case Interface_TypeSpecTag: {
+            if (InterfaceTypeSpec::is(ts)) {
                 const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
                 if (!JavaInterfaceType::project(iface).isServerless() && !iface.is_local())
                     impl.generators.append(JavaImplBase::project(iface));
-                return false;
             }
-            case Module_TypeSpecTag:
-                return true;
-            case Base_TypeSpecTag:
-            case Builtin_TypeSpecTag:
-            case Enum_TypeSpecTag:
-            case Exception_TypeSpecTag:
-            case Forward_TypeSpecTag:
-            case Import_TypeSpecTag:
-            case ScopedName_TypeSpecTag:
-            case Sequence_TypeSpecTag:
-            case Struct_TypeSpecTag:
-            case String_TypeSpecTag:
-            case Union_TypeSpecTag:
-            case Void_TypeSpecTag:
-            case ValueBox_TypeSpecTag:
-                return false;
-            }
-            msg::panic("JavaServerImpl::make: tag %s", TypeSpec::tag_name(ts.get_tag()));
+            // Only modules hold further interfaces.
+            return ModuleTypeSpec::is(ts);
         }
     } collect(*this);
     collect.walk(decls);

@@ -10,6 +10,8 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaCollection.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
 
 // The placeholder type an array projection stands on.
 static const VoidTypeSpec& placeholder() {
@@ -114,3 +116,11 @@ String JavaArrayType::createNew() const {
     return String("new ") + JavaCollection::allocationBase(*element) + "[(int) " + getBound().full_text() + "]" +
            JavaCollection::allocationLevels(*element, true);
 }
+
+// JavaKind
+
+JavaHolder* JavaArrayType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaArrayType::makeHelper() const { return new JavaArrayTypeOps(*this); }
+
+String JavaArrayType::typeCode() const { return JavaArrayTypeOps(*this).printCreateCall(); }

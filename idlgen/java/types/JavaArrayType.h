@@ -7,13 +7,14 @@
 #define QUORVEX_IDLGEN_JAVAARRAYTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 
 class ArrayDeclarator;
 class Expr;
 class JavaExpr;
 class JavaExprList;
 
-class JavaArrayType : public JavaAST {
+class JavaArrayType : public JavaAST, public JavaKind {
 public:
     // The chain of dimensions of an array declarator, outermost first.
     static JavaArrayType& project(const TypeSpec& element, const JavaExprList& bounds);
@@ -25,7 +26,6 @@ public:
     JavaName getJavaName() const override;
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jArrayType; }
     // A block holding the statements of depth 1.
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -43,7 +43,15 @@ public:
     // The allocation of an array value with every dimension sized.
     String createNew() const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jArrayType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 20; }
+    bool travelsInHolder() const override { return true; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaArrayType*>(&t) != nullptr; }
     static const JavaArrayType& narrow(const JavaType& t);
 
 private:

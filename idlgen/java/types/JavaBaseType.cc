@@ -6,6 +6,8 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
 
 JavaBaseType::JavaBaseType(const BaseTypeSpec& ts) : JavaAST(ts) {}
 
@@ -50,3 +52,13 @@ String JavaBaseType::initializer() const {
     if (getBaseTag() == any_BaseTypeSpec) return JavaLib::newAny();
     return getInfo().initializer;
 }
+
+// JavaKind
+
+JavaHolder* JavaBaseType::makeHolder() const { return new JavaBaseHolder(*this); }
+
+JavaBaseTypeOps* JavaBaseType::makeHelper() const { return new JavaBaseTypeOps(*this); }
+
+int JavaBaseType::tcKind() const { return getInfo().kindNumber; }
+
+String JavaBaseType::typeCode() const { return JavaLib::primitiveTypeCode(getInfo().kind); }

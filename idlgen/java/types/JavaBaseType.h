@@ -5,19 +5,19 @@
 #define QUORVEX_IDLGEN_JAVABASETYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class BaseTypeSpec;
 struct JavaBaseTypeInfo;
 
-class JavaBaseType : public JavaAST {
+class JavaBaseType : public JavaAST, public JavaKind {
 public:
     static JavaBaseType& project(const BaseTypeSpec& ts) {
         return projectionOf<JavaBaseType>(ts, [&] { return new JavaBaseType(ts); });
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jBaseType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -29,7 +29,15 @@ public:
     int getBaseTag() const;
     const JavaBaseTypeInfo& getInfo() const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jBaseType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override;
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override { return true; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaBaseType*>(&t) != nullptr; }
     static const JavaBaseType& narrow(const JavaType& t);
 
 private:

@@ -7,6 +7,9 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 // The runtime classes of the predefined names, handed to the tree (through
 // a static registration, as flags register themselves) before any file is read.
@@ -61,4 +64,37 @@ void JavaBuiltinType::printUnmarshal(std::ostream& out, const char* stream, cons
         .set("Item", getJavaName().item())
         .set("variable", variable.toString())
         .print(out);
+}
+
+// JavaKind
+
+JavaHolder* JavaBuiltinType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaBuiltinType::makeHelper() const { return new JavaBaseTypeOps(*this); }
+
+// The builtin types by Java class, with their kinds.
+static const struct {
+    const char* javaClass;
+    const char* kind;
+    int kindNumber;
+} builtinKinds[] = {
+    {"org.omg.CORBA.Any", "tk_any", 11},
+    {"org.omg.CORBA.TypeCode", "tk_TypeCode", 12},
+    {"org.omg.CORBA.Principal", "tk_Principal", 13},
+    {"org.omg.CORBA.Object", "tk_objref", 14},
+};
+
+String JavaBuiltinType::typeCode() const {
+    String javaClass = getJavaClass();
+    for (const auto& b : builtinKinds)
+        if (javaClass == b.javaClass) return JavaLib::primitiveTypeCode(b.kind);
+    msg::warn("Typecode for this type unknown");
+    return "bogus";
+}
+
+int JavaBuiltinType::tcKind() const {
+    String javaClass = getJavaClass();
+    for (const auto& b : builtinKinds)
+        if (javaClass == b.javaClass) return b.kindNumber;
+    return 0;
 }

@@ -4,18 +4,18 @@
 #define QUORVEX_IDLGEN_JAVABUILTINTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class BuiltinTypeSpec;
 
-class JavaBuiltinType : public JavaAST {
+class JavaBuiltinType : public JavaAST, public JavaKind {
 public:
     static JavaBuiltinType& project(const BuiltinTypeSpec& ts) {
         return projectionOf<JavaBuiltinType>(ts, [&] { return new JavaBuiltinType(ts); });
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jBuiltinType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -26,7 +26,15 @@ public:
     // name.
     String getJavaClass() const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jBuiltinType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override;
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaBuiltinType*>(&t) != nullptr; }
     static const JavaBuiltinType& narrow(const JavaType& t);
 
 private:

@@ -6,6 +6,9 @@
 #include "idlgen/java/core/JavaFiles.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaEnumType::JavaEnumType(const EnumTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -86,4 +89,19 @@ void JavaEnumType::printMarshalMethods(std::ostream& out) const {
         .set("Name", getJavaName())
         .set("from_int", JavaLib::enumFromInt())
         .print(out);
+}
+
+// JavaKind
+
+String JavaEnumType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+JavaHolder* JavaEnumType::makeHolder() const { return new JavaEnumHolder(*this); }
+
+JavaBaseTypeOps* JavaEnumType::makeHelper() const { return new JavaEnumTypeOps(*this); }
+
+void JavaEnumType::addClientGenerators(JavaTypeList& out) const {
+    registerClasses(getJavaName());
+    out.append(*this);
+    out.append(JavaBaseTypeOps::project(getTypeSpec()));
+    out.append(JavaHolder::project(*this));
 }

@@ -6,18 +6,18 @@
 #include <vector>
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class EnumTypeSpec;
 
-class JavaEnumType : public JavaNamedAST {
+class JavaEnumType : public JavaNamedAST, public JavaKind {
 public:
     static JavaEnumType& project(const EnumTypeSpec& ts) {
         return projectionOf<JavaEnumType>(ts, [&] { return new JavaEnumType(ts); });
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jEnumType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
     String initializer() const override { return "0"; }
@@ -26,7 +26,18 @@ public:
     // The enumerator identifiers, unescaped, in order.
     std::vector<String> getValues() const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jEnumType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 17; }
+    bool travelsInHolder() const override { return true; }
+    bool unionNeedsHolder() const override { return true; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+    void addClientGenerators(JavaTypeList& out) const override;
+    bool ownsClass() const override { return true; }
+    bool takesPrefix() const override { return true; }
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaEnumType*>(&t) != nullptr; }
     static const JavaEnumType& narrow(const JavaType& t);
 
 private:

@@ -7,6 +7,9 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaMembers.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaExceptionType::JavaExceptionType(const ExceptionTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -105,4 +108,21 @@ void JavaExceptionType::printMarshalMethods(std::ostream& out) const {
     }
     out << "    return that;\n"
            "    }\n";
+}
+
+// JavaKind
+
+String JavaExceptionType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+bool JavaExceptionType::unionNeedsHolder() const { msg::panic("%s cannot be a union branch", describe()); }
+
+JavaHolder* JavaExceptionType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaExceptionType::makeHelper() const { return new JavaExceptionTypeOps(*this); }
+
+void JavaExceptionType::addClientGenerators(JavaTypeList& out) const {
+    registerClasses(getJavaName());
+    out.append(*this);
+    out.append(JavaBaseTypeOps::project(getTypeSpec()));
+    out.append(JavaHolder::project(*this));
 }

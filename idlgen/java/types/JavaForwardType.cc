@@ -7,6 +7,9 @@
 #include "ast/tree/types.h"
 #include "ast/tree/walk.h"
 #include "idlgen/java/types/JavaScopedNameType.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "idlgen/java/core/JavaLib.h"
 
 JavaForwardType::JavaForwardType(const ForwardTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -45,3 +48,13 @@ bool JavaForwardType::reportUndefined(const DeclList& decls) {
     Unwrap().walk(decls);
     return msg::get_error_count() > errors;
 }
+
+// JavaKind
+
+String JavaForwardType::typeCode() const { return JavaKind::of(underType()).typeCode(); }
+
+int JavaForwardType::tcKind() const { return JavaKind::of(underType()).tcKind(); }
+
+JavaHolder* JavaForwardType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaForwardType::makeHelper() const { return new JavaBaseTypeOps(*this); }

@@ -4,19 +4,19 @@
 #define QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class DeclList;
 class ForwardTypeSpec;
 
-class JavaForwardType : public JavaNamedAST {
+class JavaForwardType : public JavaNamedAST, public JavaKind {
 public:
     static JavaForwardType& project(const ForwardTypeSpec& ts) {
         return projectionOf<JavaForwardType>(ts, [&] { return new JavaForwardType(ts); });
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jForwardType; }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
         underType().printMarshal(out, stream, variable, indent);
@@ -34,7 +34,16 @@ public:
     // forward declarations, so they must not be built over such a file.
     static bool reportUndefined(const DeclList& decls);
 
-    static bool isA(const JavaType& t) { return t.getTag() == jForwardType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override;
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+    bool takesPrefix() const override { return true; }
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaForwardType*>(&t) != nullptr; }
     static const JavaForwardType& narrow(const JavaType& t);
 
 private:

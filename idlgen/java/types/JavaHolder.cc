@@ -5,13 +5,11 @@
 #include "lib/msg.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaFiles.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaBaseType.h"
-#include "idlgen/java/types/JavaEnumType.h"
-#include "idlgen/java/types/JavaSequenceType.h"
-#include "idlgen/java/types/JavaStringType.h"
 
 JavaHolder::JavaHolder(const JavaAST& held) : JavaAST(held.getTypeSpec()), held(&held) {}
 
@@ -21,13 +19,7 @@ JavaHolder& JavaHolder::project(const TypeSpec& ts) { return project(JavaAST::pr
 
 JavaHolder& JavaHolder::project(const JavaAST& type) {
     const JavaAST& t = type.underType();
-    return projectionOf<JavaHolder>(t, [&]() -> JavaHolder* {
-        if (JavaBaseType::isA(t)) return new JavaBaseHolder(t);
-        if (JavaStringType::isA(t)) return new JavaStringHolder(t);
-        if (JavaSequenceType::isA(t)) return new JavaSequenceHolder(t);
-        if (JavaEnumType::isA(t)) return new JavaEnumHolder(t);
-        return new JavaHolder(t);
-    });
+    return projectionOf<JavaHolder>(t, [&] { return JavaKind::of(t).makeHolder(); });
 }
 
 const JavaHolder& JavaHolder::narrow(const JavaType& t) {
@@ -35,58 +27,9 @@ const JavaHolder& JavaHolder::narrow(const JavaType& t) {
     return static_cast<const JavaHolder&>(t);
 }
 
-bool JavaHolder::okay(const JavaAST& type) {
-    switch (type.getTag()) {
-    case jBaseType:
-    case jBuiltinType:
-    case jEnumType:
-    case jInterfaceType:
-    case jSequenceType:
-    case jStructType:
-    case jStringType:
-    case jUnionType:
-    case jVoidType:
-    case jValueBoxType:
-        return true;
-    case jExceptionType:
-    case jModuleType:
-        return false;
-    case jImportType:
-    case jScopedNameType:
-    case jForwardType:
-        return okay(type.underType());
-    case jArrayType:
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        break;
-    }
-    msg::panic("JavaHolder::okay");
-}
-
 JavaName JavaHolder::getHolderName() const { return JavaLib::holder(held->getJavaName()); }
 
-void JavaHolder::print(std::ostream& out) const {
-    switch (held->getTag()) {
-    case jBaseType: msg::panic("JavaHolder::print: BaseTypeSpec");
-    case jStringType: msg::panic("JavaHolder::print: StringTypeSpec");
-    case jSequenceType: msg::panic("JavaHolder::print: SequenceTypeSpec");
-    case jBuiltinType:
-    case jEnumType:
-    case jExceptionType:
-    case jForwardType:
-    case jImportType:
-    case jInterfaceType:
-    case jModuleType:
-    case jScopedNameType:
-    case jArrayType:
-    case jStructType:
-    case jUnionType:
-    case jVoidType:
-    case jValueBoxType:
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        break;
-    }
-    out << getHolderName();
-}
+void JavaHolder::print(std::ostream& out) const { out << getHolderName(); }
 
 void JavaHolder::printHolderMarshal(std::ostream& out, const JavaName& helper) {
     JavaTemplate(

@@ -22,14 +22,14 @@ public:
 
     const JavaAST& getHeldType() const { return *held; }
     virtual JavaName getHolderName() const;
-    // Whether a type may have a holder at all.
-    static bool okay(const JavaAST& type);
 
     static bool isA(const JavaType& t) { return t.getTag() == jHolder; }
     static const JavaHolder& narrow(const JavaType& t);
 
-protected:
+    // A named type's holder (types make theirs through JavaKind::makeHolder).
     explicit JavaHolder(const JavaAST& held);
+
+protected:
     JavaHolder(const TypeSpec& placeholder, const JavaAST& held);
 
     // The holder file: class line, the brace that opens the body, the

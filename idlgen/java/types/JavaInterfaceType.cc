@@ -6,6 +6,10 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaInterfaceTypeOps.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaInterfaceType::JavaInterfaceType(const InterfaceTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -63,4 +67,18 @@ void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
         .set("narrow", JavaLib::narrow())
         .set("newMarshal", JavaLib::newMarshalingException())
         .print(out);
+}
+
+// JavaKind
+
+String JavaInterfaceType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+JavaHolder* JavaInterfaceType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaInterfaceType::makeHelper() const { return new JavaInterfaceTypeOps(*this); }
+
+void JavaInterfaceType::addClientGenerators(JavaTypeList& out) const {
+    registerClasses(getJavaName());
+    out.append(JavaHolder::project(*this));
+    out.append(JavaBaseTypeOps::project(getTypeSpec()));
 }

@@ -10,19 +10,19 @@
 #include <vector>
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class InterfaceTypeSpec;
 
-class JavaInterfaceType : public JavaNamedAST {
+class JavaInterfaceType : public JavaNamedAST, public JavaKind {
 public:
     static JavaInterfaceType& project(const InterfaceTypeSpec& ts) {
         return projectionOf<JavaInterfaceType>(ts, [&] { return new JavaInterfaceType(ts); });
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jInterfaceType; }
     void printMarshalMethods(std::ostream& out) const override;
 
     const InterfaceTypeSpec& getInterfaceTypeSpec() const;
@@ -36,7 +36,20 @@ public:
     // that are never marshalled.
     bool isLocal() const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jInterfaceType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 14; }
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+    void addClientGenerators(JavaTypeList& out) const override;
+    bool holdsPackage() const override { return true; }
+    bool takesPrefix() const override { return true; }
+    bool prefixReachesContents() const override { return true; }
+    bool isDirectiveScope() const override { return true; }
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaInterfaceType*>(&t) != nullptr; }
     static const JavaInterfaceType& narrow(const JavaType& t);
 
 private:

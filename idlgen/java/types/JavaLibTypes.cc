@@ -1,8 +1,7 @@
-// The parts of JavaLib that ask each kind of type what it is: TypeCode
-// expressions and TCKind numbers, the conversions of values to and from the
-// two argument arrays of a call, and a union's default discriminator.  They
-// live with the kinds they switch over; JavaLib.h declares them, and core
-// includes none of the kinds.
+// The parts of JavaLib that look at particular kinds of type: the
+// conversions of values to and from the two argument arrays of a call, and
+// a union's default discriminator.  They live with the kinds they name;
+// JavaLib.h declares them, and core includes none of the kinds.
 #include "idlgen/java/core/JavaLib.h"
 
 #include <algorithm>
@@ -15,6 +14,7 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaBuiltinType.h"
@@ -27,90 +27,6 @@
 #include "idlgen/java/types/JavaUnionCases.h"
 #include "lib/msg.h"
 
-// Type codes.
-
-// The builtin types by Java class, with their kinds.
-static const struct {
-    const char* javaClass;
-    const char* kind;
-    int kindNumber;
-} builtinTypes[] = {
-    {"org.omg.CORBA.Any", "tk_any", 11},
-    {"org.omg.CORBA.TypeCode", "tk_TypeCode", 12},
-    {"org.omg.CORBA.Principal", "tk_Principal", 13},
-    {"org.omg.CORBA.Object", "tk_objref", 14},
-};
-
-static String primitiveTypeCode(const char* kind) {
-    return JavaLib::typecodeFactory() + ".get_primitive_tc(" + JavaLib::corbaTCKind().toString() + "." + kind + ")";
-}
-
-String JavaLib::getTypeCodeForType(const JavaAST& type) {
-    switch (type.getTag()) {
-    case JavaType::jBaseType:
-        return primitiveTypeCode(JavaBaseType::narrow(type).getInfo().kind);
-    case JavaType::jStringType:
-        return primitiveTypeCode(JavaStringType::narrow(type).isWide() ? "tk_wstring" : "tk_string");
-    case JavaType::jBuiltinType: {
-        String javaClass = JavaBuiltinType::narrow(type).getJavaClass();
-        for (const auto& b : builtinTypes)
-            if (javaClass == b.javaClass) return primitiveTypeCode(b.kind);
-        msg::warn("Typecode for this type unknown");
-        return "bogus";
-    }
-    case JavaType::jSequenceType:
-        return JavaSequenceTypeOps(type).printCreateCall();
-    case JavaType::jArrayType:
-        return JavaArrayTypeOps(type).printCreateCall();
-    case JavaType::jForwardType:
-    case JavaType::jImportType:
-    case JavaType::jScopedNameType:
-        return getTypeCodeForType(type.underType());
-    case JavaType::jEnumType:
-    case JavaType::jExceptionType:
-    case JavaType::jInterfaceType:
-    case JavaType::jModuleType:
-    case JavaType::jStructType:
-    case JavaType::jUnionType:
-    case JavaType::jVoidType:
-    case JavaType::jValueBoxType:
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        return helper(type.getJavaName()).full_text() + "." + getTypeCodeName() + "()";
-    }
-    msg::panic("JavaLib::getTypeCodeForType: tag %s", JavaType::TagToChars(type.getTag()));
-}
-
-String JavaLib::getTypeCodeFor(const JavaDecl& decl) { return getTypeCodeForType(decl.getType()); }
-
-int JavaLib::tk(const JavaAST& type) {
-    switch (type.getTag()) {
-    case JavaType::jBaseType: return JavaBaseType::narrow(type).getInfo().kindNumber;
-    case JavaType::jBuiltinType: {
-        String javaClass = JavaBuiltinType::narrow(type).getJavaClass();
-        for (const auto& b : builtinTypes)
-            if (javaClass == b.javaClass) return b.kindNumber;
-        return 0;
-    }
-    case JavaType::jEnumType: return 17;
-    case JavaType::jExceptionType: return 22;
-    case JavaType::jInterfaceType: return 14;
-    case JavaType::jSequenceType: return 19;
-    case JavaType::jArrayType: return 20;
-    case JavaType::jStructType: return 15;
-    case JavaType::jStringType: return JavaStringType::narrow(type).isWide() ? 27 : 18;
-    case JavaType::jVoidType: return 1;
-    case JavaType::jValueBoxType: return 30;
-    case JavaType::jForwardType:
-    case JavaType::jImportType:
-    case JavaType::jScopedNameType: return tk(type.underType());
-    case JavaType::jModuleType:
-    case JavaType::jUnionType:
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        return 0;
-    }
-    msg::panic("JavaLib::tk: tag %s", JavaType::TagToChars(type.getTag()));
-}
-
 // Argument conversions.
 
 static bool isPrimitiveBase(const JavaAST& t) {
@@ -120,30 +36,7 @@ static bool isPrimitiveBase(const JavaAST& t) {
 bool JavaLib::whichArray(const JavaAST& type) { return isPrimitiveBase(type.underType()); }
 
 // A value that travels wrapped in its holder even when passed in.
-static bool travelsInHolder(const JavaAST& t) {
-    switch (t.getTag()) {
-    case JavaType::jArrayType:
-    case JavaType::jSequenceType:
-    case JavaType::jUnionType:
-    case JavaType::jStructType:
-    case JavaType::jEnumType:
-    case JavaType::jValueBoxType:
-        return true;
-    case JavaType::jBaseType:
-    case JavaType::jBuiltinType:
-    case JavaType::jExceptionType:
-    case JavaType::jForwardType:
-    case JavaType::jImportType:
-    case JavaType::jInterfaceType:
-    case JavaType::jModuleType:
-    case JavaType::jScopedNameType:
-    case JavaType::jStringType:
-    case JavaType::jVoidType:
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        return false;
-    }
-    msg::panic("travelsInHolder: tag %s", JavaType::TagToChars(t.getTag()));
-}
+static bool travelsInHolder(const JavaAST& t) { return JavaKind::of(t).travelsInHolder(); }
 
 String JavaLib::getClassForName(const JavaAST& type) {
     const JavaAST& t = type.underType();

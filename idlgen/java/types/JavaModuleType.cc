@@ -6,7 +6,10 @@
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaFiles.h"
+#include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaConstant.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
 
 JavaModuleType::JavaModuleType(const ModuleTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -41,4 +44,22 @@ void JavaModuleType::writeFile(JavaFiles& files, const ConFile& source, int verb
             }
         }
     }
+}
+
+// JavaKind
+
+String JavaModuleType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+bool JavaModuleType::unionNeedsHolder() const { msg::panic("%s cannot be a union branch", describe()); }
+
+JavaHolder* JavaModuleType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaModuleType::makeHelper() const { return new JavaBaseTypeOps(*this); }
+
+// The module's constants take their class names; the module writes them.
+void JavaModuleType::addClientGenerators(JavaTypeList& out) const {
+    for (DLListIter<Decl> it(getModuleTypeSpec().get_decls()); it; it.next())
+        for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
+            if (InitDeclarator::is(d.entry())) JavaName::registerClass(JavaName(d.entry()));
+    out.append(*this);
 }

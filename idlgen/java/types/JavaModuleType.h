@@ -4,19 +4,19 @@
 #define QUORVEX_IDLGEN_JAVAMODULETYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class ModuleTypeSpec;
 
-class JavaModuleType : public JavaNamedAST {
+class JavaModuleType : public JavaNamedAST, public JavaKind {
 public:
     static JavaModuleType& project(const ModuleTypeSpec& ts) {
         return projectionOf<JavaModuleType>(ts, [&] { return new JavaModuleType(ts); });
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jModuleType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
 
     const ModuleTypeSpec& getModuleTypeSpec() const;
@@ -24,7 +24,18 @@ public:
     JavaDeclList& getExports() const;
     bool isDataType() const { return false; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jModuleType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 0; }
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override;
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+    void addClientGenerators(JavaTypeList& out) const override;
+    bool prefixReachesContents() const override { return true; }
+    bool isDirectiveScope() const override { return true; }
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaModuleType*>(&t) != nullptr; }
     static const JavaModuleType& narrow(const JavaType& t);
 
 private:

@@ -8,7 +8,9 @@
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
+#include "idlgen/java/types/JavaStructType.h"
 #include "idlgen/java/types/JavaUnionCases.h"
+#include "idlgen/java/types/JavaUnionType.h"
 
 namespace {
 
@@ -28,34 +30,26 @@ struct Node {
 std::unordered_map<Key, Node> nodes;
 int counter = 0;
 
-bool isAggregate(const JavaAST& t) {
-    return t.getTag() == JavaType::jStructType || t.getTag() == JavaType::jUnionType;
-}
+bool isAggregate(const JavaAST& t) { return JavaStructType::isA(t) || JavaUnionType::isA(t); }
 
 // The structs and unions a member type names, through sequences, arrays,
 // typedefs and forward declarations, but not into their members.
 void collect(const JavaAST& type, std::vector<const JavaAST*>& out) {
     const JavaAST* t = &type;
     for (int guard = 0; guard < 1 << 20; ++guard) {
-        switch (t->getTag()) {
-        case JavaType::jSequenceType:
+        if (JavaSequenceType::isA(*t)) {
             t = &JavaSequenceType::narrow(*t).getElementType();
-            continue;
-        case JavaType::jArrayType:
+        } else if (JavaArrayType::isA(*t)) {
             t = &JavaArrayType::narrow(*t).getElementType();
-            continue;
-        case JavaType::jForwardType:
-        case JavaType::jImportType:
-        case JavaType::jScopedNameType:
-            if (&t->underType() == t) return;
-            t = &t->underType();
-            continue;
-        case JavaType::jStructType:
-        case JavaType::jUnionType:
+        } else if (isAggregate(*t)) {
             out.push_back(t);
             return;
-        default:
-            return;
+        } else {
+            // Forward declarations, imports and typedef names stand for
+            // the type they name; any other type names no aggregate.
+            const JavaAST& under = t->underType();
+            if (&under == t) return;
+            t = &under;
         }
     }
 }
@@ -64,7 +58,7 @@ void collect(const JavaAST& type, std::vector<const JavaAST*>& out) {
 // union name; an array declarator adds nothing its element type does not.
 std::vector<const JavaAST*> successors(const JavaAST& t) {
     std::vector<const JavaAST*> out;
-    const DeclList& decls = t.getTag() == JavaType::jStructType
+    const DeclList& decls = JavaStructType::isA(t)
                                 ? StructTypeSpec::narrow(t.getTypeSpec()).get_members()
                                 : JavaUnionCases::elements(UnionTypeSpec::narrow(t.getTypeSpec()));
     for (DLListIter<Decl> it(decls); it; it.next()) {

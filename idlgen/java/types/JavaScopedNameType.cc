@@ -6,6 +6,9 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaImportType.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "idlgen/java/core/JavaLib.h"
 
 JavaScopedNameType::JavaScopedNameType(const ScopedNameTypeSpec& ts) : JavaAST(ts) {}
 
@@ -36,3 +39,15 @@ const JavaAST& JavaScopedNameType::underType() const {
     if (!d) msg::panic("JavaScopedNameType::underType: unresolved name");
     return typeOf(*d);
 }
+
+// JavaKind
+
+String JavaScopedNameType::typeCode() const { return JavaKind::of(underType()).typeCode(); }
+
+int JavaScopedNameType::tcKind() const { return JavaKind::of(underType()).tcKind(); }
+
+bool JavaScopedNameType::unionNeedsHolder() const { return JavaKind::of(underType()).unionNeedsHolder(); }
+
+JavaHolder* JavaScopedNameType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaScopedNameType::makeHelper() const { return new JavaBaseTypeOps(*this); }

@@ -4,19 +4,19 @@
 #define QUORVEX_IDLGEN_JAVASCOPEDNAMETYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class Declarator;
 class ScopedNameTypeSpec;
 
-class JavaScopedNameType : public JavaAST {
+class JavaScopedNameType : public JavaAST, public JavaKind {
 public:
     static JavaScopedNameType& project(const ScopedNameTypeSpec& ts) {
         return projectionOf<JavaScopedNameType>(ts, [&] { return new JavaScopedNameType(ts); });
     }
 
     void print(std::ostream& out) const override { underType().print(out); }
-    Tag getTag() const override { return jScopedNameType; }
     JavaName getJavaName() const override { return underType().getJavaName(); }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
@@ -33,7 +33,15 @@ public:
     // imports to the first type that is neither.
     static const JavaAST& typeOf(const Declarator& d);
 
-    static bool isA(const JavaType& t) { return t.getTag() == jScopedNameType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override;
+    bool travelsInHolder() const override { return false; }
+    bool unionNeedsHolder() const override;
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaScopedNameType*>(&t) != nullptr; }
     static const JavaScopedNameType& narrow(const JavaType& t);
 
 private:

@@ -7,6 +7,9 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaCollection.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaSequenceType::JavaSequenceType(const SequenceTypeSpec& ts) : JavaAST(ts) {}
 
@@ -108,3 +111,11 @@ String JavaSequenceType::createNew(const String& length) const {
     return String("new ") + JavaCollection::allocationBase(getElementType()) + "[" + length + "]" +
            JavaCollection::allocationLevels(getElementType(), false);
 }
+
+// JavaKind
+
+JavaHolder* JavaSequenceType::makeHolder() const { return new JavaSequenceHolder(*this); }
+
+JavaBaseTypeOps* JavaSequenceType::makeHelper() const { return new JavaSequenceTypeOps(*this); }
+
+String JavaSequenceType::typeCode() const { return JavaSequenceTypeOps(*this).printCreateCall(); }

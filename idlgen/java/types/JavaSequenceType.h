@@ -5,12 +5,13 @@
 #define QUORVEX_IDLGEN_JAVASEQUENCETYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class JavaExpr;
 class SequenceTypeSpec;
 
-class JavaSequenceType : public JavaAST {
+class JavaSequenceType : public JavaAST, public JavaKind {
 public:
     static JavaSequenceType& project(const SequenceTypeSpec& ts) {
         return projectionOf<JavaSequenceType>(ts, [&] { return new JavaSequenceType(ts); });
@@ -18,7 +19,6 @@ public:
 
     // The element type followed by "[]".
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jSequenceType; }
     // A block holding the statements of depth 1.
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -37,7 +37,15 @@ public:
     // The allocation of a sequence value with `length` elements.
     String createNew(const String& length) const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jSequenceType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 19; }
+    bool travelsInHolder() const override { return true; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaSequenceType*>(&t) != nullptr; }
     static const JavaSequenceType& narrow(const JavaType& t);
 
 private:

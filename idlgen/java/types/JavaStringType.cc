@@ -5,6 +5,9 @@
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaStringType::JavaStringType(const StringTypeSpec& ts) : JavaAST(ts) {}
 
@@ -38,3 +41,11 @@ void JavaStringType::printUnmarshal(std::ostream& out, const char* stream, const
         .set("variable", variable.toString())
         .print(out);
 }
+
+// JavaKind
+
+JavaHolder* JavaStringType::makeHolder() const { return new JavaStringHolder(*this); }
+
+JavaBaseTypeOps* JavaStringType::makeHelper() const { return new JavaBaseTypeOps(*this); }
+
+String JavaStringType::typeCode() const { return JavaLib::primitiveTypeCode(isWide() ? "tk_wstring" : "tk_string"); }

@@ -7,6 +7,9 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaMembers.h"
 #include "idlgen/java/core/JavaTemplate.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaStructType::JavaStructType(const StructTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -65,4 +68,19 @@ void JavaStructType::printMarshalMethods(std::ostream& out) const {
     for (const auto& m : members.get()) JavaMembers::printUnmarshal(out, m, "in", "\t");
     out << "        return that;\n"
            "    }\n";
+}
+
+// JavaKind
+
+String JavaStructType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+JavaHolder* JavaStructType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaStructType::makeHelper() const { return new JavaStructTypeOps(*this); }
+
+void JavaStructType::addClientGenerators(JavaTypeList& out) const {
+    registerClasses(getJavaName());
+    out.append(*this);
+    out.append(JavaHolder::project(*this));
+    out.append(JavaBaseTypeOps::project(getTypeSpec()));
 }

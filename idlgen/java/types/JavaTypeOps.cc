@@ -8,6 +8,7 @@
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
 #include "idlgen/java/core/JavaFiles.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaMembers.h"
 #include "idlgen/java/types/JavaRecursion.h"
@@ -20,28 +21,7 @@
 #include "idlgen/java/types/JavaValueBoxType.h"
 
 JavaBaseTypeOps& JavaBaseTypeOps::project(const TypeSpec& ts) {
-    return projectionOf<JavaBaseTypeOps>(ts, [&]() -> JavaBaseTypeOps* {
-        JavaAST& type = JavaAST::project(ts);
-        switch (ts.get_tag()) {
-        case Struct_TypeSpecTag: return new JavaStructTypeOps(type);
-        case Exception_TypeSpecTag: return new JavaExceptionTypeOps(type);
-        case Enum_TypeSpecTag: return new JavaEnumTypeOps(type);
-        case Sequence_TypeSpecTag: return new JavaSequenceTypeOps(type);
-        case Interface_TypeSpecTag: return new JavaInterfaceTypeOps(type);
-        case Union_TypeSpecTag: return new JavaUnionTypeOps(type);
-        case ValueBox_TypeSpecTag: return new JavaValueBoxTypeOps(type);
-        case Base_TypeSpecTag:
-        case Builtin_TypeSpecTag:
-        case Forward_TypeSpecTag:
-        case Import_TypeSpecTag:
-        case Module_TypeSpecTag:
-        case ScopedName_TypeSpecTag:
-        case String_TypeSpecTag:
-        case Void_TypeSpecTag:
-            return new JavaBaseTypeOps(type);
-        }
-        msg::panic("JavaBaseTypeOps::project: tag %d", static_cast<int>(ts.get_tag()));
-    });
+    return projectionOf<JavaBaseTypeOps>(ts, [&] { return JavaKind::of(ts).makeHelper(); });
 }
 
 JavaName JavaBaseTypeOps::getMyJavaName() const { return type->getJavaName(); }

@@ -38,8 +38,11 @@ public:
     // and arrays); any other kind is an internal error.
     virtual String printCreateCall() const;
 
-protected:
+    // The Helper of a type with no more to say than the marshal calls
+    // (types make theirs through JavaKind::makeHelper).
     explicit JavaBaseTypeOps(const JavaAST& type) : type(&type) {}
+
+protected:
     const JavaAST& getType() const { return *type; }
     JavaName helperName() const;
 

@@ -11,6 +11,7 @@
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDeclarator.h"
 #include "idlgen/java/core/JavaExpr.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/types/JavaArrayType.h"
 #include "idlgen/java/types/JavaBaseType.h"
@@ -55,7 +56,7 @@ JavaUnionCases::JavaUnionCases(const UnionTypeSpec& ts)
         // A branch named like the discriminator accessor would define that
         // method twice: it takes a leading "_", as a reserved word does.
         if (c.item == "discriminator") c.item = String("_") + c.item;
-        c.boxed = JavaUnionType::needsHolder(*c.type);
+        c.boxed = JavaKind::of(*c.type).unionNeedsHolder();
         if (c.boxed) c.holder = JavaHolder::project(*c.type).full_text();
         cases.push_back(c);
     }

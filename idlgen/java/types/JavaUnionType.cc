@@ -12,6 +12,9 @@
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaUnionCases.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "idlgen/java/types/JavaUnionTypeOps.h"
 
 JavaUnionType::JavaUnionType(const UnionTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -23,34 +26,6 @@ const JavaUnionType& JavaUnionType::narrow(const JavaType& t) {
 const UnionTypeSpec& JavaUnionType::getUnionTypeSpec() const { return UnionTypeSpec::narrow(getTypeSpec()); }
 
 void JavaUnionType::print(std::ostream& out) const { out << getJavaName(); }
-
-bool JavaUnionType::needsHolder(const JavaAST& type) {
-    switch (type.getTag()) {
-    case jBaseType:
-    case jEnumType:
-    case jStringType:
-        return true;
-    case jBuiltinType:
-    case jForwardType:
-    case jInterfaceType:
-    case jSequenceType:
-    case jArrayType:
-    case jStructType:
-    case jUnionType:
-    case jValueBoxType:
-        return false;
-    case jImportType:
-    case jScopedNameType:
-        return needsHolder(type.underType());
-    case jExceptionType:
-    case jModuleType:
-    case jVoidType:
-        msg::panic("JavaUnion::needsHolder: unexpected tag: %s", TagToChars(type.getTag()));
-    QUORVEX_JAVA_GENERATOR_TAGS:
-        break;
-    }
-    msg::panic("JavaUnion::needsHolder: unknown tag: %s", TagToChars(type.getTag()));
-}
 
 // The test that the discriminator `x` selects case `c`, as the getters
 // and the discriminator-taking setters make it.
@@ -270,4 +245,29 @@ void JavaUnionType::printMarshalMethods(std::ostream& out) const {
     out << "\t}\n"
            "      return that;\n"
            "    }\n";
+}
+
+// JavaKind
+
+String JavaUnionType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+JavaHolder* JavaUnionType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaUnionType::makeHelper() const { return new JavaUnionTypeOps(*this); }
+
+// The union's class, Holder and Helper, and those of an enum declared in
+// its switch, which is written with the union.
+void JavaUnionType::addClientGenerators(JavaTypeList& out) const {
+    registerClasses(getJavaName());
+    out.append(*this);
+    out.append(JavaHolder::project(*this));
+    out.append(JavaBaseTypeOps::project(getTypeSpec()));
+    const TypeSpec& discriminator = getUnionTypeSpec().get_switch_type();
+    if (discriminator.defines_name()) {
+        JavaAST& e = JavaAST::project(discriminator);
+        registerClasses(e.getJavaName());
+        out.append(e);
+        out.append(JavaHolder::project(e));
+        out.append(JavaBaseTypeOps::project(discriminator));
+    }
 }

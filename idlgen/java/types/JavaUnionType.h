@@ -6,19 +6,19 @@
 #define QUORVEX_IDLGEN_JAVAUNIONTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 
 class JavaUnionCases;
 class UnionTypeSpec;
 
-class JavaUnionType : public JavaNamedAST {
+class JavaUnionType : public JavaNamedAST, public JavaKind {
 public:
     static JavaUnionType& project(const UnionTypeSpec& ts) {
         return projectionOf<JavaUnionType>(ts, [&] { return new JavaUnionType(ts); });
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jUnionType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
     // Values of a union travel through its helper, like those of every
@@ -26,11 +26,20 @@ public:
 
     const UnionTypeSpec& getUnionTypeSpec() const;
 
-    // Whether a branch of this type is kept in its holder object: base
-    // types, enums and strings are; everything else is kept as it is.
-    static bool needsHolder(const JavaAST& type);
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 0; }
+    bool travelsInHolder() const override { return true; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+    void addClientGenerators(JavaTypeList& out) const override;
+    bool ownsClass() const override { return true; }
+    bool holdsPackage() const override { return true; }
+    bool takesPrefix() const override { return true; }
+    bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jUnionType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaUnionType*>(&t) != nullptr; }
     static const JavaUnionType& narrow(const JavaType& t);
 
 private:

@@ -10,6 +10,9 @@
 #include "idlgen/java/types/JavaBaseType.h"
 #include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaStringType.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaValueBoxType::JavaValueBoxType(const ValueBoxTypeSpec& ts) : JavaNamedAST(ts) {}
 
@@ -175,4 +178,19 @@ void JavaValueBoxTypeOps::printTypeCodeAccessor(std::ostream& out) const {
                       .set("boxed", JavaLib::getTypeCodeForType(box.getBoxed()))
                       .toString();
     printCachedTypeCode(out, "", body);
+}
+
+// JavaKind
+
+String JavaValueBoxType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+JavaHolder* JavaValueBoxType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaValueBoxType::makeHelper() const { return new JavaValueBoxTypeOps(*this); }
+
+void JavaValueBoxType::addClientGenerators(JavaTypeList& out) const {
+    registerClasses(getJavaName());
+    out.append(*this);
+    out.append(JavaHolder::project(*this));
+    out.append(JavaBaseTypeOps::project(getTypeSpec()));
 }

@@ -9,12 +9,13 @@
 #define QUORVEX_IDLGEN_JAVAVALUEBOXTYPE_H
 
 #include "idlgen/java/core/JavaAST.h"
+#include "idlgen/java/core/JavaKind.h"
 #include "idlgen/java/core/JavaProjection.h"
 #include "idlgen/java/types/JavaTypeOps.h"
 
 class ValueBoxTypeSpec;
 
-class JavaValueBoxType : public JavaNamedAST {
+class JavaValueBoxType : public JavaNamedAST, public JavaKind {
 public:
     static JavaValueBoxType& project(const ValueBoxTypeSpec& ts) {
         return projectionOf<JavaValueBoxType>(ts, [&] { return new JavaValueBoxType(ts); });
@@ -22,7 +23,6 @@ public:
 
     // The Java type of the values: the box class, or the boxed type.
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jValueBoxType; }
     // The box class, when the boxed type is a Java primitive.
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
@@ -38,7 +38,18 @@ public:
     // Serializable class of its own.
     bool isWrapped() const;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jValueBoxType; }
+    // JavaKind
+    String typeCode() const override;
+    int tcKind() const override { return 30; }
+    bool travelsInHolder() const override { return true; }
+    bool unionNeedsHolder() const override { return false; }
+    JavaHolder* makeHolder() const override;
+    JavaBaseTypeOps* makeHelper() const override;
+    void addClientGenerators(JavaTypeList& out) const override;
+    bool ownsClass() const override { return true; }
+    bool takesPrefix() const override { return true; }
+
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaValueBoxType*>(&t) != nullptr; }
     static const JavaValueBoxType& narrow(const JavaType& t);
 
 private:

@@ -4,6 +4,9 @@
 
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaLib.h"
+#include "idlgen/java/types/JavaHolder.h"
+#include "idlgen/java/types/JavaTypeOps.h"
+#include "lib/msg.h"
 
 JavaVoidType::JavaVoidType(const VoidTypeSpec& ts) : JavaAST(ts) {}
 
@@ -15,3 +18,13 @@ const JavaVoidType& JavaVoidType::narrow(const JavaType& t) {
 void JavaVoidType::print(std::ostream& out) const { out << JavaLib::voidName(); }
 
 JavaName JavaVoidType::getJavaName() const { return JavaName(JavaLib::voidName()); }
+
+// JavaKind
+
+String JavaVoidType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
+
+bool JavaVoidType::unionNeedsHolder() const { msg::panic("%s cannot be a union branch", describe()); }
+
+JavaHolder* JavaVoidType::makeHolder() const { return new JavaHolder(*this); }
+
+JavaBaseTypeOps* JavaVoidType::makeHelper() const { return new JavaBaseTypeOps(*this); }
