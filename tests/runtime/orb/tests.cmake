@@ -1,5 +1,6 @@
 # The ORB's tests: references and what a server answers, 32 threads of
-# calls on one connection, peer faults (a killed server, a slow one), and
+# calls on one connection, peer faults (a killed server, a slow one), what
+# the ORB says of a failing servant, and
 # the seeded GIOP mutation test (make fuzz runs it longer).  Included from
 # tests/CMakeLists.txt where javac, java and the runtime jar are known.
 set(RUN_ORB_TEST ${Python3_EXECUTABLE} ${CMAKE_CURRENT_LIST_DIR}/run_orb_test.py
@@ -8,5 +9,7 @@ add_test(NAME runtime.orb.references COMMAND ${RUN_ORB_TEST} Refs)
 add_test(NAME runtime.orb.concurrency COMMAND ${RUN_ORB_TEST} Concurrency)
 add_test(NAME runtime.orb.peer_faults COMMAND ${RUN_ORB_TEST} KilledServer)
 add_test(NAME runtime.orb.giop_mutation COMMAND ${RUN_ORB_TEST} GiopFuzz 20261209 3000)
+# A servant's exception logged on the server and described to the client.
+add_test(NAME runtime.orb.servant_faults COMMAND ${RUN_ORB_TEST} ServantFaults)
 set_tests_properties(runtime.orb.references runtime.orb.concurrency runtime.orb.peer_faults
-                     runtime.orb.giop_mutation PROPERTIES TIMEOUT 300)
+                     runtime.orb.giop_mutation runtime.orb.servant_faults PROPERTIES TIMEOUT 300)

@@ -64,6 +64,7 @@ final class ClientConnection {
                                 CompletionStatus.COMPLETED_NO);
         }
         this.socket = s;
+        OrbLog.connection("connected to ", host + ":" + port);
         Thread t = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
         t.setDaemon(true);
         t.start();
