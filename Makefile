@@ -5,6 +5,7 @@
 #   make check-asan  the same tests under AddressSanitizer and UBSan
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
 #   make install     install under PREFIX (default /usr/local), honouring DESTDIR
+#   make install-maven  the Maven plugin and runtime into the local Maven repository MAVEN_REPO
 #   make package     build a Debian package (.deb) in the build directory
 #   make bench       the benchmark tables: the compiler (inputs cached in build/bench-inputs), the ORB against omniORB
 #   make random      SEEDS random IDL programs (default 1000) generated, compiled, round-tripped
@@ -14,8 +15,9 @@ JOBS       ?= 2
 GENERATOR  := -G Ninja
 
 PREFIX     ?= /usr/local
+MAVEN_REPO ?= $(HOME)/.m2/repository
 
-.PHONY: all setup configure build demo check check-asan fuzz install package bench random clean
+.PHONY: all setup configure build demo check check-asan fuzz install install-maven package bench random clean
 FUZZ_SECONDS ?= 180
 
 all: build
@@ -70,6 +72,10 @@ check-asan: setup
 install: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_maven_repo
 	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+install-maven: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target quorvex_maven_repo
+	cmake -DREPO=$(abspath $(MAVEN_REPO)) -P $(BUILD)/maven-plugin/install-maven.cmake
 
 package: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target quorvex quorvex_maven_repo

@@ -1,12 +1,21 @@
 #include "ast/names/scope.h"
 
 #include "lib/msg.h"
+#include "ast/input/dialect.h"
 #include "ast/names/id.h"
 #include "ast/names/scopedname.h"
 #include "ast/pragma/orbmodules.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
+
+namespace {
+
+bool is_module(const Declarator& d) {
+    return d.is_type() && d.has_typespec() && ModuleTypeSpec::is(d.get_typespec());
+}
+
+}  // namespace
 
 // The pool is never destroyed: scopes may be made until the process ends.
 std::vector<Scope::Storage*>& Scope::storage_pool() {
@@ -76,6 +85,10 @@ void Scope::declare(Declarator& d) {
     if (refused) {
         msg::error(d.get_loc(), "name already declared: %s", d.get_name().abbrev_text().chars());
         msg::inform(refused->get_loc(), "... here is previous definition");
+        // A module declared again is the one clash that the later dialect
+        // accepts: say so, after the usual two lines.
+        if (!dialect::corba3() && is_module(d) && is_module(*refused))
+            msg::inform(d.get_loc(), "... -fcorba3 accepts a module declared again (a reopened module)");
         return;
     }
     int pos = static_cast<int>(st->entries.size());

@@ -68,6 +68,7 @@ def install(build, source, work):
             fail(f"not installed: {path}")
     check_maven_repo(build, dest)
     check_jar(os.path.join(dest, RUNTIME_JAR))
+    check_runtime_docs(build, dest)
     # Moved elsewhere, the tree still finds its own wrapper.
     moved = os.path.join(work, "moved")
     shutil.move(dest, moved)
@@ -96,6 +97,31 @@ def check_maven_repo(build, dest):
             text = open(pom).read()
             if f"<artifactId>{artifact}</artifactId>" not in text or f"<version>{version}</version>" not in text:
                 fail(f"{pom} does not name {artifact} {version}")
+
+
+def check_runtime_docs(build, dest):
+    """The runtime's README under share/doc; its sources and Javadoc jars
+    beside it in share/maven-repo, the Javadoc covering the classes a user
+    touches."""
+    import zipfile
+    if not os.path.isfile(os.path.join(dest, "usr/share/doc/quorvex/runtime/README.md")):
+        fail("not installed: usr/share/doc/quorvex/runtime/README.md")
+    if not os.path.isdir(os.path.join(build, "maven-repo/org/quorvex/quorvex-runtime")):
+        return
+    base = os.path.join(dest, "usr/share/maven-repo/org/quorvex/quorvex-runtime")
+    for version in os.listdir(base):
+        wanted = {"sources": ["org/omg/CORBA/ORB.java", "vemo/harl/orb/FullORB.java"],
+                  "javadoc": ["index.html", "org/omg/CORBA/ORB.html", "org/omg/CORBA/Any.html",
+                              "org/omg/CORBA/TypeCode.html", "org/omg/CORBA/SystemException.html",
+                              "vemo/harl/orb/Settings.html"]}
+        for classifier, names in wanted.items():
+            jar = os.path.join(base, version, f"quorvex-runtime-{version}-{classifier}.jar")
+            if not os.path.isfile(jar):
+                fail(f"not installed: {jar}")
+            with zipfile.ZipFile(jar) as z:
+                missing = set(names) - set(z.namelist())
+            if missing:
+                fail(f"{jar} lacks {sorted(missing)}")
 
 
 def manpage(build, source, work):

@@ -8,10 +8,11 @@ with Debian's packaged repository and the build tree's Maven repository
    quorvex:help shows the goal's parameters with their descriptions;
 2. again with nothing changed: the plugin runs no quorvex, the Java compiler
    compiles nothing, no class file or generated file changes;
-3. after touching money.idl, which bank.idl includes: quorvex runs for both;
-   after touching bank.idl: for bank.idl only;
+3. touched IDL files with the same content: nothing runs; after an edit of
+   money.idl, which bank.idl includes: quorvex runs for both, and unchanged
+   output stays untouched; after an edit of bank.idl: for bank.idl only;
 4. a changed configuration recompiles everything and removes the files that
-   are no longer generated;
+   are no longer generated, with their classes;
 5. quorvex's warnings and errors reach Maven's log with file and line, and an
    error fails the build.
 
@@ -75,6 +76,12 @@ class Project:
         path = os.path.join(self.idl, name)
         st = os.stat(path)
         os.utime(path, ns=(st.st_atime_ns, st.st_mtime_ns + 2_000_000_000))
+
+    def edit(self, name):
+        """Adds a comment line: new content, the same declarations."""
+        with open(os.path.join(self.idl, name), "a") as f:
+            f.write("// edited\n")
+        self.touch(name)
 
 
 def expect_compiled(project, out, names, step):
@@ -156,20 +163,25 @@ def main():
         if p.times("target/classes") != classes or p.times("target/generated-sources/idl") != generated:
             fail("unchanged rebuild: class files or generated files changed", out)
 
-        # 3. An included file changed: the files that include it run again.
+        # 3. A touch is no change; an included file edited: the files that
+        # include it run again.
         p.touch("money.idl")
+        p.touch("bank.idl")
         out = p.mvn("compile")
-        expect_compiled(p, out, ["bank.idl", "money.idl"], "after touching money.idl")
+        expect_compiled(p, out, [], "after touching both files")
+        p.edit("money.idl")
+        out = p.mvn("compile")
+        expect_compiled(p, out, ["bank.idl", "money.idl"], "after editing money.idl")
         if keeps_unchanged_files(opts.quorvex):
             # The Date line is the project's fixed outputTimestamp, so the
             # text is the same, the files stay, and javac has nothing to do.
             if p.times("target/generated-sources/idl") != generated:
-                fail("after touching money.idl: unchanged generated files were rewritten", out)
+                fail("after editing money.idl: unchanged generated files were rewritten", out)
             if "Nothing to compile" not in out:
-                fail("after touching money.idl: the Java compiler compiled unchanged files", out)
-        p.touch("bank.idl")
+                fail("after editing money.idl: the Java compiler compiled unchanged files", out)
+        p.edit("bank.idl")
         out = p.mvn("compile")
-        expect_compiled(p, out, ["bank.idl"], "after touching bank.idl")
+        expect_compiled(p, out, ["bank.idl"], "after editing bank.idl")
 
         # 4. Another configuration: everything again, and no stale skeleton.
         out = p.mvn("generate-sources", "-Dquorvex.server=false")
@@ -179,6 +191,8 @@ def main():
         skeleton = os.path.join(p.dir, "target/generated-sources/idl/Bank/_BranchImplBase.java")
         if os.path.exists(skeleton):
             fail("server side off: the skeleton of the earlier build is still there", out)
+        if os.path.exists(os.path.join(p.dir, "target/classes/Bank/_BranchImplBase.class")):
+            fail("server side off: the skeleton's class of the earlier build is still there", out)
         out = p.mvn("compile")
         expect_compiled(p, out, ["bank.idl", "money.idl"], "server side on again")
         if not os.path.exists(skeleton):

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception ACTIVITY_COMPLETED, repository identifier
-// IDL:omg.org/CORBA/ACTIVITY_COMPLETED:1.0.
+/**
+ * The standard system exception ACTIVITY_COMPLETED, repository identifier
+ * IDL:omg.org/CORBA/ACTIVITY_COMPLETED:1.0.
+ */
 public final class ACTIVITY_COMPLETED extends SystemException {
     public ACTIVITY_COMPLETED() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception ACTIVITY_REQUIRED, repository identifier
-// IDL:omg.org/CORBA/ACTIVITY_REQUIRED:1.0.
+/**
+ * The standard system exception ACTIVITY_REQUIRED, repository identifier
+ * IDL:omg.org/CORBA/ACTIVITY_REQUIRED:1.0.
+ */
 public final class ACTIVITY_REQUIRED extends SystemException {
     public ACTIVITY_REQUIRED() {
         this("", 0, CompletionStatus.COMPLETED_NO);

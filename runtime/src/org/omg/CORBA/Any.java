@@ -10,11 +10,13 @@ import vemo.harl.cdr.CDRInputStream;
 import vemo.harl.cdr.CDROutputStream;
 import vemo.harl.cdr.ValueWalker;
 
-// A value of any type: its type code and the value marshalled as CDR
-// (big-endian, GIOP 1.2, aligned from the start of the value).  Object
-// references in the value are kept as references beside the octets, so a
-// local any never needs a network.  Extracting a value of another type
-// raises BAD_OPERATION, as does extracting from an any without value.
+/**
+ * A value of any type: its type code and the value marshalled as CDR
+ * (big-endian, GIOP 1.2, aligned from the start of the value).  Object
+ * references in the value are kept as references beside the octets, so a
+ * local any never needs a network.  Extracting a value of another type
+ * raises BAD_OPERATION, as does extracting from an any without value.
+ */
 public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     private TypeCode type = ORB.init().get_primitive_tc(TCKind.tk_null);
@@ -26,11 +28,12 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
     private transient java.util.List<org.omg.CORBA.Object> objects;
     private transient Streamable streamable;
 
+    /** The type of the value held. */
     public TypeCode type() {
         return type;
     }
 
-    // Sets the type; the value is gone until one is written.
+    /** Sets the type; the value is gone until one is written. */
     public void type(TypeCode t) {
         if (t == null) throw new BAD_PARAM("no type code", 0, CompletionStatus.COMPLETED_NO);
         type = t;
@@ -44,12 +47,12 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         streamable = null;
     }
 
-    // A stream to marshal a value into, for read_value.
+    /** A stream to marshal a value into, for read_value. */
     public OutputStream create_output_stream() {
         return CDROutputStream.forAnyValue();
     }
 
-    // A stream that reads the value.
+    /** A stream that reads the value. */
     public InputStream create_input_stream() {
         if (data == null) {
             if (hasNoValue()) return CDROutputStream.forAnyValue().create_input_stream();
@@ -67,7 +70,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         return k == TCKind._tk_null || k == TCKind._tk_void;
     }
 
-    // Takes the value of type t from the stream.
+    /** Takes the value of type t from the stream. */
     public void read_value(InputStream in, TypeCode t) {
         if (t == null) throw new BAD_PARAM("no type code", 0, CompletionStatus.COMPLETED_NO);
         clear();
@@ -107,7 +110,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         objects = in.objects();
     }
 
-    // Writes the value (without its type code).
+    /** Writes the value (without its type code). */
     public void write_value(OutputStream out) {
         if (data == null) {
             if (hasNoValue()) return;
@@ -118,7 +121,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         ValueWalker.copy(type, create_input_stream(), out);
     }
 
-    // Whether the two hold equal values of equal types.
+    /** Whether the two hold equal values of equal types. */
     public boolean equal(Any other) {
         if (other == null) return false;
         if (!type.equal(other.type)) return false;
@@ -180,7 +183,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
     public float extract_float() { return get(TCKind._tk_float, "float").read_float(); }
     public double extract_double() { return get(TCKind._tk_double, "double").read_double(); }
 
-    // Strings: a null string raises BAD_PARAM.
+    /** Strings: a null string raises BAD_PARAM. */
     public void insert_string(String v) {
         if (v == null) throw new BAD_PARAM("null string", 0, CompletionStatus.COMPLETED_NO);
         CDROutputStream o = put(TCKind.tk_string);
@@ -224,7 +227,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     public Principal extract_Principal() { return get(TCKind._tk_Principal, "Principal").read_Principal(); }
 
-    // A reference, as CORBA::Object or as the interface of the type code.
+    /** A reference, as CORBA::Object or as the interface of the type code. */
     public void insert_Object(org.omg.CORBA.Object v) {
         insert_Object(v, ORB.init().get_primitive_tc(TCKind.tk_objref));
     }
@@ -241,8 +244,10 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     public org.omg.CORBA.Object extract_Object() { return get(TCKind._tk_objref, "Object").read_Object(); }
 
-    // A fixed-point value, under a type code of its own digits and scale or
-    // the one given.
+    /**
+     * A fixed-point value, under a type code of its own digits and scale or
+     * the one given.
+     */
     public void insert_fixed(BigDecimal v) {
         if (v == null) throw new BAD_PARAM("null fixed", 0, CompletionStatus.COMPLETED_NO);
         int scale = Math.max(0, v.scale());
@@ -313,8 +318,10 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         return k == TCKind._tk_abstract_interface ? in.read_value() : in.read_value(TypeCode.unaliased(type).id());
     }
 
-    // A value through its holder, kept so that extract_Streamable gives it
-    // back.
+    /**
+     * A value through its holder, kept so that extract_Streamable gives it
+     * back.
+     */
     public void insert_Streamable(Streamable s) {
         if (s == null) throw new BAD_PARAM("null holder", 0, CompletionStatus.COMPLETED_NO);
         TypeCode t = s.__type();

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception BAD_CONTEXT, repository identifier
-// IDL:omg.org/CORBA/BAD_CONTEXT:1.0.
+/**
+ * The standard system exception BAD_CONTEXT, repository identifier
+ * IDL:omg.org/CORBA/BAD_CONTEXT:1.0.
+ */
 public final class BAD_CONTEXT extends SystemException {
     public BAD_CONTEXT() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception BAD_OPERATION, repository identifier
-// IDL:omg.org/CORBA/BAD_OPERATION:1.0.
+/**
+ * The standard system exception BAD_OPERATION, repository identifier
+ * IDL:omg.org/CORBA/BAD_OPERATION:1.0.
+ */
 public final class BAD_OPERATION extends SystemException {
     public BAD_OPERATION() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,10 +1,16 @@
 package org.omg.CORBA;
 
-// The standard system exception BAD_PARAM, repository identifier
-// IDL:omg.org/CORBA/BAD_PARAM:1.0.
+/**
+ * The standard system exception BAD_PARAM, repository identifier
+ * IDL:omg.org/CORBA/BAD_PARAM:1.0.
+ */
 public final class BAD_PARAM extends SystemException {
+    /**
+     * A BAD_PARAM without reason; made by a generated Helper's narrow, it
+     * names the repository id wanted and the object's own.
+     */
     public BAD_PARAM() {
-        this("", 0, CompletionStatus.COMPLETED_NO);
+        this(vemo.harl.NarrowFailures.message(), 0, CompletionStatus.COMPLETED_NO);
     }
 
     public BAD_PARAM(String reason) {

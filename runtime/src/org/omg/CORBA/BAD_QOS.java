@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception BAD_QOS, repository identifier
-// IDL:omg.org/CORBA/BAD_QOS:1.0.
+/**
+ * The standard system exception BAD_QOS, repository identifier
+ * IDL:omg.org/CORBA/BAD_QOS:1.0.
+ */
 public final class BAD_QOS extends SystemException {
     public BAD_QOS() {
         this("", 0, CompletionStatus.COMPLETED_NO);

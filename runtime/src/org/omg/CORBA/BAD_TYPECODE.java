@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception BAD_TYPECODE, repository identifier
-// IDL:omg.org/CORBA/BAD_TYPECODE:1.0.
+/**
+ * The standard system exception BAD_TYPECODE, repository identifier
+ * IDL:omg.org/CORBA/BAD_TYPECODE:1.0.
+ */
 public final class BAD_TYPECODE extends SystemException {
     public BAD_TYPECODE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

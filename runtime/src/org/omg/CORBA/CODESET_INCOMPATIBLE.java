@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception CODESET_INCOMPATIBLE, repository identifier
-// IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0.
+/**
+ * The standard system exception CODESET_INCOMPATIBLE, repository identifier
+ * IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0.
+ */
 public final class CODESET_INCOMPATIBLE extends SystemException {
     public CODESET_INCOMPATIBLE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception COMM_FAILURE, repository identifier
-// IDL:omg.org/CORBA/COMM_FAILURE:1.0.
+/**
+ * The standard system exception COMM_FAILURE, repository identifier
+ * IDL:omg.org/CORBA/COMM_FAILURE:1.0.
+ */
 public final class COMM_FAILURE extends SystemException {
     public COMM_FAILURE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

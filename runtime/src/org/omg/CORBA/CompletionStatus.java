@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// Whether a call that failed with a system exception had completed: yes,
-// no, or maybe.
+/**
+ * Whether a call that failed with a system exception had completed: yes,
+ * no, or maybe.
+ */
 public final class CompletionStatus {
     public static final int _COMPLETED_YES = 0;
     public static final int _COMPLETED_NO = 1;
@@ -20,7 +22,7 @@ public final class CompletionStatus {
         return value;
     }
 
-    // BAD_PARAM for a number outside 0 to 2.
+    /** BAD_PARAM for a number outside 0 to 2. */
     public static CompletionStatus from_int(int value) {
         switch (value) {
             case _COMPLETED_YES: return COMPLETED_YES;

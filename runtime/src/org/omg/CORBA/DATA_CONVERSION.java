@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception DATA_CONVERSION, repository identifier
-// IDL:omg.org/CORBA/DATA_CONVERSION:1.0.
+/**
+ * The standard system exception DATA_CONVERSION, repository identifier
+ * IDL:omg.org/CORBA/DATA_CONVERSION:1.0.
+ */
 public final class DATA_CONVERSION extends SystemException {
     public DATA_CONVERSION() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception FREE_MEM, repository identifier
-// IDL:omg.org/CORBA/FREE_MEM:1.0.
+/**
+ * The standard system exception FREE_MEM, repository identifier
+ * IDL:omg.org/CORBA/FREE_MEM:1.0.
+ */
 public final class FREE_MEM extends SystemException {
     public FREE_MEM() {
         this("", 0, CompletionStatus.COMPLETED_NO);

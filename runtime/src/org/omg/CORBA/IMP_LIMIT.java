@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception IMP_LIMIT, repository identifier
-// IDL:omg.org/CORBA/IMP_LIMIT:1.0.
+/**
+ * The standard system exception IMP_LIMIT, repository identifier
+ * IDL:omg.org/CORBA/IMP_LIMIT:1.0.
+ */
 public final class IMP_LIMIT extends SystemException {
     public IMP_LIMIT() {
         this("", 0, CompletionStatus.COMPLETED_NO);

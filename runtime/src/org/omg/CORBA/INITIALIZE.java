@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INITIALIZE, repository identifier
-// IDL:omg.org/CORBA/INITIALIZE:1.0.
+/**
+ * The standard system exception INITIALIZE, repository identifier
+ * IDL:omg.org/CORBA/INITIALIZE:1.0.
+ */
 public final class INITIALIZE extends SystemException {
     public INITIALIZE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

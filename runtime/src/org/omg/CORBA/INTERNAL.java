@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INTERNAL, repository identifier
-// IDL:omg.org/CORBA/INTERNAL:1.0.
+/**
+ * The standard system exception INTERNAL, repository identifier
+ * IDL:omg.org/CORBA/INTERNAL:1.0.
+ */
 public final class INTERNAL extends SystemException {
     public INTERNAL() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INTF_REPOS, repository identifier
-// IDL:omg.org/CORBA/INTF_REPOS:1.0.
+/**
+ * The standard system exception INTF_REPOS, repository identifier
+ * IDL:omg.org/CORBA/INTF_REPOS:1.0.
+ */
 public final class INTF_REPOS extends SystemException {
     public INTF_REPOS() {
         this("", 0, CompletionStatus.COMPLETED_NO);

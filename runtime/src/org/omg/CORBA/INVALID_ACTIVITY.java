@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INVALID_ACTIVITY, repository identifier
-// IDL:omg.org/CORBA/INVALID_ACTIVITY:1.0.
+/**
+ * The standard system exception INVALID_ACTIVITY, repository identifier
+ * IDL:omg.org/CORBA/INVALID_ACTIVITY:1.0.
+ */
 public final class INVALID_ACTIVITY extends SystemException {
     public INVALID_ACTIVITY() {
         this("", 0, CompletionStatus.COMPLETED_NO);

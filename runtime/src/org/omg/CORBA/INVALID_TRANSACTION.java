@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INVALID_TRANSACTION, repository identifier
-// IDL:omg.org/CORBA/INVALID_TRANSACTION:1.0.
+/**
+ * The standard system exception INVALID_TRANSACTION, repository identifier
+ * IDL:omg.org/CORBA/INVALID_TRANSACTION:1.0.
+ */
 public final class INVALID_TRANSACTION extends SystemException {
     public INVALID_TRANSACTION() {
         this("", 0, CompletionStatus.COMPLETED_NO);

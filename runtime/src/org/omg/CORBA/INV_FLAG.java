@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INV_FLAG, repository identifier
-// IDL:omg.org/CORBA/INV_FLAG:1.0.
+/**
+ * The standard system exception INV_FLAG, repository identifier
+ * IDL:omg.org/CORBA/INV_FLAG:1.0.
+ */
 public final class INV_FLAG extends SystemException {
     public INV_FLAG() {
         this("", 0, CompletionStatus.COMPLETED_NO);

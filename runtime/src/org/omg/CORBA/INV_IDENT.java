@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INV_IDENT, repository identifier
-// IDL:omg.org/CORBA/INV_IDENT:1.0.
+/**
+ * The standard system exception INV_IDENT, repository identifier
+ * IDL:omg.org/CORBA/INV_IDENT:1.0.
+ */
 public final class INV_IDENT extends SystemException {
     public INV_IDENT() {
         this("", 0, CompletionStatus.COMPLETED_NO);

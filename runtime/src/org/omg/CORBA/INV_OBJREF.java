@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INV_OBJREF, repository identifier
-// IDL:omg.org/CORBA/INV_OBJREF:1.0.
+/**
+ * The standard system exception INV_OBJREF, repository identifier
+ * IDL:omg.org/CORBA/INV_OBJREF:1.0.
+ */
 public final class INV_OBJREF extends SystemException {
     public INV_OBJREF() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception INV_POLICY, repository identifier
-// IDL:omg.org/CORBA/INV_POLICY:1.0.
+/**
+ * The standard system exception INV_POLICY, repository identifier
+ * IDL:omg.org/CORBA/INV_POLICY:1.0.
+ */
 public final class INV_POLICY extends SystemException {
     public INV_POLICY() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception MARSHAL, repository identifier
-// IDL:omg.org/CORBA/MARSHAL:1.0.
+/**
+ * The standard system exception MARSHAL, repository identifier
+ * IDL:omg.org/CORBA/MARSHAL:1.0.
+ */
 public final class MARSHAL extends SystemException {
     public MARSHAL() {
         this("", 0, CompletionStatus.COMPLETED_NO);

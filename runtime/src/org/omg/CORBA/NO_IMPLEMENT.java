@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception NO_IMPLEMENT, repository identifier
-// IDL:omg.org/CORBA/NO_IMPLEMENT:1.0.
+/**
+ * The standard system exception NO_IMPLEMENT, repository identifier
+ * IDL:omg.org/CORBA/NO_IMPLEMENT:1.0.
+ */
 public final class NO_IMPLEMENT extends SystemException {
     public NO_IMPLEMENT() {
         this("", 0, CompletionStatus.COMPLETED_NO);

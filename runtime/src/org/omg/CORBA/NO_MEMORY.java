@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception NO_MEMORY, repository identifier
-// IDL:omg.org/CORBA/NO_MEMORY:1.0.
+/**
+ * The standard system exception NO_MEMORY, repository identifier
+ * IDL:omg.org/CORBA/NO_MEMORY:1.0.
+ */
 public final class NO_MEMORY extends SystemException {
     public NO_MEMORY() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception NO_PERMISSION, repository identifier
-// IDL:omg.org/CORBA/NO_PERMISSION:1.0.
+/**
+ * The standard system exception NO_PERMISSION, repository identifier
+ * IDL:omg.org/CORBA/NO_PERMISSION:1.0.
+ */
 public final class NO_PERMISSION extends SystemException {
     public NO_PERMISSION() {
         this("", 0, CompletionStatus.COMPLETED_NO);

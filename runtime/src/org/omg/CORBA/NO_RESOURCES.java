@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception NO_RESOURCES, repository identifier
-// IDL:omg.org/CORBA/NO_RESOURCES:1.0.
+/**
+ * The standard system exception NO_RESOURCES, repository identifier
+ * IDL:omg.org/CORBA/NO_RESOURCES:1.0.
+ */
 public final class NO_RESOURCES extends SystemException {
     public NO_RESOURCES() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception NO_RESPONSE, repository identifier
-// IDL:omg.org/CORBA/NO_RESPONSE:1.0.
+/**
+ * The standard system exception NO_RESPONSE, repository identifier
+ * IDL:omg.org/CORBA/NO_RESPONSE:1.0.
+ */
 public final class NO_RESPONSE extends SystemException {
     public NO_RESPONSE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

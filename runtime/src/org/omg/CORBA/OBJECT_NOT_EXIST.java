@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception OBJECT_NOT_EXIST, repository identifier
-// IDL:omg.org/CORBA/OBJECT_NOT_EXIST:1.0.
+/**
+ * The standard system exception OBJECT_NOT_EXIST, repository identifier
+ * IDL:omg.org/CORBA/OBJECT_NOT_EXIST:1.0.
+ */
 public final class OBJECT_NOT_EXIST extends SystemException {
     public OBJECT_NOT_EXIST() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception OBJ_ADAPTER, repository identifier
-// IDL:omg.org/CORBA/OBJ_ADAPTER:1.0.
+/**
+ * The standard system exception OBJ_ADAPTER, repository identifier
+ * IDL:omg.org/CORBA/OBJ_ADAPTER:1.0.
+ */
 public final class OBJ_ADAPTER extends SystemException {
     public OBJ_ADAPTER() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -3,13 +3,15 @@ package org.omg.CORBA;
 import java.util.HashSet;
 import java.util.Set;
 
-// The object request broker.  ORB.init() is the shared factory of type
-// codes, anys and streams that generated code calls; it has no network.
-// ORB.init(args, props) makes a full ORB (vemo.harl.orb.FullORB) that
-// turns strings into references and back, serves objects and calls them;
-// the network calls of the factory raise NO_IMPLEMENT.  Both are
-// org.omg.CORBA_2_3.ORB instances (unless ORBSingletonClass or ORBClass
-// name other classes).
+/**
+ * The object request broker.  ORB.init() is the shared factory of type
+ * codes, anys and streams that generated code calls; it has no network.
+ * ORB.init(args, props) makes a full ORB (vemo.harl.orb.FullORB) that
+ * turns strings into references and back, serves objects and calls them;
+ * the network calls of the factory raise NO_IMPLEMENT.  Both are
+ * org.omg.CORBA_2_3.ORB instances (unless ORBSingletonClass or ORBClass
+ * name other classes).
+ */
 public class ORB {
     private static final ORB plainFactory = new org.omg.CORBA_2_3.ORB();
     private static volatile ORB factory;
@@ -34,9 +36,11 @@ public class ORB {
     protected ORB() {
     }
 
-    // The shared factory of type codes, anys and streams: an instance of
-    // the class the system property org.omg.CORBA.ORBSingletonClass
-    // names, made once, when it names one.
+    /**
+     * The shared factory of type codes, anys and streams: an instance of
+     * the class the system property org.omg.CORBA.ORBSingletonClass
+     * names, made once, when it names one.
+     */
     public static ORB init() {
         ORB f = factory;
         if (f == null) {
@@ -53,10 +57,14 @@ public class ORB {
         return f;
     }
 
-    // A full ORB with its settings from -ORB... arguments and properties;
-    // the class named by org.omg.CORBA.ORBClass (a property, else a
-    // system property) when one is, made with its (String[], Properties)
-    // constructor or else its constructor without arguments.
+    /**
+     * A full ORB ({@link vemo.harl.orb.FullORB}) with its settings from
+     * <code>-ORB<i>Name</i> value</code> arguments and <code>vemo.harl.*</code>
+     * properties ({@link vemo.harl.orb.Settings} lists them); either may be null.
+     * The class named by org.omg.CORBA.ORBClass (a property, else a system
+     * property) when one is, made with its (String[], Properties)
+     * constructor or else its constructor without arguments.
+     */
     public static ORB init(String[] args, java.util.Properties props) {
         String cls = props == null ? null : props.getProperty("org.omg.CORBA.ORBClass");
         if (cls == null) cls = System.getProperty("org.omg.CORBA.ORBClass");
@@ -113,9 +121,11 @@ public class ORB {
         return t;
     }
 
-    // The type code of a kind without parameters; tk_string and tk_wstring
-    // give the unbounded strings, tk_objref the type code of
-    // CORBA::Object.
+    /**
+     * The type code of a kind without parameters; tk_string and tk_wstring
+     * give the unbounded strings, tk_objref the type code of
+     * CORBA::Object.
+     */
     public TypeCode get_primitive_tc(TCKind kind) {
         TypeCode t = kind == null ? null : primitives[kind.value()];
         if (t == null) throw badParam("no primitive type code of kind " + kind);
@@ -187,7 +197,7 @@ public class ORB {
         }
     }
 
-    // A union: the member whose label is the octet 0 is the default member.
+    /** A union: the member whose label is the octet 0 is the default member. */
     public TypeCode create_union_tc(String id, String name, TypeCode discriminator, UnionMember[] members) {
         check(discriminator, "the discriminator of " + id);
         if (!discriminatorKind(discriminator))
@@ -271,7 +281,7 @@ public class ORB {
                             (short) 0, null, null);
     }
 
-    // A sequence; bound 0 for an unbounded one.
+    /** A sequence; bound 0 for an unbounded one. */
     public TypeCode create_sequence_tc(int bound, TypeCode element) {
         if (bound < 0) throw badParam("sequence bound " + bound);
         check(element, "a sequence element");
@@ -286,8 +296,10 @@ public class ORB {
                                  (short) 0, (short) 0, (short) 0, null, null));
     }
 
-    // A placeholder for the struct, union or value type of the identifier,
-    // usable only inside the type code built for that identifier.
+    /**
+     * A placeholder for the struct, union or value type of the identifier,
+     * usable only inside the type code built for that identifier.
+     */
     public TypeCode create_recursive_tc(String id) {
         if (id == null) throw badParam("recursive type code without identifier");
         return new TypeCode(null, id, null, null, null, null, null, null, -1, null, 0, (short) 0, (short) 0,
@@ -315,11 +327,12 @@ public class ORB {
                                  (short) 0, (short) 0, modifier, base, access));
     }
 
+    /** An empty {@link Any}. */
     public Any create_any() {
         return new Any();
     }
 
-    // An empty CDR stream of this ORB (big-endian, GIOP 1.2).
+    /** An empty CDR stream of this ORB (big-endian, GIOP 1.2). */
     public org.omg.CORBA.portable.OutputStream create_output_stream() {
         return new vemo.harl.cdr.CDROutputStream(this);
     }
@@ -361,30 +374,49 @@ public class ORB {
     }
 
     // The network: a full ORB overrides these.
+
+    /**
+     * The reference a text names: an <code>IOR:</code> string, a
+     * <code>corbaloc:</code> URL or a <code>corbaname:</code> URL resolved
+     * through a naming service. Narrow it with the interface's Helper.
+     */
     public org.omg.CORBA.Object string_to_object(String text) {
         throw network("string_to_object");
     }
 
+    /** The <code>IOR:</code> string of a reference or of a connected servant. */
     public String object_to_string(org.omg.CORBA.Object obj) {
         throw network("object_to_string");
     }
 
+    /**
+     * Serves a servant (an instance of a skeleton's subclass) under a
+     * transient object key, valid while this ORB runs; the object adapter
+     * starts listening on the first call.
+     */
     public void connect(org.omg.CORBA.Object servant) {
         throw network("connect");
     }
 
+    /** Stops serving a servant: calls to it then raise OBJECT_NOT_EXIST. */
     public void disconnect(org.omg.CORBA.Object servant) {
         throw network("disconnect");
     }
 
+    /** Serves requests until {@link #shutdown(boolean)}. */
     public void run() {
         throw network("run");
     }
 
+    /**
+     * Stops serving: with <code>waitForCompletion</code> the calls in
+     * progress finish first; clients are told to close their connections.
+     */
     public void shutdown(boolean waitForCompletion) {
         throw network("shutdown");
     }
 
+    /** Shuts the ORB down and closes its client connections too. */
     public void destroy() {
         throw network("destroy");
     }
@@ -397,11 +429,18 @@ public class ORB {
         throw network("perform_work");
     }
 
+    /**
+     * An initial reference by name, such as <code>NameService</code>: set with
+     * <code>-ORBInitRef <i>Name</i>=<i>url</i></code> or the property
+     * <code>vemo.harl.InitRef.<i>Name</i></code>; an unknown name raises
+     * {@link org.omg.CORBA.ORBPackage.InvalidName}.
+     */
     public org.omg.CORBA.Object resolve_initial_references(String name)
         throws org.omg.CORBA.ORBPackage.InvalidName {
         throw network("resolve_initial_references");
     }
 
+    /** The names that {@link #resolve_initial_references(String)} knows. */
     public String[] list_initial_services() {
         throw network("list_initial_services");
     }

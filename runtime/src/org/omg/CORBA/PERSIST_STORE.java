@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception PERSIST_STORE, repository identifier
-// IDL:omg.org/CORBA/PERSIST_STORE:1.0.
+/**
+ * The standard system exception PERSIST_STORE, repository identifier
+ * IDL:omg.org/CORBA/PERSIST_STORE:1.0.
+ */
 public final class PERSIST_STORE extends SystemException {
     public PERSIST_STORE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

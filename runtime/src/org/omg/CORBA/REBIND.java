@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception REBIND, repository identifier
-// IDL:omg.org/CORBA/REBIND:1.0.
+/**
+ * The standard system exception REBIND, repository identifier
+ * IDL:omg.org/CORBA/REBIND:1.0.
+ */
 public final class REBIND extends SystemException {
     public REBIND() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,8 +1,10 @@
 package org.omg.CORBA;
 
-// The root of the standard system exceptions: a minor code that tells
-// failures of one kind apart, and whether the call completed.  Unchecked,
-// so that any call may raise one.
+/**
+ * The root of the standard system exceptions: a minor code that tells
+ * failures of one kind apart, and whether the call completed.  Unchecked,
+ * so that any call may raise one.
+ */
 public abstract class SystemException extends CORBAException {
     public int minor;
     public CompletionStatus completed;
@@ -13,8 +15,10 @@ public abstract class SystemException extends CORBAException {
         this.completed = completed == null ? CompletionStatus.COMPLETED_NO : completed;
     }
 
-    // The exception an ORB-level failure stands for: the system exception
-    // it carries, or UNKNOWN.
+    /**
+     * The exception an ORB-level failure stands for: the system exception
+     * it carries, or UNKNOWN.
+     */
     public static SystemException fromORBException(org.omg.CORBA.portable.ORBException e) {
         if (e == null) return new UNKNOWN("no exception", 0, CompletionStatus.COMPLETED_MAYBE);
         return e.asSystemException();

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception TIMEOUT, repository identifier
-// IDL:omg.org/CORBA/TIMEOUT:1.0.
+/**
+ * The standard system exception TIMEOUT, repository identifier
+ * IDL:omg.org/CORBA/TIMEOUT:1.0.
+ */
 public final class TIMEOUT extends SystemException {
     public TIMEOUT() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception TRANSACTION_MODE, repository identifier
-// IDL:omg.org/CORBA/TRANSACTION_MODE:1.0.
+/**
+ * The standard system exception TRANSACTION_MODE, repository identifier
+ * IDL:omg.org/CORBA/TRANSACTION_MODE:1.0.
+ */
 public final class TRANSACTION_MODE extends SystemException {
     public TRANSACTION_MODE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception TRANSACTION_REQUIRED, repository identifier
-// IDL:omg.org/CORBA/TRANSACTION_REQUIRED:1.0.
+/**
+ * The standard system exception TRANSACTION_REQUIRED, repository identifier
+ * IDL:omg.org/CORBA/TRANSACTION_REQUIRED:1.0.
+ */
 public final class TRANSACTION_REQUIRED extends SystemException {
     public TRANSACTION_REQUIRED() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception TRANSACTION_ROLLEDBACK, repository identifier
-// IDL:omg.org/CORBA/TRANSACTION_ROLLEDBACK:1.0.
+/**
+ * The standard system exception TRANSACTION_ROLLEDBACK, repository identifier
+ * IDL:omg.org/CORBA/TRANSACTION_ROLLEDBACK:1.0.
+ */
 public final class TRANSACTION_ROLLEDBACK extends SystemException {
     public TRANSACTION_ROLLEDBACK() {
         this("", 0, CompletionStatus.COMPLETED_NO);

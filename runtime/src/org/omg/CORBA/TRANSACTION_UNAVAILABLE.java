@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception TRANSACTION_UNAVAILABLE, repository identifier
-// IDL:omg.org/CORBA/TRANSACTION_UNAVAILABLE:1.0.
+/**
+ * The standard system exception TRANSACTION_UNAVAILABLE, repository identifier
+ * IDL:omg.org/CORBA/TRANSACTION_UNAVAILABLE:1.0.
+ */
 public final class TRANSACTION_UNAVAILABLE extends SystemException {
     public TRANSACTION_UNAVAILABLE() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception TRANSIENT, repository identifier
-// IDL:omg.org/CORBA/TRANSIENT:1.0.
+/**
+ * The standard system exception TRANSIENT, repository identifier
+ * IDL:omg.org/CORBA/TRANSIENT:1.0.
+ */
 public final class TRANSIENT extends SystemException {
     public TRANSIENT() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -8,12 +8,14 @@ import java.util.Map;
 import org.omg.CORBA.TypeCodePackage.BadKind;
 import org.omg.CORBA.TypeCodePackage.Bounds;
 
-// A description of an IDL type.  Type codes are made by the ORB's create_*
-// calls (and by the streams that read them) and never change afterwards,
-// except that a recursive placeholder (ORB.create_recursive_tc) is bound to
-// the struct, union or value type code of its identifier that is built
-// around it.  An accessor that does not apply to the kind raises BadKind,
-// a member index out of range Bounds; both are unchecked.
+/**
+ * A description of an IDL type.  Type codes are made by the ORB's create_*
+ * calls (and by the streams that read them) and never change afterwards,
+ * except that a recursive placeholder (ORB.create_recursive_tc) is bound to
+ * the struct, union or value type code of its identifier that is built
+ * around it.  An accessor that does not apply to the kind raises BadKind,
+ * a member index out of range Bounds; both are unchecked.
+ */
 public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
 
     final TCKind kind;              // null for a recursive placeholder
@@ -80,9 +82,11 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         return t;
     }
 
-    // The type code itself, or the one a bound recursive placeholder stands
-    // for (BAD_TYPECODE for an unbound one): what the streams compare by
-    // identity when they write indirections.
+    /**
+     * The type code itself, or the one a bound recursive placeholder stands
+     * for (BAD_TYPECODE for an unbound one): what the streams compare by
+     * identity when they write indirections.
+     */
     public final TypeCode _resolved() {
         return self();
     }
@@ -140,22 +144,29 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         }
     }
 
+    /** The kind of type: struct, sequence, long, ... */
     public TCKind kind() {
         return self().kind;
     }
 
+    /**
+     * The repository identifier of a named type (struct, union, enum, alias,
+     * interface, exception, value); BadKind for others.
+     */
     public String id() {
         TypeCode t = self();
         if (!hasId(t.kind.value())) throw badKind(t, "id()");
         return t.id;
     }
 
+    /** The simple name of a named type; BadKind for others. */
     public String name() {
         TypeCode t = self();
         if (!hasId(t.kind.value())) throw badKind(t, "name()");
         return t.name;
     }
 
+    /** The number of members of a struct, union, exception or value type, or of enumerators of an enum. */
     public int member_count() {
         TypeCode t = self();
         if (!hasMembers(t.kind.value())) throw badKind(t, "member_count()");
@@ -170,36 +181,40 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         return t;
     }
 
+    /** The name of a member or enumerator; Bounds for an index out of range. */
     public String member_name(int index) {
         return member(index, "member_name()").memberNames[index];
     }
 
+    /** The type of a member. */
     public TypeCode member_type(int index) {
         TypeCode t = member(index, "member_type()");
         if (t.memberTypes == null) throw badKind(t, "member_type()");
         return t.memberTypes[index];
     }
 
+    /** The label of a union member; the octet 0 for the default member. */
     public Any member_label(int index) {
         TypeCode t = member(index, "member_label()");
         if (t.kind.value() != TCKind._tk_union) throw badKind(t, "member_label()");
         return t.labels[index];
     }
 
+    /** The type of a union's discriminator. */
     public TypeCode discriminator_type() {
         TypeCode t = self();
         if (t.kind.value() != TCKind._tk_union) throw badKind(t, "discriminator_type()");
         return t.discriminator;
     }
 
-    // The index of the default member, or -1.
+    /** The index of the default member, or -1. */
     public int default_index() {
         TypeCode t = self();
         if (t.kind.value() != TCKind._tk_union) throw badKind(t, "default_index()");
         return t.defaultIndex;
     }
 
-    // The bound of a string or sequence (0 for none), the length of an array.
+    /** The bound of a string or sequence (0 for none), the length of an array. */
     public int length() {
         TypeCode t = self();
         switch (t.kind.value()) {
@@ -210,6 +225,7 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         }
     }
 
+    /** The element type of a sequence or array, the original type of an alias, the boxed type of a value box. */
     public TypeCode content_type() {
         TypeCode t = self();
         switch (t.kind.value()) {
@@ -220,12 +236,14 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         }
     }
 
+    /** The number of digits of a fixed-point type. */
     public short fixed_digits() {
         TypeCode t = self();
         if (t.kind.value() != TCKind._tk_fixed) throw badKind(t, "fixed_digits()");
         return t.digits;
     }
 
+    /** The scale of a fixed-point type. */
     public short fixed_scale() {
         TypeCode t = self();
         if (t.kind.value() != TCKind._tk_fixed) throw badKind(t, "fixed_scale()");
@@ -238,6 +256,7 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         return t;
     }
 
+    /** Whether a value type's member is public ({@link PUBLIC_MEMBER}) or private. */
     public short member_visibility(int index) {
         TypeCode t = value("member_visibility()");
         if (index < 0 || index >= t.memberNames.length)
@@ -245,34 +264,37 @@ public class TypeCode implements org.omg.CORBA.portable.IDLEntity {
         return t.visibilities[index];
     }
 
+    /** A value type's modifier: {@link VM_NONE}, {@link VM_CUSTOM}, {@link VM_ABSTRACT} or {@link VM_TRUNCATABLE}. */
     public short type_modifier() {
         return value("type_modifier()").modifier;
     }
 
-    // The concrete base value type, or null.
+    /** The concrete base value type, or null. */
     public TypeCode concrete_base_type() {
         return value("concrete_base_type()").base;
     }
 
-    // Whether the two describe the same type, names included.
+    /** Whether the two describe the same type, names included. */
     public boolean equal(TypeCode other) {
         if (other == null) return false;
         return new Comparison(false).same(this, other);
     }
 
-    // Whether values of the two types are interchangeable: aliases are
-    // looked through, and names and member names do not count.
+    /**
+     * Whether values of the two types are interchangeable: aliases are
+     * looked through, and names and member names do not count.
+     */
     public boolean equivalent(TypeCode other) {
         if (other == null) return false;
         return new Comparison(true).same(this, other);
     }
 
-    // The same type without names and member names (identifiers are kept).
+    /** The same type without names and member names (identifiers are kept). */
     public TypeCode get_compact_typecode() {
         return new Compactor().compact(this);
     }
 
-    // Looks through aliases.
+    /** Looks through aliases. */
     public static TypeCode unaliased(TypeCode t) {
         TypeCode r = t.self();
         int guard = 0;

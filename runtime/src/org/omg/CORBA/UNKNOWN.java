@@ -1,7 +1,9 @@
 package org.omg.CORBA;
 
-// The standard system exception UNKNOWN, repository identifier
-// IDL:omg.org/CORBA/UNKNOWN:1.0.
+/**
+ * The standard system exception UNKNOWN, repository identifier
+ * IDL:omg.org/CORBA/UNKNOWN:1.0.
+ */
 public final class UNKNOWN extends SystemException {
     public UNKNOWN() {
         this("", 0, CompletionStatus.COMPLETED_NO);

@@ -50,6 +50,32 @@ public final class Codec {
         return null;
     }
 
+    // The ExceptionDetailMessage context: the text as a GIOP 1.2 wstring
+    // (its length in octets, then UTF-16) in a big-endian encapsulation.
+    public static ServiceContext exceptionDetail(String text) {
+        byte[] b = new vemo.harl.ior.Encaps.Writer()
+            .octets(text.getBytes(java.nio.charset.StandardCharsets.UTF_16BE)).toByteArray();
+        return new ServiceContext(Giop.EXCEPTION_DETAIL_MESSAGE, b);
+    }
+
+    // The text of an ExceptionDetailMessage context among ctxs, or null
+    // (also for one that is not in the form exceptionDetail writes).
+    public static String exceptionDetailOf(List<ServiceContext> ctxs) {
+        if (ctxs == null) return null;
+        for (ServiceContext c : ctxs) {
+            if (c.id != Giop.EXCEPTION_DETAIL_MESSAGE) continue;
+            try {
+                byte[] b = new vemo.harl.ior.Encaps.Reader(c.data).octets();
+                if (b.length % 2 != 0) return null;
+                boolean bom = b.length >= 2 && (b[0] & 0xFF) == 0xFE && (b[1] & 0xFF) == 0xFF;
+                return new String(b, bom ? 2 : 0, b.length - (bom ? 2 : 0), java.nio.charset.StandardCharsets.UTF_16BE);
+            } catch (MARSHAL e) {
+                return null;
+            }
+        }
+        return null;
+    }
+
     static MARSHAL bad(String why) {
         return new MARSHAL(why, 0, CompletionStatus.COMPLETED_NO);
     }
@@ -169,7 +195,12 @@ public final class Codec {
 
     public static byte[] systemExceptionReply(ORB orb, int minor, boolean little, int requestId, String id,
                                               int minorCode, int completed) {
-        OutputStream out = reply(orb, minor, little, requestId, Giop.SYSTEM_EXCEPTION, NONE);
+        return systemExceptionReply(orb, minor, little, requestId, id, minorCode, completed, NONE);
+    }
+
+    public static byte[] systemExceptionReply(ORB orb, int minor, boolean little, int requestId, String id,
+                                              int minorCode, int completed, List<ServiceContext> ctxs) {
+        OutputStream out = reply(orb, minor, little, requestId, Giop.SYSTEM_EXCEPTION, ctxs);
         beginBody(out, minor);
         out.write_string(id);
         out.write_ulong(minorCode);

@@ -46,6 +46,9 @@ public final class Giop {
 
     // Service context ids.
     public static final int CODE_SETS = 1;
+    // ExceptionDetailMessage: what a system exception reply's exception
+    // means, as a wstring in an encapsulation.
+    public static final int EXCEPTION_DETAIL_MESSAGE = 14;
 
     // The largest message accepted unless configured otherwise.
     public static final int DEFAULT_MAX_MESSAGE = 64 << 20;

@@ -96,6 +96,7 @@ final class ClientConnection implements Sweeper.Swept {
         this.socket = s;
         this.stallNanos = Sweeper.stallLimitNanos(orb.settings);
         Sweeper.add(this);
+        OrbLog.connection("connected to ", host + ":" + port);
         reader = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
         reader.setDaemon(true);
         reader.start();

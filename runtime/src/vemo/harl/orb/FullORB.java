@@ -284,7 +284,10 @@ public class FullORB extends org.omg.CORBA_2_3.ORB {
 
     public org.omg.CORBA.Object resolve_initial_references(String name) throws org.omg.CORBA.ORBPackage.InvalidName {
         String url = settings.initRefs.get(name);
-        if (url == null) throw new org.omg.CORBA.ORBPackage.InvalidName(name);
+        if (url == null)
+            throw new org.omg.CORBA.ORBPackage.InvalidName(
+                name + ": no initial reference of this name (give one with -ORBInitRef " + name
+                + "=corbaloc:iiop:host:port/" + name + " or the property vemo.harl.InitRef." + name + ")");
         return string_to_object(url);
     }
 

@@ -237,6 +237,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             Codec.ReplyIn r;
             try {
                 r = Codec.readReply(orb, reply);
+                OrbLog.reply(id, operation, r.status);
                 Cdr.codeSets(r.body, cs[0], cs[1]);
                 switch (r.status) {
                     case Giop.NO_EXCEPTION:
@@ -248,7 +249,8 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                         String exId = r.body.read_string();
                         int minorCode = r.body.read_ulong();
                         int completed = r.body.read_ulong();
-                        throw new ServerRaised(SystemExceptions.make(exId, minorCode, completed));
+                        throw new ServerRaised(SystemExceptions.make(exId, minorCode, completed,
+                                                                     SystemExceptions.serverReason(r.contexts)));
                     }
                     case Giop.LOCATION_FORWARD:
                     case Giop.LOCATION_FORWARD_PERM: {

@@ -9,6 +9,7 @@ import java.net.ServerSocket;
 import java.net.Socket;
 import java.net.SocketException;
 import java.util.HashMap;
+import java.util.List;
 import java.util.Map;
 import java.util.Set;
 import java.util.concurrent.ConcurrentHashMap;
@@ -308,6 +309,7 @@ final class Server {
                     else refuse(s);
                     continue;
                 }
+                OrbLog.connection("accepted a connection from ", s.getRemoteSocketAddress());
                 Conn c = new Conn(secure ? orb.tls.serverSide(s) : s, s);
                 conns.add(c);
                 try {
@@ -745,8 +747,11 @@ final class Server {
 
     private Message systemReply(Message m, Codec.RequestIn r, SystemException e) {
         if (!r.responseExpected) return null;
+        // What happened travels beside the exception (GIOP 1.2), for the client's message.
+        String detail = e.getMessage();
         byte[] b = Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.idOf(e), e.minor,
-                                              e.completed.value());
+                                              e.completed.value(), m.minor >= 2 && detail != null && !detail.isEmpty()
+                                              ? List.of(Codec.exceptionDetail(OrbLog.clip(detail))) : Codec.NONE);
         return new Message(m.minor, m.little, Giop.REPLY, b, b.length);
     }
 
@@ -765,6 +770,7 @@ final class Server {
             if (servant == null)
                 return systemReply(m, r, new OBJECT_NOT_EXIST("no object under this key", 0, CompletionStatus.COMPLETED_NO));
             String op = r.operation;
+            OrbLog.request(r.requestId, op, servant);
             if (op.equals("_is_a")) {
                 String id;
                 try {
@@ -819,9 +825,10 @@ final class Server {
             try {
                 raised = skel._execute(0, k, n, o, new org.omg.CORBA.Context());
             } catch (SystemException e) {
+                OrbLog.servantRaised(servant, op, e);
                 return systemReply(m, r, e);
             } catch (Throwable e) {
-                return systemReply(m, r, new org.omg.CORBA.UNKNOWN(String.valueOf(e), 0, CompletionStatus.COMPLETED_MAYBE));
+                return systemReply(m, r, OrbLog.servantFailed(servant, op, e));
             }
             if (!r.responseExpected) return null;
             try {
@@ -839,11 +846,8 @@ final class Server {
                 if (layout.hasOut) Codec.beginBody(out, m.minor);
                 Arguments.writeReply(out, desc, n, o);
                 return Codec.finishInPlace(out, m.little);
-            } catch (SystemException e) {
-                e.completed = CompletionStatus.COMPLETED_YES;
-                return systemReply(m, r, e);
             } catch (Throwable e) {
-                return systemReply(m, r, new org.omg.CORBA.UNKNOWN(String.valueOf(e), 0, CompletionStatus.COMPLETED_YES));
+                return systemReply(m, r, OrbLog.replyFailed(servant, op, e));
             }
         } catch (Throwable e) {
             try {

@@ -26,6 +26,18 @@ final class SystemExceptions {
         return make(id, minor, completed, "raised by the server");
     }
 
+    // The reason of an exception from a reply with these service contexts:
+    // what the server says happened, when it says.
+    static String serverReason(java.util.List<vemo.harl.giop.Codec.ServiceContext> contexts) {
+        String detail = vemo.harl.giop.Codec.exceptionDetailOf(contexts);
+        if (detail == null || detail.isEmpty()) return "raised by the server";
+        StringBuilder b = new StringBuilder("raised by the server: ");
+        // Text from the network: no control characters into the caller's logs.
+        detail.codePoints().limit(OrbLog.MAX_DETAIL)
+              .forEach(c -> b.appendCodePoint(Character.isISOControl(c) ? ' ' : c));
+        return b.toString();
+    }
+
     static SystemException make(String id, int minor, int completed, String reason) {
         CompletionStatus status;
         try {

@@ -40,8 +40,11 @@ public abstract class ObjectImpl implements org.omg.CORBA.Object, java.io.Serial
         Delegate d = delegate;
         // A servant knows its interfaces; so does a stub, made only for an
         // object of its interface.
-        if (d == null || (this instanceof Skeleton) || ownId(repositoryIdentifier)) return ownId(repositoryIdentifier);
-        return d.is_a(this, repositoryIdentifier);
+        boolean yes = d == null || (this instanceof Skeleton) || ownId(repositoryIdentifier)
+                      ? ownId(repositoryIdentifier) : d.is_a(this, repositoryIdentifier);
+        // The answer, for the message of a narrow that fails on it.
+        vemo.harl.NarrowFailures.answered(yes, repositoryIdentifier, _get_ids());
+        return yes;
     }
 
     public boolean _non_existent() {

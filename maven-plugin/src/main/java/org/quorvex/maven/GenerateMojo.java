@@ -16,6 +16,7 @@ import java.util.Set;
 import java.util.TreeMap;
 
 import org.apache.maven.plugin.AbstractMojo;
+import org.apache.maven.plugin.MojoExecution;
 import org.apache.maven.plugin.MojoExecutionException;
 import org.apache.maven.plugin.MojoFailureException;
 import org.apache.maven.plugins.annotations.LifecyclePhase;
@@ -110,9 +111,18 @@ public class GenerateMojo extends AbstractMojo {
     @Parameter(defaultValue = "${project.build.outputTimestamp}")
     private String outputTimestamp;
 
-    /** Where the plugin keeps, for each IDL file, the make rule of its last run and the files it wrote. */
+    /**
+     * Where the plugin keeps, for each IDL file, the make rule of its last
+     * run, a digest of each file it read and the files it wrote. Each
+     * execution keeps its records in a directory of its own below this one,
+     * named by the execution's id, so that executions never take each
+     * other's files for leftovers.
+     */
     @Parameter(defaultValue = "${project.build.directory}/quorvex-maven-plugin", required = true)
     private File stateDirectory;
+
+    @Parameter(defaultValue = "${mojoExecution}", readonly = true)
+    private MojoExecution mojoExecution;
 
     /** Skip the goal: no IDL file is compiled and no source root is added. */
     @Parameter(property = "quorvex.skip", defaultValue = "false")
@@ -127,7 +137,7 @@ public class GenerateMojo extends AbstractMojo {
         if (!client && !server)
             throw new MojoExecutionException("quorvex: client and server are both off: nothing would be generated");
         Path output = outputDirectory.toPath().toAbsolutePath().normalize();
-        Path state = stateDirectory.toPath().toAbsolutePath().normalize();
+        Path state = stateDirectory.toPath().toAbsolutePath().normalize().resolve(executionDirectory());
         try {
             Files.createDirectories(output);
             Files.createDirectories(state);
@@ -146,8 +156,8 @@ public class GenerateMojo extends AbstractMojo {
         }
         String epoch = sourceDateEpoch();
         Path program = findExecutable();
-        List<String> options = options(output);
-        String configuration = configuration(program, options, epoch);
+        List<String> options = options();
+        String configuration = configuration(program, options, output, epoch);
         boolean reconfigured = !configuration.equals(records.configuration());
 
         Map<String, List<Path>> written = new TreeMap<>();
@@ -178,13 +188,18 @@ public class GenerateMojo extends AbstractMojo {
             // Run where the IDL file is, so that #include "name" finds its
             // neighbours as a C compiler would (quorvex's preprocessor reads
             // the file on its standard input and looks in its own directory).
+            // The file and the output root are named from there: the headers
+            // of the generated files hold these names, which are then the
+            // same in every copy of the project.
             Path cwd = idl.getParent();
             List<String> command = new ArrayList<>();
             command.add(program.toString());
             command.addAll(options);
+            command.add("-j");
+            command.add(relativeName(cwd, output));
             command.add("-J");
             command.add(state.resolve(State.LIST_FILE).toString());
-            command.add(idl.toString());
+            command.add(idl.getFileName().toString());
             getLog().info("quorvex: " + source);
             if (getLog().isDebugEnabled()) getLog().debug("quorvex: running " + String.join(" ", command));
             try {
@@ -301,8 +316,22 @@ public class GenerateMojo extends AbstractMojo {
         }
     }
 
-    /** The options of every run, in quorvex's order: flags, environment file, preprocessor, prefix, output. */
-    private List<String> options(Path output) throws MojoExecutionException {
+    /** The directory of this execution's records: its id, as a file name. */
+    private String executionDirectory() {
+        String id = mojoExecution == null ? null : mojoExecution.getExecutionId();
+        if (id == null || id.isBlank()) id = "default";
+        String name = id.replaceAll("[^A-Za-z0-9._-]", "_");
+        return name.startsWith(".") ? "_" + name : name;
+    }
+
+    /** {@code to} named from {@code from}: "." for the directory itself, else a relative path. */
+    static String relativeName(Path from, Path to) {
+        String name = from.relativize(to).toString();
+        return name.isEmpty() ? "." : name;
+    }
+
+    /** The options of every run, in quorvex's order: flags, environment file, preprocessor, prefix. */
+    private List<String> options() throws MojoExecutionException {
         List<String> o = new ArrayList<>();
         if (flags != null) {
             for (String f : flags) {
@@ -336,8 +365,6 @@ public class GenerateMojo extends AbstractMojo {
             o.add("-p");
             o.add(packagePrefix.trim());
         }
-        o.add("-j");
-        o.add(output.toString());
         return o;
     }
 
@@ -358,16 +385,13 @@ public class GenerateMojo extends AbstractMojo {
     }
 
     /** Everything that decides what a run writes besides its input files, as text. */
-    private String configuration(Path program, List<String> options, String epoch) {
+    private String configuration(Path program, List<String> options, Path output, String epoch) {
         StringBuilder b = new StringBuilder();
-        b.append("program ").append(program);
-        try {
-            b.append(' ').append(Files.size(program)).append(' ').append(Files.getLastModifiedTime(program).toMillis());
-        } catch (IOException e) {
-            b.append(" ?");
-        }
-        b.append('\n');
+        // The program by its content, as the IDL files: the same program
+        // installed again changes nothing.
+        b.append("program ").append(program).append(' ').append(State.stamp(program)).append('\n');
         for (String option : options) b.append("option ").append(option).append('\n');
+        b.append("output ").append(output).append('\n');
         b.append("epoch ").append(epoch == null ? "-" : epoch).append('\n');
         return b.toString();
     }
@@ -408,7 +432,10 @@ public class GenerateMojo extends AbstractMojo {
     /**
      * Removes generated files that no IDL file writes any more: those of IDL
      * files that were removed or excluded, and those that a recompiled IDL
-     * file no longer declares. A file still written by another IDL file stays.
+     * file no longer declares, with their classes in the project's class
+     * directory, so that a removed declaration does not stay in the jar. A
+     * file still written by another IDL file, of this execution or another,
+     * stays.
      */
     private void removeLeftovers(State records, List<String> sources, Map<String, List<Path>> written, Path output) {
         Set<Path> current = new LinkedHashSet<>();
@@ -422,18 +449,43 @@ public class GenerateMojo extends AbstractMojo {
                 entry.remove();
             }
             previous.addAll(records.takeReplaced());
+            previous.removeAll(current);
+            if (!previous.isEmpty()) {
+                Set<Path> inputs = new LinkedHashSet<>();
+                for (String source : sources) inputs.add(sourceRoot().resolve(source));
+                previous.removeAll(records.othersOutputs(inputs));
+            }
         } catch (IOException e) {
             getLog().warn("quorvex: cannot read the records in " + stateDirectory + ": " + e.getMessage());
         }
+        List<Path> removed = new ArrayList<>();
         for (Path file : previous) {
-            if (current.contains(file) || !file.startsWith(output)) continue;
+            if (!file.startsWith(output)) continue;
             try {
                 if (Files.deleteIfExists(file)) getLog().info("quorvex: removed " + output.relativize(file)
                                                               + ", which no IDL file declares now");
+                removed.add(output.relativize(file));
             } catch (IOException e) {
                 getLog().warn("quorvex: cannot remove " + file + ": " + e.getMessage());
             }
         }
+        Path classes = classDirectory();
+        if (classes == null || removed.isEmpty()) return;
+        try {
+            for (Path cls : ClassFiles.of(classes, removed)) {
+                Files.deleteIfExists(cls);
+                if (getLog().isDebugEnabled()) getLog().debug("quorvex: removed " + cls);
+            }
+        } catch (IOException e) {
+            getLog().warn("quorvex: cannot remove the classes of removed files: " + e.getMessage());
+        }
+    }
+
+    /** The directory the project's main classes are compiled into, or null when there is none. */
+    private Path classDirectory() {
+        if (project == null || project.getBuild() == null || project.getBuild().getOutputDirectory() == null)
+            return null;
+        return Path.of(project.getBuild().getOutputDirectory()).toAbsolutePath().normalize();
     }
 
     static void moveOver(Path from, Path to) throws IOException {

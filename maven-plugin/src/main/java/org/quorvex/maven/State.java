@@ -1,15 +1,20 @@
 package org.quorvex.maven;
 
 import java.io.IOException;
+import java.io.InputStream;
 import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
 import java.nio.file.NoSuchFileException;
 import java.nio.file.Path;
-import java.nio.file.attribute.BasicFileAttributes;
+import java.security.MessageDigest;
+import java.security.NoSuchAlgorithmException;
 import java.util.ArrayList;
 import java.util.Collection;
+import java.util.HashMap;
+import java.util.HexFormat;
 import java.util.LinkedHashSet;
 import java.util.List;
+import java.util.Map;
 import java.util.Set;
 import java.util.TreeSet;
 import java.util.stream.Stream;
@@ -17,16 +22,20 @@ import java.util.stream.Stream;
 import org.apache.maven.plugin.logging.Log;
 
 /**
- * What the plugin remembers between builds, in its state directory:
+ * What one execution of the plugin remembers between builds, in its own
+ * directory below the state directory (named by the execution's id, so that
+ * two executions in one project keep apart the files they wrote):
  * <ul>
  * <li><code>configuration</code>: the program and options of the last
  * complete build; a different one makes every IDL file stale;</li>
  * <li>for each IDL file, under <code>idl/</code> at its path relative to the
  * source directory: <code>NAME.d</code>, the make rule quorvex wrote;
  * <code>NAME.files</code>, the Java files it wrote; <code>NAME.stamps</code>,
- * the time and size of every file the run read (the IDL file, the files it
- * imports or includes, the environment file), written last, so that a run
- * that did not finish leaves its IDL file stale.</li>
+ * a digest of the content of every file the run read (the IDL file, the
+ * files it imports or includes, the environment file), written last, so that
+ * a run that did not finish leaves its IDL file stale. A file whose time
+ * changed and whose content did not (a touch, a fresh checkout) leaves its
+ * IDL file up to date.</li>
  * </ul>
  */
 final class State {
@@ -38,6 +47,9 @@ final class State {
     private final Path root;
     private final Path configurationFile;
     private final Set<Path> replaced = new LinkedHashSet<>();
+    // The digests taken by the staleness checks of this build: a file that
+    // many IDL files include is read once.
+    private final Map<Path, String> checked = new HashMap<>();
 
     State(Path root) {
         this.root = root;
@@ -98,6 +110,47 @@ final class State {
         return sources;
     }
 
+    /**
+     * The Java files that the other executions' records name: the records
+     * in the directories beside this execution's own. A record of one of
+     * {@code ownInputs} (an IDL file this execution compiles, as another
+     * execution, say one from the command line, did before) is superseded by
+     * this execution's own and does not count.
+     */
+    Set<Path> othersOutputs(Set<Path> ownInputs) throws IOException {
+        Set<Path> files = new LinkedHashSet<>();
+        Path parent = root.getParent();
+        if (parent == null || !Files.isDirectory(parent)) return files;
+        List<Path> others = new ArrayList<>();
+        try (Stream<Path> list = Files.list(parent)) {
+            list.filter(p -> !p.equals(root) && Files.isDirectory(p.resolve("idl"))).sorted().forEach(others::add);
+        }
+        for (Path other : others) {
+            try (Stream<Path> walk = Files.walk(other.resolve("idl"))) {
+                for (Path p : (Iterable<Path>) walk::iterator) {
+                    String name = p.getFileName().toString();
+                    if (!name.endsWith(".files") || !Files.isRegularFile(p)) continue;
+                    Path stamps = p.resolveSibling(name.substring(0, name.length() - ".files".length()) + ".stamps");
+                    if (ownInputs.contains(compiledFile(stamps))) continue;
+                    for (String line : Files.readAllLines(p, StandardCharsets.UTF_8))
+                        if (!line.isEmpty()) files.add(Path.of(line));
+                }
+            }
+        }
+        return files;
+    }
+
+    /** The IDL file a record's stamps name first (the file compiled), or null. */
+    private static Path compiledFile(Path stamps) {
+        try (java.io.BufferedReader r = Files.newBufferedReader(stamps, StandardCharsets.UTF_8)) {
+            String first = r.readLine();
+            int blank = first == null ? -1 : first.indexOf(' ');
+            return blank < 0 ? null : Path.of(first.substring(blank + 1));
+        } catch (IOException | java.nio.file.InvalidPathException e) {
+            return null;
+        }
+    }
+
     /** The files that recompiled IDL files wrote before and not this time; cleared by the call. */
     Set<Path> takeReplaced() {
         Set<Path> files = new LinkedHashSet<>(replaced);
@@ -145,11 +198,11 @@ final class State {
                 return true;
             }
             for (String line : lines) {
-                String[] fields = line.split(" ", 3);
-                if (fields.length != 3) return true;
-                Path file = Path.of(fields[2]);
-                String now = stamp(file);
-                if (now.equals("-") || now.equals("?") || !fields[0].equals(now) || !fields[1].equals(size(file))) {
+                String[] fields = line.split(" ", 2);
+                if (fields.length != 2 || !fields[0].startsWith(DIGEST_TAG)) return true;
+                Path file = Path.of(fields[1]);
+                String now = checked.computeIfAbsent(file, State::stamp);
+                if (now.equals("-") || now.equals("?") || !fields[0].equals(now)) {
                     if (log.isDebugEnabled()) log.debug("quorvex: " + source + " is stale: " + file + " changed");
                     return true;
                 }
@@ -209,31 +262,32 @@ final class State {
             Files.write(list, b.toString().getBytes(StandardCharsets.UTF_8));
             Files.deleteIfExists(written);
             b.setLength(0);
-            for (Path f : read) b.append(stamp(f)).append(' ').append(size(f)).append(' ').append(f).append('\n');
+            for (Path f : read) b.append(stamp(f)).append(' ').append(f).append('\n');
             Path temporary = stamps.resolveSibling(stamps.getFileName() + ".new");
             Files.write(temporary, b.toString().getBytes(StandardCharsets.UTF_8));
             GenerateMojo.moveOver(temporary, stamps);
         }
     }
 
-    /** A file's modification time as seconds.nanoseconds, "-" when it is gone. */
+    /** Marks a stamp as a content digest; records of another form are taken as stale. */
+    static final String DIGEST_TAG = "sha256:";
+
+    /** A digest of a file's content, "-" when it is gone, "?" when it cannot be read. */
     static String stamp(Path file) {
+        MessageDigest digest;
         try {
-            BasicFileAttributes a = Files.readAttributes(file, BasicFileAttributes.class);
-            java.nio.file.attribute.FileTime t = a.lastModifiedTime();
-            return Long.toString(t.toInstant().getEpochSecond()) + "." + t.toInstant().getNano();
+            digest = MessageDigest.getInstance("SHA-256");
+        } catch (NoSuchAlgorithmException e) {
+            throw new IllegalStateException("the JDK has no SHA-256", e);
+        }
+        byte[] buffer = new byte[65536];
+        try (InputStream in = Files.newInputStream(file)) {
+            for (int n; (n = in.read(buffer)) > 0; ) digest.update(buffer, 0, n);
         } catch (NoSuchFileException e) {
             return "-";
         } catch (IOException e) {
             return "?";
         }
-    }
-
-    static String size(Path file) {
-        try {
-            return Long.toString(Files.size(file));
-        } catch (IOException e) {
-            return "-";
-        }
+        return DIGEST_TAG + HexFormat.of().formatHex(digest.digest());
     }
 }

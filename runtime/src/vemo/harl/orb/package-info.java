@@ -1,0 +1,8 @@
+/**
+ * The ORB that {@code ORB.init(args, props)} returns,
+ * {@link vemo.harl.orb.FullORB}: its {@link vemo.harl.orb.Settings} (from
+ * {@code -ORB<Name> value} arguments and {@code vemo.harl.*} properties),
+ * the client's shared connections, and the object adapter that serves
+ * connected servants.
+ */
+package vemo.harl.orb;
