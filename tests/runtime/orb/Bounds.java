@@ -232,8 +232,13 @@ public class Bounds {
     }
 
     static void slowReader() throws Exception {
-        Server s = new Server("replyTimeout", "1000");
-        byte[] blob = new byte[12 << 20];
+        // The write's progress shows each time the kernel takes a share of
+        // its send buffer (about a megabyte here): the limit is three
+        // seconds, the reader takes a megabyte in a fifth of one and the
+        // whole reply in about four.
+        Server s = new Server("replyTimeout", "3000");
+        int size = 24 << 20;
+        byte[] blob = new byte[size];
         byte[] q = request(s.orb, 1, s.profile.key(), Echo.BLOB, new long[2],
                            new Object[] {new Echo.OctetsHolder(), new Echo.OctetsHolder(blob)});
         Socket so = new Socket();
@@ -245,13 +250,12 @@ public class Bounds {
             byte[] buf = new byte[64 << 10];
             long total = 0;
             int r;
-            // at most 64 KiB each 15 ms: the reply takes about three
-            // seconds, well beyond the reply timeout, always moving on
-            while (total < 12 + (12 << 20) && (r = in.read(buf)) > 0) {
+            // at most 64 KiB each 10 ms, always moving on
+            while (total < 12 + size && (r = in.read(buf)) > 0) {
                 total += r;
-                Thread.sleep(15);
+                Thread.sleep(10);
             }
-            check(total >= 12 + (12 << 20), "a slow reader gets the whole reply (" + total + " octets)");
+            check(total >= 12 + size, "a slow reader gets the whole reply (" + total + " octets)");
         }
         s.orb.destroy();
     }

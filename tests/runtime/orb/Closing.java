@@ -29,7 +29,8 @@ import vemo.harl.ior.IOR;
 //  - a code set the server cannot convert fails that request with
 //    CODESET_INCOMPATIBLE and leaves the connection working;
 //  - CancelRequest travels at the version of the request it cancels;
-//  - a GIOP 1.0 call first does not settle the code sets of later 1.2 calls;
+//  - a GIOP 1.0 call first does not settle the code sets of later 1.2 calls,
+//    and of concurrent first calls the first on the wire carries them;
 //  - a request the server answered with CloseConnection is reissued once on
 //    a new connection, and fails with TRANSIENT when that one closes too;
 //  - an idle connection is closed with CloseConnection and an orderly end
@@ -193,6 +194,9 @@ public class Closing {
     // and answers the others; it records the version of each CancelRequest.
     static final class OldServer implements Runnable {
         final ServerSocket ss;
+        final int version;
+        // For each request, in the order read: whether it carried code sets.
+        final List<Boolean> codeSets = java.util.Collections.synchronizedList(new ArrayList<>());
         final List<Integer> cancelVersions = java.util.Collections.synchronizedList(new ArrayList<>());
         final AtomicInteger connections = new AtomicInteger();
         // close: answer every request with CloseConnection on the first
@@ -200,6 +204,11 @@ public class Closing {
         volatile int closeFirst;
 
         OldServer() throws IOException {
+            this(0);
+        }
+
+        OldServer(int version) throws IOException {
+            this.version = version;
             ss = new ServerSocket();
             ss.bind(new InetSocketAddress("127.0.0.1", 0));
         }
@@ -224,7 +233,7 @@ public class Closing {
                 Giop.Reader r = new Giop.Reader(s.getInputStream(), 1 << 20);
                 Message m;
                 while ((m = r.next()) != null) {
-                    if (m.minor != 0) {
+                    if (m.minor != version) {
                         s.getOutputStream().write(Giop.bare(Giop.MESSAGE_ERROR, 0));
                         return;
                     }
@@ -243,10 +252,11 @@ public class Closing {
                     }
                     Codec.RequestIn q = new Codec.RequestIn();
                     Codec.readRequest(null, m, q);
+                    codeSets.add(Codec.codeSetsOf(q.contexts) != null);
                     String text = q.body.read_string();
                     if (text.equals("unanswered")) continue;
-                    OutputStream out = Codec.reply(null, 0, false, q.requestId, Giop.NO_EXCEPTION, Codec.NONE);
-                    Codec.beginBody(out, 0);
+                    OutputStream out = Codec.reply(null, version, false, q.requestId, Giop.NO_EXCEPTION, Codec.NONE);
+                    Codec.beginBody(out, version);
                     out.write_string(text);
                     s.getOutputStream().write(Codec.finish(out, false));
                 }
@@ -355,6 +365,39 @@ public class Closing {
         s.destroy();
     }
 
+    // Concurrent first calls on a new connection: the first request the
+    // server reads carries the code sets, whichever thread wins.
+    static void codeSetsOnConcurrentFirstCalls() throws Exception {
+        for (int round = 0; round < 20; round++) {
+            OldServer srv = new OldServer(2);
+            Thread t = new Thread(srv);
+            t.setDaemon(true);
+            t.start();
+            ORB c = ORB.init(new String[0], null);
+            ObjectImpl ref = refTo(c, srv, 2);
+            CountDownLatch go = new CountDownLatch(1);
+            List<Thread> callers = new ArrayList<>();
+            for (int k = 0; k < 8; k++) {
+                Thread th = new Thread(() -> {
+                    try {
+                        go.await();
+                        Echo.echo(ref, "x");
+                    } catch (Exception | Error e) {
+                        check(false, "a first call: " + e);
+                    }
+                });
+                th.start();
+                callers.add(th);
+            }
+            go.countDown();
+            for (Thread th : callers) th.join();
+            check(srv.codeSets.size() == 8 && srv.codeSets.get(0),
+                  "the first request read carries the code sets: " + srv.codeSets);
+            c.destroy();
+            srv.ss.close();
+        }
+    }
+
     // The standard minor codes of the failures raised most.
     static void minorCodes() throws Exception {
         int omg = 0x4f4d0000;
@@ -406,6 +449,7 @@ public class Closing {
             {"code sets after GIOP 1.0", (Case) Closing::codeSetsAfterGiop10},
             {"idle connection closed", (Case) Closing::idleClose},
             {"standard minor codes", (Case) Closing::minorCodes},
+            {"code sets on concurrent first calls", (Case) Closing::codeSetsOnConcurrentFirstCalls},
         };
         for (Object[] c : cases) {
             int before = failures;
