@@ -43,7 +43,7 @@ JavaName JavaAST::getJavaName() const {
         data = new JavaASTData(definedName(*typeSpec));
         setData(JavaASTData::propertyName, data);
     }
-    if (!data->name) msg::panic("JavaAST::getJavaName: no name: %s", describe());
+    if (!data->name) msg::panic("JavaAST::getJavaName: no name: tag = %s", TagToChars(getTag()));
     return *data->name;
 }
 

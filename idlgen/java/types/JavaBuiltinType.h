@@ -16,6 +16,7 @@ public:
     }
 
     void print(std::ostream& out) const override;
+    Tag getTag() const override { return jBuiltinType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -34,7 +35,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaBuiltinType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jBuiltinType; }
     static const JavaBuiltinType& narrow(const JavaType& t);
 
 private:

@@ -18,6 +18,7 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
+    Tag getTag() const override { return jEnumType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
     String initializer() const override { return "0"; }
@@ -37,7 +38,7 @@ public:
     bool ownsClass() const override { return true; }
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaEnumType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jEnumType; }
     static const JavaEnumType& narrow(const JavaType& t);
 
 private:

@@ -17,6 +17,7 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
+    Tag getTag() const override { return jForwardType; }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
         underType().printMarshal(out, stream, variable, indent);
@@ -43,7 +44,7 @@ public:
     JavaBaseTypeOps* makeHelper() const override;
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaForwardType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jForwardType; }
     static const JavaForwardType& narrow(const JavaType& t);
 
 private:

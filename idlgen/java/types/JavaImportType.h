@@ -16,6 +16,7 @@ public:
     }
 
     void print(std::ostream& out) const override { underType().print(out); }
+    Tag getTag() const override { return jImportType; }
     JavaName getJavaName() const override { return underType().getJavaName(); }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
@@ -37,7 +38,7 @@ public:
     JavaBaseTypeOps* makeHelper() const override;
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaImportType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jImportType; }
     static const JavaImportType& narrow(const JavaType& t);
 
 private:

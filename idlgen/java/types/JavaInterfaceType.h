@@ -23,6 +23,7 @@ public:
     }
 
     void print(std::ostream& out) const override;
+    Tag getTag() const override { return jInterfaceType; }
     void printMarshalMethods(std::ostream& out) const override;
 
     const InterfaceTypeSpec& getInterfaceTypeSpec() const;
@@ -49,7 +50,7 @@ public:
     bool prefixReachesContents() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaInterfaceType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jInterfaceType; }
     static const JavaInterfaceType& narrow(const JavaType& t);
 
 private:

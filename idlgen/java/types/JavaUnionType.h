@@ -19,6 +19,7 @@ public:
     }
 
     void print(std::ostream& out) const override;
+    Tag getTag() const override { return jUnionType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
     // Values of a union travel through its helper, like those of every
@@ -39,7 +40,7 @@ public:
     bool takesPrefix() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaUnionType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jUnionType; }
     static const JavaUnionType& narrow(const JavaType& t);
 
 private:

@@ -15,6 +15,7 @@ public:
     }
 
     void print(std::ostream& out) const override;
+    Tag getTag() const override { return jVoidType; }
     JavaName getJavaName() const override;
 
     // JavaKind
@@ -25,7 +26,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return dynamic_cast<const JavaVoidType*>(&t) != nullptr; }
+    static bool isA(const JavaType& t) { return t.getTag() == jVoidType; }
     static const JavaVoidType& narrow(const JavaType& t);
 
 private:
