@@ -136,6 +136,7 @@ public:
 
 private:
     void check_real_range(const TypeSpec& type) const;
+    void check_fixed_value(const TypeSpec& type) const;
 
     Expr* value;
 };

@@ -41,7 +41,8 @@ public:
         jServant = 20,
         jExceptionDescriptor = 21,
         jTypeOps = 22,
-        jValueBoxType = 23
+        jValueBoxType = 23,
+        jFixedType = 24
     };
 
     // The Java type expression: the class name, or for sequences and

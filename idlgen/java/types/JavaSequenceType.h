@@ -45,6 +45,7 @@ public:
     bool unionNeedsHolder() const override { return false; }
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
+    bool typedefWritesHolder() const override { return true; }
 
     static bool isA(const JavaType& t) { return t.getTag() == jSequenceType; }
     static const JavaSequenceType& narrow(const JavaType& t);
