@@ -143,6 +143,7 @@ public class FixedRoundTrip {
         public BigDecimal rate() { return rate; }
         public void rate(BigDecimal v) { rate = v; }
         public Fix.Account get(Fix.Account a) { return a; }
+        public BigDecimal lone(BigDecimal l, BigDecimal[] p) { return l.add(p[0]).add(p[1]); }
     }
 
     static ORB server;
@@ -171,6 +172,8 @@ public class FixedRoundTrip {
         check(t.rate().equals(d("0.03125")), "fixed attribute");
         Fix.Account a = t.get(new Fix.Account("bo", d("-1.00"), d("99.99"), new BigDecimal[0]));
         check(a.fee.equals(d("99.99")) && a.balance.equals(d("-1.00")), "struct of fixed through a call");
+        check(t.lone(d("1.5"), new BigDecimal[] {d("2.5"), d("-0.5")}).equals(d("3.5")),
+              "typedef of a fixed array and a fixed");
         try {
             t.rate(d("1.5"));
             check(false, "a value that does not fit, passed in");
