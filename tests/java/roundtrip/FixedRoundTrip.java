@@ -80,6 +80,13 @@ public class FixedRoundTrip {
             } catch (DATA_CONVERSION expected) {
             }
         }
+        // A boxed fixed-point value, and the null box.
+        o = out();
+        Fix.TipHelper.__write(o, d("3.5"));
+        Fix.TipHelper.__write(o, null);
+        in = o.create_input_stream();
+        check(Fix.TipHelper.__read(in).equals(d("3.50")), "boxed fixed");
+        check(Fix.TipHelper.__read(in) == null, "null boxed fixed");
         // A bad digit nibble on the wire is MARSHAL.
         o = out();
         o.write_octet((byte) 0x1A);
