@@ -187,6 +187,8 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token <loc> VALUETYPE_BOX 334
 /* A module body of repository directives alone (-fcorba3). */
 %token <loc> DIRECTIVES_ONLY 335
+/* "native" opening a native type declaration (-fcorba3). */
+%token <loc> NATIVE 336
 /* "fixed" before '<' or a name, and a fixed-point literal (-fcorba3). */
 %token <loc> FIXED 340
 %token <value> FIXED_PT_LITERAL 341
@@ -194,7 +196,7 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %type <definitions> specification definition_PLUS
 %type <definition> definition
 %type <decl> type_dcl const_dcl except_dcl interface module pragma_import pragma_builtin
-%type <decl> value_box
+%type <decl> value_box native_dcl
 %type <decl> interface_dcl forward_dcl export attr_dcl op_dcl member element_spec param_dcl
 %type <prefix> pragma_prefix
 %type <serverless> pragma_serverless
@@ -249,6 +251,7 @@ definition
     | interface                         { $$ = new DeclDefinition(*$1); }
     | module                            { $$ = new DeclDefinition(*$1); }
     | value_box                         { $$ = new DeclDefinition(*$1); }
+    | native_dcl                        { $$ = new DeclDefinition(*$1); }
     | pragma_prefix                     { $$ = new PragmaPrefixDefinition(*$1); }
     | pragma_import                     { $$ = new DeclDefinition(*$1); }
     | pragma_builtin                    { $$ = new DeclDefinition(*$1); }
@@ -262,6 +265,10 @@ module
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *$5)); }
     | MODULE identifier description_OPT CURLBRA DIRECTIVES_ONLY CURLKET SEMI
                                         { $$ = wrap_named(new ModuleTypeSpec(*$2, *$3, *new DefinitionList)); }
+    ;
+
+native_dcl
+    : NATIVE identifier SEMI            { $$ = PragmaBuiltin::nativeDecl(*$2, *con_reader); }
     ;
 
 value_box
@@ -305,6 +312,7 @@ interface_body
 
 export
     : type_dcl
+    | native_dcl
     | const_dcl
     | except_dcl
     | attr_dcl
@@ -852,7 +860,11 @@ DefinitionList* parse_contract_file(File& file, const String& name, Reader& read
         msg::error("cannot read `%s'", name.chars());
         return nullptr;
     }
-    con_lexer_start(file, name);
+    return parse_contract_stream(file, name, reader, envfile);
+}
+
+DefinitionList* parse_contract_stream(FILE* in, const String& name, Reader& reader, EnvFile& envfile) {
+    con_lexer_start(in, name);
     con_reader = &reader;
     con_envfile = &envfile;
     con_debug = debug_conparse ? 1 : 0;

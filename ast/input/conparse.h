@@ -15,6 +15,9 @@ class String;
 // Parses the open file, whose name is `name`, into its definitions with the
 // predefined declarations in front.  Null when the parse was abandoned.
 DefinitionList* parse_contract_file(File& file, const String& name, Reader& reader, EnvFile& envfile);
+// The same for a stream that is no file of the reader's (the ORB modules'
+// compiled-in text), read as it stands.
+DefinitionList* parse_contract_stream(FILE* in, const String& name, Reader& reader, EnvFile& envfile);
 
 // The file name and line of the text being scanned.  File names are kept
 // for the whole run, so source locations may point at them.

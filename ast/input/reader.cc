@@ -10,12 +10,15 @@
 #include "ast/input/confile.h"
 #include "lib/msg.h"
 #include "ast/input/inputfiles.h"
+#include "ast/pragma/orbmodules.h"
 #include "lib/flag.h"
 #include "lib/pipe.h"
 
 static Flag cpp_flag("cpp", "run source through C preprocessor", 1);
 
-Reader::Reader(ConFileTbl& c, EnvFileTbl& e, InputFiles& o) : confiles(c), envfiles(e), opened(o) {}
+Reader::Reader(ConFileTbl& c, EnvFileTbl& e, InputFiles& o) : confiles(c), envfiles(e), opened(o) {
+    orb_modules::set_reader(*this);
+}
 
 void Reader::set_cpp_option(const char* arg) {
     if (!options_open) msg::panic("Reader::set_cpp_option: too late now to set options");

@@ -3,6 +3,7 @@
 #include "lib/msg.h"
 #include "ast/names/id.h"
 #include "ast/names/scopedname.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
@@ -51,7 +52,9 @@ int Scope::first_of(const void* key) const {
 Declarator* Scope::lookup_here(const Id& id) const {
     int pos = first_of(id.key_ptr());
     if (pos >= 0) return st->entries[static_cast<size_t>(pos)];
-    return reopened ? reopened->resolve_earlier(id) : nullptr;
+    Declarator* earlier = reopened ? reopened->resolve_earlier(id) : nullptr;
+    if (!earlier && orb_part) return orb_part->resolve(id);
+    return earlier;
 }
 
 void Scope::declare(Declarator& d) {
@@ -103,7 +106,7 @@ void Scope::declare(DeclList& decls) {
 Declarator* Scope::resolve(const Id& id) const {
     for (const Scope* s = this; s; s = s->enclosing)
         if (Declarator* d = s->lookup_here(id)) return d;
-    return nullptr;
+    return orb_modules::lookup(id);
 }
 
 Declarator* Scope::resolve(ScopedName& name) {
@@ -125,10 +128,16 @@ Declarator* Scope::resolve(ScopedNameComponent& last, const SrcLoc& loc) {
             if (!found) msg::error(loc, "name `%s' not declared", c.get_id().as_charP());
         } else if (prefix->is_type() && prefix->has_typespec() &&
                    prefix->get_typespec().is_named_scope()) {
-            found = prefix->get_typespec().resolve(c.get_id());
-            if (!found)
+            const TypeSpec& ts = prefix->get_typespec();
+            found = ts.resolve(c.get_id());
+            if (!found) {
                 msg::error(loc, "name `%s' not declared within `%s'", c.get_id().as_charP(),
                            c.get_prev()->full_text().chars());
+                // An interface known only by its forward declaration (-fcorba3)
+                // has no scope yet: the declaration is named.
+                if (ForwardTypeSpec::is(ts) && ForwardTypeSpec::narrow(ts).is_undefined_interface())
+                    msg::inform(ts.get_loc(), "... here is the forward declaration");
+            }
         } else {
             msg::error(loc, "name `%s' does not name a valid scope", c.get_prev()->full_text().chars());
         }

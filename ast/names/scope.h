@@ -34,7 +34,8 @@ public:
     // name, then each of its declarators.
     void declare(DeclList& decls);
 
-    // The first entry named id, searching this scope then outward.
+    // The first entry named id, searching this scope then outward; past the
+    // outermost scope, the ORB modules (-fcorba3).
     Declarator* resolve(const Id& id) const;
     // The first entry named id in this scope alone (earlier bodies of a
     // reopened module included), or null.
@@ -42,6 +43,9 @@ public:
     // Makes this the scope of a reopened module's later body: lookups and
     // clash checks also see the module's earlier bodies.
     void set_reopened(const ModuleTypeSpec& body) { reopened = &body; }
+    // Makes this the scope of a body of an ORB module (-fcorba3): a name
+    // the scope does not hold is looked up in the ORB's own module.
+    void set_orb_part(const ModuleTypeSpec& orb) { orb_part = &orb; }
     Declarator* resolve(ScopedName& name);
     Declarator* resolve(ScopedNameComponent& c, const SrcLoc& loc);
 
@@ -81,6 +85,7 @@ private:
 
     Scope* enclosing;
     const ModuleTypeSpec* reopened = nullptr;
+    const ModuleTypeSpec* orb_part = nullptr;
     const char* name;
     int depth;
     Storage* st;

@@ -30,6 +30,12 @@ Decl* PragmaBuiltin::toDecl(Reader& reader) const {
     return new Decl(Decl::TYPEDEF, builtin, *new DeclaratorList(declarator));
 }
 
+Decl* PragmaBuiltin::nativeDecl(const Id& name, Reader& reader) {
+    Decl* decl = PragmaBuiltin(name.as_String(), name.get_loc()).toDecl(reader);
+    BuiltinTypeSpec::narrow(decl->get_typespec()).set_native();
+    return decl;
+}
+
 void PragmaServerless::process(DefinitionList& definitions) {
     DeclList* decls = nullptr;
     for (DLListIter<Definition> it(definitions); it; it.next()) {

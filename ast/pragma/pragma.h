@@ -13,6 +13,7 @@
 class Decl;
 class DeclList;
 class DefinitionList;
+class Id;
 class Reader;
 
 class PragmaPrefix : public ASTItem {
@@ -67,6 +68,9 @@ public:
 
     // A typedef of a builtin type to the pragma's name.
     Decl* toDecl(Reader& reader) const;
+    // The declaration of `native name;` (-fcorba3): a builtin type with no
+    // Java class of its own.
+    static Decl* nativeDecl(const Id& name, Reader& reader);
 
 private:
     String name;

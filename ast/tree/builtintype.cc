@@ -4,4 +4,4 @@
 
 // BuiltinTypeSpec
 
-void BuiltinTypeSpec::print(std::ostream& out) const { out << "[[BUILTIN]]"; }
+void BuiltinTypeSpec::print(std::ostream& out) const { out << (native ? "native" : "[[BUILTIN]]"); }

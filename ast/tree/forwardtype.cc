@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "lib/msg.h"
+#include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/types.h"
@@ -47,11 +48,24 @@ bool ForwardTypeSpec::overload_ok(Declarator& other) const {
     }
 }
 
-Declarator* ForwardTypeSpec::resolve(const Id& id) const { return unwrap()->resolve(id); }
+// An interface known only by its forward declaration has no scope to look
+// in (its name stands for the declaration itself, -fcorba3).
+Declarator* ForwardTypeSpec::resolve(const Id& id) const {
+    Declarator* d = unwrap();
+    return d == &get_declarator() ? nullptr : d->resolve(id);
+}
+
+bool ForwardTypeSpec::is_undefined_interface() const {
+    return kind == Interface_TypeSpecTag && !definition && dialect::corba3();
+}
 
 void ForwardTypeSpec::resolve_names(Scope& scope) { declare_self(scope); }
 
+// Under -fcorba3 an interface that is declared but not defined is one that
+// the ORB or another compilation supplies: its name stands for its own
+// declaration, an object reference type whose definition is not known.
 Declarator* ForwardTypeSpec::unwrap() const {
+    if (is_undefined_interface()) return &get_declarator();
     if (!definition) {
         msg::error(get_loc(), "%s not found for forward declaration",
                    kind == Struct_TypeSpecTag ? "struct" : kind == Union_TypeSpecTag ? "union" : "interface");

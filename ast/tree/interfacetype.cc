@@ -153,8 +153,15 @@ void InterfaceTypeSpec::resolve_names(Scope& scope) {
         Declarator* named = base.get_declarator();
         // A base known only by a forward declaration has no tables yet.
         if (TypeSpecDeclarator::is(*named) && ForwardTypeSpec::is(named->get_typespec()) &&
-            !ForwardTypeSpec::narrow(named->get_typespec()).get_definition())
-            msg::fatal(base.get_loc(), "definition not found yet for interface: %s", base.abbrev_text().chars());
+            !ForwardTypeSpec::narrow(named->get_typespec()).get_definition()) {
+            if (!dialect::corba3())
+                msg::fatal(base.get_loc(), "definition not found yet for interface: %s", base.abbrev_text().chars());
+            // -fcorba3 accepts interfaces that are never defined, so the
+            // run goes on; the forward declaration is named too.
+            msg::error(base.get_loc(), "definition not found yet for interface: %s", base.abbrev_text().chars());
+            msg::inform(named->get_loc(), "... here is the forward declaration");
+            continue;
+        }
         Declarator* d = base.get_unwrapped_declarator();
         if (d->has_typespec() && InterfaceTypeSpec::is(d->get_typespec())) {
             InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(d->get_typespec());

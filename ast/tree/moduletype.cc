@@ -2,6 +2,7 @@
 
 #include "ast/input/dialect.h"
 #include "ast/names/scope.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
 
@@ -18,8 +19,11 @@ bool ModuleTypeSpec::overload_ok(Declarator& other) const {
 // A name in any body of the module, in source order of the bodies; with
 // one body, its own declarations.
 Declarator* ModuleTypeSpec::resolve(const Id& id) const {
-    if (!first_body->bodies) return dialect::corba3() ? resolve_with_enumerators(*decls, id) : decls->resolve(id);
-    return resolve_in_bodies(id, first_body->bodies->list.size());
+    Declarator* found = !first_body->bodies ? dialect::corba3() ? resolve_with_enumerators(*decls, id) : decls->resolve(id)
+                                            : resolve_in_bodies(id, first_body->bodies->list.size());
+    // A file's own ORB module finds in the ORB's what it does not declare.
+    if (!found && first_body->orb_part) return first_body->orb_part->resolve(id);
+    return found;
 }
 
 Declarator* ModuleTypeSpec::resolve_earlier(const Id& id) const {
@@ -73,8 +77,13 @@ void ModuleTypeSpec::resolve_names(Scope& scope) {
         first->bodies->list.push_back(this);
         first_body = first;
     }
+    // A file's own CORBA or PortableServer module extends the ORB's.
+    if (orb_modules::is_orb_module(*this))
+        if (Declarator* orb = orb_modules::lookup(get_name()))
+            if (&orb->get_typespec() != this) orb_part = &ModuleTypeSpec::narrow(orb->get_typespec());
     Scope inner(scope, "module exports", get_loc());
     if (first_body != this) inner.set_reopened(*this);
+    if (orb_part) inner.set_orb_part(*orb_part);
     decls->resolve_names(inner);
 }
 

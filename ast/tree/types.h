@@ -130,7 +130,9 @@ private:
 
 class ImportTypeSpec;
 
-// A type implemented by a given Java class (#pragma builtin).
+// A type implemented by a given Java class (#pragma builtin), or, with
+// -fcorba3, a native type (`native Name;`), whose Java class only the ORB
+// modules' own natives have.
 class BuiltinTypeSpec : public TypeSpec {
 public:
     BuiltinTypeSpec(ImportTypeSpec& import, const SrcLoc& loc) : import(&import), loc(loc) {}
@@ -140,6 +142,8 @@ public:
     void print(std::ostream& out) const override;
 
     ImportTypeSpec& get_import() const { return *import; }
+    bool is_native() const { return native; }
+    void set_native() { native = true; }
 
     static bool is(const TypeSpec& t) { return t.get_tag() == Builtin_TypeSpecTag; }
     static BuiltinTypeSpec& narrow(TypeSpec& t);
@@ -148,6 +152,7 @@ public:
 private:
     ImportTypeSpec* import;
     SrcLoc loc;
+    bool native = false;
 };
 
 class ScopedName;
@@ -247,6 +252,10 @@ public:
 
     // The defining declarator, once seen (null before).
     Declarator* get_definition() const { return definition; }
+    // An interface with no definition (yet) under -fcorba3: unwrap() gives
+    // the forward declaration's own declarator, which stands for the
+    // interface as an object reference.
+    bool is_undefined_interface() const;
     TypeSpecTag get_kind() const { return kind; }
     // A forward declaration of a local interface.
     bool is_local() const { return local; }
@@ -478,6 +487,9 @@ private:
     Bodies* bodies = nullptr;
     const ModuleTypeSpec* first_body = this;
     size_t body_number = 0;
+    // For a file's own CORBA or PortableServer module (-fcorba3), the ORB's
+    // module of that name, which supplies what the file does not declare.
+    const ModuleTypeSpec* orb_part = nullptr;
 };
 
 class ScopedNameTypeSpec : public TypeSpec {

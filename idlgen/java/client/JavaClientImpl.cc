@@ -3,6 +3,7 @@
 #include "ast/expr/expr.h"
 #include "ast/input/confile.h"
 #include "lib/msg.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/definition.h"
@@ -19,6 +20,7 @@
 #include "idlgen/java/types/JavaConstant.h"
 #include "idlgen/java/interfaces/JavaInterface.h"
 #include "idlgen/java/interfaces/JavaObjRef.h"
+#include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
@@ -28,6 +30,7 @@
 JavaClientImpl::JavaClientImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
     if (JavaForwardType::reportUndefined(*decls)) return;
+    if (JavaBuiltinType::reportNatives(*decls, file.get_name())) return;
     for (DLListIter<Decl> it(*decls); it; it.next())
         for (DLListIter<Declarator> d(it.entry().get_declarators()); d; d.next())
             if (InitDeclarator::is(d.entry()) && fromContractFile(it.entry()))
@@ -47,7 +50,8 @@ void JavaClientImpl::make(const DeclList& decls) {
         JavaClientImpl& impl;
 
         bool enter(const Decl& decl, const TypeSpec*) override {
-            if (decl.is_error() || !impl.fromContractFile(decl)) return false;
+            // The ORB modules' classes are the runtime's.
+            if (decl.is_error() || !impl.fromContractFile(decl) || orb_modules::unwritten(decl)) return false;
             impl.makeDecl(decl);
             return true;
         }
@@ -77,6 +81,8 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
 
 void JavaClientImpl::makeTypedef(const Decl& decl) {
     const TypeSpec& ts = decl.get_typespec();
+    // A native type has no class of its own to help.
+    if (BuiltinTypeSpec::is(ts) && BuiltinTypeSpec::narrow(ts).is_native()) return;
     for (DLListIter<Declarator> it(decl.get_declarators()); it; it.next()) {
         const Declarator& d = it.entry();
         JavaDeclarator& jd = JavaDeclarator::project(d);

@@ -40,6 +40,9 @@ public:
     static const JavaName& portablePackage();
     static const JavaName& orbPackage();
     static const JavaName& harlPackage();
+    // The package of the ORB modules CORBA and PortableServer (-fcorba3),
+    // whatever -p or javaPackage say: their classes are the runtime's.
+    static const JavaName& orbModulesPackage();
     static const char* globalPackage() { return "idlGlobal"; }
 
     // Runtime classes.

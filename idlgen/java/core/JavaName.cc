@@ -305,6 +305,7 @@ bool JavaName::checkPackageName(const String& text, const SrcLoc& loc, const cha
 
 #include "ast/env/envattr.h"
 #include "ast/names/scopedname.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaKind.h"
@@ -381,6 +382,9 @@ JavaName::JavaName(const Declarator& d) {
         JavaName containerName(container->get_declarator());
         if (JavaKind::of(*container).holdsPackage() && definesType(decl)) containerName = JavaLib::makePackage(containerName);
         setPackage(&containerName);
+    } else if (TypeSpecDeclarator::is(d) && ModuleTypeSpec::is(d.get_typespec()) &&
+               orb_modules::is_orb_module(ModuleTypeSpec::narrow(d.get_typespec()))) {
+        setPackage(&JavaLib::orbModulesPackage());
     } else {
         JavaName storage("");
         JavaName global(JavaLib::globalPackage());

@@ -1,18 +1,21 @@
 #include "idlgen/java/server/JavaServerImpl.h"
 
 #include "ast/input/confile.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/tree/decl.h"
 #include "ast/tree/definition.h"
 #include "ast/tree/types.h"
 #include "ast/tree/walk.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/server/JavaImplBase.h"
+#include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
 
 JavaServerImpl::JavaServerImpl(const ConFile& file) : JavaImpl(file) {
     const DeclList* decls = file.get_definitions().getDeclList();
     if (JavaForwardType::reportUndefined(*decls)) return;
+    if (JavaBuiltinType::reportNatives(*decls, file.get_name())) return;
     make(*decls);
 }
 
@@ -27,7 +30,8 @@ void JavaServerImpl::make(const DeclList& decls) {
         JavaServerImpl& impl;
 
         bool enter(const Decl& decl, const TypeSpec*) override {
-            if (decl.is_error() || !impl.fromContractFile(decl)) return false;
+            // The ORB modules' classes are the runtime's.
+            if (decl.is_error() || !impl.fromContractFile(decl) || orb_modules::unwritten(decl)) return false;
             const TypeSpec& ts = decl.get_typespec();
             if (InterfaceTypeSpec::is(ts)) {
                 const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);

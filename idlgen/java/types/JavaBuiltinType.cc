@@ -3,8 +3,12 @@
 #include <ostream>
 
 #include "ast/env/envattr.h"
+#include "ast/names/scopedname.h"
+#include "ast/pragma/orbmodules.h"
 #include "ast/pragma/predefined.h"
 #include "ast/tree/types.h"
+#include "ast/tree/walk.h"
+#include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaLib.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "idlgen/java/types/JavaHolder.h"
@@ -36,7 +40,10 @@ const JavaBuiltinType& JavaBuiltinType::narrow(const JavaType& t) {
 }
 
 String JavaBuiltinType::getJavaClass() const {
-    const ImportTypeSpec& import = BuiltinTypeSpec::narrow(getTypeSpec()).get_import();
+    const BuiltinTypeSpec& builtin = BuiltinTypeSpec::narrow(getTypeSpec());
+    if (builtin.is_native() && builtin.has_decl() && builtin.get_decl().get_declarators().first())
+        return JavaName(*builtin.get_decl().get_declarators().first()).toString();
+    const ImportTypeSpec& import = builtin.get_import();
     EnvAttr* attr = import.get_declarator().get_env_attr(JavaLib::javaClassAttribute(), 0);
     if (attr) return attr->get_value();
     return import.get_name().as_String();
@@ -97,4 +104,68 @@ int JavaBuiltinType::tcKind() const {
     for (const auto& b : builtinKinds)
         if (javaClass == b.javaClass) return b.kindNumber;
     return 0;
+}
+
+// The native type a declaration's type names (through typedefs and
+// sequences), or null.
+static const BuiltinTypeSpec* nativeOf(const TypeSpec& type) {
+    const TypeSpec* ts = &type;
+    while (SequenceTypeSpec::is(*ts)) ts = &SequenceTypeSpec::narrow(*ts).get_element_type();
+    if (!ScopedNameTypeSpec::is(*ts)) return nullptr;
+    const ScopedName& name = ScopedNameTypeSpec::narrow(*ts).get_scoped_name();
+    if (!name.is_resolved()) return nullptr;
+    const Declarator* d = name.get_unwrapped_declarator();
+    if (!d || !d->has_typespec() || !BuiltinTypeSpec::is(d->get_typespec())) return nullptr;
+    const BuiltinTypeSpec& builtin = BuiltinTypeSpec::narrow(d->get_typespec());
+    return builtin.is_native() ? &builtin : nullptr;
+}
+
+// Whether the native type is declared in an ORB module, whose classes the
+// runtime supplies.
+static bool inOrbModule(const BuiltinTypeSpec& native) {
+    const TypeSpec* ts = &native;
+    while (ts->has_decl() && ts->get_decl().has_container()) ts = &ts->get_decl().get_container();
+    return ModuleTypeSpec::is(*ts) && orb_modules::is_orb_module(ModuleTypeSpec::narrow(*ts));
+}
+
+bool JavaBuiltinType::reportNatives(const DeclList& decls, const String& contractFile) {
+    struct Uses : DeclWalker {
+        explicit Uses(const String& file) : file(file) {}
+        const String& file;
+
+        void check(const TypeSpec& type, const SrcLoc& loc, bool localOperation) {
+            const BuiltinTypeSpec* native = nativeOf(type);
+            if (!native) return;
+            const Declarator& d = native->get_decl().get_declarators().first() ? *native->get_decl().get_declarators().first()
+                                                                              : native->get_import().get_declarator();
+            if (!inOrbModule(*native)) {
+                msg::error(loc, "native type `%s' has no Java type", d.get_name().as_charP());
+                msg::inform(d.get_loc(), "... here is the native declaration");
+            } else if (!localOperation) {
+                msg::error(loc, "native type `%s' can only be an in parameter or result of a local interface's operation",
+                           d.get_name().as_charP());
+            }
+        }
+        bool enter(const Decl& decl, const TypeSpec* container) override {
+            if (decl.is_error() || orb_modules::unwritten(decl)) return false;
+            if (JavaDecl::project(decl).getLoc().get_file() != file) return false;
+            bool local = container && InterfaceTypeSpec::is(*container) &&
+                         InterfaceTypeSpec::narrow(*container).is_local();
+            bool operation = false;
+            for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next()) {
+                if (!OpDeclarator::is(d.entry())) continue;
+                operation = true;
+                // Out and inout parameters would need a Holder of the native.
+                for (DLListIter<Decl> p(OpDeclarator::narrow(d.entry()).get_params()); p; p.next())
+                    check(p.entry().get_typespec(), p.entry().get_typespec().get_loc(),
+                          local && p.entry().get_flags() == Decl::PARAM_IN);
+            }
+            if (!BuiltinTypeSpec::is(decl.get_typespec()))
+                check(decl.get_typespec(), decl.get_typespec().get_loc(), local && operation);
+            return true;
+        }
+    };
+    int errors = msg::get_error_count();
+    Uses(contractFile).walk(decls);
+    return msg::get_error_count() > errors;
 }

@@ -1,5 +1,7 @@
 // Projection of a builtin type (Object, TypeCode, Principal and those of
-// #pragma builtin): a Java class given by the "java_class" attribute.
+// #pragma builtin): a Java class given by the "java_class" attribute; or of
+// a native type (-fcorba3), whose class is that of its name when the ORB
+// modules declare it, and which has none otherwise.
 #ifndef QUORVEX_IDLGEN_JAVABUILTINTYPE_H
 #define QUORVEX_IDLGEN_JAVABUILTINTYPE_H
 
@@ -8,6 +10,8 @@
 #include "idlgen/java/core/JavaProjection.h"
 
 class BuiltinTypeSpec;
+class DeclList;
+class String;
 
 class JavaBuiltinType : public JavaAST, public JavaKind {
 public:
@@ -24,8 +28,15 @@ public:
                         const String& indent) const override;
 
     // The "java_class" attribute of the builtin's declarator, else its IDL
-    // name.
+    // name; for a native type, the Java name of its declaration.
     String getJavaClass() const;
+
+    // Reports each use of a native type by a declaration that is written
+    // (one of file `contractFile`, outside the ORB modules): a native type
+    // declared by the file has no Java type at all, and the ORB modules'
+    // own natives stand only for in parameters and results of a local
+    // interface's operations, which never travel.  True when there was one.
+    static bool reportNatives(const DeclList& decls, const String& contractFile);
 
     // JavaKind
     String typeCode() const override;

@@ -6,6 +6,7 @@
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 #include "ast/tree/walk.h"
+#include "idlgen/java/types/JavaInterfaceType.h"
 #include "idlgen/java/types/JavaScopedNameType.h"
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaTypeOps.h"
@@ -19,7 +20,9 @@ const JavaForwardType& JavaForwardType::narrow(const JavaType& t) {
 }
 
 const JavaAST& JavaForwardType::underType() const {
-    const Declarator* d = getTypeSpec().unwrap();
+    const ForwardTypeSpec& forward = ForwardTypeSpec::narrow(getTypeSpec());
+    if (forward.is_undefined_interface()) return JavaInterfaceType::reference(forward);
+    const Declarator* d = forward.unwrap();
     if (!d) msg::panic("JavaForwardType::underType: no definition");
     return JavaScopedNameType::typeOf(*d);
 }

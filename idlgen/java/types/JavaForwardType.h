@@ -1,5 +1,6 @@
 // Projection of a forward declaration of an interface: the interface
-// defined later stands behind it.
+// defined later stands behind it, or, for an interface never defined
+// (-fcorba3), an object reference of the class named after it.
 #ifndef QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
 #define QUORVEX_IDLGEN_JAVAFORWARDTYPE_H
 
@@ -29,9 +30,9 @@ public:
     String initializer() const override { return underType().initializer(); }
     const JavaAST& underType() const override;
 
-    // Reports every forward declaration whose interface was never defined
-    // and that a type among `decls` (in modules, interfaces and members
-    // too) names; true when there was one.  The generators look through
+    // Reports every forward declaration whose interface (or, -fcorba3,
+    // struct or union) was never defined and that a type among `decls` (in
+    // modules, interfaces and members too) names; true when there was one.  The generators look through
     // forward declarations, so they must not be built over such a file.
     static bool reportUndefined(const DeclList& decls);
 

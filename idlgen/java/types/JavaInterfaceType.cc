@@ -11,7 +11,15 @@
 #include "idlgen/java/types/JavaTypeOps.h"
 #include "lib/msg.h"
 
-JavaInterfaceType::JavaInterfaceType(const InterfaceTypeSpec& ts) : JavaNamedAST(ts) {}
+JavaInterfaceType::JavaInterfaceType(const NamedTypeSpec& ts) : JavaNamedAST(ts) {}
+
+JavaInterfaceType& JavaInterfaceType::project(const InterfaceTypeSpec& ts) {
+    return projectionOf<JavaInterfaceType>(ts, [&] { return new JavaInterfaceType(ts); });
+}
+
+JavaInterfaceType& JavaInterfaceType::reference(const ForwardTypeSpec& ts) {
+    return projectionOf<JavaInterfaceType>(ts, [&] { return new JavaInterfaceType(ts); });
+}
 
 const JavaInterfaceType& JavaInterfaceType::narrow(const JavaType& t) {
     if (!isA(t)) t.narrowFault("InterfaceTypeSpec");
@@ -39,7 +47,10 @@ bool JavaInterfaceType::isServerless() const {
     return getTypeSpec().get_declarator().get_env_attr(JavaLib::serverlessAttribute(), 0) != nullptr;
 }
 
-bool JavaInterfaceType::isLocal() const { return getInterfaceTypeSpec().is_local(); }
+bool JavaInterfaceType::isLocal() const {
+    const TypeSpec& ts = getTypeSpec();
+    return ForwardTypeSpec::is(ts) ? ForwardTypeSpec::narrow(ts).is_local() : getInterfaceTypeSpec().is_local();
+}
 
 // A reference travels as an object and is narrowed back to the interface;
 // a local interface's reference does not travel at all.

@@ -14,13 +14,18 @@
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaProjection.h"
 
+class ForwardTypeSpec;
 class InterfaceTypeSpec;
+class NamedTypeSpec;
 
 class JavaInterfaceType : public JavaNamedAST, public JavaKind {
 public:
-    static JavaInterfaceType& project(const InterfaceTypeSpec& ts) {
-        return projectionOf<JavaInterfaceType>(ts, [&] { return new JavaInterfaceType(ts); });
-    }
+    static JavaInterfaceType& project(const InterfaceTypeSpec& ts);
+    // An interface known only by its forward declaration (-fcorba3): an
+    // object reference of the class that the ORB or another compilation
+    // supplies.  Only its names and marshalling are asked for; nothing is
+    // written for it.
+    static JavaInterfaceType& reference(const ForwardTypeSpec& ts);
 
     void print(std::ostream& out) const override;
     Tag getTag() const override { return jInterfaceType; }
@@ -54,7 +59,7 @@ public:
     static const JavaInterfaceType& narrow(const JavaType& t);
 
 private:
-    explicit JavaInterfaceType(const InterfaceTypeSpec& ts);
+    explicit JavaInterfaceType(const NamedTypeSpec& ts);
 };
 
 #endif

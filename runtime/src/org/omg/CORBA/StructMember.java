@@ -5,12 +5,12 @@ package org.omg.CORBA;
 public final class StructMember {
     public String name;
     public TypeCode type;
-    public java.lang.Object type_def;
+    public IDLType type_def;
 
     public StructMember() {
     }
 
-    public StructMember(String name, TypeCode type, java.lang.Object type_def) {
+    public StructMember(String name, TypeCode type, IDLType type_def) {
         this.name = name;
         this.type = type;
         this.type_def = type_def;

@@ -7,12 +7,12 @@ public final class UnionMember {
     public String name;
     public Any label;
     public TypeCode type;
-    public java.lang.Object type_def;
+    public IDLType type_def;
 
     public UnionMember() {
     }
 
-    public UnionMember(String name, Any label, TypeCode type, java.lang.Object type_def) {
+    public UnionMember(String name, Any label, TypeCode type, IDLType type_def) {
         this.name = name;
         this.label = label;
         this.type = type;

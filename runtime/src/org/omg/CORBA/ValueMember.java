@@ -8,14 +8,14 @@ public final class ValueMember {
     public String defined_in;
     public String version;
     public TypeCode type;
-    public java.lang.Object type_def;
+    public IDLType type_def;
     public short access;
 
     public ValueMember() {
     }
 
     public ValueMember(String name, String id, String defined_in, String version, TypeCode type,
-                       java.lang.Object type_def, short access) {
+                       IDLType type_def, short access) {
         this.name = name;
         this.id = id;
         this.defined_in = defined_in;

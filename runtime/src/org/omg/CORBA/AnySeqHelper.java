@@ -1,0 +1,49 @@
+// Written by scripts/orb-classes from ast/pragma/orbmodules.idl.
+
+package org.omg.CORBA;
+public final class AnySeqHelper {
+     // It is useless to have instances of this class
+     private AnySeqHelper() { }
+
+    public static void __write(org.omg.CORBA.portable.OutputStream out, org.omg.CORBA.Any[] that)  {
+          {
+              out.write_long(that.length);
+              for (int __index = 0 ; __index < that.length ; __index += 1) {
+                  out.write_any(that[__index]);
+              }
+          }
+    }
+    public static org.omg.CORBA.Any[] __read(org.omg.CORBA.portable.InputStream in) {
+          org.omg.CORBA.Any[] that;
+          {
+              int __length = in.read_long();
+              if (__length < 0 || __length > in.available()) {
+                  throw new org.omg.CORBA.MARSHAL(0, org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE);
+              }
+              that = new org.omg.CORBA.Any[__length];
+              for (int __index = 0 ; __index < that.length ; __index += 1) {
+                  that[__index] = in.read_any();
+              }
+          }
+          return that;
+    }
+   public static org.omg.CORBA.Any[] extract(org.omg.CORBA.Any a) {
+     org.omg.CORBA.portable.InputStream in = a.get_input_stream();
+     return __read(in);
+   }
+   public static void insert(org.omg.CORBA.Any a, org.omg.CORBA.Any[] that) {
+     org.omg.CORBA.portable.OutputStream out = a.create_output_stream();
+     a.type(type());
+     __write(out, that);
+     a.read_value(out.get_input_stream(), type());
+   }
+   private static org.omg.CORBA.TypeCode _tc;
+   synchronized public static org.omg.CORBA.TypeCode type() {
+          if (_tc == null)
+             _tc = org.omg.CORBA.ORB.init().create_alias_tc(id(), "AnySeq", org.omg.CORBA.ORB.init().create_sequence_tc(0, org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_any)));
+      return _tc;
+   }
+   public static String id() {
+       return "IDL:omg.org/CORBA/AnySeq:1.0";
+   }
+}

@@ -1,0 +1,6 @@
+// Written by scripts/orb-classes from ast/pragma/orbmodules.idl.
+
+package org.omg.CORBA;
+public interface IRObject
+    extends org.omg.CORBA.Object {
+}

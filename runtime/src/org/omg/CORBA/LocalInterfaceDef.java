@@ -1,0 +1,11 @@
+// Written by scripts/orb-classes from ast/pragma/orbmodules.idl.
+
+package org.omg.CORBA;
+public interface LocalInterfaceDef
+    extends org.omg.CORBA.Object,
+	    org.omg.CORBA.InterfaceDef,
+	    org.omg.CORBA.Container,
+	    org.omg.CORBA.IRObject,
+	    org.omg.CORBA.Contained,
+	    org.omg.CORBA.IDLType {
+}
