@@ -5,11 +5,14 @@ Octets)), over loopback IIOP, measured in one run for
 
     Java client  -> Java server     (quorvex's stubs and skeletons, vemo.harl)
     Java client  -> omniORB server  (the C++ server of tests/interop)
+    omniORB client -> Java server
     omniORB client -> omniORB server
 
-and printed as a table with the ratios against omniORB's own C++ figures.
+with one client thread and with --threads (default 8) client threads
+sharing one reference, and printed as a table with the ratios against
+omniORB's own C++ figures at the same number of threads.
 
-    run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S]
+    run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S] [--threads N]
 
 The programs are those of tests/interop (built into DIR as there).
 """
@@ -67,6 +70,7 @@ def main():
     ap.add_argument("--seconds", type=float, default=3.0, help="measuring time of each figure")
     ap.add_argument("--rounds", type=int, default=3,
                     help="each pair is measured this many times, in turn with the others; the best counts")
+    ap.add_argument("--threads", type=int, default=8, help="client threads of the second half of the table")
     ap.add_argument("--javac", default="javac")
     ap.add_argument("--java", default="java")
     ap.add_argument("--omniidl", default="omniidl")
@@ -89,11 +93,17 @@ def main():
             if problems:
                 raise run_interop.Failed("\n".join(problems))
             secs = str(opts.seconds)
-            java_client = lambda ior: run_interop.java_cmd(  # noqa: E731
-                opts, classes, "itest.InteropClient", [ior, "--bench", secs] + run_interop.JAVA_LOOPBACK)
-            pairs = (("Java client -> Java server", java_client(java_ior)),
-                     ("Java client -> omniORB server", java_client(cpp_ior)),
-                     ("omniORB client -> omniORB server", [peer, "bench", cpp_ior, secs] + run_interop.CPP_LOOPBACK))
+            java_client = lambda ior, n: run_interop.java_cmd(  # noqa: E731
+                opts, classes, "itest.InteropClient",
+                [ior, "--bench", secs, "--threads", str(n)] + run_interop.JAVA_LOOPBACK)
+            cpp_client = lambda ior, n: [peer, "bench", ior, secs, str(n)] + run_interop.CPP_LOOPBACK  # noqa: E731
+            pairs = []
+            for n in (1, opts.threads):
+                suffix = "" if n == 1 else f", {n} threads"
+                pairs += [(f"Java client -> Java server{suffix}", java_client(java_ior, n)),
+                          (f"Java client -> omniORB server{suffix}", java_client(cpp_ior, n)),
+                          (f"omniORB client -> Java server{suffix}", cpp_client(java_ior, n)),
+                          (f"omniORB client -> omniORB server{suffix}", cpp_client(cpp_ior, n))]
             best = {name: {"calls/s": 0.0, "MB/s": 0.0} for name, _ in pairs}
             # Rounds in turn, so that a busy moment of the machine does not
             # weigh on one pair only; the best of each figure counts.
@@ -107,17 +117,19 @@ def main():
     except (run_interop.Failed, subprocess.TimeoutExpired) as e:
         print(f"benchmark failed: {e}")
         sys.exit(1)
-    base = rows[-1][1]
     print()
     print(f"Machine: {machine()}")
-    print(f"Loopback IIOP, GIOP 1.2, one client thread; best of {opts.rounds} rounds of {opts.seconds:g} s per figure;"
+    print(f"Loopback IIOP, GIOP 1.2; best of {opts.rounds} rounds of {opts.seconds:g} s per figure;"
           f" load average {os.getloadavg()[0]:.1f} at the end.")
     print()
     print("| Client -> server | small calls/s | x omniORB | 1 MB octets, MB/s | x omniORB |")
     print("|---|---:|---:|---:|---:|")
-    for name, v in rows:
-        print(f"| {name} | {v['calls/s']:,.0f} | {v['calls/s'] / base['calls/s']:.2f} | "
-              f"{v['MB/s']:,.0f} | {v['MB/s'] / base['MB/s']:.2f} |")
+    # each half against omniORB's own figures at its number of threads
+    for half in (rows[:4], rows[4:]):
+        base = half[-1][1]
+        for name, v in half:
+            print(f"| {name} | {v['calls/s']:,.0f} | {v['calls/s'] / base['calls/s']:.2f} | "
+                  f"{v['MB/s']:,.0f} | {v['MB/s'] / base['MB/s']:.2f} |")
 
 
 if __name__ == "__main__":

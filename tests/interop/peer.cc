@@ -1166,36 +1166,49 @@ void run_client(Tester_ptr t, const char* missing) {
 }
 
 // The benchmark: small calls, then 1 MB octet sequences, each for about
-// SECONDS; prints "calls/s N" and "MB/s N".
-void run_bench(Tester_ptr t, double seconds) {
+// SECONDS on THREADS threads at once (sharing the reference); prints the
+// totals "calls/s N" and "MB/s N".
+template <class Call>
+double run_threads(int threads, double seconds, Call call) {
     using clock = std::chrono::steady_clock;
-    for (int i = 0; i < 200; i++) t->small(i);
+    std::vector<long> counts(threads, 0);
+    std::vector<std::thread> pool;
     auto start = clock::now();
-    long n = 0;
-    while (std::chrono::duration<double>(clock::now() - start).count() < seconds) {
-        for (int i = 0; i < 100; i++, n++)
-            if (t->small(i) != i + 1) throw CORBA::BAD_PARAM();
+    for (int k = 0; k < threads; k++) {
+        pool.emplace_back([&, k] {
+            while (std::chrono::duration<double>(clock::now() - start).count() < seconds) counts[k] += call();
+        });
     }
+    for (auto& th : pool) th.join();
     double secs = std::chrono::duration<double>(clock::now() - start).count();
-    std::cout << "calls/s " << n / secs << std::endl;
+    long n = 0;
+    for (long c : counts) n += c;
+    return n / secs;
+}
+
+void run_bench(Tester_ptr t, double seconds, int threads) {
+    for (int i = 0; i < 200; i++) t->small(i);
+    double calls = run_threads(threads, seconds, [&] {
+        for (int i = 0; i < 100; i++)
+            if (t->small(i) != i + 1) throw CORBA::BAD_PARAM();
+        return 100L;
+    });
+    std::cout << "calls/s " << calls << std::endl;
     Octets big;
     big.length(1 << 20);
     for (CORBA::ULong i = 0; i < big.length(); i++) big[i] = (CORBA::Octet)i;
     for (int i = 0; i < 3; i++) Octets_var warm = t->r_octets(big);
-    start = clock::now();
-    n = 0;
-    while (std::chrono::duration<double>(clock::now() - start).count() < seconds) {
+    double rate = run_threads(threads, seconds, [&] {
         Octets_var back = t->r_octets(big);
         if (back->length() != big.length()) throw CORBA::MARSHAL();
-        n++;
-    }
-    secs = std::chrono::duration<double>(clock::now() - start).count();
+        return 1L;
+    });
     // Each call carries the megabyte there and back.
-    std::cout << "MB/s " << 2.0 * n / secs << std::endl;
+    std::cout << "MB/s " << 2.0 * rate << std::endl;
 }
 
 int usage() {
-    std::cerr << "usage: peer server IORFILE | client IOR [--missing CORBALOC] [--shutdown] | bench IOR SECONDS"
+    std::cerr << "usage: peer server IORFILE | client IOR [--missing CORBALOC] [--shutdown] | bench IOR SECONDS [THREADS]"
               << std::endl;
     return 2;
 }
@@ -1228,7 +1241,8 @@ int main(int argc, char** argv) {
         }
         if (mode == "bench") {
             if (argc < 4) return usage();
-            run_bench(t, atof(argv[3]));
+            int threads = argc > 4 ? atoi(argv[4]) : 1;
+            run_bench(t, atof(argv[3]), threads < 1 ? 1 : threads);
             orb->destroy();
             return 0;
         }
@@ -1241,7 +1255,10 @@ int main(int argc, char** argv) {
             else return usage();
         }
         run_client(t, missing);
-        if (shutdown) t->shutdown();
+        if (shutdown) {
+            step = "shutdown";
+            t->shutdown();
+        }
         std::cout << "client: " << checks << " checks, " << failures << " failed" << std::endl;
         orb->destroy();
         return failures ? 1 : 0;

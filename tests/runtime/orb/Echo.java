@@ -25,7 +25,9 @@ public class Echo extends ObjectImpl implements Skeleton {
     public static final OperationDescriptor BLOB = new OperationDescriptor(
         "blob", new int[] {0x13, 0x13 | IN}, new Class[] {OctetsHolder.class, OctetsHolder.class}, new String[0],
         new Class[0], false);
-    public static final OperationDescriptor[] OPS = {ECHO, ADD, SLEEP, DESCRIBE, SPLIT, FAIL, BLOB};
+    public static final OperationDescriptor ANY = new OperationDescriptor(
+        "any", new int[] {0xb, 0xb | IN}, new Class[] {null, null}, new String[0], new Class[0], false);
+    public static final OperationDescriptor[] OPS = {ECHO, ADD, SLEEP, DESCRIBE, SPLIT, FAIL, BLOB, ANY};
 
     // A sequence<octet> the way generated holders carry one.
     public static final class OctetsHolder implements org.omg.CORBA.portable.Streamable {
@@ -95,6 +97,7 @@ public class Echo extends ObjectImpl implements Skeleton {
                 if ((int) n[0] == 2) throw new IllegalStateException("servant bug");
                 break;
             case 6:
+            case 7:
                 o[0] = o[1];
                 break;
             default:

@@ -29,7 +29,10 @@ import vemo.harl.ior.IOR;
 // A seeded random-mutation test of the GIOP readers.  Real messages are
 // recorded by marshalling them with the runtime itself (requests, locate
 // and cancel requests, replies of every status, in GIOP 1.0 to 1.2 and
-// both byte orders, one carrying a TypeCode nested far too deep); each case
+// both byte orders, one carrying a TypeCode nested far too deep, one an
+// any whose type code repeats its members by indirection, one naming a
+// code set the server cannot convert, and requests in fragments, whole or
+// flooding on without end); each case
 // mutates one (flipped octets, truncation, sizes beyond the message, long
 // lengths inside the body, misalignment, unknown types and versions,
 // stray fragments) and feeds it
@@ -103,10 +106,69 @@ public class GiopFuzz {
                 Cdr.align(out, 4);
                 byte[] deep = deepTypeCode(400);
                 out.write_octet_array(deep, 0, deep.length);
-                v.add(Codec.finish(out, little));
+                v.add(expect(Codec.finish(out, little), "MARSHAL"));
+                if (minor == 0) continue;
+                // an any whose type code repeats its members by indirection:
+                // no octets of value, 2^40 steps to walk
+                out = Codec.request(orb, minor, little, id++, true, key, "any", Codec.NONE);
+                Codec.beginBody(out, minor);
+                out.write_TypeCode(Bounds.bomb(40));
+                v.add(expect(Codec.finish(out, little), "MARSHAL"));
+                // a code set the server cannot convert
+                List<Codec.ServiceContext> latin2 = new ArrayList<>();
+                latin2.add(Codec.codeSets(0x00010002, IOR.UTF_16));
+                out = Codec.request(orb, minor, little, id++, true, key, "echo", latin2);
+                Codec.beginBody(out, minor);
+                out.write_string("latin-2");
+                v.add(expect(Codec.finish(out, little), "CODESET_INCOMPATIBLE"));
+                // a request in fragments, whole, and one whose fragments
+                // flood on without end
+                byte[] whole = request(orb, minor, little, id++, key, Echo.BLOB, new long[2],
+                                       new Object[] {new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[3000])});
+                v.add(fragmented(whole, minor, little, 1024, false));
+                v.add(expect(fragmented(whole, minor, little, 1024, true), "none"));
             }
         }
         return v;
+    }
+
+    // The reply each recorded request expects other than a normal one: the
+    // system exception's name, or "none" for no answer but a close.
+    static final java.util.Map<byte[], String> expected = new java.util.IdentityHashMap<>();
+
+    static byte[] expect(byte[] m, String exception) {
+        expected.put(m, exception);
+        return m;
+    }
+
+    // A message cut into fragments of `chunk` octets (1.2 fragments carry
+    // the request id); flood: the last fragment announces more, and then
+    // fragments of zeros follow, two hundred of them.
+    static byte[] fragmented(byte[] whole, int minor, boolean little, int chunk, boolean flood) {
+        ByteArrayOutputStream wire = new ByteArrayOutputStream();
+        int head = minor == 2 ? 16 : 12;
+        int firstLen = Math.min(whole.length, 24 + chunk);
+        byte[] first = java.util.Arrays.copyOf(whole, firstLen);
+        first[6] |= 2;
+        Giop.putInt(first, 8, firstLen - 12, little);
+        wire.write(first, 0, first.length);
+        int id = Giop.getInt(whole, 12, little);
+        int at = firstLen;
+        int count = 0;
+        while (at < whole.length || (flood && count < 200)) {
+            int n = at < whole.length ? Math.min(chunk, whole.length - at) : chunk;
+            byte[] f = new byte[head + n];
+            System.arraycopy(Giop.bare(Giop.FRAGMENT, minor), 0, f, 0, 12);
+            boolean last = at + n >= whole.length && !flood;
+            f[6] = (byte) ((little ? 1 : 0) | (last ? 0 : 2));
+            Giop.putInt(f, 8, f.length - 12, little);
+            if (minor == 2) Giop.putInt(f, 12, id, little);
+            if (at < whole.length) System.arraycopy(whole, at, f, head, n);
+            wire.write(f, 0, f.length);
+            at += n;
+            count++;
+        }
+        return wire.toByteArray();
     }
 
     // Replies to the echo call, the request id patched in per case.
@@ -201,9 +263,13 @@ public class GiopFuzz {
         try (Socket s = new Socket()) {
             s.connect(new InetSocketAddress("127.0.0.1", port), 5000);
             s.setSoTimeout(10000);
-            s.getOutputStream().write(msg);
-            s.getOutputStream().flush();
-            s.shutdownOutput();
+            try {
+                s.getOutputStream().write(msg);
+                s.getOutputStream().flush();
+                s.shutdownOutput();
+            } catch (IOException closed) {
+                return null; // the server closed before taking it all
+            }
             Giop.Reader reader = new Giop.Reader(s.getInputStream(), 1 << 20);
             while (true) {
                 Message m;
@@ -304,12 +370,16 @@ public class GiopFuzz {
         for (int i = 0; i < reqs.size(); i++) {
             byte[] q = reqs.get(i);
             if (q[7] == Giop.CANCEL_REQUEST) continue;
+            String want = expected.get(q);
             try (Socket s = new Socket("127.0.0.1", port)) {
                 s.setSoTimeout(10000);
                 s.getOutputStream().write(q);
+                s.shutdownOutput();
                 Message m = new Giop.Reader(s.getInputStream(), 1 << 20).next();
-                boolean deep = q.length > 2000;
-                if (m == null) {
+                boolean deep = want != null;
+                if ("none".equals(want)) {
+                    if (m != null) fail("recorded message " + i + ": an unfinished message answered");
+                } else if (m == null) {
                     fail("recorded message " + i + " got no answer");
                 } else if (m.type == Giop.LOCATE_REPLY) {
                     Codec.LocateReplyIn l = Codec.readLocateReply(null, m);
@@ -318,10 +388,10 @@ public class GiopFuzz {
                     fail("recorded message " + i + " answered with type " + m.type);
                 } else {
                     Codec.ReplyIn rep = Codec.readReply(null, m);
-                    int want = deep ? Giop.SYSTEM_EXCEPTION : Giop.NO_EXCEPTION;
-                    if (rep.status != want) fail("recorded message " + i + ": reply status " + rep.status);
-                    if (deep && !rep.body.read_string().equals("IDL:omg.org/CORBA/MARSHAL:1.0"))
-                        fail("a TypeCode nested too deep is not MARSHAL");
+                    int status = deep ? Giop.SYSTEM_EXCEPTION : Giop.NO_EXCEPTION;
+                    if (rep.status != status) fail("recorded message " + i + ": reply status " + rep.status);
+                    if (deep && !rep.body.read_string().equals("IDL:omg.org/CORBA/" + want + ":1.0"))
+                        fail("recorded message " + i + " is not " + want);
                 }
             } catch (ProtocolError e) {
                 fail("recorded message " + i + ": " + e.getMessage());

@@ -28,7 +28,7 @@ import org.omg.CORBA.TypeCodeHolder;
 // every operation of a Tester with the known values of InteropValues and
 // checks every answer.
 //
-//   InteropClient IOR [--missing CORBALOC] [--shutdown] [--bench SECONDS]
+//   InteropClient IOR [--missing CORBALOC] [--shutdown] [--bench SECONDS [--threads N]]
 //                 [key=value ...] [-ORB... options]
 //
 // Prints "client: N checks, M failed"; the exit status is 0 only when no
@@ -314,40 +314,61 @@ public final class InteropClient {
     }
 
     // Small calls, then 1 MB octet sequences, each for about SECONDS.
-    static void bench(Tester t, double seconds) {
-        for (int i = 0; i < 2000; i++) t.small(i);
+    interface Step {
+        int run();
+    }
+
+    // Runs step on `threads` threads at once for about `seconds`; the
+    // total count a second.
+    static double parallel(int threads, double seconds, Step step) throws InterruptedException {
+        long[] counts = new long[threads];
+        Thread[] pool = new Thread[threads];
         long start = System.nanoTime();
+        for (int k = 0; k < threads; k++) {
+            int slot = k;
+            pool[k] = new Thread(() -> {
+                while ((System.nanoTime() - start) / 1e9 < seconds) counts[slot] += step.run();
+            });
+            pool[k].start();
+        }
         long n = 0;
-        while ((System.nanoTime() - start) / 1e9 < seconds) {
-            for (int i = 0; i < 100; i++, n++) {
+        for (int k = 0; k < threads; k++) {
+            pool[k].join();
+            n += counts[k];
+        }
+        return n / ((System.nanoTime() - start) / 1e9);
+    }
+
+    static void bench(Tester t, double seconds, int threads) throws InterruptedException {
+        for (int i = 0; i < 2000; i++) t.small(i);
+        double calls = parallel(threads, seconds, () -> {
+            for (int i = 0; i < 100; i++) {
                 if (t.small(i) != i + 1) throw new IllegalStateException("wrong answer");
             }
-        }
-        double secs = (System.nanoTime() - start) / 1e9;
-        System.out.println("calls/s " + n / secs);
+            return 100;
+        });
+        System.out.println("calls/s " + calls);
         byte[] big = new byte[1 << 20];
         for (int i = 0; i < big.length; i++) big[i] = (byte) i;
         for (int i = 0; i < 10; i++) t.r_octets(big);
-        start = System.nanoTime();
-        n = 0;
-        while ((System.nanoTime() - start) / 1e9 < seconds) {
+        double rate = parallel(threads, seconds, () -> {
             if (t.r_octets(big).length != big.length) throw new IllegalStateException("wrong length");
-            n++;
-        }
-        secs = (System.nanoTime() - start) / 1e9;
+            return 1;
+        });
         // Each call carries the megabyte there and back.
-        System.out.println("MB/s " + 2.0 * n / secs);
+        System.out.println("MB/s " + 2.0 * rate);
     }
 
     public static void main(String[] args) throws Exception {
         if (args.length < 1) {
-            System.err.println("usage: InteropClient IOR [--missing CORBALOC] [--shutdown] [--bench SECONDS] "
+            System.err.println("usage: InteropClient IOR [--missing CORBALOC] [--shutdown] [--bench SECONDS [--threads N]] "
                                + "[key=value ...] [-ORB... options]");
             System.exit(2);
         }
         String missing = null;
         boolean shutdown = false;
         double benchSeconds = -1;
+        int benchThreads = 1;
         Properties props = new Properties();
         List<String> orbArgs = new ArrayList<>();
         for (int i = 1; i < args.length; i++) {
@@ -355,6 +376,7 @@ public final class InteropClient {
             if (a.equals("--missing") && i + 1 < args.length) missing = args[++i];
             else if (a.equals("--shutdown")) shutdown = true;
             else if (a.equals("--bench") && i + 1 < args.length) benchSeconds = Double.parseDouble(args[++i]);
+            else if (a.equals("--threads") && i + 1 < args.length) benchThreads = Math.max(1, Integer.parseInt(args[++i]));
             else if (!a.startsWith("-") && a.indexOf('=') > 0)
                 props.setProperty(a.substring(0, a.indexOf('=')), a.substring(a.indexOf('=') + 1));
             else orbArgs.add(a);
@@ -367,7 +389,7 @@ public final class InteropClient {
             if (t == null) {
                 System.out.println("FAILED: the reference is nil");
             } else if (benchSeconds >= 0) {
-                bench(t, benchSeconds);
+                bench(t, benchSeconds, benchThreads);
                 status = 0;
             } else {
                 try {

@@ -9,7 +9,8 @@ import java.util.Set;
 // turns strings into references and back, serves objects and calls them;
 // the network calls of the factory raise NO_IMPLEMENT.
 public class ORB {
-    private static final ORB factory = new ORB();
+    private static final ORB plainFactory = new ORB();
+    private static volatile ORB factory;
 
     // The primitive type codes, by kind number.
     private static final TypeCode[] primitives = new TypeCode[TCKind._tk_event + 1];
@@ -31,14 +32,60 @@ public class ORB {
     protected ORB() {
     }
 
-    // The shared factory of type codes, anys and streams.
+    // The shared factory of type codes, anys and streams: an instance of
+    // the class the system property org.omg.CORBA.ORBSingletonClass
+    // names, made once, when it names one.
     public static ORB init() {
-        return factory;
+        ORB f = factory;
+        if (f == null) {
+            synchronized (ORB.class) {
+                f = factory;
+                if (f == null) {
+                    String cls = System.getProperty("org.omg.CORBA.ORBSingletonClass");
+                    f = cls == null || cls.trim().isEmpty() || cls.trim().equals(ORB.class.getName())
+                        ? plainFactory : make(cls.trim(), null, null);
+                    factory = f;
+                }
+            }
+        }
+        return f;
     }
 
-    // A full ORB with its settings from -ORB... arguments and properties.
+    // A full ORB with its settings from -ORB... arguments and properties;
+    // the class named by org.omg.CORBA.ORBClass (a property, else a
+    // system property) when one is, made with its (String[], Properties)
+    // constructor or else its constructor without arguments.
     public static ORB init(String[] args, java.util.Properties props) {
+        String cls = props == null ? null : props.getProperty("org.omg.CORBA.ORBClass");
+        if (cls == null) cls = System.getProperty("org.omg.CORBA.ORBClass");
+        if (cls != null && !cls.trim().isEmpty() && !cls.trim().equals("vemo.harl.orb.FullORB"))
+            return make(cls.trim(), args, props);
         return new vemo.harl.orb.FullORB(args, props);
+    }
+
+    private static ORB make(String cls, String[] args, java.util.Properties props) {
+        try {
+            Class<?> c = Class.forName(cls, true, Thread.currentThread().getContextClassLoader() != null
+                                                  ? Thread.currentThread().getContextClassLoader()
+                                                  : ORB.class.getClassLoader());
+            if (!ORB.class.isAssignableFrom(c))
+                throw new INITIALIZE("ORB class " + cls + " does not extend org.omg.CORBA.ORB", 0,
+                                     CompletionStatus.COMPLETED_NO);
+            if (args != null || props != null) {
+                try {
+                    return (ORB) c.getConstructor(String[].class, java.util.Properties.class).newInstance(args, props);
+                } catch (NoSuchMethodException e) {
+                    // the constructor without arguments
+                }
+            }
+            return (ORB) c.getConstructor().newInstance();
+        } catch (java.lang.reflect.InvocationTargetException e) {
+            Throwable t = e.getCause();
+            if (t instanceof SystemException) throw (SystemException) t;
+            throw new INITIALIZE("cannot make the ORB " + cls + ": " + t, 0, CompletionStatus.COMPLETED_NO);
+        } catch (ReflectiveOperationException | LinkageError e) {
+            throw new INITIALIZE("cannot make the ORB " + cls + ": " + e, 0, CompletionStatus.COMPLETED_NO);
+        }
     }
 
     private static BAD_PARAM badParam(String reason) {

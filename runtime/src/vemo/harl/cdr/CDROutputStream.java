@@ -162,8 +162,9 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         int need = pos + n;
         if (need < 0) throw new org.omg.CORBA.IMP_LIMIT("message over 2 GB", 0, CompletionStatus.COMPLETED_NO);
         if (need > buf.length || shared) {
-            int size = buf.length;
-            while (size < need) size = size > (1 << 29) ? Integer.MAX_VALUE - 16 : size * 2;
+            // doubling, or straight to what a large write needs (a bulk
+            // array is most often the last thing a message holds)
+            int size = buf.length > (1 << 29) ? Integer.MAX_VALUE - 16 : Math.max(need, buf.length * 2);
             if (need > size) throw new org.omg.CORBA.IMP_LIMIT("message over 2 GB", 0, CompletionStatus.COMPLETED_NO);
             buf = java.util.Arrays.copyOf(buf, size);
             shared = false;

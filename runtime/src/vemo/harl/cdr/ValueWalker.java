@@ -22,8 +22,23 @@ import org.omg.CORBA.portable.OutputStream;
 public final class ValueWalker {
     // How deep values may nest (members of members, elements of elements).
     public static final int MAX_NESTING = 500;
-    // The nesting of the walks in progress on this thread.
-    private static final ThreadLocal<int[]> depth = ThreadLocal.withInitial(() -> new int[1]);
+    // The walk in progress on this thread: its nesting, the steps it has
+    // taken and may take.
+    private static final class Walk {
+        int depth;
+        long steps;
+        long limit;
+    }
+
+    private static final ThreadLocal<Walk> current = ThreadLocal.withInitial(Walk::new);
+    // A walk takes at most this many steps, plus this many per octet its
+    // input holds: a type code whose members repeat by indirection can
+    // describe a value of few octets that takes exponentially many steps
+    // to walk, and is refused after time linear in its octets instead.
+    // (A value of legal IDL takes about one step per octet for each level
+    // it nests.)
+    static final long STEPS_BASE = 65536;
+    static final long STEPS_PER_OCTET = 64;
     // Elements copied at a time from a sequence or array of primitives.
     private static final int CHUNK = 8192;
 
@@ -73,13 +88,19 @@ public final class ValueWalker {
     }
 
     private static void walk(TypeCode type, InputStream in, OutputStream out, int nesting) {
-        int[] d = depth.get();
-        if (d[0] >= MAX_NESTING) throw marshal("values nested deeper than " + MAX_NESTING);
-        d[0]++;
+        Walk w = current.get();
+        if (w.depth >= MAX_NESTING) throw marshal("values nested deeper than " + MAX_NESTING);
+        if (w.depth == 0) {
+            w.steps = 0;
+            w.limit = STEPS_BASE + STEPS_PER_OCTET * Math.max(0, in.available());
+        }
+        if (++w.steps > w.limit)
+            throw marshal("a value that takes more than " + w.limit + " steps to walk for its octets");
+        w.depth++;
         try {
             step(type, in, out, nesting);
         } finally {
-            d[0]--;
+            w.depth--;
         }
     }
 

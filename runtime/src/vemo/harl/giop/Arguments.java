@@ -241,9 +241,22 @@ public final class Arguments {
         return (Streamable) v;
     }
 
+    // The holder classes' constructors, looked up once per class.
+    private static final ClassValue<java.lang.reflect.Constructor<?>> constructors = new ClassValue<>() {
+        protected java.lang.reflect.Constructor<?> computeValue(Class<?> c) {
+            try {
+                return c.getDeclaredConstructor();
+            } catch (NoSuchMethodException | SecurityException e) {
+                return null;
+            }
+        }
+    };
+
     static Streamable newHolder(Class<?> c, CompletionStatus status) {
         try {
-            return (Streamable) c.getDeclaredConstructor().newInstance();
+            java.lang.reflect.Constructor<?> k = constructors.get(c);
+            if (k == null) throw new NoSuchMethodException(c.getName() + "()");
+            return (Streamable) k.newInstance();
         } catch (ReflectiveOperationException | ClassCastException | LinkageError e) {
             throw new org.omg.CORBA.INTERNAL("cannot make a holder of " + c.getName() + ": " + e, 0, status);
         }

@@ -112,6 +112,16 @@ public final class Codec {
         return b;
     }
 
+    // The same, handed out in the stream's own buffer without a copy (the
+    // message is its first `length` octets); the stream is done with.
+    public static Message finishInPlace(OutputStream out, boolean little) {
+        vemo.harl.cdr.CDROutputStream c = (vemo.harl.cdr.CDROutputStream) out;
+        int length = c.size();
+        byte[] b = c.buffer();
+        Giop.putInt(b, 8, length - Giop.HEADER, little);
+        return new Message(b[5], little, b[7], b, length);
+    }
+
     // A request header; the caller writes the arguments after beginBody.
     public static OutputStream request(ORB orb, int minor, boolean little, int requestId, boolean response,
                                        byte[] key, String operation, List<ServiceContext> ctxs) {

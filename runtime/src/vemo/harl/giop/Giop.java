@@ -76,14 +76,32 @@ public final class Giop {
 
     // Reads whole messages from one connection.  Not thread-safe: one
     // reader per connection.
+    //
+    // With a budget (a server's), each message and fragment is charged to
+    // it once its header is read and before its body is: the budget may
+    // hold the reader there (back-pressure on the peer) and the body is
+    // then read into one array of the announced size.  Without one, a
+    // body is read into an array that grows as octets arrive, from at most
+    // `eager` octets, so that a size announced but not sent costs little.
     public static final class Reader {
+        // A budget of octets: take returns what it charged for n octets,
+        // waiting while there is no room.
+        public interface Budget {
+            long take(long n) throws IOException;
+        }
+
         private final InputStream in;
         private final int max;
+        private final int eager;
+        private final Budget budget;
         private final byte[] header = new byte[HEADER];
+        private final byte[] id = new byte[4];
         // Fragmented 1.2 messages being put together, by request id; a 1.1
-        // one under the key null.
+        // one apart.
         private final Map<Integer, Partial> partials = new HashMap<>();
         private Partial partial11;
+        // Charged octets not yet handed out with a message.
+        private long held;
 
         private static final class Partial {
             final int minor;
@@ -91,19 +109,36 @@ public final class Giop {
             final int type;
             byte[] buf;
             int length;
+            long charged;
 
-            Partial(int minor, boolean little, int type, byte[] buf, int length) {
+            Partial(int minor, boolean little, int type, byte[] buf, int length, long charged) {
                 this.minor = minor;
                 this.little = little;
                 this.type = type;
                 this.buf = buf;
                 this.length = length;
+                this.charged = charged;
             }
         }
 
         public Reader(InputStream in, int maxMessage) {
+            this(in, maxMessage, 65536, null);
+        }
+
+        public Reader(InputStream in, int maxMessage, int eager, Budget budget) {
             this.in = in;
             this.max = maxMessage;
+            this.eager = Math.max(HEADER, eager);
+            this.budget = budget;
+        }
+
+        // The charged octets of messages not yet whole (fragments waiting
+        // for the rest, a message cut short); zero afterwards.  Called by
+        // the connection's owner once it stops reading.
+        public long takeHeld() {
+            long h = held;
+            held = 0;
+            return h;
         }
 
         // Reads n octets into buf from off, growing buf as data arrives;
@@ -116,14 +151,32 @@ public final class Giop {
                     int grown = (int) Math.min((long) end, Math.max(buf.length * 2L, 4096L));
                     buf = java.util.Arrays.copyOf(buf, grown);
                 }
-                // at most 64 KiB a read: the socket copies through a
-                // temporary native buffer as large as the request
-                int want = Math.min(Math.min(end, buf.length) - pos, 65536);
+                // at most 128 KiB a read: the socket copies through a
+                // temporary native buffer as large as the request, and
+                // takes no more at once
+                int want = Math.min(Math.min(end, buf.length) - pos, 131072);
                 int got = in.read(buf, pos, want);
                 if (got < 0) throw new EOFException("connection closed inside a message");
                 pos += got;
             }
             return buf;
+        }
+
+        private void readFully(byte[] buf, int n) throws IOException {
+            int got = 0;
+            while (got < n) {
+                int r = in.read(buf, got, n - got);
+                if (r < 0) throw new EOFException("connection closed inside a message");
+                got += r;
+            }
+        }
+
+        // Charges n octets to the budget, if there is one.
+        private long charge(long n) throws IOException {
+            if (budget == null) return 0;
+            long c = budget.take(n);
+            held += c;
+            return c;
         }
 
         // The next whole message, or null when the peer closed the
@@ -153,40 +206,53 @@ public final class Giop {
                     throw new ProtocolError("unknown message type " + type);
                 long size = getInt(header, 8, little) & 0xFFFFFFFFL;
                 if (size > max - HEADER) throw new ProtocolError("message of " + size + " octets exceeds the limit");
-                byte[] buf = new byte[(int) Math.min(size + HEADER, 4096)];
-                System.arraycopy(header, 0, buf, 0, HEADER);
-                buf = readInto(buf, HEADER, (int) size);
+                long charged = charge(HEADER + size);
                 int length = HEADER + (int) size;
 
                 if (type == FRAGMENT) {
+                    // The continuation goes straight into the message it
+                    // continues.
                     Partial p;
-                    int skip;
                     Integer key = null;
+                    int add = (int) size;
                     if (minor == 1) {
                         p = partial11;
-                        skip = HEADER;
                     } else {
-                        if (length < HEADER + 4) throw new ProtocolError("fragment without request id");
-                        key = getInt(buf, HEADER, little);
+                        if (size < 4) throw new ProtocolError("fragment without request id");
+                        readFully(id, 4);
+                        key = getInt(id, 0, little);
                         p = partials.get(key);
-                        skip = HEADER + 4;
+                        add -= 4;
                     }
                     if (p == null) throw new ProtocolError("fragment without a message to continue");
                     if (p.minor != minor || p.little != little) throw new ProtocolError("fragment of another version");
-                    int add = length - skip;
                     if ((long) p.length + add > max) throw new ProtocolError("fragmented message exceeds the limit");
-                    if (p.length + add > p.buf.length)
-                        p.buf = java.util.Arrays.copyOf(p.buf, Math.max(p.length + add, Math.min(max, p.buf.length * 2)));
-                    System.arraycopy(buf, skip, p.buf, p.length, add);
+                    if (p.length + add > p.buf.length) {
+                        // doubling, so that many small fragments cost no
+                        // more than one copy of the whole; without a
+                        // budget only what arrives is room for
+                        long doubled = Math.max((long) p.length + add, p.buf.length * 2L);
+                        long grown = budget != null ? doubled
+                                                    : Math.min(p.length + (long) Math.min(add, eager), doubled);
+                        p.buf = java.util.Arrays.copyOf(p.buf, (int) Math.min(grown, max));
+                    }
+                    p.buf = readInto(p.buf, p.length, add);
                     p.length += add;
+                    p.charged += charged;
                     if (more) continue;
                     if (minor == 1) partial11 = null; else partials.remove(key);
-                    return new Message(p.minor, p.little, p.type, p.buf, p.length);
+                    Message whole = new Message(p.minor, p.little, p.type, p.buf, p.length);
+                    whole.charged = p.charged;
+                    held -= p.charged;
+                    return whole;
                 }
+                byte[] buf = new byte[budget != null ? length : (int) Math.min(length, eager)];
+                System.arraycopy(header, 0, buf, 0, HEADER);
+                buf = readInto(buf, HEADER, (int) size);
                 if (more) {
                     if (type != REQUEST && type != REPLY && type != LOCATE_REQUEST && type != LOCATE_REPLY)
                         throw new ProtocolError("message type " + type + " cannot be fragmented");
-                    Partial p = new Partial(minor, little, type, buf, length);
+                    Partial p = new Partial(minor, little, type, buf, length, charged);
                     if (minor == 1) {
                         if (partial11 != null) throw new ProtocolError("interleaved 1.1 fragments");
                         partial11 = p;
@@ -197,7 +263,10 @@ public final class Giop {
                     }
                     continue;
                 }
-                return new Message(minor, little, type, buf, length);
+                Message m = new Message(minor, little, type, buf, length);
+                m.charged = charged;
+                held -= charged;
+                return m;
             }
         }
     }

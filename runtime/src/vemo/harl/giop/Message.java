@@ -9,6 +9,9 @@ public final class Message {
     public final int type;
     public final byte[] buf;
     public final int length;
+    // Octets of the reader's budget this message holds until it is
+    // answered (0 when the reader has no budget).
+    public long charged;
 
     public Message(int minor, boolean little, int type, byte[] buf, int length) {
         this.minor = minor;

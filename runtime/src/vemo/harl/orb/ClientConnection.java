@@ -27,18 +27,26 @@ import vemo.harl.giop.ProtocolError;
 // lock; a reader thread hands each reply to the call waiting for its
 // request id, so calls from many threads travel on the connection at once.
 // When the connection fails, every waiting call fails with COMM_FAILURE
-// (completion unknown); a CloseConnection from the server fails them with
-// TRANSIENT (the server did not process them).
-final class ClientConnection {
+// (completion unknown); a CloseConnection from the server tells that it
+// did not process them, and they are reissued once on a new connection
+// (Reissue), as GIOP permits.
+final class ClientConnection implements Sweeper.Swept {
     private final FullORB orb;
     final String host;
     final int port;
     private final Socket socket;
     private final OutputStream out;
     private final Object writeLock = new Object();
+    private final Sweeper.Progress progress = new Sweeper.Progress();
+    private final long stallNanos;
+    // The server sent CloseConnection: calls not answered may be reissued.
+    private volatile boolean closedByServer;
     private final ConcurrentHashMap<Integer, CompletableFuture<Message>> pending = new ConcurrentHashMap<>();
     private final AtomicInteger nextId = new AtomicInteger(1);
     private volatile boolean closed;
+    // A request carrying the code sets has been written: later ones need
+    // not carry them.  Set only once such a request is on the wire, so
+    // that concurrent first calls all carry them.
     volatile boolean codeSetsSent;
     // The code sets chosen for the connection at its first request.
     volatile int charSet;
@@ -60,10 +68,13 @@ final class ClientConnection {
             } catch (IOException ignored) {
                 // nothing more to release
             }
-            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(), 0,
+            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(),
+                                SystemExceptions.TRANSIENT_NO_PROFILE,
                                 CompletionStatus.COMPLETED_NO);
         }
         this.socket = s;
+        this.stallNanos = Sweeper.stallLimitNanos(orb.settings);
+        Sweeper.add(this);
         Thread t = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
         t.setDaemon(true);
         t.start();
@@ -73,52 +84,81 @@ final class ClientConnection {
         return closed;
     }
 
+    // Thrown to a call whose request the server closed the connection on
+    // without processing it: the caller may send it again, once, on a new
+    // connection.
+    static final class Reissue extends RuntimeException {
+        Reissue() {
+            super("the server closed the connection", null, false, false);
+        }
+    }
+
+    public boolean sweep(long now) {
+        if (closed) return false;
+        if (progress.stalled(now, stallNanos)) {
+            try {
+                socket.close(); // ends the stuck write with an IOException
+            } catch (IOException ignored) {
+                // closed
+            }
+            return false;
+        }
+        return true;
+    }
+
     int newRequestId() {
         return nextId.getAndIncrement();
     }
 
     // Sends one message whole.
     void send(byte[] message) {
-        if (closed) throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+        send(message, message.length);
+    }
+
+    // Sends the first `length` octets of message, one message whole.
+    void send(byte[] message, int length) {
+        if (closed) {
+            if (closedByServer) throw new Reissue();
+            throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+        }
         try {
             synchronized (writeLock) {
-                java.util.concurrent.ScheduledFuture<?> watch =
-                    WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
-                try {
-                    out.write(message);
-                    out.flush();
-                } finally {
-                    WriteWatch.done(watch);
-                }
+                progress.write(out, message, 0, length);
             }
         } catch (IOException e) {
+            if (closedByServer) throw new Reissue();
             fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
             throw new COMM_FAILURE("connection lost while sending: " + e.getMessage(), 0,
                                    CompletionStatus.COMPLETED_MAYBE);
         }
     }
 
-    // Sends a request and waits for the reply of the same id.
-    Message call(int requestId, byte[] message, int timeoutMs) {
+    // Sends a request of GIOP 1.minor and waits for the reply of the same
+    // id; sent tells that a request carrying the code sets is written.
+    Message call(int requestId, int minor, byte[] message, int length, int timeoutMs, boolean carriesCodeSets) {
         CompletableFuture<Message> f = new CompletableFuture<>();
         pending.put(requestId, f);
         if (closed) {
             pending.remove(requestId);
+            if (closedByServer) throw new Reissue();
             throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
         }
         try {
-            send(message);
-        } catch (SystemException e) {
+            send(message, length);
+        } catch (RuntimeException e) {
             pending.remove(requestId);
             throw e;
         }
+        if (carriesCodeSets) codeSetsSent = true;
         try {
             return timeoutMs > 0 ? f.get(timeoutMs, TimeUnit.MILLISECONDS) : f.get();
         } catch (TimeoutException e) {
             pending.remove(requestId);
             try {
-                send(Codec.cancelRequest(orb, Math.min(orb.settings.giopMinor, 2), orb.settings.littleEndian, requestId));
-            } catch (SystemException ignored) {
+                // at the request's version: a server of an older GIOP
+                // refuses a newer message
+                send(Codec.cancelRequest(orb, minor, orb.settings.littleEndian, requestId));
+            } catch (RuntimeException ignored) {
                 // the call fails with TIMEOUT either way
             }
             throw new org.omg.CORBA.TIMEOUT("no reply within " + timeoutMs + " ms", 0, CompletionStatus.COMPLETED_MAYBE);
@@ -128,6 +168,7 @@ final class ClientConnection {
             throw new COMM_FAILURE("interrupted while waiting for a reply", 0, CompletionStatus.COMPLETED_MAYBE);
         } catch (ExecutionException e) {
             Throwable c = e.getCause();
+            if (c instanceof Reissue) throw new Reissue();
             if (c instanceof SystemException) {
                 SystemException s = (SystemException) c;
                 // a fresh exception for each waiting call
@@ -139,8 +180,10 @@ final class ClientConnection {
 
     private void readLoop() {
         try {
+            // a reply's body is read into one array up to 2 MiB; beyond
+            // that it grows as octets arrive
             Giop.Reader reader = new Giop.Reader(new BufferedInputStream(socket.getInputStream(), 65536),
-                                                 orb.settings.maxMessage);
+                                                 orb.settings.maxMessage, 2 << 20, null);
             while (!closed) {
                 Message m;
                 try {
@@ -164,7 +207,9 @@ final class ClientConnection {
                         break;
                     }
                     case Giop.CLOSE_CONNECTION:
-                        fail(new TRANSIENT("the server closed the connection", 0, CompletionStatus.COMPLETED_NO));
+                        closed = true; // before closedByServer: a reissue must not find this connection
+                        closedByServer = true;
+                        fail(null);
                         return;
                     case Giop.MESSAGE_ERROR:
                         fail(new COMM_FAILURE("the server reported a message error", 0,
@@ -196,10 +241,12 @@ final class ClientConnection {
         }
     }
 
-    // Closes the connection and fails every waiting call with e.
+    // Closes the connection and fails every waiting call with e (null: the
+    // server closed it with CloseConnection, and they may be reissued).
     void fail(SystemException e) {
         closed = true;
         orb.forget(this);
+        Sweeper.remove(this);
         try {
             socket.close();
         } catch (IOException ignored) {
@@ -207,7 +254,7 @@ final class ClientConnection {
         }
         for (Integer id : pending.keySet()) {
             CompletableFuture<Message> f = pending.remove(id);
-            if (f != null) f.completeExceptionally(e);
+            if (f != null) f.completeExceptionally(e == null ? new Reissue() : e);
         }
     }
 

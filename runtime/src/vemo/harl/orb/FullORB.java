@@ -42,6 +42,9 @@ public class FullORB extends org.omg.CORBA.ORB {
     public FullORB(String[] args, Properties props) {
         settings = Settings.of(args, props);
         new SecureRandom().nextBytes(instance);
+        // A server whose port is set listens from here on: a port in use
+        // is an error of ORB.init, not of a later connect.
+        if (settings.port != 0) server();
     }
 
     private static volatile FullORB defaultORB;
@@ -78,7 +81,7 @@ public class FullORB extends org.omg.CORBA.ORB {
             synchronized (serverLock) {
                 s = server;
                 if (s == null) {
-                    if (shutdown) throw new BAD_INV_ORDER("the ORB was shut down", 0, CompletionStatus.COMPLETED_NO);
+                    if (shutdown) throw new BAD_INV_ORDER("the ORB was shut down", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
                     server = s = new Server(this);
                 }
             }
@@ -95,13 +98,31 @@ public class FullORB extends org.omg.CORBA.ORB {
         return server().port;
     }
 
+    // For monitoring: the octets of requests this ORB's server has read
+    // and not yet answered, now and at most so far (within maxPending),
+    // and the connections it has open.
+    public long pendingOctets() {
+        Server s = server;
+        return s == null ? 0 : s.budget.used();
+    }
+
+    public long peakPendingOctets() {
+        Server s = server;
+        return s == null ? 0 : s.budget.peak();
+    }
+
+    public int serverConnections() {
+        Server s = server;
+        return s == null ? 0 : s.connections();
+    }
+
     boolean isLocal(IOR.IIOPProfile p) {
         Server s = server;
         return s != null && p.port == s.port && p.host.equalsIgnoreCase(s.host);
     }
 
     ClientConnection connection(String host, int port) {
-        if (destroyed) throw new BAD_INV_ORDER("the ORB was destroyed", 0, CompletionStatus.COMPLETED_NO);
+        if (destroyed) throw new BAD_INV_ORDER("the ORB was destroyed", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
         String k = host.toLowerCase(java.util.Locale.ROOT) + ":" + port;
         ClientConnection c = connections.get(k);
         if (c != null && !c.isClosed()) return c;

@@ -33,6 +33,9 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
     private final FullORB orb;
     private final IOR original;
     private volatile IOR target; // changed by LOCATION_FORWARD_PERM
+    // The connection the last call took, while it is open and to the
+    // same endpoint: the ORB's lookup is a string key per call.
+    private volatile ClientConnection last;
 
     RemoteDelegate(FullORB orb, IOR ior) {
         this.orb = orb;
@@ -133,13 +136,22 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
         return new int[] {ch, IOR.UTF_16};
     }
 
+    private ClientConnection connection(IOR.IIOPProfile p) {
+        ClientConnection c = last;
+        if (c != null && !c.isClosed() && c.port == p.port && c.host.equals(p.host)) return c;
+        c = orb.connection(p.host, p.port);
+        last = c;
+        return c;
+    }
+
     private java.lang.Object call(OperationDescriptor op, String operation, long[] n, java.lang.Object[] o) {
         if (orb.isDestroyed())
-            throw new org.omg.CORBA.BAD_INV_ORDER("the ORB was destroyed", 0, CompletionStatus.COMPLETED_NO);
+            throw new org.omg.CORBA.BAD_INV_ORDER("the ORB was destroyed", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
         Arguments.Layout layout = Arguments.layout(op);
         boolean hasIn = false;
         for (Arguments.Entry e : layout.entries) if (e.mode == OperationDescriptor.IN || e.mode == OperationDescriptor.INOUT) hasIn = true;
         IOR to = target;
+        boolean reissued = false;
         for (int hops = 0; ; hops++) {
             if (hops > MAX_FORWARDS)
                 throw new TRANSIENT("too many location forwards", 0, CompletionStatus.COMPLETED_NO);
@@ -149,14 +161,19 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             int minor = Math.min(p.minor, orb.settings.giopMinor);
             boolean little = orb.settings.littleEndian;
             boolean local = orb.isLocal(p);
-            ClientConnection conn = local ? null : orb.connection(p.host, p.port);
+            ClientConnection conn = local ? null : connection(p);
             int[] cs;
             List<Codec.ServiceContext> ctxs = Codec.NONE;
+            boolean carriesCodeSets = false;
             if (local) {
                 cs = new int[] {orb.settings.nativeCharCodeSet, IOR.UTF_16};
+            } else if (minor == 0) {
+                // GIOP 1.0 negotiates nothing: ISO-8859-1, and the
+                // connection's choice is left to a later 1.1 or 1.2 call
+                cs = new int[] {IOR.ISO_8859_1, IOR.UTF_16};
             } else {
                 if (conn.charSet == 0) {
-                    int[] chosen = minor == 0 ? null : chooseCodeSets(p);
+                    int[] chosen = chooseCodeSets(p);
                     synchronized (conn) {
                         if (conn.charSet == 0) {
                             conn.charSet = chosen == null ? IOR.ISO_8859_1 : chosen[0];
@@ -169,7 +186,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                 if (!conn.codeSetsSent) {
                     ctxs = new ArrayList<>(1);
                     ctxs.add(Codec.codeSets(cs[0], cs[1]));
-                    conn.codeSetsSent = true;
+                    carriesCodeSets = true;
                 }
             }
             int id = local ? orb.localRequestId() : conn.newRequestId();
@@ -178,19 +195,30 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             Cdr.codeSets(out, cs[0], cs[1]);
             if (hasIn) Codec.beginBody(out, minor);
             Arguments.writeRequest(out, op, n, o);
-            byte[] request = Codec.finish(out, little);
+            Message request = Codec.finishInPlace(out, little);
 
             Message reply;
-            if (local) {
-                reply = orb.server().callLocal(request, cs);
-                if (!response) return null;
-                if (reply == null)
-                    throw new org.omg.CORBA.INTERNAL("no reply to a collocated call", 0, CompletionStatus.COMPLETED_MAYBE);
-            } else if (!response) {
-                conn.send(request);
-                return null;
-            } else {
-                reply = conn.call(id, request, orb.settings.replyTimeout);
+            try {
+                if (local) {
+                    reply = orb.server().callLocal(request.buf, request.length, cs);
+                    if (!response) return null;
+                    if (reply == null)
+                        throw new org.omg.CORBA.INTERNAL("no reply to a collocated call", 0, CompletionStatus.COMPLETED_MAYBE);
+                } else if (!response) {
+                    conn.send(request.buf, request.length);
+                    if (carriesCodeSets) conn.codeSetsSent = true;
+                    return null;
+                } else {
+                    reply = conn.call(id, minor, request.buf, request.length, orb.settings.replyTimeout, carriesCodeSets);
+                }
+            } catch (ClientConnection.Reissue e) {
+                // The server closed the connection without processing the
+                // request: once more, on a new connection.
+                if (reissued)
+                    throw new TRANSIENT("the server closed the connection", 0, CompletionStatus.COMPLETED_NO);
+                reissued = true;
+                hops--;
+                continue;
             }
             if (reply.type != Giop.REPLY)
                 throw new MARSHAL("a locate reply to a request", 0, CompletionStatus.COMPLETED_MAYBE);

@@ -44,6 +44,17 @@ import vemo.harl.ior.IOR;
 // marshalled back.  Nothing a peer sends ends a server thread: malformed
 // requests are answered with MARSHAL, broken framing with MessageError and
 // a closed connection.
+//
+// Nothing a peer sends is held without bound: the octets of requests read
+// and not yet answered, all connections together, stay within maxPending
+// (a reader waits for room before it reads a body, which stops the peer);
+// threads and connections have their caps; a connection idle for
+// idleTimeout, or whose writes make no progress, is closed (Sweeper).
+//
+// A call counts as active from the moment its request is taken until its
+// reply is written (or, collocated, handed back), so that shutdown, which
+// waits for the active calls before it sends CloseConnection, never cuts
+// a reply off.
 final class Server {
     private final FullORB orb;
     private final ServerSocket listener;
@@ -58,7 +69,15 @@ final class Server {
     private final Thread acceptor;
     private final Set<Conn> conns = ConcurrentHashMap.newKeySet();
     private volatile boolean stopping;
+    // Calls taken and not yet answered; `quiet` is told when none is left.
     private final AtomicInteger active = new AtomicInteger();
+    private final Object quiet = new Object();
+    // How many dispatches of this server the current thread is inside:
+    // shutdown(true) there would wait for itself.
+    private final ThreadLocal<int[]> inCall = ThreadLocal.withInitial(() -> new int[1]);
+    final Budget budget;
+    private final long stallNanos;
+    private final long idleNanos;
 
     private static final class Key {
         final byte[] b;
@@ -79,6 +98,54 @@ final class Server {
     }
 
     private final ConcurrentHashMap<Key, ObjectImpl> servants = new ConcurrentHashMap<>();
+
+    // The octets of requests read and not yet answered, all connections
+    // together.  A message larger than the whole budget is charged the
+    // whole budget, so that it can still be read when nothing else is.
+    static final class Budget {
+        final long limit;
+        private long used;
+
+        Budget(long limit) {
+            this.limit = limit;
+        }
+
+        synchronized long take(long n, Conn c) throws IOException {
+            long want = Math.min(n, limit);
+            while (used > 0 && used + want > limit) {
+                if (c.closed) throw new SocketException("connection closed while waiting to read");
+                try {
+                    wait();
+                } catch (InterruptedException e) {
+                    Thread.currentThread().interrupt();
+                    throw new java.io.InterruptedIOException("interrupted while waiting to read");
+                }
+            }
+            used += want;
+            if (used > peak) peak = used;
+            return want;
+        }
+
+        synchronized void give(long n) {
+            if (n <= 0) return;
+            used -= n;
+            notifyAll();
+        }
+
+        synchronized void wake() {
+            notifyAll();
+        }
+
+        private long peak;
+
+        synchronized long used() {
+            return used;
+        }
+
+        synchronized long peak() {
+            return peak;
+        }
+    }
 
     Server(FullORB orb) {
         this.orb = orb;
@@ -109,11 +176,14 @@ final class Server {
         this.listener = ss;
         this.port = ss.getLocalPort();
         this.host = s.host != null ? s.host : guessHost();
+        this.budget = new Budget(s.maxPending);
+        this.stallNanos = Sweeper.stallLimitNanos(s);
+        this.idleNanos = s.idleTimeout * 1000000L;
         AtomicInteger count = new AtomicInteger();
-        this.pool = new ThreadPoolExecutor(0, Integer.MAX_VALUE, 30, TimeUnit.SECONDS,
+        this.pool = new ThreadPoolExecutor(0, s.maxThreads, 30, TimeUnit.SECONDS,
                                            new java.util.concurrent.SynchronousQueue<>(),
                                            r -> {
-                                               Thread t = new Thread(r, "vemo.harl dispatch " + count.incrementAndGet());
+                                               Thread t = new Thread(r, "vemo.harl dispatch " + port + "/" + count.incrementAndGet());
                                                t.setDaemon(true);
                                                return t;
                                            });
@@ -151,6 +221,23 @@ final class Server {
         return servants.containsKey(new Key(key));
     }
 
+    // The number of connections open, for tests and monitoring.
+    int connections() {
+        return conns.size();
+    }
+
+    private void begin() {
+        active.incrementAndGet();
+    }
+
+    private void end() {
+        if (active.decrementAndGet() == 0) {
+            synchronized (quiet) {
+                quiet.notifyAll();
+            }
+        }
+    }
+
     private void acceptLoop() {
         while (!stopping) {
             Socket s;
@@ -162,9 +249,20 @@ final class Server {
             }
             try {
                 s.setTcpNoDelay(true);
+                if (!room()) {
+                    refuse(s);
+                    continue;
+                }
                 Conn c = new Conn(s);
                 conns.add(c);
-                pool.execute(c::readLoop);
+                try {
+                    pool.execute(c::readLoop);
+                } catch (RejectedExecutionException e) {
+                    conns.remove(c);
+                    refuse(s);
+                    continue;
+                }
+                Sweeper.add(c);
             } catch (Throwable e) {
                 try {
                     s.close();
@@ -175,17 +273,66 @@ final class Server {
         }
     }
 
+    // Whether a new connection may be taken: under maxConnections (those
+    // already closing not counted), or at it once the connection idle the
+    // longest has been told CloseConnection.
+    private boolean room() {
+        int open = 0;
+        Conn idlest = null;
+        for (Conn c : conns) {
+            if (c.closing || c.closed) continue;
+            open++;
+            if (c.idle() && (idlest == null || c.lastUse < idlest.lastUse)) idlest = c;
+        }
+        if (open < orb.settings.maxConnections) return true;
+        return idlest != null && idlest.closeGracefully(false);
+    }
+
+    // A connection beyond the caps: told CloseConnection (a client
+    // reissues its request elsewhere or later) and closed, with what it
+    // sent already read away so that the close is not a reset.
+    private static void refuse(Socket s) {
+        try {
+            s.setSoTimeout(1000);
+            s.getOutputStream().write(Giop.bare(Giop.CLOSE_CONNECTION, 0));
+            s.shutdownOutput();
+            java.io.InputStream in = s.getInputStream();
+            int n = in.available();
+            if (n > 0) in.skip(n);
+        } catch (IOException ignored) {
+            // closed below either way
+        } finally {
+            try {
+                s.close();
+            } catch (IOException ignored) {
+                // closed
+            }
+        }
+    }
+
     // One accepted connection.
-    private final class Conn {
+    private final class Conn implements Sweeper.Swept {
         final Socket socket;
         final java.io.OutputStream out;
         final Object writeLock = new Object();
+        final Sweeper.Progress progress = new Sweeper.Progress();
         volatile int charSet = IOR.ISO_8859_1;
         volatile int wcharSet = IOR.UTF_16;
         volatile boolean closed;
+        // CloseConnection sent: requests that still arrive are dropped
+        // unanswered (the client reissues them), and the connection is
+        // closed once the client lets go.
+        volatile boolean closing;
+        volatile long closingSince;
+        // Calls of this connection taken and not yet answered; guarded by
+        // this.
+        int calls;
+        // The client shut its output down (guarded by this).
+        boolean inputEnded;
+        volatile long lastUse = System.nanoTime();
         // Requests of this connection read but not yet answered: at the
         // limit the reader stops reading until one is done, so a client
-        // cannot pile up requests (and their octets) without bound.
+        // cannot pile up requests without bound.
         final java.util.concurrent.Semaphore inFlight = new java.util.concurrent.Semaphore(256);
 
         final Giop.Reader reader;
@@ -193,30 +340,82 @@ final class Server {
         Conn(Socket s) throws IOException {
             socket = s;
             out = s.getOutputStream();
-            reader = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage);
+            reader = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage,
+                                     65536, n -> budget.take(n, this));
         }
 
         void send(byte[] m) {
+            send(m, m.length);
+        }
+
+        void send(byte[] m, int length) {
             if (closed) return;
             try {
                 synchronized (writeLock) {
-                    java.util.concurrent.ScheduledFuture<?> watch =
-                        WriteWatch.arm(socket, WriteWatch.limit(orb.settings));
-                    try {
-                        out.write(m);
-                        out.flush();
-                    } finally {
-                        WriteWatch.done(watch);
-                    }
+                    progress.write(out, m, 0, length);
                 }
+                lastUse = System.nanoTime();
             } catch (IOException e) {
                 close();
             }
         }
 
+        // Takes a call: false when the connection is closing.
+        synchronized boolean take() {
+            if (closing || closed) return false;
+            calls++;
+            return true;
+        }
+
+        synchronized boolean idle() {
+            return calls == 0 && !progress.writing();
+        }
+
+        void done() {
+            boolean last;
+            synchronized (this) {
+                calls--;
+                lastUse = System.nanoTime();
+                last = calls == 0 && inputEnded;
+            }
+            if (last) close();
+        }
+
+        // The client has closed its side: the connection closes once the
+        // calls in progress have written their replies.
+        boolean endOfInput() {
+            synchronized (this) {
+                inputEnded = true;
+                if (calls > 0) return false;
+            }
+            close();
+            return true;
+        }
+
+        // Sends CloseConnection and shuts the output down, unless a call
+        // is in progress (and not force); the reader goes on reading, and
+        // dropping, until the client closes.  True when it did.
+        boolean closeGracefully(boolean force) {
+            synchronized (this) {
+                if (closing || closed) return false;
+                if (calls > 0 && !force) return false;
+                closing = true;
+                closingSince = System.nanoTime();
+            }
+            send(Giop.bare(Giop.CLOSE_CONNECTION, 0));
+            try {
+                socket.shutdownOutput();
+            } catch (IOException e) {
+                close();
+            }
+            return true;
+        }
+
         void close() {
             closed = true;
             conns.remove(this);
+            Sweeper.remove(this);
+            budget.wake();
             try {
                 socket.close();
             } catch (IOException ignored) {
@@ -224,9 +423,32 @@ final class Server {
             }
         }
 
+        public boolean sweep(long now) {
+            if (closed) return false;
+            if (progress.stalled(now, stallNanos)) {
+                close(); // the write in progress ends with an IOException
+                return false;
+            }
+            if (closing) {
+                if (now - closingSince > stallNanos) {
+                    close();
+                    return false;
+                }
+                return true;
+            }
+            if (idleNanos > 0 && !progress.writing() && now - lastUse > idleNanos) {
+                synchronized (this) {
+                    if (calls > 0) return true;
+                }
+                closeGracefully(false);
+            }
+            return true;
+        }
+
         // Reads messages until the connection ends or this thread takes a
         // request to answer, having handed the reading on.
         void readLoop() {
+            boolean handedOn = false;
             try {
                 while (!closed) {
                     Message m;
@@ -238,26 +460,43 @@ final class Server {
                         return;
                     }
                     if (m == null) {
-                        close();
+                        budget.give(reader.takeHeld());
+                        if (!endOfInput()) handedOn = true; // the last call closes
                         return;
                     }
-                    switch (m.type) {
-                        case Giop.REQUEST:
-                            if (request(m)) return;
-                            break;
-                        case Giop.LOCATE_REQUEST:
-                            locate(m);
-                            break;
-                        case Giop.CANCEL_REQUEST:
-                            break; // the reply, if any, is still sent and dropped by the client
-                        case Giop.CLOSE_CONNECTION:
-                        case Giop.MESSAGE_ERROR:
-                            close();
+                    lastUse = System.nanoTime();
+                    if (m.type == Giop.REQUEST) {
+                        if (request(m)) {
+                            handedOn = true;
                             return;
-                        default:
-                            send(Giop.bare(Giop.MESSAGE_ERROR, m.minor));
-                            close();
-                            return;
+                        }
+                        continue;
+                    }
+                    try {
+                        if (closing) {
+                            if (m.type == Giop.CLOSE_CONNECTION || m.type == Giop.MESSAGE_ERROR) {
+                                close();
+                                return;
+                            }
+                            continue; // dropped: CloseConnection told the client so
+                        }
+                        switch (m.type) {
+                            case Giop.LOCATE_REQUEST:
+                                locate(m);
+                                break;
+                            case Giop.CANCEL_REQUEST:
+                                break; // the reply, if any, is still sent and dropped by the client
+                            case Giop.CLOSE_CONNECTION:
+                            case Giop.MESSAGE_ERROR:
+                                close();
+                                return;
+                            default:
+                                send(Giop.bare(Giop.MESSAGE_ERROR, m.minor));
+                                close();
+                                return;
+                        }
+                    } finally {
+                        budget.give(m.charged);
                     }
                 }
             } catch (IOException e) {
@@ -265,12 +504,29 @@ final class Server {
             } catch (Throwable t) {
                 send(Giop.bare(Giop.MESSAGE_ERROR, 0));
                 close();
+            } finally {
+                // (a thread that handed the reading on leaves the reader,
+                // and what it holds, to the next)
+                if (!handedOn) {
+                    if (!closed) close();
+                    budget.give(reader.takeHeld());
+                }
             }
         }
 
         // Answers a request: true when this thread handed the reading of
-        // the connection to another and answered it.
+        // the connection to another and answered it.  The request's octets
+        // go back to the budget once it is answered.
         private boolean request(Message m) {
+            try {
+                return answer(m);
+            } finally {
+                budget.give(m.charged);
+            }
+        }
+
+        private boolean answer(Message m) {
+            if (closing) return false; // dropped: the client reissues it
             Codec.RequestIn r = new Codec.RequestIn();
             try {
                 Codec.readRequest(orb, m, r);
@@ -280,53 +536,88 @@ final class Server {
                     close();
                 } else {
                     send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
-                                                    "IDL:omg.org/CORBA/MARSHAL:1.0", 0, CompletionStatus._COMPLETED_NO));
+                                                    "IDL:omg.org/CORBA/MARSHAL:1.0", 0,
+                                                    CompletionStatus._COMPLETED_NO));
                 }
                 return false;
             }
-            int[] cs = Codec.codeSetsOf(r.contexts);
-            if (cs != null) {
-                charSet = cs[0];
-                wcharSet = cs[1];
+            int[] sets;
+            if (m.minor == 0) {
+                // GIOP 1.0 negotiates nothing: its strings are ISO-8859-1
+                sets = new int[] {IOR.ISO_8859_1, IOR.UTF_16};
+            } else {
+                int[] cs = Codec.codeSetsOf(r.contexts);
+                if (cs != null) {
+                    try {
+                        Cdr.codeSets(r.body, cs[0], cs[1]);
+                    } catch (org.omg.CORBA.CODESET_INCOMPATIBLE e) {
+                        // a code set this ORB cannot convert: this request
+                        // fails, the connection keeps its code sets
+                        if (r.responseExpected)
+                            send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
+                                                            "IDL:omg.org/CORBA/CODESET_INCOMPATIBLE:1.0",
+                                                            SystemExceptions.CODESET_UNSUPPORTED,
+                                                            CompletionStatus._COMPLETED_NO));
+                        return false;
+                    }
+                    charSet = cs[0];
+                    wcharSet = cs[1];
+                }
+                sets = new int[] {charSet, wcharSet};
             }
-            int[] sets = {charSet, wcharSet};
             Cdr.codeSets(r.body, sets[0], sets[1]);
-            if (stopping) {
-                if (r.responseExpected)
-                    send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
-                                                    "IDL:omg.org/CORBA/TRANSIENT:1.0", 0, CompletionStatus._COMPLETED_NO));
-                return false;
-            }
+            // Counted before stopping is looked at: shutdown sets stopping
+            // before it waits for the count, so a request either sees it or
+            // is waited for.
+            begin();
             try {
-                inFlight.acquire();
-            } catch (InterruptedException e) {
-                Thread.currentThread().interrupt();
-                close();
-                return true;
-            }
-            try {
-                pool.execute(this::readLoop);
-            } catch (RejectedExecutionException e) {
-                inFlight.release();
-                if (r.responseExpected)
-                    send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
-                                                    "IDL:omg.org/CORBA/TRANSIENT:1.0", 0, CompletionStatus._COMPLETED_NO));
-                return false;
-            }
-            try {
-                running.acquireUninterruptibly();
-                try {
-                    byte[] reply = dispatch(m, r, sets);
-                    if (reply != null) send(reply);
-                } finally {
-                    running.release();
+                if (stopping) {
+                    if (r.responseExpected)
+                        send(Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId,
+                                                        "IDL:omg.org/CORBA/TRANSIENT:1.0",
+                                                        SystemExceptions.TRANSIENT_DISCARDED,
+                                                        CompletionStatus._COMPLETED_NO));
+                    return false;
                 }
-            } catch (Throwable t) {
-                // dispatch answers every failure itself; nothing escapes a thread
+                if (!take()) return false;
+                try {
+                    try {
+                        inFlight.acquire();
+                    } catch (InterruptedException e) {
+                        Thread.currentThread().interrupt();
+                        close();
+                        return false;
+                    }
+                    // At the thread cap the reading thread answers the
+                    // request itself and reads on afterwards: the
+                    // connection is served one call at a time.
+                    boolean handedOn;
+                    try {
+                        pool.execute(this::readLoop);
+                        handedOn = true;
+                    } catch (RejectedExecutionException e) {
+                        handedOn = false;
+                    }
+                    try {
+                        running.acquireUninterruptibly();
+                        try {
+                            Message reply = dispatch(m, r, sets);
+                            if (reply != null) send(reply.buf, reply.length);
+                        } finally {
+                            running.release();
+                        }
+                    } catch (Throwable t) {
+                        // dispatch answers every failure itself; nothing escapes a thread
+                    } finally {
+                        inFlight.release();
+                    }
+                    return handedOn;
+                } finally {
+                    done();
+                }
             } finally {
-                inFlight.release();
+                end();
             }
-            return true;
         }
 
         private void locate(Message m) {
@@ -343,17 +634,21 @@ final class Server {
         }
     }
 
-    // A collocated call: the request octets answered on the caller's
-    // thread, the reply octets read back as a message.
-    Message callLocal(byte[] request, int[] sets) {
+    // A collocated call: the request octets (the first `length` of
+    // request) answered on the caller's thread, the reply read back as a
+    // message.
+    Message callLocal(byte[] request, int length, int[] sets) {
         boolean little = (request[6] & 1) != 0;
-        Message m = new Message(request[5], little, Giop.REQUEST, request, request.length);
+        Message m = new Message(request[5], little, Giop.REQUEST, request, length);
         Codec.RequestIn r = new Codec.RequestIn();
         Codec.readRequest(orb, m, r);
         Cdr.codeSets(r.body, sets[0], sets[1]);
-        byte[] reply = dispatch(m, r, sets);
-        if (reply == null) return null;
-        return new Message(reply[5], (reply[6] & 1) != 0, Giop.REPLY, reply, reply.length);
+        begin();
+        try {
+            return dispatch(m, r, sets);
+        } finally {
+            end();
+        }
     }
 
     private static final Map<OperationDescriptor[], Map<String, Integer>> indexes = new ConcurrentHashMap<>();
@@ -372,10 +667,11 @@ final class Server {
         return k == null ? -1 : k;
     }
 
-    private byte[] systemReply(Message m, Codec.RequestIn r, SystemException e) {
+    private Message systemReply(Message m, Codec.RequestIn r, SystemException e) {
         if (!r.responseExpected) return null;
-        return Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.idOf(e), e.minor,
-                                          e.completed.value());
+        byte[] b = Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.idOf(e), e.minor,
+                                              e.completed.value());
+        return new Message(m.minor, m.little, Giop.REPLY, b, b.length);
     }
 
     private OutputStream reply(Message m, Codec.RequestIn r, int status, int[] sets) {
@@ -385,8 +681,9 @@ final class Server {
     }
 
     // Answers one request; null when no reply is to be sent.
-    byte[] dispatch(Message m, Codec.RequestIn r, int[] sets) {
-        active.incrementAndGet();
+    Message dispatch(Message m, Codec.RequestIn r, int[] sets) {
+        int[] depth = inCall.get();
+        depth[0]++;
         try {
             ObjectImpl servant = r.key == null ? null : servants.get(new Key(r.key));
             if (servant == null)
@@ -404,24 +701,26 @@ final class Server {
                 OutputStream out = reply(m, r, Giop.NO_EXCEPTION, sets);
                 Codec.beginBody(out, m.minor);
                 out.write_boolean(yes);
-                return Codec.finish(out, m.little);
+                return Codec.finishInPlace(out, m.little);
             }
             if (op.equals("_non_existent") || op.equals("_not_existent")) {
                 if (!r.responseExpected) return null;
                 OutputStream out = reply(m, r, Giop.NO_EXCEPTION, sets);
                 Codec.beginBody(out, m.minor);
                 out.write_boolean(false);
-                return Codec.finish(out, m.little);
+                return Codec.finishInPlace(out, m.little);
             }
             if (op.equals("_interface") || op.equals("_get_interface") || op.equals("_get_component"))
                 return systemReply(m, r, new org.omg.CORBA.NO_IMPLEMENT(op, 0, CompletionStatus.COMPLETED_NO));
             if (!(servant instanceof Skeleton))
-                return systemReply(m, r, new BAD_OPERATION(op, 0, CompletionStatus.COMPLETED_NO));
+                return systemReply(m, r, new BAD_OPERATION(op, SystemExceptions.BAD_OPERATION_UNKNOWN, CompletionStatus.COMPLETED_NO));
             Skeleton skel = (Skeleton) servant;
             OperationDescriptor[][] tables = skel._get_dispatch_table();
             OperationDescriptor[] table = tables == null || tables.length == 0 ? null : tables[0];
             int k = table == null ? -1 : find(table, op);
-            if (k < 0) return systemReply(m, r, new BAD_OPERATION("no operation " + op, 0, CompletionStatus.COMPLETED_NO));
+            if (k < 0)
+                return systemReply(m, r, new BAD_OPERATION("no operation " + op, SystemExceptions.BAD_OPERATION_UNKNOWN,
+                                                           CompletionStatus.COMPLETED_NO));
             OperationDescriptor desc = table[k];
 
             long[] n;
@@ -457,13 +756,13 @@ final class Server {
                     OutputStream out = reply(m, r, Giop.USER_EXCEPTION, sets);
                     Codec.beginBody(out, m.minor);
                     ((Streamable) raised).__write(out);
-                    return Codec.finish(out, m.little);
+                    return Codec.finishInPlace(out, m.little);
                 }
                 Arguments.Layout layout = Arguments.layout(desc);
                 OutputStream out = reply(m, r, Giop.NO_EXCEPTION, sets);
                 if (layout.hasOut) Codec.beginBody(out, m.minor);
                 Arguments.writeReply(out, desc, n, o);
-                return Codec.finish(out, m.little);
+                return Codec.finishInPlace(out, m.little);
             } catch (SystemException e) {
                 e.completed = CompletionStatus.COMPLETED_YES;
                 return systemReply(m, r, e);
@@ -477,17 +776,19 @@ final class Server {
                 return null;
             }
         } finally {
-            active.decrementAndGet();
+            depth[0]--;
         }
     }
 
-    // Stops listening and taking requests; lets the requests in progress
-    // finish, then tells each client with CloseConnection and closes.
-    // With wait the caller waits for that (BAD_INV_ORDER from inside a
-    // call, which would wait for itself); without, it happens behind.
+    // Stops listening and taking requests; lets the calls in progress
+    // finish and their replies go out, then tells each client with
+    // CloseConnection.  With wait the caller waits for that (BAD_INV_ORDER
+    // from inside a call of this server, remote or collocated, which would
+    // wait for itself); without, it happens behind.
     void shutdown(boolean wait) {
-        if (wait && Thread.currentThread().getName().startsWith("vemo.harl dispatch "))
-            throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", 3, CompletionStatus.COMPLETED_NO);
+        if (wait && inCall.get()[0] > 0)
+            throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", SystemExceptions.BAD_INV_ORDER_DEADLOCK,
+                                                  CompletionStatus.COMPLETED_NO);
         stopping = true;
         try {
             listener.close();
@@ -505,18 +806,18 @@ final class Server {
         }
         Runnable finish = () -> {
             long deadline = System.nanoTime() + TimeUnit.SECONDS.toNanos(30);
-            while (active.get() > 0 && System.nanoTime() < deadline) {
-                try {
-                    Thread.sleep(5);
-                } catch (InterruptedException e) {
-                    Thread.currentThread().interrupt();
-                    break;
+            synchronized (quiet) {
+                long left;
+                while (active.get() > 0 && (left = deadline - System.nanoTime()) > 0) {
+                    try {
+                        quiet.wait(Math.max(1, left / 1000000));
+                    } catch (InterruptedException e) {
+                        Thread.currentThread().interrupt();
+                        break;
+                    }
                 }
             }
-            for (Conn c : conns) {
-                c.send(Giop.bare(Giop.CLOSE_CONNECTION, 0));
-                c.close();
-            }
+            for (Conn c : conns) c.closeGracefully(true);
             pool.shutdown();
         };
         if (wait) {

@@ -23,7 +23,21 @@ import org.omg.CORBA.CompletionStatus;
 //   vemo.harl.nativeCharCodeSet -ORBNativeCharCodeSet  ISO-8859-1 (default) or UTF-8: the char code
 //                                                 set this ORB prefers; UTF-8 carries any string
 //                                                 but an IDL char only as ASCII
+//   vemo.harl.maxPending      -ORBMaxPending      octets a server has read and not yet answered, all
+//                                                 connections together; beyond, it stops reading
+//                                                 (default 128 MiB)
+//   vemo.harl.maxThreads      -ORBMaxThreads      server threads in all, reading and dispatching (default 256)
+//   vemo.harl.maxConnections  -ORBMaxConnections  connections a server keeps open (default 200)
+//   vemo.harl.idleTimeout     -ORBIdleTimeout     ms a server connection with no call in progress stays
+//                                                 open before CloseConnection, 0 = for ever (default 180000)
 //   vemo.harl.InitRef.<Name>  -ORBInitRef <Name>=<url>   an initial reference (IOR:, corbaloc:)
+//   org.omg.CORBA.ORBInitialHost / ORBInitialPort, -ORBInitialHost / -ORBInitialPort
+//                                                 the naming service's host and port: NameService is
+//                                                 corbaloc:iiop:host:port/NameService unless an
+//                                                 InitRef names it (defaults localhost, 2809)
+//
+// An unknown vemo.harl.* property is reported as a warning; other -ORB
+// arguments and properties may belong to other ORBs and pass silently.
 public final class Settings {
     public String host;
     public int port;
@@ -34,6 +48,12 @@ public final class Settings {
     public int threads = 16;
     public int maxMessage = vemo.harl.giop.Giop.DEFAULT_MAX_MESSAGE;
     public int nativeCharCodeSet = vemo.harl.ior.IOR.ISO_8859_1;
+    public long maxPending = 128L << 20;
+    public int maxThreads = 256;
+    public int maxConnections = 200;
+    public int idleTimeout = 180000;
+    String initialHost;
+    int initialPort;
     public final Map<String, String> initRefs = new TreeMap<>();
 
     private static BAD_PARAM bad(String why) {
@@ -57,7 +77,19 @@ public final class Settings {
         throw bad(name + " is not true or false: " + v);
     }
 
-    private void set(String name, String value) {
+    private static long octets(String name, String v, long min, long max) {
+        try {
+            long x = Long.parseLong(v.trim());
+            if (x < min || x > max) throw bad(name + " out of range: " + v);
+            return x;
+        } catch (NumberFormatException e) {
+            throw bad(name + " is not a number: " + v);
+        }
+    }
+
+    // Sets one setting by its name without prefix; false when the name is
+    // not one of this ORB's.
+    private boolean set(String name, String value) {
         switch (name.toLowerCase(Locale.ROOT)) {
             case "host": host = value.trim().isEmpty() ? null : value.trim(); break;
             case "port": port = number(name, value, 0, 65535); break;
@@ -67,6 +99,12 @@ public final class Settings {
             case "littleendian": littleEndian = flag(name, value); break;
             case "threads": threads = number(name, value, 1, 10000); break;
             case "maxmessage": maxMessage = number(name, value, 1024, Integer.MAX_VALUE); break;
+            case "maxpending": maxPending = octets(name, value, 1024, Long.MAX_VALUE); break;
+            case "maxthreads": maxThreads = number(name, value, 2, 100000); break;
+            case "maxconnections": maxConnections = number(name, value, 1, 1000000); break;
+            case "idletimeout": idleTimeout = number(name, value, 0, Integer.MAX_VALUE); break;
+            case "initialhost": initialHost = value.trim().isEmpty() ? null : value.trim(); break;
+            case "initialport": initialPort = number(name, value, 1, 65535); break;
             case "nativecharcodeset": {
                 String v = value.trim().toUpperCase(Locale.ROOT).replace("_", "-");
                 if (v.equals("UTF-8") || v.equals("UTF8")) nativeCharCodeSet = vemo.harl.ior.IOR.UTF_8;
@@ -75,8 +113,9 @@ public final class Settings {
                 else throw bad(name + " must be ISO-8859-1 or UTF-8: " + value);
                 break;
             }
-            default: break; // settings of other ORBs are not ours to refuse
+            default: return false;
         }
+        return true;
     }
 
     public static Settings of(String[] args, Properties props) {
@@ -87,7 +126,13 @@ public final class Settings {
                 if (key.startsWith("vemo.harl.InitRef.")) {
                     s.initRefs.put(key.substring("vemo.harl.InitRef.".length()), value.trim());
                 } else if (key.startsWith("vemo.harl.")) {
-                    s.set(key.substring("vemo.harl.".length()), value);
+                    if (!s.set(key.substring("vemo.harl.".length()), value))
+                        System.getLogger("vemo.harl").log(System.Logger.Level.WARNING,
+                                                          "unknown setting " + key + " ignored");
+                } else if (key.equals("org.omg.CORBA.ORBInitialHost")) {
+                    s.set("initialhost", value);
+                } else if (key.equals("org.omg.CORBA.ORBInitialPort")) {
+                    s.set("initialport", value);
                 }
             }
         }
@@ -103,9 +148,15 @@ public final class Settings {
                     if (eq <= 0) throw bad("-ORBInitRef wants Name=URL, not " + value);
                     s.initRefs.put(value.substring(0, eq), value.substring(eq + 1).trim());
                 } else {
-                    s.set(name, value);
+                    s.set(name, value); // settings of other ORBs are not ours to refuse
                 }
             }
+        }
+        if ((s.initialHost != null || s.initialPort != 0) && !s.initRefs.containsKey("NameService")) {
+            String h = s.initialHost == null ? "localhost" : s.initialHost;
+            if (h.indexOf(':') >= 0 && !h.startsWith("[")) h = "[" + h + "]";
+            s.initRefs.put("NameService", "corbaloc:iiop:" + h + ":" + (s.initialPort == 0 ? 2809 : s.initialPort)
+                                          + "/NameService");
         }
         return s;
     }
