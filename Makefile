@@ -1,5 +1,6 @@
 # Entry points; each works on a fresh machine by itself.
 #   make demo        both sides of examples/bank.idl compiled; a client calls the bank server over IIOP
+#                    (TLS=1: over TLS, both sides with certificates examples/tls-keys makes)
 #   make check       build, then run every test
 #   make check-asan  the same tests under AddressSanitizer and UBSan
 #   make fuzz        the fuzz targets, FUZZ_SECONDS (default 180) each
@@ -37,13 +38,24 @@ demo: configure
 	@sed 's/^/   /' $(BUILD)/demo-java/files.txt
 	@echo "== compiling them, with the servant and client of examples/java, against $(BUILD)/quorvex-runtime.jar"
 	javac -nowarn -cp $(BUILD)/quorvex-runtime.jar -d $(BUILD)/demo-java/classes $$(cat $(BUILD)/demo-java/files.txt) examples/java/*.java
-	@echo "== starting BranchServer on 127.0.0.1 in the background, then BankClient against it over IIOP"
-	@cp=$(BUILD)/quorvex-runtime.jar:$(BUILD)/demo-java/classes; ior=$(BUILD)/demo-java/branch.ior; rm -f $$ior; \
-	java -cp $$cp BranchServer $$ior -ORBHost 127.0.0.1 & server=$$!; \
+	@server_tls=""; client_tls=""; \
+	if [ "$(TLS)" = 1 ]; then \
+	    keys=$(BUILD)/demo-java/tls; echo "== TLS=1: keys and certificates of both sides in $$keys (examples/tls-keys)"; \
+	    examples/tls-keys $$keys >/dev/null || exit 1; \
+	    server_tls="-ORBTlsPort 0 -ORBTlsKeyStore $$keys/server.p12 -ORBTlsKeyStorePassword demo-pass"; \
+	    server_tls="$$server_tls -ORBTlsTrustStore $$keys/server-trust.p12 -ORBTlsTrustStorePassword demo-pass"; \
+	    client_tls="-ORBTlsKeyStore $$keys/client.p12 -ORBTlsKeyStorePassword demo-pass"; \
+	    client_tls="$$client_tls -ORBTlsTrustStore $$keys/client-trust.p12 -ORBTlsTrustStorePassword demo-pass"; \
+	    echo "== starting BranchServer on 127.0.0.1 in the background, taking TLS only, then BankClient against it over TLS"; \
+	else \
+	    echo "== starting BranchServer on 127.0.0.1 in the background, then BankClient against it over IIOP"; \
+	fi; \
+	cp=$(BUILD)/quorvex-runtime.jar:$(BUILD)/demo-java/classes; ior=$(BUILD)/demo-java/branch.ior; rm -f $$ior; \
+	java -cp $$cp BranchServer $$ior -ORBHost 127.0.0.1 $$server_tls & server=$$!; \
 	trap 'kill $$server 2>/dev/null' EXIT INT TERM; \
 	for i in $$(seq 300); do [ -s $$ior ] && break; kill -0 $$server 2>/dev/null || break; sleep 0.1; done; \
 	[ -s $$ior ] || { echo "the server did not start"; exit 1; }; \
-	timeout 120 java -cp $$cp BankClient $$ior; status=$$?; \
+	timeout 120 java -cp $$cp BankClient $$ior $$client_tls; status=$$?; \
 	sleep 0.5; echo "== stopping the server"; kill $$server; wait $$server 2>/dev/null; exit $$status
 
 check: build

@@ -7,6 +7,8 @@ Octets)), over loopback IIOP, measured in one run for
     Java client  -> omniORB server  (the C++ server of tests/interop)
     omniORB client -> Java server
     omniORB client -> omniORB server
+    Java client  -> omniORB server, over TLS   (tls.idl's Door: the same two calls,
+    omniORB client -> omniORB server, over TLS  omniORB's SSL transport, TLS 1.3)
 
 with one client thread and with --threads (default 8) client threads
 sharing one reference, and printed as a table with the ratios against
@@ -14,7 +16,8 @@ omniORB's own C++ figures at the same number of threads.
 
     run_orb_bench.py --quorvex Q --jar RUNTIME_JAR --work DIR [--seconds S] [--threads N]
 
-The programs are those of tests/interop (built into DIR as there).
+The programs are those of tests/interop (built into DIR as there); the TLS
+rows use keys and certificates made in a temporary folder (run_tls.Keys).
 """
 import argparse
 import os
@@ -27,6 +30,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "tests", "interop"))
 import iiop  # noqa: E402
 import run_interop  # noqa: E402
+import run_tls  # noqa: E402
 
 
 def machine():
@@ -80,8 +84,11 @@ def main():
     opts.work, opts.jar, opts.quorvex = (os.path.abspath(p) for p in (opts.work, opts.jar, opts.quorvex))
     try:
         peer, classes = run_interop.build_cpp(opts), run_interop.build_java(opts)
+        tls_peer, tls_classes = run_tls.build_cpp(opts), run_tls.build_java(opts)
         rows = []
         with tempfile.TemporaryDirectory(prefix="quorvex-orb-bench-") as tmp, iiop.Processes() as procs:
+            keytool = os.path.join(os.path.dirname(os.path.realpath(opts.java)), "keytool")
+            keys = run_tls.Keys(tmp, keytool if os.path.exists(keytool) else "keytool")
             jior, cior = os.path.join(tmp, "java.ior"), os.path.join(tmp, "cpp.ior")
             problems = []
             _, java_ior = run_interop.start_server(
@@ -90,6 +97,10 @@ def main():
             _, cpp_ior = run_interop.start_server(
                 procs, [peer, "server", cior] + run_interop.CPP_LOOPBACK, cior, os.path.join(tmp, "cpp-server.log"),
                 problems, "omniORB server")
+            tior = os.path.join(tmp, "tls.ior")
+            _, tls_ior = run_interop.start_server(
+                procs, [tls_peer, "server", tior] + keys.cpp("server", "ca") + ["-ORBendPoint", "giop:ssl:127.0.0.1:"],
+                tior, os.path.join(tmp, "tls-server.log"), problems, "omniORB TLS server")
             if problems:
                 raise run_interop.Failed("\n".join(problems))
             secs = str(opts.seconds)
@@ -104,6 +115,12 @@ def main():
                           (f"Java client -> omniORB server{suffix}", java_client(cpp_ior, n)),
                           (f"omniORB client -> Java server{suffix}", cpp_client(java_ior, n)),
                           (f"omniORB client -> omniORB server{suffix}", cpp_client(cpp_ior, n))]
+            # over TLS, one client thread, against omniORB's SSL transport
+            pairs += [("Java client -> omniORB server, TLS", run_interop.java_cmd(
+                          opts, tls_classes, "tlstest.TlsPeer",
+                          ["bench", tls_ior, secs] + run_interop.JAVA_LOOPBACK + keys.java("client", "ca"))),
+                      ("omniORB client -> omniORB server, TLS",
+                       [tls_peer, "bench", tls_ior, secs] + keys.cpp("client", "ca") + run_interop.CPP_LOOPBACK)]
             best = {name: {"calls/s": 0.0, "MB/s": 0.0} for name, _ in pairs}
             # Rounds in turn, so that a busy moment of the machine does not
             # weigh on one pair only; the best of each figure counts.
@@ -124,9 +141,9 @@ def main():
     print()
     print("| Client -> server | small calls/s | x omniORB | 1 MB octets, MB/s | x omniORB |")
     print("|---|---:|---:|---:|---:|")
-    # each half against omniORB's own figures at its number of threads
-    for half in (rows[:4], rows[4:]):
-        base = half[-1][1]
+    # each half against omniORB's own figures at its number of threads; the
+    # TLS rows against omniORB's in clear text with one thread
+    for half, base in ((rows[:4], rows[3][1]), (rows[4:8], rows[7][1]), (rows[8:], rows[3][1])):
         for name, v in half:
             print(f"| {name} | {v['calls/s']:,.0f} | {v['calls/s'] / base['calls/s']:.2f} | "
                   f"{v['MB/s']:,.0f} | {v['MB/s'] / base['MB/s']:.2f} |")

@@ -68,13 +68,13 @@ void BinaryOpExpr::compute(const ExprContext& ctx) {
     case BinaryOp_bitand:
     case BinaryOp_bitxor:
     case BinaryOp_bitor:
-        ok = lt.is_any_int() && rt.is_any_int();
+        ok = lt.is_integer() && rt.is_integer();
         type = ExprType::merge(lt, rt);
         break;
     case BinaryOp_leftshift:
     case BinaryOp_rightshift:
         // A shift has the type of the value shifted, whatever the count's.
-        ok = lt.is_any_int() && rt.is_any_int();
+        ok = lt.is_integer() && rt.is_integer();
         type = lt;
         break;
     default:
@@ -86,7 +86,7 @@ void BinaryOpExpr::compute(const ExprContext& ctx) {
     }
     set_type(type);
     if (left->has_const_value() && right->has_const_value())
-        set_const_value(evaluate(left->get_const_value(), right->get_const_value()));
+        set_const_value(evaluate(left->get_const_value(), right->get_const_value(), ctx.is_wide()));
 }
 
 // With -fcorba3 floating-point operands compute: an integer operand is
@@ -100,7 +100,7 @@ static double as_double(const Value& v) {
     return RealValue::is(v) ? RealValue::narrow(v).get_value() : static_cast<double>(IntValue::narrow(v).get_value());
 }
 
-Value* BinaryOpExpr::evaluate(const Value& l, const Value& r) {
+Value* BinaryOpExpr::evaluate(const Value& l, const Value& r, bool wide) {
     if (real_operands(l, r)) {
         double a = as_double(l), b = as_double(r);
         switch (op) {
@@ -133,12 +133,15 @@ Value* BinaryOpExpr::evaluate(const Value& l, const Value& r) {
     case BinaryOp_leftshift:
     case BinaryOp_rightshift:
         if (int_operands) {
-            int count = IntValue::narrow(r).get_value();
-            if (count < 0 || count > 31) {
+            // A value held in 64 bits shifts by up to 63, any other by up
+            // to 31.
+            long long count = IntValue::narrow(r).get_wide();
+            if (count < 0 || count > (wide ? 63 : 31)) {
                 report("shift count out of range in constant expression: %s", abbrev_text().chars());
                 set_type(ExprType::undefinedET);
                 return nullptr;
             }
+            if (count > 31) return IntValue::narrow(l).wide_shift(r, op == BinaryOp_leftshift);
         }
         return op == BinaryOp_leftshift ? l.leftshift(r) : l.rightshift(r);
     case BinaryOp_bitand: return l.bit_and(r);

@@ -158,7 +158,7 @@ protected:
 private:
     // The operator applied to two constant values; reports a zero divisor
     // and an out-of-range shift count and gives null for them.
-    Value* evaluate(const Value& l, const Value& r);
+    Value* evaluate(const Value& l, const Value& r, bool wide);
 
     Expr* left;
     int op;

@@ -9,7 +9,8 @@ class ExceptionTypeSpec;
 enum ExprContext_flag {
     ExprContext_constant = 1,  // a constant value is required
     ExprContext_data = 2,      // the expression must denote data
-    ExprContext_positive = 4   // the value must be a positive integer
+    ExprContext_positive = 4,  // the value must be a positive integer
+    ExprContext_wide = 8       // the value is held in 64 bits (shifts up to 63)
 };
 
 class ExprContext {
@@ -21,6 +22,9 @@ public:
     bool wants_constant() const { return (flags & ExprContext_constant) != 0; }
     bool wants_data() const { return (flags & ExprContext_data) != 0; }
     bool wants_positive() const { return (flags & ExprContext_positive) != 0; }
+    bool is_wide() const { return (flags & ExprContext_wide) != 0; }
+    // This context for a value a 64-bit type holds.
+    ExprContext widened() const { return ExprContext(flags | ExprContext_wide, op, exc); }
     OpDeclarator* get_op() const { return op; }
     ExceptionTypeSpec* get_exception() const { return exc; }
 

@@ -67,12 +67,14 @@ bool ExprType::is_any_int() const {
     return t >= short_BaseTypeSpec && t <= ulonglong_BaseTypeSpec;
 }
 
+bool ExprType::is_integer() const { return is_any_int() || base_tag() == octet_BaseTypeSpec; }
+
 bool ExprType::is_bool() const { return base_tag() == boolean_BaseTypeSpec; }
 bool ExprType::is_char() const { return base_tag() == char_BaseTypeSpec || base_tag() == wchar_BaseTypeSpec; }
 
 bool ExprType::is_numeric() const {
     int t = base_tag();
-    return t == double_BaseTypeSpec || t == float_BaseTypeSpec || is_any_int();
+    return t == double_BaseTypeSpec || t == float_BaseTypeSpec || is_integer();
 }
 
 bool ExprType::is_string() const { return typespec && typespec->get_tag() == String_TypeSpecTag; }

@@ -32,6 +32,8 @@ public:
     bool is_any_data() const;
     bool is_simple_data() const;
     bool is_any_int() const;
+    // An integer type or octet: what the integer operators take.
+    bool is_integer() const;
     bool is_bool() const;
     bool is_char() const;
     bool is_numeric() const;

@@ -32,7 +32,7 @@ void ScopedNameExpr::compute(const ExprContext&) {
             report("constant expression nested too deeply through constants: %s", abbrev_text().chars());
             return;
         }
-        e.final_check(ExprContext::const_dcl);
+        e.final_check(InitDeclarator::narrow(*d).value_context());
         // A constant whose expression was reported, or depends on one that
         // was, leaves its users silent.
         if (!e.has_type() || e.has_error() || !e.get_type().is_valid()) return;

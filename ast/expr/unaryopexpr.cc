@@ -50,8 +50,8 @@ void UnaryOpExpr::compute(const ExprContext& ctx) {
     switch (op) {
     case UnaryOp_plus:
     case UnaryOp_minus: ok = t.is_numeric(); break;
-    case UnaryOp_lognot: ok = t.is_bool() || t.is_any_int(); break;
-    case UnaryOp_bitcompl: ok = t.is_any_int(); break;
+    case UnaryOp_lognot: ok = t.is_bool() || t.is_integer(); break;
+    case UnaryOp_bitcompl: ok = t.is_integer(); break;
     default: break;
     }
     if (!ok) {

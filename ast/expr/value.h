@@ -1,5 +1,5 @@
 // Literal and computed values of constant expressions: booleans, characters,
-// 32-bit integers (with the radix they are printed in), reals and strings.
+// integers (32 bits, and 64 beside them, with the radix they are printed in), reals and strings.
 //
 // Every operation returns a new Value, or null when the kind of value does
 // not support it; the base class supports nothing.
@@ -132,8 +132,25 @@ public:
     IntValue(const char* text, const SrcLoc& loc);
     // A computed value, printed in `radix` (8, 10 or 16).
     IntValue(int value, int radix, const SrcLoc& loc = SrcLoc());
+    // A computed 64-bit value.
+    IntValue(long long wide, bool unsigned_top, int radix, const SrcLoc& loc = SrcLoc());
 
+    // The low 32 bits, as the 32-bit types, bounds and labels hold them.
     int get_value() const { return value; }
+    // The value in 64 bits, as the 64-bit types hold it (two's complement;
+    // a literal above 2^63-1 keeps its bits and is marked unsigned).
+    long long get_wide() const { return wide; }
+    // True when the 64 bits stand for an unsigned number above 2^63-1.
+    bool is_unsigned_top() const { return unsigned_top; }
+    // True for a literal of more than 64 bits, which the generator reports
+    // where it writes it.
+    bool is_overflowed_literal() const { return overflow && has_text_; }
+    // Whether the value is one the integer type `base_tag` (a
+    // BaseTypeSpec_tag; octet included) can hold.
+    bool fits(int base_tag) const;
+    // A shift by a count of 32 to 63, which only 64 bits hold; null for any
+    // other count.
+    Value* wide_shift(const Value& count, bool left) const;
     int get_radix() const { return radix; }
     // The literal's source text; computed values have none.
     bool has_text() const { return has_text_; }
@@ -175,7 +192,16 @@ private:
     // The radix of a result: the left operand's, else the right's, else 10.
     int result_radix(const IntValue& r) const;
 
+    // A result of exact value `x` (an operand's overflow carried in
+    // `overflow`): beyond the 64-bit range it keeps its low 64 bits and is
+    // marked overflowed, which no type holds.
+    static IntValue* exact_result(__int128 x, bool overflow, int radix);
+    __int128 exact() const;
+
     int value;
+    long long wide;
+    bool unsigned_top = false;
+    bool overflow = false;
     int radix;
     bool has_text_;
     String text;

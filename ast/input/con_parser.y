@@ -44,6 +44,15 @@ struct ConInterfaceHeader {
     ScopedNameList* bases;
     Description* desc;
     bool local;
+    bool abstract;
+};
+
+// value_header: the modifiers, name, bases and supported interfaces.
+struct ConValueHeader {
+    unsigned modifiers;
+    Id* id;
+    ScopedNameList* bases;
+    ScopedNameList* supports;
 };
 
 // type_declarator: a type with the names declared of it.
@@ -95,6 +104,7 @@ struct ConValue {
         UnionCaseList* cases;
         StringValueList* strings;
         ConInterfaceHeader* header;
+        ConValueHeader* value_header;
         ConTypeDeclarator* type_declarator;
         ConOpSignature* signature;
     };
@@ -189,14 +199,23 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %token <loc> DIRECTIVES_ONLY 335
 /* "native" opening a native type declaration (-fcorba3). */
 %token <loc> NATIVE 336
+/* A value type (-fcorba3): "valuetype" (its word: 1 after "abstract", 2
+ * after "custom"), the one of a forward declaration, and the words of its
+ * header and body. */
+%token <loc> VALUETYPE 337 VALUETYPE_FORWARD 338 TRUNCATABLE 339 SUPPORTS 340 PUBLIC 341 PRIVATE 342
+%token <loc> FACTORY 343
 /* "fixed" before '<' or a name, and a fixed-point literal (-fcorba3). */
-%token <loc> FIXED 340
-%token <value> FIXED_PT_LITERAL 341
+%token <loc> FIXED 344
+%token <value> FIXED_PT_LITERAL 345
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
 %type <decl> type_dcl const_dcl except_dcl interface module pragma_import pragma_builtin
-%type <decl> value_box native_dcl
+%type <decl> value_box native_dcl value_dcl value_forward value_element state_member init_dcl
+%type <decls> value_element_STAR
+%type <names> supports_OPT
+%type <word> TRUNCATABLE_OPT
+%type <value_header> value_header
 %type <decl> interface_dcl forward_dcl export attr_dcl op_dcl member element_spec param_dcl
 %type <prefix> pragma_prefix
 %type <serverless> pragma_serverless
@@ -251,6 +270,8 @@ definition
     | interface                         { $$ = new DeclDefinition(*$1); }
     | module                            { $$ = new DeclDefinition(*$1); }
     | value_box                         { $$ = new DeclDefinition(*$1); }
+    | value_dcl                         { $$ = new DeclDefinition(*$1); }
+    | value_forward                     { $$ = new DeclDefinition(*$1); }
     | native_dcl                        { $$ = new DeclDefinition(*$1); }
     | pragma_prefix                     { $$ = new PragmaPrefixDefinition(*$1); }
     | pragma_import                     { $$ = new DeclDefinition(*$1); }
@@ -276,6 +297,76 @@ value_box
                                         { $$ = wrap_named(new ValueBoxTypeSpec(*$2, *$3)); }
     ;
 
+value_forward
+    : VALUETYPE_FORWARD identifier SEMI { $$ = wrap_named(new ForwardTypeSpec(*$2, Value_TypeSpecTag)); }
+    ;
+
+value_dcl
+    : value_header CURLBRA value_element_STAR CURLKET SEMI
+                                        {
+                                            ConValueHeader* h = $1;
+                                            $$ = wrap_named(new ValueTypeSpec(*h->id, h->modifiers, *h->bases,
+                                                                              *h->supports, *$3));
+                                            delete h;
+                                        }
+    ;
+
+value_header
+    : VALUETYPE identifier supports_OPT {
+                                            unsigned m = $<word>1 == 1   ? unsigned(ValueTypeSpec::ABSTRACT)
+                                                         : $<word>1 == 2 ? unsigned(ValueTypeSpec::CUSTOM)
+                                                                         : 0u;
+                                            $$ = new ConValueHeader{m, $2, &ScopedNameList::null, $3};
+                                        }
+    | VALUETYPE identifier COLON TRUNCATABLE_OPT scoped_name_LIST supports_OPT
+                                        {
+                                            unsigned m = $<word>1 == 1   ? unsigned(ValueTypeSpec::ABSTRACT)
+                                                         : $<word>1 == 2 ? unsigned(ValueTypeSpec::CUSTOM)
+                                                                         : 0u;
+                                            if ($4) {
+                                                if (m == ValueTypeSpec::CUSTOM)
+                                                    msg::error($<loc>4, "a custom value type cannot be truncatable");
+                                                else if (m == ValueTypeSpec::ABSTRACT)
+                                                    msg::error($<loc>4, "an abstract value type cannot be truncatable");
+                                                else
+                                                    m |= ValueTypeSpec::TRUNCATABLE;
+                                            }
+                                            $$ = new ConValueHeader{m, $2, $5, $6};
+                                        }
+    ;
+
+TRUNCATABLE_OPT
+    : empty                             { $$ = 0; }
+    | TRUNCATABLE                       { $$ = 1; $<loc>$ = $1; }
+    ;
+
+supports_OPT
+    : empty                             { $$ = &ScopedNameList::null; }
+    | SUPPORTS scoped_name_LIST         { $$ = $2; }
+    ;
+
+value_element
+    : export
+    | state_member
+    | init_dcl
+    ;
+
+state_member
+    : PUBLIC type_spec declarators SEMI { $$ = new Decl(Decl::STATE_PUBLIC, *$2, *$3); }
+    | PRIVATE type_spec declarators SEMI
+                                        { $$ = new Decl(Decl::STATE_PRIVATE, *$2, *$3); }
+    ;
+
+init_dcl
+    : FACTORY identifier parameter_dcls raises_expr_OPT SEMI
+                                        {
+                                            Declarator* op = new OpDeclarator(*$2, Description::null, *$3, *$4,
+                                                                              StringValueList::null);
+                                            $$ = new Decl(Decl::FACTORY, *new VoidTypeSpec($1),
+                                                          *new DeclaratorList(*op));
+                                        }
+    ;
+
 interface
     : interface_dcl
     | forward_dcl
@@ -287,6 +378,7 @@ interface_dcl
                                             InterfaceTypeSpec* iface = new InterfaceTypeSpec(*$1->id, *$1->desc,
                                                                                              *$1->bases, *$3);
                                             if ($1->local) iface->set_local();
+                                            if ($1->abstract) iface->set_abstract();
                                             $$ = wrap_named(iface);
                                             delete $1;
                                         }
@@ -303,7 +395,7 @@ forward_dcl
 
 interface_header
     : INTERFACE identifier inheritance_spec_OPT description_OPT
-                                        { $$ = new ConInterfaceHeader{$2, $3, $4, $<word>1 == 1}; }
+                                        { $$ = new ConInterfaceHeader{$2, $3, $4, $<word>1 == 1, $<word>1 == 2}; }
     ;
 
 interface_body
@@ -803,6 +895,11 @@ member_PLUS
 export_STAR
     : empty                             { $$ = &DeclList::null; }
     | export_STAR export                { $$ = append_decl($1, $2); }
+    ;
+
+value_element_STAR
+    : empty                             { $$ = &DeclList::null; }
+    | value_element_STAR value_element  { $$ = append_decl($1, $2); }
     ;
 
 member_STAR

@@ -86,6 +86,9 @@ static const char* flag_text(unsigned flags) {
     case Decl::ONEWAY: return "oneway ";
     case Decl::READONLY: return "readonly ";
     case Decl::TYPEDEF: return "typedef ";
+    case Decl::STATE_PUBLIC: return "public ";
+    case Decl::STATE_PRIVATE: return "private ";
+    case Decl::FACTORY: return "factory ";
     case Decl::PARAM_IN: return "in ";
     case Decl::PARAM_OUT: return "out ";
     case Decl::PARAM_INOUT: return "inout ";

@@ -59,6 +59,11 @@ public:
         READONLY = 0x20,
         READONLY_ATTRIBUTE = 0x21,
         TYPEDEF = 0x40,
+        // In a value type (-fcorba3): a public or private state member, an
+        // initializer ("factory").
+        STATE_PUBLIC = 0x100,
+        STATE_PRIVATE = 0x200,
+        FACTORY = 0x400,
         PARAM_IN = 0x10000,
         PARAM_OUT = 0x10001,
         PARAM_INOUT = 0x10002,

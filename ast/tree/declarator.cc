@@ -100,6 +100,8 @@ void Declarator::set_envfile(EnvFile* f) {
 
 void Declarator::here_is_defn() const {
     String text = typespec && typespec->has_decl() ? typespec->get_decl().abbrev_text() : abbrev_text();
+    // A module is named, not printed with its contents.
+    if (typespec && ModuleTypeSpec::is(*typespec)) text = String("module ") + get_name().as_String();
     msg::inform(get_loc(), "... here is the definition: %s", text.chars());
 }
 

@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <vector>
 
+#include "ast/expr/exprcontext.h"
 #include "ast/input/description.h"
 #include "ast/names/id.h"
 #include "ast/tree/astitem.h"
@@ -129,6 +130,16 @@ public:
     void print(std::ostream& out) const override;
 
     Expr& get_expr() const { return *value; }
+    // The type the constant's value has after typedef names: a base type,
+    // a string or an enum; null for any other.
+    const TypeSpec* value_type() const;
+    // True when the constant is of a 64-bit integer type, whose expression
+    // computes in 64 bits.
+    bool holds_wide() const;
+    // The context the constant's expression is checked in: constant data,
+    // computed in 64 bits for a 64-bit type; an enum constant names an
+    // enumerator, which is data without a computed value.
+    ExprContext value_context() const;
 
     static bool is(const Declarator& d) { return d.get_tag() == Init_DeclaratorTag; }
     static InitDeclarator& narrow(Declarator& d);
@@ -137,6 +148,8 @@ public:
 private:
     void check_real_range(const TypeSpec& type) const;
     void check_fixed_value(const TypeSpec& type) const;
+    void check_int_range(const TypeSpec& type) const;
+    void check_enumerator(const TypeSpec& type) const;
 
     Expr* value;
 };

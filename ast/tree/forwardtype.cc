@@ -68,7 +68,10 @@ Declarator* ForwardTypeSpec::unwrap() const {
     if (is_undefined_interface()) return &get_declarator();
     if (!definition) {
         msg::error(get_loc(), "%s not found for forward declaration",
-                   kind == Struct_TypeSpecTag ? "struct" : kind == Union_TypeSpecTag ? "union" : "interface");
+                   kind == Struct_TypeSpecTag  ? "struct"
+                   : kind == Union_TypeSpecTag ? "union"
+                   : kind == Value_TypeSpecTag ? "value type"
+                                               : "interface");
         definition = &Declarator::bad;
     }
     return definition;
@@ -77,6 +80,7 @@ Declarator* ForwardTypeSpec::unwrap() const {
 void ForwardTypeSpec::print(std::ostream& out) const {
     out << (kind == Struct_TypeSpecTag  ? "struct "
             : kind == Union_TypeSpecTag ? "union "
+            : kind == Value_TypeSpecTag ? "valuetype "
             : local                     ? "local interface "
                                         : "interface ")
         << get_name();

@@ -4,6 +4,7 @@
 #include "ast/input/dialect.h"
 #include "ast/names/scope.h"
 #include "ast/names/scopedname.h"
+#include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 
 // The dispatch hash: the length times the letter weights of (up to six
@@ -139,43 +140,67 @@ Declarator* InterfaceTypeSpec::resolve(const Id& id) const {
     return dialect::corba3() ? resolve_with_enumerators(*exports, id) : nullptr;
 }
 
-void InterfaceTypeSpec::resolve_names(Scope& scope) {
+void InterfaceTypeSpec::start_tables(Scope& scope) {
     inherit_list = new IntfInheritList;
     export_tbl = new IntfExportTbl(*this);
     exception_tbl = new IntfExcTbl;
-
     declare_self(scope);
-    Scope inner(scope, "interface exports", get_loc());
+}
 
+InterfaceTypeSpec* InterfaceTypeSpec::defined_base(ScopedName& base, Scope& scope, const char* what) {
+    if (!base.resolve(scope)) return nullptr;
+    Declarator* named = base.get_declarator();
+    // A base known only by a forward declaration has no tables yet.
+    if (TypeSpecDeclarator::is(*named) && ForwardTypeSpec::is(named->get_typespec()) &&
+        !ForwardTypeSpec::narrow(named->get_typespec()).get_definition()) {
+        if (!dialect::corba3())
+            msg::fatal(base.get_loc(), "definition not found yet for %s: %s", what, base.abbrev_text().chars());
+        // -fcorba3 accepts interfaces that are never defined, so the run
+        // goes on; the forward declaration is named too.
+        msg::error(base.get_loc(), "definition not found yet for %s: %s", what, base.abbrev_text().chars());
+        msg::inform(named->get_loc(), "... here is the forward declaration");
+        return nullptr;
+    }
+    Declarator* d = base.get_unwrapped_declarator();
+    if (d->has_typespec() && (InterfaceTypeSpec::is(d->get_typespec()) || ValueTypeSpec::is(d->get_typespec()))) {
+        InterfaceTypeSpec& iface = static_cast<InterfaceTypeSpec&>(d->get_typespec());
+        if (!iface.fully_defined())
+            msg::fatal(base.get_loc(), "definition not found yet for %s: %s", what, base.abbrev_text().chars());
+        return &iface;
+    }
+    if (d != &Declarator::bad)
+        msg::error(base.get_loc(), "name does not refer to %s %s: %s", what[0] == 'i' ? "an" : "a", what,
+                   base.abbrev_text().chars());
+    return nullptr;
+}
+
+void InterfaceTypeSpec::inherit(InterfaceTypeSpec& iface) {
+    inherit_list->inherit(iface);
+    export_tbl->merge(iface.get_export_tbl());
+    exception_tbl->merge(iface.get_exception_tbl());
+}
+
+void InterfaceTypeSpec::resolve_names(Scope& scope) {
+    start_tables(scope);
     for (DLListIter<ScopedName> it(*bases); it; it.next()) {
         ScopedName& base = it.entry();
-        if (!base.resolve(scope)) continue;
-        Declarator* named = base.get_declarator();
-        // A base known only by a forward declaration has no tables yet.
-        if (TypeSpecDeclarator::is(*named) && ForwardTypeSpec::is(named->get_typespec()) &&
-            !ForwardTypeSpec::narrow(named->get_typespec()).get_definition()) {
-            if (!dialect::corba3())
-                msg::fatal(base.get_loc(), "definition not found yet for interface: %s", base.abbrev_text().chars());
-            // -fcorba3 accepts interfaces that are never defined, so the
-            // run goes on; the forward declaration is named too.
-            msg::error(base.get_loc(), "definition not found yet for interface: %s", base.abbrev_text().chars());
-            msg::inform(named->get_loc(), "... here is the forward declaration");
+        InterfaceTypeSpec* iface = defined_base(base, scope, "interface");
+        if (!iface) continue;
+        if (ValueTypeSpec::is(*iface)) {
+            msg::error(base.get_loc(), "name does not refer to an interface: %s", base.abbrev_text().chars());
             continue;
         }
-        Declarator* d = base.get_unwrapped_declarator();
-        if (d->has_typespec() && InterfaceTypeSpec::is(d->get_typespec())) {
-            InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(d->get_typespec());
-            if (!iface.fully_defined())
-                msg::fatal(base.get_loc(), "definition not found yet for interface: %s",
-                           base.abbrev_text().chars());
-            inherit_list->inherit(iface);
-            export_tbl->merge(iface.get_export_tbl());
-            exception_tbl->merge(iface.get_exception_tbl());
-        } else if (d != &Declarator::bad) {
-            msg::error(base.get_loc(), "name does not refer to an interface: %s", base.abbrev_text().chars());
-        }
+        // An abstract interface inherits only abstract interfaces.
+        if (abstract && !iface->is_abstract())
+            msg::error(base.get_loc(), "abstract interface `%s' cannot inherit from the interface `%s'",
+                       get_name().as_charP(), base.abbrev_text().chars());
+        inherit(*iface);
     }
+    Scope inner(scope, "interface exports", get_loc());
+    resolve_exports(inner);
+}
 
+void InterfaceTypeSpec::resolve_exports(Scope& inner) {
     ScopedName& own_name = get_full_name();
     for (DLListIter<IntfInherit> it(*inherit_list); it; it.next()) {
         ScopedName& theirs = it.entry().get_interface().get_full_name();
@@ -203,7 +228,7 @@ void InterfaceTypeSpec::resolve_names(Scope& scope) {
 void InterfaceTypeSpec::final_check() { exports->final_check(DeclaratorContext::any); }
 
 void InterfaceTypeSpec::print(std::ostream& out) const {
-    out << (local ? "local interface " : "interface ") << get_name();
+    out << (local ? "local interface " : abstract ? "abstract interface " : "interface ") << get_name();
     if (!bases->empty()) out << ": " << *bases;
     out << " { " << *exports << " }";
 }

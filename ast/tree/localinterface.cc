@@ -53,6 +53,12 @@ struct LocalCheck final : DeclWalker {
             for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
                 travels(ts, d.entry().get_loc(), "member", name_of(d.entry()),
                         name_of(container->get_declarator()));
+        } else if (container && ValueTypeSpec::is(*container) &&
+                   (decl.get_flags() == Decl::STATE_PUBLIC || decl.get_flags() == Decl::STATE_PRIVATE)) {
+            // A value's state travels with it.
+            for (DLListIter<Declarator> d(decl.get_declarators()); d; d.next())
+                travels(ts, d.entry().get_loc(), "state member", name_of(d.entry()),
+                        name_of(container->get_declarator()));
         } else if (container && InterfaceTypeSpec::is(*container) &&
                    !InterfaceTypeSpec::narrow(*container).is_local()) {
             const char* owner = name_of(container->get_declarator());
@@ -79,7 +85,7 @@ struct LocalCheck final : DeclWalker {
                                    name_of(ts.get_declarator()),
                                    name_of(b.entry().get_interface().get_declarator()));
         }
-        return ModuleTypeSpec::is(ts) || InterfaceTypeSpec::is(ts) || StructTypeSpec::is(ts) ||
+        return ModuleTypeSpec::is(ts) || InterfaceTypeSpec::is(ts) || ValueTypeSpec::is(ts) || StructTypeSpec::is(ts) ||
                ExceptionTypeSpec::is(ts) || UnionTypeSpec::is(ts);
     }
 };

@@ -17,9 +17,10 @@ bool ModuleTypeSpec::overload_ok(Declarator& other) const {
 }
 
 // A name in any body of the module, in source order of the bodies; with
-// one body, its own declarations.
+// one body, its own declarations.  The enumerators of its enums are
+// declared in it too, as in a module of several bodies.
 Declarator* ModuleTypeSpec::resolve(const Id& id) const {
-    Declarator* found = !first_body->bodies ? dialect::corba3() ? resolve_with_enumerators(*decls, id) : decls->resolve(id)
+    Declarator* found = !first_body->bodies ? resolve_with_enumerators(*decls, id)
                                             : resolve_in_bodies(id, first_body->bodies->list.size());
     // A file's own ORB module finds in the ORB's what it does not declare.
     if (!found && first_body->orb_part) return first_body->orb_part->resolve(id);

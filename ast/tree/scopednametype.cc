@@ -37,16 +37,31 @@ Declarator* ScopedNameTypeSpec::resolve(const Id& id) const {
     return unwrap()->resolve(id);
 }
 
+// True when the final checks refuse a name that is not a type in this
+// place in words of their own: the type of a constant ("invalid type for
+// const declaration") and of a member of a struct, union or exception
+// ("invalid declaration for member of ...").
+static bool refused_by_final_check(const ScopedNameTypeSpec& ts) {
+    if (!ts.has_decl()) return false;
+    const Decl& decl = ts.get_decl();
+    if (decl.get_flags() == Decl::CONST) return true;
+    if (decl.is_typedef() || !decl.has_container()) return false;
+    TypeSpecTag t = decl.get_container().get_tag();
+    return t == Struct_TypeSpecTag || t == Union_TypeSpecTag || t == Exception_TypeSpecTag;
+}
+
 // A name used as a type must name one: an operation, attribute, constant,
 // enumerator or module found first (a nearer declaration hides an outer
 // type of the same name, as an operation `Object` hides the predefined
 // Object) is an error, and the name is bound to the shared bad declarator
-// like a name not found.
+// like a name not found.  Where the final checks refuse it already, they
+// report it.
 void ScopedNameTypeSpec::resolve_names(Scope& scope) {
     if (!name->resolve(scope)) return;
     Declarator* d = name->get_declarator();
     bool module = TypeSpecDeclarator::is(*d) && ModuleTypeSpec::is(d->get_typespec());
     if (d->is_type() && !module) return;
+    if (refused_by_final_check(*this)) return;
     msg::error(name->get_loc(), "name does not refer to a type: %s", name->abbrev_text().chars());
     d->here_is_defn();
     name->set_declarator(&Declarator::bad);

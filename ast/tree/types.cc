@@ -28,6 +28,7 @@ const char* TypeSpec::tag_name(TypeSpecTag tag) {
     case Void_TypeSpecTag: return "VoidTypeSpec";
     case Fixed_TypeSpecTag: return "FixedTypeSpec";
     case ValueBox_TypeSpecTag: return "ValueBoxTypeSpec";
+    case Value_TypeSpecTag: return "ValueTypeSpec";
     }
     return "TypeSpec";
 }
@@ -69,6 +70,7 @@ TYPESPEC_NARROW(ImportTypeSpec)
 TYPESPEC_NARROW(InterfaceTypeSpec)
 TYPESPEC_NARROW(ModuleTypeSpec)
 TYPESPEC_NARROW(ValueBoxTypeSpec)
+TYPESPEC_NARROW(ValueTypeSpec)
 TYPESPEC_NARROW(ScopedNameTypeSpec)
 TYPESPEC_NARROW(SequenceTypeSpec)
 TYPESPEC_NARROW(StructTypeSpec)

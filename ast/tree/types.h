@@ -48,7 +48,8 @@ enum TypeSpecTag {
     Union_TypeSpecTag = 12,
     Void_TypeSpecTag = 13,
     ValueBox_TypeSpecTag = 14,
-    Fixed_TypeSpecTag = 15  // only with -fcorba3
+    Value_TypeSpecTag = 15,
+    Fixed_TypeSpecTag = 16  // only with -fcorba3
 };
 
 class TypeSpec : public ASTItem {
@@ -405,6 +406,10 @@ public:
     // A local interface (-fcorba3): its references never leave the process.
     bool is_local() const { return local; }
     void set_local() { local = true; }
+    // An abstract interface (-fcorba3): what travels is an object reference
+    // or a value that supports it.
+    bool is_abstract() const { return abstract; }
+    void set_abstract() { abstract = true; }
     bool fully_defined() const { return inherit_list != nullptr; }
     IntfInheritList& get_inherit_list() const;
     IntfExportTbl& get_export_tbl() const;
@@ -416,13 +421,73 @@ public:
     static InterfaceTypeSpec& narrow(TypeSpec& t);
     static const InterfaceTypeSpec& narrow(const TypeSpec& t);
 
+protected:
+    // Makes the tables, declares the type and takes in the base (inherit
+    // list and export tables); the caller checks that it is of the right kind.
+    void start_tables(Scope& scope);
+    void inherit(InterfaceTypeSpec& base);
+    // The exports (bases' and own) into `inner`, then the own exports
+    // resolved and entered into the tables.
+    void resolve_exports(Scope& inner);
+    // The interface a base names, once defined; null (reported) otherwise.
+    InterfaceTypeSpec* defined_base(ScopedName& base, Scope& scope, const char* what);
+
 private:
     ScopedNameList* bases;
     DeclList* exports;
     bool local = false;
+    bool abstract = false;
     IntfInheritList* inherit_list = nullptr;
     IntfExportTbl* export_tbl = nullptr;
     IntfExcTbl* exception_tbl = nullptr;
+};
+
+// A value type (-fcorba3): state members (declarations whose word is
+// Decl::STATE_PUBLIC or STATE_PRIVATE), initializers (operations whose word
+// is Decl::FACTORY), operations, attributes and nested declarations.  It is
+// an interface to name lookup: its export table holds its own declarations
+// and those of its value bases and supported interfaces, all of which are
+// in its inherit list.
+class ValueTypeSpec : public InterfaceTypeSpec {
+public:
+    enum : unsigned { ABSTRACT = 0x1, CUSTOM = 0x2, TRUNCATABLE = 0x4 };
+
+    ValueTypeSpec(Id& name, unsigned modifiers, ScopedNameList& bases, ScopedNameList& supports, DeclList& body);
+
+    void final_check() override;
+    bool overload_ok(Declarator& other) const override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Value_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    bool is_abstract_value() const { return (modifiers & ABSTRACT) != 0; }
+    bool is_custom() const { return (modifiers & CUSTOM) != 0; }
+    bool is_truncatable() const { return (modifiers & TRUNCATABLE) != 0; }
+    ScopedNameList& get_supports() const { return *supports; }
+    // The value bases named, in order: the concrete one, if any, first.
+    const std::vector<ValueTypeSpec*>& get_value_bases() const { return value_bases; }
+    ValueTypeSpec* get_concrete_base() const;
+    // The interfaces named by `supports`, in order.
+    const std::vector<InterfaceTypeSpec*>& get_supported() const { return supported; }
+    // The state members, in order (the body's declarations so marked).
+    DeclList& get_state() const { return *state; }
+    bool has_initializers() const;
+    // Whether the type or a value base declares an operation or attribute,
+    // or supports an interface: the Java class has abstract methods then.
+    bool has_operations() const;
+    // The same, of its own declarations and supports alone.
+    bool declares_operations() const;
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Value_TypeSpecTag; }
+    static ValueTypeSpec& narrow(TypeSpec& t);
+    static const ValueTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    unsigned modifiers;
+    ScopedNameList* supports;
+    DeclList* state;
+    std::vector<ValueTypeSpec*> value_bases;
+    std::vector<InterfaceTypeSpec*> supported;
 };
 
 // The first of the declarations, or of the enumerators of an enum declared
@@ -658,7 +723,8 @@ public:
     ExprList& get_labels() const { return *labels; }
     Decl& get_element() const { return *element; }
     void resolve_names(Scope& scope);
-    void final_check();
+    // `wide`: the discriminator is a 64-bit type.
+    void final_check(bool wide);
     void print(std::ostream& out) const override;
 
 private:

@@ -1,8 +1,10 @@
+#include <map>
 #include <ostream>
 
 #include "ast/expr/expr.h"
 #include "ast/input/dialect.h"
 #include "ast/names/scope.h"
+#include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 #include "lib/msg.h"
@@ -14,8 +16,8 @@ void UnionCase::resolve_names(Scope& scope) {
     element->resolve_names(scope);
 }
 
-void UnionCase::final_check() {
-    labels->final_check(ExprContext::case_label);
+void UnionCase::final_check(bool wide) {
+    labels->final_check(wide ? ExprContext::case_label.widened() : ExprContext::case_label);
     element->final_check(DeclaratorContext::union_members);
 }
 
@@ -102,6 +104,51 @@ static bool discriminator_ok(const Declarator& d) {
     return tag != double_BaseTypeSpec && tag != float_BaseTypeSpec && tag != any_BaseTypeSpec;
 }
 
+// The base type the discriminator is after typedef names; -1 for an enum
+// or a name that failed.
+static int discriminator_base_tag(const TypeSpec& switch_type) {
+    const TypeSpec* ts = &switch_type;
+    if (ScopedNameTypeSpec::is(*ts)) {
+        Declarator* d = ts->unwrap();
+        if (!d || d == &Declarator::bad || !d->has_typespec()) return -1;
+        ts = &d->get_typespec();
+    }
+    return BaseTypeSpec::is(*ts) ? BaseTypeSpec::narrow(*ts).get_base_tag() : -1;
+}
+
+// What tells two labels apart: the kind of value and its bits, or the
+// enumerator named (directly or through a constant).
+struct LabelKey {
+    int kind;  // 0 none, 1 integer, 2 character, 3 boolean, 4 enumerator
+    long long bits;
+    const void* enumerator;
+    bool operator<(const LabelKey& o) const {
+        if (kind != o.kind) return kind < o.kind;
+        if (bits != o.bits) return bits < o.bits;
+        return enumerator < o.enumerator;
+    }
+};
+
+static LabelKey label_key(const Expr& label) {
+    if (label.has_const_value()) {
+        const Value& v = label.get_const_value();
+        if (IntValue::is(v)) return {1, IntValue::narrow(v).get_wide(), nullptr};
+        if (CharValue::is(v)) return {2, CharValue::narrow(v).get_value(), nullptr};
+        if (BoolValue::is(v)) return {3, BoolValue::narrow(v).get_value(), nullptr};
+        return {0, 0, nullptr};
+    }
+    const Expr* e = &label;
+    // A constant naming an enumerator stands for it.
+    for (int hops = 0; ScopedNameExpr::is(*e) && hops < 64; ++hops) {
+        const Declarator* d = ScopedNameExpr::narrow(*e).get_name().get_declarator();
+        if (!d || d == &Declarator::bad) break;
+        if (EnumEntryDeclarator::is(*d)) return {4, 0, d};
+        if (!InitDeclarator::is(*d)) break;
+        e = &InitDeclarator::narrow(*d).get_expr();
+    }
+    return {0, 0, nullptr};
+}
+
 void UnionTypeSpec::final_check() {
     switch_type->final_check();
     if (ScopedNameTypeSpec::is(*switch_type)) {
@@ -112,7 +159,32 @@ void UnionTypeSpec::final_check() {
             return;
         }
     }
-    for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().final_check();
+    int tag = discriminator_base_tag(*switch_type);
+    bool wide = tag == longlong_BaseTypeSpec || tag == ulonglong_BaseTypeSpec;
+    for (DLListIter<UnionCase> it(*cases); it; it.next()) it.entry().final_check(wide);
+    // Each label once, and each a value the discriminator can hold: the
+    // Java switch would reject either.
+    std::map<LabelKey, const Expr*> seen;
+    for (DLListIter<UnionCase> it(*cases); it; it.next()) {
+        for (DLListIter<Expr> l(it.entry().get_labels()); l; l.next()) {
+            const Expr& label = l.entry();
+            if (DefaultExpr::is(label) || label.has_error()) continue;
+            if (tag >= 0 && label.has_const_value() && IntValue::is(label.get_const_value()) &&
+                !IntValue::narrow(label.get_const_value()).fits(tag) &&
+                !IntValue::narrow(label.get_const_value()).is_overflowed_literal()) {
+                msg::error(label.get_loc(), "case label out of range for %s: %s",
+                           BaseTypeSpec(tag, SrcLoc()).abbrev_text().chars(), label.abbrev_text().chars());
+                continue;
+            }
+            LabelKey key = label_key(label);
+            if (key.kind == 0) continue;
+            auto found = seen.emplace(key, &label);
+            if (!found.second)
+                msg::error(label.get_loc(), "duplicate case label in union %s: %s (line %d)",
+                           get_name().as_String().chars(), label.abbrev_text().chars(),
+                           found.first->second->get_loc().get_line());
+        }
+    }
 }
 
 void UnionTypeSpec::print(std::ostream& out) const {

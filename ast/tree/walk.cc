@@ -26,6 +26,7 @@ DeclWalker::Frame DeclWalker::contents(const TypeSpec& ts) {
     switch (ts.get_tag()) {
     case Module_TypeSpecTag: return declsOf(ModuleTypeSpec::narrow(ts).get_decls());
     case Interface_TypeSpecTag: return declsOf(InterfaceTypeSpec::narrow(ts).get_exports());
+    case Value_TypeSpecTag: return declsOf(ValueTypeSpec::narrow(ts).get_exports());
     case Struct_TypeSpecTag: return declsOf(StructTypeSpec::narrow(ts).get_members());
     case Exception_TypeSpecTag: return declsOf(ExceptionTypeSpec::narrow(ts).get_members());
     case Union_TypeSpecTag: return Frame{&ts, UnionTypeSpec::narrow(ts).get_cases().head(), true, nullptr};

@@ -15,7 +15,7 @@ import org.omg.CORBA.ORB;
  * Branch's reference from a file (or takes an IOR:/corbaloc: text) and
  * makes a few calls over IIOP, printing what happens.
  *
- *     java -cp quorvex-runtime.jar:classes BankClient IORFILE
+ *     java -cp quorvex-runtime.jar:classes BankClient IORFILE [-ORB... settings]
  */
 public final class BankClient {
     private BankClient() { }
@@ -31,11 +31,12 @@ public final class BankClient {
 
     public static void main(String[] args) throws Exception {
         if (args.length < 1) {
-            System.err.println("usage: BankClient IORFILE|IOR:...|corbaloc:...");
+            System.err.println("usage: BankClient IORFILE|IOR:...|corbaloc:... [-ORB... settings]");
             System.exit(2);
         }
         String ref = args[0].contains(":") ? args[0] : Files.readString(Path.of(args[0])).trim();
-        ORB orb = ORB.init(new String[0], null);
+        // Further arguments are ORB settings (the TLS key and trust stores).
+        ORB orb = ORB.init(java.util.Arrays.copyOfRange(args, 1, args.length), null);
         Branch branch = BranchHelper.narrow(orb.string_to_object(ref));
         say("connected to " + (ref.length() > 60 ? ref.substring(0, 60) + "..." : ref));
 

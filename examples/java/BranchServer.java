@@ -80,7 +80,9 @@ public final class BranchServer {
             AccountServant account = new AccountServant(accounts.size() + 1, owner, currency);
             orb.connect(account);
             accounts.add(account);
-            log("opened account " + account.number() + " for " + owner);
+            // Over TLS the servant knows the caller: its certificate's subject.
+            String caller = vemo.harl.tls.Caller.subject();
+            log("opened account " + account.number() + " for " + owner + (caller == null ? "" : ", asked by " + caller));
             return account;
         }
 
@@ -117,7 +119,7 @@ public final class BranchServer {
 
     public static void main(String[] args) throws Exception {
         if (args.length < 1) {
-            System.err.println("usage: BranchServer IORFILE [-ORBHost HOST] [-ORBPort PORT]");
+            System.err.println("usage: BranchServer IORFILE [-ORBHost HOST] [-ORBPort PORT] [-ORBTls... settings]");
             System.exit(2);
         }
         Properties props = new Properties();

@@ -5,6 +5,7 @@
 #include "ast/pragma/pragma.h"
 #include "ast/tree/definition.h"
 #include "idlgen/java/client/JavaClientImpl.h"
+#include "idlgen/java/core/JavaLimits.h"
 #include "idlgen/java/server/JavaServerImpl.h"
 #include "idlgen/java/client/JavaPackagePragma.h"
 #include "idlgen/java/client/RepositoryPragma.h"
@@ -29,6 +30,9 @@ void generate_java(ConFileTbl& named, const GenerationRequest& request) {
     for (TblIter<FileInfo, ConFile> it(named); it; it.next()) {
         const ConFile& file = it.entry();
         int errors = msg::get_error_count();
+        // Nothing is written for a file whose Java would exceed the class
+        // file's limits.
+        if (!JavaLimits::check(file, *file.get_definitions().getDeclList())) continue;
         if (request.client) {
             JavaClientImpl* client = new JavaClientImpl(file);
             if (msg::get_error_count() > errors) continue;

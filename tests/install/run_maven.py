@@ -3,7 +3,8 @@
 with Debian's packaged repository and the build tree's Maven repository
 (quorvex-maven-plugin, quorvex-runtime) as the only sources:
 
-1. a full build with the example's test, which calls the bank server over IIOP;
+1. a full build with the example's test, which calls the bank server over IIOP,
+   and the test again over TLS (-Dquorvex.tls=true);
    quorvex:help shows the goal's parameters with their descriptions;
 2. again with nothing changed: the plugin runs no quorvex, the Java compiler
    compiles nothing, no class file or generated file changes;
@@ -122,7 +123,7 @@ def main():
         expect_compiled(p, out, ["bank.idl", "money.idl"], "first build")
         if not re.search(r"quorvex: compiling 2 of 2 IDL files", out):
             fail("first build: the plugin did not say what it compiles", out)
-        if not re.search(r"Tests run: 2, Failures: 0, Errors: 0, Skipped: 0", out):
+        if not re.search(r"Tests run: 3, Failures: 0, Errors: 0, Skipped: 0", out):
             fail("first build: the bank test did not run and pass", out)
         for cls in ("example/BankServer.class", "Bank/_AccountStub.class", "Bank/_BranchImplBase.class",
                     "Cash/MoneyHolder.class"):
@@ -132,6 +133,10 @@ def main():
                                                   for d, _, fs in os.walk(os.path.join(p.dir, "target"))
                                                   for f in fs if f == "inputFiles.lst"):
             fail("the generated sources were not a compile source root", out)
+        # The same test over TLS (-Dquorvex.tls=true), nothing recompiled.
+        out = p.mvn("surefire:test", "-Dquorvex.tls=true")
+        if not re.search(r"Tests run: 3, Failures: 0, Errors: 0, Skipped: 0", out) or "over TLS, keys in" not in out:
+            fail("the bank test over TLS did not run and pass", out)
 
         # The goal's parameters are described in the plugin descriptor.
         out = p.mvn("quorvex:help", "-Ddetail", "-Dgoal=generate")

@@ -746,6 +746,139 @@ Peer_ptr activate_peer(const std::string& name) {
     return Peer::_narrow(obj);
 }
 
+// ---- Value types: the implementations, factories and checks. ------------
+
+class NodeImpl : public virtual OBV_Interop::VNode, public virtual CORBA::DefaultValueRefCountBase {
+public:
+    NodeImpl() { }
+    NodeImpl(CORBA::Long id, const char* label) {
+        this->id(id);
+        this->label(label);
+    }
+    std::string text() const { return label(); }
+};
+
+class DerivedImpl : public virtual OBV_Interop::VDerived, public virtual CORBA::DefaultValueRefCountBase {
+public:
+    DerivedImpl(const char* name, CORBA::Long extra) {
+        this->name(name);
+        this->extra(extra);
+    }
+    CORBA::Long twice() override { return 2 * extra(); }
+};
+
+class NamedValueImpl : public virtual OBV_Interop::VNamedValue, public virtual CORBA::DefaultValueRefCountBase {
+public:
+    NamedValueImpl() { }
+    explicit NamedValueImpl(const char* text) { this->text(text); }
+    char* nm() override { return CORBA::string_dup(text()); }
+};
+
+class NamedRefImpl : public virtual POA_Interop::NamedObject {
+public:
+    explicit NamedRefImpl(const std::string& name) : name_(name) { }
+    char* nm() override { return CORBA::string_dup(name_.c_str()); }
+
+private:
+    std::string name_;
+};
+
+// No factory of VDerived: it arrives truncated to VBase.
+template <class T>
+class Factory : public CORBA::ValueFactoryBase {
+public:
+    CORBA::ValueBase* create_for_unmarshal() override { return new T; }
+};
+
+void register_factories() {
+    CORBA::ValueFactoryBase_var f = new Factory<NodeImpl>;
+    orb->register_value_factory(VNode::_PD_repoId, f.in());
+    f = new Interop::VBase_init;
+    orb->register_value_factory(VBase::_PD_repoId, f.in());
+    f = new Factory<NamedValueImpl>;
+    orb->register_value_factory(VNamedValue::_PD_repoId, f.in());
+}
+
+std::string label_of(VNode* n) {
+    NodeImpl* impl = dynamic_cast<NodeImpl*>(n);
+    return impl ? impl->text() : "?";
+}
+
+// One node in both fields, a cycle of two nodes.
+VPair shared_cycle() {
+    VNode_var one = new NodeImpl(1, "one");
+    VNode_var two = new NodeImpl(2, "two");
+    one->next(two.in());
+    two->next(one.in());
+    VPair p;
+    one->_add_ref();
+    p.first = one.in();
+    one->_add_ref();
+    p.second = one.in();
+    // The cycle keeps both nodes alive: the test process is short.
+    return p;
+}
+
+void check_shared_cycle(const VPair& p, const std::string& where) {
+    VNode* one = p.first.in();
+    check(one && one == p.second.in(), where + ": one node in both fields");
+    if (!one) return;
+    VNode* two = one->next();
+    check(one->id() == 1 && label_of(one) == "one" && two && two->id() == 2 && label_of(two) == "two" &&
+              two->next() == one,
+          where + ": the cycle 1 -> 2 -> 1");
+}
+
+VNode* self_node() {
+    VNode* three = new NodeImpl(3, "three");
+    three->next(three);
+    return three;
+}
+
+void check_self_node(VNode* n, const std::string& where) {
+    check(n && n->id() == 3 && label_of(n) == "three" && n->next() == n, where + ": node 3, its own next");
+}
+
+void check_truncated(VBase* v, const char* name, const std::string& where) {
+    check(v && !VDerived::_downcast(v) && std::string(v->name()) == name,
+          where + ": truncated to VBase " + name);
+}
+
+void check_node_any(const CORBA::Any& a, const std::string& where) {
+    VNode* n = nullptr;
+    check((a >>= n) && n && n->id() == 5 && label_of(n) == "any" && !n->next(), where + ": VNode 5 in the any");
+}
+
+void check_base_any(const CORBA::Any& a, const std::string& where) {
+    VBase* b = nullptr;
+    check((a >>= b) && b && std::string(b->name()) == "from-any", where + ": VBase in the any");
+}
+
+void check_named_ref(VNamed_ptr n, const char* name, const std::string& where) {
+    CORBA::Object_var obj = n ? n->_to_object() : CORBA::Object::_nil();
+    bool ok = !CORBA::is_nil(obj);
+    if (ok) {
+        CORBA::String_var got = n->nm();
+        ok = std::string(got.in()) == name;
+    }
+    check(ok, where + ": a reference, nm() " + name);
+}
+
+void check_named_value(VNamed_ptr n, const char* text, const std::string& where) {
+    CORBA::ValueBase* v = n ? n->_to_value() : nullptr;
+    VNamedValue* value = VNamedValue::_downcast(v);
+    check(value && std::string(value->text()) == text, where + ": a value, text " + text);
+    if (v) CORBA::remove_ref(v);
+}
+
+NamedObject_ptr activate_named(const std::string& name) {
+    NamedRefImpl* servant = new NamedRefImpl(name);
+    PortableServer::ObjectId_var id = root_poa->activate_object(servant);
+    servant->_remove_ref();
+    CORBA::Object_var obj = root_poa->id_to_reference(id);
+    return NamedObject::_narrow(obj);
+}
+
 // The tester is a peer named "tester" (its Peer operations are PeerImpl's).
 class TesterImpl : public virtual POA_Interop::Tester, public PeerImpl {
 public:
@@ -840,6 +973,38 @@ public:
         b = new BoxedString("box-b");
         c = 0;
         return new BoxedString((std::string(a ? a->_value() : "") + "!").c_str());
+    }
+
+    VPair* r_vpair(const VPair& a, VNode_out b) override {
+        check_shared_cycle(a, "server r_vpair a");
+        VNode* node = self_node();
+        b = node;
+        VPair* r = new VPair;
+        node->_add_ref();
+        r->second = node;
+        return r;
+    }
+
+    VBase* r_trunc(VBase* a) override {
+        check_truncated(a, "derived", "server r_trunc a");
+        return new DerivedImpl("answer", 8);
+    }
+
+    CORBA::Any* r_vany(const CORBA::Any& a) override {
+        check_node_any(a, "server r_vany a");
+        CORBA::Any* r = new CORBA::Any;
+        VBase_var b = new OBV_Interop::VBase("from-any");
+        *r <<= b.in();
+        return r;
+    }
+
+    NamedObject_ptr make_named(const char* name) override { return activate_named(name); }
+
+    VNamed_ptr r_abstract(VNamed_ptr a, VNamed_ptr b, VNamed_out c) override {
+        check_named_ref(a, "ref-client", "server r_abstract a");
+        check_named_value(b, "val-client", "server r_abstract b");
+        c = new NamedValueImpl("val-server");
+        return activate_named("ref-server");
     }
 
     BoxedLong* r_boxlong(BoxedLong* a, BoxedLong*& b, BoxedLong_out c) override {
@@ -1028,6 +1193,36 @@ void run_client(Tester_ptr t, const char* missing) {
         check(b.in() && std::string(b->_value()) == "box-b", "client r_boxstring b");
         check(!c.in(), "client r_boxstring c is not null");
         check(r.in() && std::string(r->_value()) == "box-a!", "client r_boxstring result");
+    }
+    step = "r_vpair";
+    {
+        VNode_var b;
+        VPair_var r = t->r_vpair(shared_cycle(), b.out());
+        check_self_node(b.in(), "client r_vpair b");
+        check(!r->first.in() && r->second.in() == b.in(), "client r_vpair result: null and b");
+    }
+    step = "r_trunc";
+    {
+        VBase_var a = new DerivedImpl("derived", 7);
+        VBase_var r = t->r_trunc(a.in());
+        check_truncated(r.in(), "answer", "client r_trunc");
+    }
+    step = "r_vany";
+    {
+        CORBA::Any a;
+        VNode_var n = new NodeImpl(5, "any");
+        a <<= n.in();
+        CORBA::Any_var r = t->r_vany(a);
+        check_base_any(r.in(), "client r_vany");
+    }
+    step = "r_abstract";
+    {
+        NamedObject_var ref = t->make_named("ref-client");
+        VNamedValue_var value = new NamedValueImpl("val-client");
+        VNamed_var c;
+        VNamed_var r = t->r_abstract(ref.in(), value.in(), c.out());
+        check_named_ref(r.in(), "ref-server", "client r_abstract result");
+        check_named_value(c.in(), "val-server", "client r_abstract c");
     }
     step = "r_boxlong";
     {
@@ -1218,6 +1413,7 @@ int usage() {
 int main(int argc, char** argv) {
     try {
         orb = CORBA::ORB_init(argc, argv);
+        register_factories();
         if (argc < 3) return usage();
         std::string mode = argv[1];
         if (mode == "server") return run_server(argv[2]);

@@ -109,7 +109,7 @@ def build_java(opts):
             for d in (gen, classes):
                 subprocess.run(["rm", "-rf", d], check=True)
                 os.makedirs(d)
-            # interop.idl holds boxed value types, which need -fcorba3.
+            # interop.idl holds value types and an abstract interface, which need -fcorba3.
             run([opts.quorvex, "-fcorba3", "-fclient", "-fserver", "-j", gen, IDL])
             run([opts.quorvex, "-fclient", "-fserver", "-I" + opts.idl_dir, "-j", gen, naming_idl])
             sources = sorted(glob.glob(os.path.join(gen, "**", "*.java"), recursive=True)) + JAVA_SOURCES

@@ -9,7 +9,8 @@ documentation comments before declarations, escaped identifiers, adjacent
 string literals, computed floating-point constants, forward-declared structs,
 wide characters and strings, fixed-point types (members, typedefs, arrays,
 boxes) and constants, a reopened outermost module, boxed value types
-(used as members and parameters like any type), local interfaces (used by
+and value types with public and private state (used as members and
+parameters like any type), local interfaces (used by
 nothing that travels), and #pragma ID, #pragma version and typeprefix.
 
 Every name is unique within the file (a counter is appended), and the
@@ -21,7 +22,17 @@ So are members and branches named like what the generated Java names
 itself (discriminator, value, type, id), like a module or package the
 member's own type lies in, or like a java.lang class; union labels at both
 ends of their discriminator type; and constants at the limits of every
-integer type.
+integer type.  Parameters and enumerators are named like the generated
+code's own locals and parameters, or like a module; a second outermost
+module is named like a local of the generated code or a type of java.lang
+(its inner module carries the seed); pragma prefixes hold escapes; doubles
+sit at the edges of their range; labels and constants name enumerators
+through their module; 64-bit constants shift by 32 or more; octet
+constants are operands; with -fcorba3 constants of enum types.
+
+refused(SEED) gives a program with one declaration the compiler must
+refuse, and the words of its error: a constant beyond a limit of its type,
+a union label twice or out of its discriminator's range.
 """
 import random
 import sys
@@ -46,6 +57,15 @@ HEX_LIMITS = {
     "unsigned short": "0xFFFF", "unsigned long": "0xFFFFFFFF", "unsigned long long": "0xFFFFFFFFFFFFFFFF",
     "long": "0x7FFFFFFF", "long long": "0x7FFFFFFFFFFFFFFF", "short": "0x7FFF",
 }
+# Names the generated code gives its own locals and parameters, and types
+# of java.lang newer than the reserved lists: a package of such a name is
+# hidden by them.
+LOCALS = ["value", "label", "that", "dis", "arg", "a", "i", "discriminator", "out_", "tc", "org"]
+LANG_TYPES = ["Byte", "Record", "StringBuilder", "Void", "Module", "Iterable", "Override", "Short"]
+# Enumerators named like from_int's parameter or the enum's own field.
+ENUMERATORS = ["i", "value", "discriminator"]
+# Doubles at the edges of their range, as IDL writes them.
+DOUBLE_EDGES = ["2e-324", "4.9e-324", "1e-320", "1.7976931348623157e308", "2.2250738585072014e-308"]
 JAVA_WORDS = ["abstract", "final", "native", "synchronized", "transient", "volatile", "throws",
               "package", "import", "class", "extends", "implements", "new", "this", "super",
               "null", "true", "false", "goto", "instanceof", "static", "try", "catch"]
@@ -89,6 +109,13 @@ class Gen:
         self.limits = {}
         # The boxed value types, which no box may hold.
         self.boxes = set()
+        # The struct named like a root of the runtime's packages, if any.
+        self.runtime_root = None
+        # Enumerator names from ENUMERATORS already used in the file.
+        self.enumerators_taken = set()
+        # Integer constants by kind, usable as operands: (scoped name, value).
+        self.octets = []
+        self.wide = []
 
     def name(self, stem):
         self.n += 1
@@ -192,7 +219,35 @@ class Gen:
 
     def const(self, depth, scope):
         name = self.name("C").upper()
-        kind = self.r.choice(["long", "short", "unsigned long", "string", "boolean", "char", "double", "limit"])
+        kind = self.r.choice(["long", "short", "unsigned long", "string", "boolean", "char", "double", "limit",
+                              "wide", "octet"])
+        if kind == "wide":
+            # 64-bit constants shift by 32 or more.
+            if self.wide and self.r.random() < 0.5:
+                other, count = self.r.choice(self.wide), self.r.randint(32, 40)
+                kind, value = "unsigned long long", f"{other} >> {count}"
+            else:
+                kind, value = self.r.choice(["long long", "unsigned long long"]), f"1 << {self.r.randint(32, 62)}"
+                if not self.held:
+                    self.wide.append(f"{scope}{name}")
+            self.emit(depth, f"const {kind} {name} = {value};")
+            return
+        if kind == "octet":
+            # An octet constant, and octet constants as operands.
+            if self.octets and self.r.random() < 0.6:
+                other, v = self.r.choice(self.octets)
+                add = self.r.randint(0, 255 - v)
+                value, v = f"{other} + {add}", v + add
+            else:
+                v = self.r.randint(0, 255)
+                value = str(v)
+            if not self.held:
+                self.octets.append((f"{scope}{name}", v))
+            self.emit(depth, f"const octet {name} = {value};")
+            return
+        if kind == "double" and self.r.random() < 0.3:
+            self.emit(depth, f"const double {name} = {self.r.choice(DOUBLE_EDGES)};")
+            return
         if kind == "limit":
             kind = self.r.choice(list(LIMITS))
             value = self.limit(kind)
@@ -229,9 +284,22 @@ class Gen:
     def enum(self, depth, scope):
         name = self.name("E")
         items = [f"{name}_v{i}" for i in range(self.r.randint(1, 4))]
+        free = [e for e in ENUMERATORS if e not in self.enumerators_taken]
+        if free and self.r.random() < 0.3:
+            # Enumerators share their module's scope: each special one once.
+            special = self.r.choice(free)
+            self.enumerators_taken.add(special)
+            items[self.r.randrange(len(items))] = special
         self.emit(depth, f"enum {name} {{ {', '.join(items)} }};")
-        # Enumerators are named through their enum when qualified.
-        self.types.append((f"{scope}{name}", ("enum", [f"{scope}{name}::{i}" for i in items])))
+        # Enumerators are named through their enum, or through the module
+        # that holds them (an escaped identifier names the one after "_").
+        plain = [i[1:] if i.startswith("_") else i for i in items]
+        named = [f"{scope}{name}::{i}" if self.r.random() < 0.5 or scope == "::" else f"{scope}{i}" for i in plain]
+        self.types.append((f"{scope}{name}", ("enum", named)))
+        if self.corba3 and not self.held and self.r.random() < 0.4:
+            # A constant of the enum's type names one of its enumerators.
+            const = self.name("EC").upper()
+            self.emit(depth, f"const {scope}{name} {const} = {self.r.choice(named)};")
 
     def struct(self, depth, scope, keyword="struct"):
         name = self.name("S" if keyword == "struct" else "X")
@@ -316,7 +384,11 @@ class Gen:
             self.emit(depth, f"typedef {self.type_ref(False)} {name}[{self.bound()}]"
                              + (f"[{self.bound()}];" if self.r.random() < 0.5 else ";"))
         else:
-            self.emit(depth, f"typedef {self.type_ref()} {name};")
+            target = self.type_ref()
+            self.emit(depth, f"typedef {target} {name};")
+            # A typedef of a box is a box too: no box may hold it.
+            if target in self.boxes:
+                self.boxes.add(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("typedef",)))
 
     def interface(self, depth, scope):
@@ -347,13 +419,21 @@ class Gen:
                 result = "void" if self.r.random() < 0.3 else self.simple_ref()
                 params = [(self.r.choice(['in', 'out', 'inout']), self.simple_ref())
                           for i in range(self.r.randint(0, 3))]
+                # Some parameters are named like the stub's own locals, or
+                # like a module (the types are all named from the top).
+                names = [f"p{i}" for i in range(len(params))]
+                for i in range(len(names)):
+                    if self.r.random() < 0.25:
+                        pick = self.r.choice(LOCALS + self.modules + self.roots)
+                        if pick not in names:
+                            names[i] = pick
                 raises = ""
                 if self.exceptions and self.r.random() < 0.4:
                     raises = f" raises ({', '.join(self.r.sample(self.exceptions, min(2, len(self.exceptions))))})"
                 op = self.member_name(self.taken_in_interfaces)
                 # The parameters are resolved where the operation is already
                 # declared: an operation named Object hides the type there.
-                params = ", ".join(f"{mode} {'::Object' if op == 'Object' and t == 'Object' else t} p{i}"
+                params = ", ".join(f"{mode} {'::Object' if op == 'Object' and t == 'Object' else t} {names[i]}"
                                    for i, (mode, t) in enumerate(params))
                 self.emit(depth + 1, f"{result} {op}({params}){raises};")
         self.emit(depth, "};")
@@ -371,6 +451,12 @@ class Gen:
         if not reopened and self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
             self.types.append((f"{scope}{name}::{name}", ("struct",)))
+        if not reopened and not self.runtime_root and self.r.random() < 0.1:
+            # A type named like the first component of the runtime's
+            # packages, once per file.
+            self.runtime_root = self.r.choice(["org", "java"])
+            self.emit(depth + 1, f"struct {self.runtime_root} {{ long hides_a_package; }};")
+            self.types.append((f"{scope}{name}::{self.runtime_root}", ("struct",)))
         self.body(depth + 1, f"{scope}{name}::", budget)
         self.modules.pop()
         self.emit(depth, "};")
@@ -388,6 +474,19 @@ class Gen:
         self.emit(depth, f"valuetype {name} {boxed};")
         self.boxes.add(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("box",)))
+
+    def value_type(self, depth, scope):
+        """A value type: a public member of its own type, then public and
+        private members of any type."""
+        name = self.name("V")
+        self.emit(depth, f"valuetype {name} {{")
+        taken = set()
+        self.emit(depth + 1, f"public {name} {self.member_name(taken)};")
+        for _ in range(self.r.randint(0, 3)):
+            visibility = self.r.choice(["public", "private"])
+            self.emit(depth + 1, f"{visibility} {self.type_ref()} {self.member_name(taken)};")
+        self.emit(depth, "};")
+        self.types.append((f"{scope}{name}", ("value",)))
 
     def local_interface(self, depth):
         """A local interface; nothing that travels names it."""
@@ -421,8 +520,10 @@ class Gen:
         for _ in range(budget):
             if self.corba3 and self.r.random() < 0.15:
                 pick = self.r.random()
-                if pick < 0.5:
+                if pick < 0.35:
                     self.box(depth, scope)
+                elif pick < 0.5:
+                    self.value_type(depth, scope)
                 elif pick < 0.7:
                     self.local_interface(depth)
                 else:
@@ -448,7 +549,9 @@ class Gen:
 
     def program(self, seed):
         if self.r.random() < 0.3:
-            self.emit(0, f'#pragma prefix "r{self.r.randint(0, 99)}.example"')
+            # Escapes in the prefix: the identifier holds what they stand for.
+            escaped = self.r.choice(["", "\\x41", "\\\"q", "\\\\b", "\\101"])
+            self.emit(0, f'#pragma prefix "r{self.r.randint(0, 99)}{escaped}.example"')
         if self.r.random() < 0.2:
             self.emit(0, f'#pragma javaPackage "p{seed}.gen"')
             self.roots.append(f"p{seed}")
@@ -463,7 +566,44 @@ class Gen:
         if self.corba3:
             # The outermost module again: its second body sees the first's.
             self.module(0, "::", self.r.randint(1, 4), f"R{seed}", reopened=True)
+        if self.r.random() < 0.4:
+            # A second outermost module named like a local of the generated
+            # code or a type of java.lang; the seed is in its inner module,
+            # so that the programs of many seeds still share one root.
+            root = self.r.choice(LOCALS + LANG_TYPES)
+            self.roots.append(root)
+            self.emit(0, f"module {root} {{")
+            self.modules.append(root)
+            self.module(1, f"::{root}::", self.r.randint(2, 5), f"R{seed}x")
+            self.modules.pop()
+            self.emit(0, "};")
         return "\n".join(self.out) + "\n"
+
+
+def refused(seed):
+    """A valid program of the seed with one declaration the compiler must
+    refuse, and the words its error holds."""
+    r = random.Random(seed * 7919 + 1)
+    text = Gen(seed).program(seed)
+    pick = r.random()
+    if pick < 0.5:
+        kind = r.choice(list(LIMITS))
+        low, high = LIMITS[kind]
+        value = f"{high} + 1" if r.random() < 0.5 else f"{low} - 1"
+        bad = f"const {kind} BEYOND_{seed} = {value};"
+        words = f"value out of range for {kind}: {value}"
+    elif pick < 0.8:
+        disc = r.choice(INT_DISC[:-1])
+        label = r.choice(LIMITS[disc])
+        bad = f"union TWICE_{seed} switch ({disc}) {{ case {label}: long a; case {label}: short b; }};"
+        words = f"duplicate case label in union TWICE_{seed}: {label}"
+    else:
+        disc = r.choice(["short", "unsigned short", "long", "unsigned long"])
+        low, high = LIMITS[disc]
+        label = f"{high} + 1" if r.random() < 0.5 else f"{low} - 1"
+        bad = f"union WIDE_{seed} switch ({disc}) {{ case {label}: long a; }};"
+        words = f"case label out of range for {disc}: {label}"
+    return text + bad + "\n", words
 
 
 if __name__ == "__main__":

@@ -2,7 +2,8 @@
 """Random-program test: for each seed, random_idl.py writes a valid IDL file,
 quorvex generates both sides, javac compiles everything against the runtime
 library quorvex-runtime.jar, and RandomTrip writes, reads back and writes again a value of
-every generated data type.  Each seed's outermost module is named after the
+every generated data type.  Each seed's program with one declaration added
+that must be refused (random_idl.refused) must give its error.  Each seed's outermost module is named after the
 seed (one seed in four also gets a package prefix, -p s<seed>), so one javac
 run and one java run serve a whole batch.
 
@@ -24,7 +25,7 @@ sys.path.insert(0, HERE)
 import random_idl  # noqa: E402
 RUNTIME_JAR = os.path.join(HERE, "..", "..", "build", "quorvex-runtime.jar")
 TRIP = os.path.join(HERE, "RandomTrip.java")
-SEED = re.compile(r"^(?:s\d+/)?(?:p(\d+)/gen/)?R(\d+)/")
+SEED = re.compile(r"^(?:s\d+/)?(?:p(\d+)/gen/)?(?:_?[A-Za-z]\w*/)?R(\d+)x?/")
 def seed_of(path):
     """The seed whose output holds the path (relative to the output root)."""
     m = SEED.match(path.replace(os.sep, "/"))
@@ -62,6 +63,16 @@ def main():
                     f.write(text)
                 prefix = ["-p", f"s{seed}"] if seed % 4 == 0 else []
                 prefix += ["-fcorba3"] if random_idl.uses_corba3(seed) else []
+                # The same program with one declaration it must refuse.
+                bad_text, words = random_idl.refused(seed)
+                with open(idl + ".bad.idl", "w") as f:
+                    f.write(bad_text)
+                proc = subprocess.run([quorvex, "-fno-write-files"] + prefix + [idl + ".bad.idl"],
+                                      capture_output=True, text=True)
+                if proc.returncode != 1 or words not in proc.stderr:
+                    failed.append(seed)
+                    print(f"seed {seed}: the refused program gave status {proc.returncode} without "
+                          f"{words!r}:\n{proc.stderr[:2000]}")
                 proc = subprocess.run([quorvex, "-fclient", "-fserver"] + prefix + ["-J", f"{idl}.files", "-j", out, idl],
                                       capture_output=True, text=True)
                 # Warnings (a union with no free discriminator value) are fine.

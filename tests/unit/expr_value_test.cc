@@ -1,14 +1,17 @@
-// Literal values: conversion from source text, 32-bit arithmetic with radix
+// Literal values: conversion from source text, 32- and 64-bit arithmetic with radix
 // propagation, printing, and character escapes in both directions.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ast/expr/charescape.h"
 #include "ast/expr/value.h"
+#include "ast/tree/types.h"
 
 namespace {
 
@@ -90,6 +93,53 @@ TEST(IntValue, ShiftsOnlyByZeroToThirtyOne) {
     EXPECT_EQ(int_of(IntValue(-1, 10).leftshift(IntValue(4, 10))), -16);
     EXPECT_EQ(one.leftshift(IntValue(32, 10)), nullptr);
     EXPECT_EQ(one.rightshift(IntValue(-1, 10)), nullptr);
+}
+
+// The 64 bits beside the 32: exact within -2^63..2^64-1, each type's range
+// checked on them, overflow beyond it held by no type.
+TEST(IntValue, SixtyFourBitValuesAndTheRangeOfEachType) {
+    struct Row {
+        const char* what;
+        const Value* v;
+        long long wide;
+        std::vector<int> holds;  // the types that hold it
+    };
+    IntValue one(1, 10), minusOne(-1, 10), max64 = lit("18446744073709551615"), min63 = lit("9223372036854775808");
+    std::vector<Row> rows = {
+        {"1 << 40", one.wide_shift(IntValue(40, 10), true), 1LL << 40, {longlong_BaseTypeSpec, ulonglong_BaseTypeSpec}},
+        {"2^64-1", &max64, -1, {ulonglong_BaseTypeSpec}},
+        {"-1", &minusOne, -1, {short_BaseTypeSpec, long_BaseTypeSpec, longlong_BaseTypeSpec}},
+        {"2^64-1 + 1", max64.plus(one), 0, {}},
+        {"-(2^63)", min63.minus(), LLONG_MIN, {longlong_BaseTypeSpec}},
+        {"-(2^63) - 1", min63.minus()->minus(one), LLONG_MAX, {}},
+        {"255", IntValue(255, 10).plus(), 255,
+         {octet_BaseTypeSpec, short_BaseTypeSpec, ushort_BaseTypeSpec, long_BaseTypeSpec, ulong_BaseTypeSpec,
+          longlong_BaseTypeSpec, ulonglong_BaseTypeSpec}},
+        {"65536", IntValue(256, 10).multiply(IntValue(256, 10)), 65536,
+         {long_BaseTypeSpec, ulong_BaseTypeSpec, longlong_BaseTypeSpec, ulonglong_BaseTypeSpec}},
+        {"0xFFFFFFFF", new IntValue("0xFFFFFFFF", SrcLoc()), 4294967295LL,
+         {ulong_BaseTypeSpec, longlong_BaseTypeSpec, ulonglong_BaseTypeSpec}},
+        {"2^64-1 / 2", max64.divide(IntValue(2, 10)), LLONG_MAX, {longlong_BaseTypeSpec, ulonglong_BaseTypeSpec}},
+        {"-(2^40) >> 3", IntValue(-1, 10).wide_shift(IntValue(40, 10), true)->rightshift(IntValue(3, 10)),
+         -(1LL << 37), {longlong_BaseTypeSpec}},
+    };
+    const int kinds[] = {octet_BaseTypeSpec, short_BaseTypeSpec, ushort_BaseTypeSpec, long_BaseTypeSpec,
+                         ulong_BaseTypeSpec, longlong_BaseTypeSpec, ulonglong_BaseTypeSpec};
+    for (const Row& row : rows) {
+        ASSERT_TRUE(row.v && IntValue::is(*row.v)) << row.what;
+        const IntValue& v = IntValue::narrow(*row.v);
+        EXPECT_EQ(v.get_wide(), row.wide) << row.what;
+        EXPECT_EQ(v.get_value(), static_cast<int>(static_cast<unsigned>(row.wide))) << row.what;
+        for (int kind : kinds) {
+            bool held = std::find(row.holds.begin(), row.holds.end(), kind) != row.holds.end();
+            EXPECT_EQ(v.fits(kind), held) << row.what << " in type " << kind;
+        }
+    }
+    // Shifts by 32 to 63 only through wide_shift.
+    EXPECT_EQ(one.wide_shift(IntValue(31, 10), true), nullptr);
+    EXPECT_EQ(one.wide_shift(IntValue(64, 10), true), nullptr);
+    EXPECT_EQ(text(max64), "18446744073709551615");
+    EXPECT_EQ(text(IntValue::narrow(*one.wide_shift(IntValue(40, 10), true))), "1099511627776");
 }
 
 TEST(IntValue, ComparisonsGiveBooleans) {

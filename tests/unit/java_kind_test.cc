@@ -106,3 +106,36 @@ TEST(JavaKind, FixedPointTypes) {
     const TypeSpec& lone = tree_support::find(decls, "Lone").get_typespec();
     EXPECT_EQ(JavaAST::project(lone).getJavaName().toString(), String("idlGlobal.Lone"));
 }
+
+// Under -fcorba3: a value type, an abstract interface and ValueBase travel
+// in their Holders with their own TCKinds; a value type owns its class and
+// holds the package of the types nested in it.
+TEST(JavaKind, ValueTypesAndAbstractInterfaces) {
+    Flag::set("corba3");
+    DeclList& decls = tree_support::resolve(
+        "valuetype V { public long x; };\n"
+        "abstract interface A { };\n"
+        "typedef ValueBase VB;\n");
+    decls.final_check(DeclaratorContext::any);
+    Flag::set("no-corba3");
+    const Row rows[] = {
+        {"V", 29, true, true, true, true, true, true},
+        {"A", 32, true, false, true, true, true, true},
+        // A typedef name stands for the type it names (asked through typedefs,
+        // ValueBase travels in its Holder).
+        {"VB", 29, false, false, false, false, false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const JavaKind& kind = JavaKind::of(tree_support::find(decls, row.name).get_typespec());
+        EXPECT_EQ(kind.tcKind(), row.tcKind);
+        EXPECT_EQ(kind.travelsInHolder(), row.travelsInHolder);
+        EXPECT_EQ(kind.ownsClass(), row.ownsClass);
+        EXPECT_EQ(kind.holdsPackage(), row.holdsPackage);
+        EXPECT_EQ(kind.takesPrefix(), row.takesPrefix);
+        EXPECT_EQ(kind.prefixReachesContents(), row.prefixReachesContents);
+        EXPECT_EQ(kind.isDirectiveScope(), row.isDirectiveScope);
+    }
+    EXPECT_EQ(std::string(JavaKind::of(tree_support::find(decls, "VB").get_typespec()).typeCode().chars()),
+              "org.omg.CORBA.ValueBaseHelper.type()");
+}

@@ -301,17 +301,18 @@ TEST(ParserTree, LaterCorbaForms) {
                                  "module M { typeprefix M \"example.org\"; };\n");
     Flag::set("no-corba3");
     ASSERT_NE(list, nullptr);
-    // With -fcorba3 `any` is only the keyword: three predefined names.
-    ASSERT_EQ(list->length(), 3 + 4);
-    EXPECT_EQ(text(own(*list, -1)), "DeclDefinition(local interface L)");
-    EXPECT_TRUE(ForwardTypeSpec::narrow(own_decl(*list, -1).get_typespec()).is_local());
-    EXPECT_EQ(text(own(*list, 0)), "DeclDefinition(local interface L {  })");
-    EXPECT_TRUE(InterfaceTypeSpec::narrow(own_decl(*list, 0).get_typespec()).is_local());
-    EXPECT_EQ(text(own(*list, 1)), "DeclDefinition(valuetype SV sequence <long>)");
-    const ValueBoxTypeSpec& box = ValueBoxTypeSpec::narrow(own_decl(*list, 1).get_typespec());
+    // With -fcorba3 `any` is only the keyword and `ValueBase` is one: four
+    // predefined names still.
+    ASSERT_EQ(list->length(), 4 + 4);
+    EXPECT_EQ(text(own(*list, 0)), "DeclDefinition(local interface L)");
+    EXPECT_TRUE(ForwardTypeSpec::narrow(own_decl(*list, 0).get_typespec()).is_local());
+    EXPECT_EQ(text(own(*list, 1)), "DeclDefinition(local interface L {  })");
+    EXPECT_TRUE(InterfaceTypeSpec::narrow(own_decl(*list, 1).get_typespec()).is_local());
+    EXPECT_EQ(text(own(*list, 2)), "DeclDefinition(valuetype SV sequence <long>)");
+    const ValueBoxTypeSpec& box = ValueBoxTypeSpec::narrow(own_decl(*list, 2).get_typespec());
     EXPECT_TRUE(SequenceTypeSpec::is(box.get_boxed()));
     EXPECT_EQ(box.get_name().as_String(), String("SV"));
-    EXPECT_EQ(text(own(*list, 2)), "DeclDefinition(module M {  })");
+    EXPECT_EQ(text(own(*list, 3)), "DeclDefinition(module M {  })");
     const std::vector<RepositoryDirective>* directives = RepositoryDirectives::of(*list);
     ASSERT_NE(directives, nullptr);
     ASSERT_EQ(directives->size(), 1u);
@@ -319,4 +320,40 @@ TEST(ParserTree, LaterCorbaForms) {
     EXPECT_EQ((*directives)[0].name, "M");
     EXPECT_EQ((*directives)[0].value, "example.org");
     EXPECT_EQ(RepositoryDirectives::scope_path((*directives)[0].scope), std::vector<std::string>{"M"});
+}
+
+// Under -fcorba3: value types of every form (forward, abstract, custom,
+// truncatable, supports, state, initializer, operation) and an abstract
+// interface, as the tree prints and answers them.
+TEST(ParserTree, ValueTypes) {
+    Flag::set("corba3");
+    DefinitionList* list = parse("abstract interface A { string nm(); };\n"
+                                 "interface I { };\n"
+                                 "valuetype V;\n"
+                                 "abstract valuetype AV { void f(); };\n"
+                                 "valuetype V : AV supports A, I { public long x; private string s, t;\n"
+                                 "    factory make(in long x); long g(); };\n"
+                                 "valuetype W : truncatable V { public V next; };\n"
+                                 "custom valuetype C { public long n; };\n");
+    Flag::set("no-corba3");
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->length(), 4 + 7);
+    EXPECT_EQ(text(own(*list, 0)), "DeclDefinition(abstract interface A { string nm();  })");
+    EXPECT_TRUE(InterfaceTypeSpec::narrow(own_decl(*list, 0).get_typespec()).is_abstract());
+    EXPECT_FALSE(InterfaceTypeSpec::narrow(own_decl(*list, 1).get_typespec()).is_abstract());
+    EXPECT_EQ(text(own(*list, 2)), "DeclDefinition(valuetype V)");
+    EXPECT_EQ(ForwardTypeSpec::narrow(own_decl(*list, 2).get_typespec()).get_kind(), Value_TypeSpecTag);
+    EXPECT_EQ(text(own(*list, 3)), "DeclDefinition(abstract valuetype AV { void f();  })");
+    EXPECT_EQ(text(own(*list, 4)),
+              "DeclDefinition(valuetype V: AV supports A, I { public long x; private string s,t; "
+              "factory void make(in long x); long g();  })");
+    const ValueTypeSpec& v = ValueTypeSpec::narrow(own_decl(*list, 4).get_typespec());
+    EXPECT_FALSE(v.is_abstract_value() || v.is_custom() || v.is_truncatable());
+    EXPECT_EQ(v.get_state().length(), 2);
+    EXPECT_EQ(v.get_supports().length(), 2);
+    const ValueTypeSpec& w = ValueTypeSpec::narrow(own_decl(*list, 5).get_typespec());
+    EXPECT_TRUE(w.is_truncatable());
+    EXPECT_EQ(text(own(*list, 5)), "DeclDefinition(valuetype W: truncatable V { public V next;  })");
+    EXPECT_TRUE(ValueTypeSpec::narrow(own_decl(*list, 6).get_typespec()).is_custom());
+    EXPECT_TRUE(ValueTypeSpec::narrow(own_decl(*list, 3).get_typespec()).is_abstract_value());
 }

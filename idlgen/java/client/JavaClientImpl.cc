@@ -20,6 +20,7 @@
 #include "idlgen/java/types/JavaConstant.h"
 #include "idlgen/java/interfaces/JavaInterface.h"
 #include "idlgen/java/interfaces/JavaObjRef.h"
+#include "idlgen/java/interfaces/JavaValueClass.h"
 #include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
@@ -63,7 +64,8 @@ void JavaClientImpl::make(const DeclList& decls) {
 }
 
 // The kind adds its generators; an interface's reference interface and
-// stub, which the interfaces layer writes, go first.
+// stub, and a value type's class and factories, which the interfaces layer
+// writes, go first.
 void JavaClientImpl::makeDecl(const Decl& decl) {
     const TypeSpec& ts = decl.get_typespec();
     if (InterfaceTypeSpec::is(ts)) {
@@ -71,10 +73,12 @@ void JavaClientImpl::makeDecl(const Decl& decl) {
         JavaInterfaceType& type = JavaInterfaceType::project(iface);
         if (!type.isServerless() && !type.isLocal()) {
             JavaName::registerClass(JavaLib::stub(type.getJavaName()));
-            JavaName::registerClass(JavaLib::servant(type.getJavaName()));
+            if (!iface.is_abstract()) JavaName::registerClass(JavaLib::servant(type.getJavaName()));
             add(JavaInterface::project(iface));
         }
         add(JavaObjRef::project(iface));
+    } else if (ValueTypeSpec::is(ts)) {
+        add(JavaValueClass::project(ValueTypeSpec::narrow(ts)));
     }
     JavaKind::of(ts).addClientGenerators(generators);
 }

@@ -49,7 +49,7 @@ JavaName JavaAST::getJavaName() const {
         data = new JavaASTData(definedName(*typeSpec));
         setData(JavaASTData::propertyName, data);
     }
-    if (!data->name) msg::panic("JavaAST::getJavaName: no name: tag = %s", TagToChars(getTag()));
+    if (!data->name) msg::panic("JavaAST::getJavaName: no name: %s", describe());
     return *data->name;
 }
 

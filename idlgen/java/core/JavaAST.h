@@ -27,6 +27,9 @@ class JavaAST : public JavaType {
 public:
     explicit JavaAST(const TypeSpec& ts);
 
+    // The kinds of type answer jKind; generators override.
+    Tag getTag() const override { return jKind; }
+
     // The projection matching the node's kind (defined with the kinds, in
     // java/types/JavaASTProject.cc).
     static JavaAST& project(const TypeSpec& ts);

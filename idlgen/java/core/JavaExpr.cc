@@ -109,6 +109,16 @@ static void printIntText(std::ostream& out, const IntValue& literal) {
     out << s;
 }
 
+// True when a floating literal's digits before its exponent are not all
+// zero: such a literal whose value is 0 lies below the smallest double.
+static bool hasNonZeroMantissa(const String& text) {
+    for (char c : text.str()) {
+        if (c == 'e' || c == 'E') break;
+        if (c >= '1' && c <= '9') return true;
+    }
+    return false;
+}
+
 void JavaExpr::printValue(std::ostream& out, const Value& v) {
     switch (v.get_tag()) {
     case BoolValue_tag:
@@ -125,7 +135,9 @@ void JavaExpr::printValue(std::ostream& out, const Value& v) {
     }
     case RealValue_tag: {
         const RealValue& r = RealValue::narrow(v);
-        if (r.has_text())
+        if (r.has_text() && r.get_value() == 0 && hasNonZeroMantissa(r.get_text()))
+            out << "0.0";  // below the smallest double: Java refuses the literal
+        else if (r.has_text())
             out << r.get_text();
         else
             out << r.get_value();

@@ -14,6 +14,7 @@
 #include "lib/msg.h"
 #include "lib/version.h"
 #include "idlgen/java/core/JavaName.h"
+#include "idlgen/java/core/JavaShadowing.h"
 #include "idlgen/java/core/JavaTemplate.h"
 #include "lib/OutFile.h"
 
@@ -70,6 +71,7 @@ JavaText::JavaText(const JavaName& className) : JavaTextBuffer(textStorage), std
 JavaText::~JavaText() {
     if (taken) return;
     JavaName::takeImports();
+    JavaName::takeUnreachable();
     JavaName::setPrintPackage(nullptr);
 }
 
@@ -79,18 +81,33 @@ void JavaText::printPackage(const JavaName& className) {
     importAt = size();
 }
 
-void JavaText::takeInto(std::string& out) {
+bool JavaText::takeInto(std::string& out, std::string& problem) {
     std::vector<std::string> imports = JavaName::takeImports();
+    std::vector<std::pair<std::string, std::string>> unreachable = JavaName::takeUnreachable();
     JavaName::setPrintPackage(nullptr);
     taken = true;
-    size_t split = imports.empty() || importAt == std::string::npos ? size() : importAt;
-    out.append(data(), split);
+    if (!unreachable.empty()) {
+        problem = "no Java name reaches " + unreachable.front().first + ": `" + unreachable.front().second +
+                  "' hides its first component";
+        return false;
+    }
+    std::string text(data(), size());
+    std::string package;
+    if (importAt != std::string::npos) {
+        // "package P;\n"
+        size_t space = text.find(' ');
+        if (space != std::string::npos && space < importAt) package = text.substr(space + 1, importAt - space - 3);
+    }
+    if (!JavaShadowing::mend(text, package, imports, problem)) return false;
+    size_t split = imports.empty() || importAt == std::string::npos ? text.size() : importAt;
+    out.append(text, 0, split);
     for (const std::string& name : imports) {
         out += "import ";
         out += name;
         out += ";\n";
     }
-    out.append(data() + split, size() - split);
+    out.append(text, split, std::string::npos);
+    return true;
 }
 
 void JavaFiles::flush(const String& listFile) const {
@@ -227,7 +244,11 @@ bool JavaFiles::write(const JavaName& name, const ConFile& source, int verbose, 
             .print(head);
         whole.append(headBuffer.data(), headBuffer.size());
     }
-    text.takeInto(whole);
+    std::string problem;
+    if (!text.takeInto(whole, problem)) {
+        msg::error("%s: %s.java: %s", source.get_name().chars(), name.toString().chars(), problem.c_str());
+        return false;
+    }
     // The message comes after the fact, so that "unchanged" can be told; a
     // failure is reported after the temporary file is gone, since the
     // message may end the run.

@@ -54,7 +54,9 @@ public:
     void printPackage(const JavaName& className);
 
     // Appends the finished text, imports in place, to `out`.  Ends the text.
-    void takeInto(std::string& out);
+    // False, with `problem` set and nothing appended, when a name printed
+    // into the text cannot be reached from the class (JavaShadowing).
+    bool takeInto(std::string& out, std::string& problem);
 
 private:
     bool taken = false;

@@ -6,7 +6,7 @@
 
 const JavaKind& JavaKind::of(const JavaAST& type) {
     if (auto* kind = dynamic_cast<const JavaKind*>(&type)) return *kind;
-    msg::panic("JavaKind::of: %s is not a kind of type", JavaType::TagToChars(type.getTag()));
+    msg::panic("JavaKind::of: %s is not a kind of type", type.describe());
 }
 
 const JavaKind& JavaKind::of(const TypeSpec& ts) { return of(JavaAST::project(ts)); }

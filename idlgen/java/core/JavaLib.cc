@@ -1,6 +1,7 @@
 #include "idlgen/java/core/JavaLib.h"
 
 #include <string>
+#include <unordered_set>
 
 #include "idlgen/java/core/JavaAST.h"
 #include "idlgen/java/core/JavaDecl.h"
@@ -30,6 +31,12 @@ QUORVEX_JAVA_NAME(valueOutputStream, "org.omg.CORBA_2_3.portable.OutputStream")
 QUORVEX_JAVA_NAME(valueInputStream, "org.omg.CORBA_2_3.portable.InputStream")
 QUORVEX_JAVA_NAME(boxedValueHelper, "org.omg.CORBA.portable.BoxedValueHelper")
 QUORVEX_JAVA_NAME(valueBase, "org.omg.CORBA.portable.ValueBase")
+QUORVEX_JAVA_NAME(streamableValue, "org.omg.CORBA.portable.StreamableValue")
+QUORVEX_JAVA_NAME(customValue, "org.omg.CORBA.portable.CustomValue")
+QUORVEX_JAVA_NAME(valueFactory, "org.omg.CORBA.portable.ValueFactory")
+QUORVEX_JAVA_NAME(corbaValueMember, "org.omg.CORBA.ValueMember")
+QUORVEX_JAVA_NAME(valueBaseHelper, "org.omg.CORBA.ValueBaseHelper")
+QUORVEX_JAVA_NAME(valueBaseHolder, "org.omg.CORBA.ValueBaseHolder")
 QUORVEX_JAVA_NAME(serializable, "java.io.Serializable")
 QUORVEX_JAVA_NAME(badOperationException, "org.omg.CORBA.BAD_OPERATION")
 QUORVEX_JAVA_NAME(unknownException, "org.omg.CORBA.UNKNOWN")
@@ -125,6 +132,8 @@ JavaName JavaLib::holder(const JavaName& name) {
                     {"Object", corbaObject}};
     for (const auto& b : builtins)
         if (name.item() == b.idlName) return b.javaClass().itemSuffix(holder());
+    // ValueBase, any value (-fcorba3), is a java.io.Serializable.
+    if (name == serializable()) return valueBaseHolder();
     return name.itemSuffix(holder());
 }
 
@@ -191,11 +200,58 @@ String JavaLib::nameMap(const String& id) {
     return id;
 }
 
+bool JavaLib::isJavaLangType(const String& id) {
+    // The public types of java.lang in current JDKs.
+    static const std::unordered_set<std::string> types = {
+        "AbstractMethodError", "Appendable", "ArithmeticException", "ArrayIndexOutOfBoundsException",
+        "ArrayStoreException", "AssertionError", "AutoCloseable", "Boolean", "BootstrapMethodError", "Byte",
+        "CharSequence", "Character", "Class", "ClassCastException", "ClassCircularityError", "ClassFormatError",
+        "ClassLoader", "ClassNotFoundException", "ClassValue", "CloneNotSupportedException", "Cloneable",
+        "Comparable", "Compiler", "Deprecated", "Double", "Enum", "EnumConstantNotPresentException", "Error",
+        "Exception", "ExceptionInInitializerError", "Float", "FunctionalInterface", "IllegalAccessError",
+        "IllegalAccessException", "IllegalArgumentException", "IllegalCallerException",
+        "IllegalMonitorStateException", "IllegalStateException", "IllegalThreadStateException",
+        "IncompatibleClassChangeError", "IndexOutOfBoundsException", "InheritableThreadLocal",
+        "InstantiationError", "InstantiationException", "Integer", "InternalError", "InterruptedException",
+        "Iterable", "LayerInstantiationException", "LinkageError", "Long", "Math", "Module", "ModuleLayer",
+        "NegativeArraySizeException", "NoClassDefFoundError", "NoSuchFieldError", "NoSuchFieldException",
+        "NoSuchMethodError", "NoSuchMethodException", "NullPointerException", "Number", "NumberFormatException",
+        "Object", "OutOfMemoryError", "Override", "Package", "Process", "ProcessBuilder", "ProcessHandle",
+        "Readable", "Record", "ReflectiveOperationException", "Runnable", "Runtime", "RuntimeException",
+        "RuntimePermission", "SafeVarargs", "SecurityException", "SecurityManager", "Short",
+        "StackOverflowError", "StackTraceElement", "StackWalker", "StrictMath", "String", "StringBuffer",
+        "StringBuilder", "StringIndexOutOfBoundsException", "SuppressWarnings", "System", "Thread",
+        "ThreadDeath", "ThreadGroup", "ThreadLocal", "Throwable", "TypeNotPresentException", "UnknownError",
+        "UnsatisfiedLinkError", "UnsupportedClassVersionError", "UnsupportedOperationException", "VerifyError",
+        "VirtualMachineError", "Void",
+        // Added after Java 17.
+        "MatchException", "WrongThreadException", "ScopedValue", "IO"};
+    return types.count(id.str()) != 0;
+}
+
+bool JavaLib::isRuntimePackage(const std::string& dotted) {
+    static const std::unordered_set<std::string> packages = {
+        "org", "org.omg", "org.omg.CORBA", "org.omg.CORBA.portable", "org.omg.CORBA.ORBPackage",
+        "org.omg.CORBA.TypeCodePackage", "org.omg.CORBA_2_3", "org.omg.CORBA_2_3.portable",
+        "org.omg.PortableServer", "vemo", "vemo.harl", "vemo.harl.cdr", "vemo.harl.giop", "vemo.harl.ior",
+        "vemo.harl.orb", "java", "java.lang", "java.io"};
+    return packages.count(dotted) != 0;
+}
+
+bool JavaLib::isNamedPackage(const std::string& dotted) {
+    static const std::unordered_set<std::string> packages = {
+        "org.omg", "org.omg.CORBA", "org.omg.CORBA.portable", "org.omg.CORBA_2_3", "org.omg.CORBA_2_3.portable",
+        "java.lang", "java.io"};
+    return packages.count(dotted) != 0;
+}
+
 // Repository identifiers.
 
+#include <algorithm>
 #include <sstream>
 
 #include "ast/env/envattr.h"
+#include "ast/expr/charescape.h"
 #include "ast/names/scopedname.h"
 #include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
@@ -218,8 +274,28 @@ String JavaLib::repositoryIdentifier(const JavaDeclarator& jd) {
         out << ":" << (version ? version->get_value() : String("1.0"));
         id = String(out.str());
     }
+    id = javaStringText(id);
     jd.setRepositoryIdentifier(id);
     return id;
+}
+
+// The identifier goes into Java string literals: a backslash, a quote or a
+// control character (from a pragma's escapes, an environment file or a
+// #pragma ID) is written as Java's escape of it.
+String JavaLib::javaStringText(const String& text) {
+    const std::string& s = text.str();
+    if (s.find_first_of("\\\"") == std::string::npos &&
+        std::none_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7f; }))
+        return text;
+    std::ostringstream out;
+    for (char c : s) {
+        unsigned char u = static_cast<unsigned char>(c);
+        if (c == '\\' || c == '"' || u < 0x20 || u == 0x7f)
+            CharEscape::print_java(out, u);
+        else
+            out << c;
+    }
+    return String(out.str());
 }
 
 void JavaLib::printTypeStrings(std::ostream& out, const InterfaceTypeSpec& iface) {

@@ -57,6 +57,12 @@ public:
     static const JavaName& valueInputStream();
     static const JavaName& boxedValueHelper();
     static const JavaName& valueBase();
+    static const JavaName& streamableValue();
+    static const JavaName& customValue();
+    static const JavaName& valueFactory();
+    static const JavaName& corbaValueMember();
+    static const JavaName& valueBaseHelper();
+    static const JavaName& valueBaseHolder();
     static const JavaName& serializable();
     static const JavaName& badOperationException();
     static const JavaName& unknownException();
@@ -160,6 +166,10 @@ public:
     static JavaName holder(const JavaName& name);
     static JavaName holderValue(const JavaName& name);
     static JavaName stub(const JavaName& name);
+    // A value type's factory interface ([Name]ValueFactory) and default
+    // factory ([Name]DefaultFactory, the class the runtime looks for).
+    static JavaName valueFactory(const JavaName& name) { return name.itemSuffix("ValueFactory"); }
+    static JavaName defaultFactory(const JavaName& name) { return name.itemSuffix("DefaultFactory"); }
     static JavaName servant(const JavaName& name);
     static JavaName skeleton(const JavaName& name);
     static JavaName idlOperations(const JavaName& name);
@@ -197,6 +207,16 @@ public:
     // The identifier as Java may use it: a reserved word, or a name ending
     // in a reserved suffix, gets a leading "_".
     static String nameMap(const String& id);
+    // True when `id` is the simple name of a public type of java.lang, which
+    // every Java file imports: a package whose first component it is cannot
+    // be named.
+    static bool isJavaLangType(const String& id);
+    // True when `dotted` is a package of the runtime or of its path (org,
+    // org.omg, vemo.harl, ...): a generated class of that name would hide it.
+    static bool isRuntimePackage(const std::string& dotted);
+    // True when `dotted` is one of the packages the generated code names, or
+    // a package on their path (org.omg, java.lang, ...).
+    static bool isNamedPackage(const std::string& dotted);
 
     // The TypeCode the ORB keeps for a primitive kind ("tk_long" ...), and
     // the one a named type's Helper gives.
@@ -249,6 +269,8 @@ public:
 
     // The repository identifier of a declarator, computed once.
     static String repositoryIdentifier(const JavaDeclarator& d);
+    // `text` as it may stand between the quotes of a Java string literal.
+    static String javaStringText(const String& text);
 
 private:
     static JavaName* packagePrefix;

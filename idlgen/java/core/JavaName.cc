@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "idlgen/java/core/JavaLib.h"
 #include "lib/msg.h"
 
 // Package chains are immutable once built, so copies share them.
@@ -104,7 +105,28 @@ static bool importAs(const std::string& simple, const std::string& qualified) {
     return found.first->second == qualified;
 }
 
+static std::vector<std::pair<std::string, std::string>> unreachable;
+
+std::vector<std::pair<std::string, std::string>> JavaName::takeUnreachable() {
+    std::vector<std::pair<std::string, std::string>> taken;
+    taken.swap(unreachable);
+    return taken;
+}
+
+bool JavaName::isRegisteredClass(const std::string& package, const std::string& item) {
+    auto it = classesByPackage().find(package);
+    return it != classesByPackage().end() && it->second.count(item);
+}
+
+static std::unordered_set<std::string>& packageRoots() {
+    static std::unordered_set<std::string> roots = {"org", "vemo", "java"};
+    return roots;
+}
+
+bool JavaName::isPackageRoot(const std::string& name) { return packageRoots().count(name) != 0; }
+
 void JavaName::registerClass(const JavaName& name) {
+    if (name.pkg) packageRoots().insert(name.first().str());
     classesByPackage()[name.pkg ? name.pkg->toString().str() : std::string()].insert(name.itemText.str());
 }
 
@@ -124,10 +146,12 @@ void JavaName::printQualified(std::ostream& out) const {
     out << itemText;
 }
 
-// True when the name is one of the classes the run generates.
+// True when the name is one of the classes the run generates, or a class of
+// the runtime (any name in a runtime package).
 static bool isGeneratedClass(const JavaName& name, const std::string& packageText) {
     auto it = classesByPackage().find(packageText);
-    return it != classesByPackage().end() && it->second.count(name.item().str());
+    if (it != classesByPackage().end() && it->second.count(name.item().str())) return true;
+    return JavaLib::isRuntimePackage(packageText) && !JavaLib::isRuntimePackage(packageText + "." + name.item().str());
 }
 
 void JavaName::print(std::ostream& out) const {
@@ -155,6 +179,9 @@ void JavaName::print(std::ostream& out) const {
                 return;
             }
         }
+        std::string qualified;
+        appendQualified(qualified);
+        unreachable.emplace_back(qualified, printPackageText + (printPackageText.empty() ? "" : ".") + first().str());
     }
     printQualified(out);
 }
@@ -271,7 +298,10 @@ bool JavaName::packageName(const String& text, JavaName& package) {
         bool separator = !end && (s[i] == '.' || s[i] == '/' || (s[i] == ':' && i + 1 < s.size() && s[i + 1] == ':'));
         if (end || separator) {
             if (component.empty()) return false;
-            if (isKeyword(component)) dotted += '_';
+            // A keyword cannot be a component; a type of java.lang would
+            // hide the package whose first component it is.
+            if (isKeyword(component) || (dotted.empty() && JavaLib::isJavaLangType(String(component))))
+                dotted += '_';
             dotted += component;
             component.clear();
             if (separator) {
@@ -389,6 +419,13 @@ JavaName::JavaName(const Declarator& d) {
         JavaName storage("");
         JavaName global(JavaLib::globalPackage());
         setPackage(topLevelPackage(d, isModuleDeclarator(d) ? nullptr : &global, storage));
+        // A package named like a type of java.lang could not be named: the
+        // type would be read instead.
+        if (!pkg && JavaLib::isJavaLangType(itemText)) itemText = String("_") + itemText;
+        packageRoots().insert(first().str());
     }
+    // A class named like a package the generated code names would hide the
+    // package.
+    if (!isModuleDeclarator(d) && pkg && JavaLib::isNamedPackage(toString().str())) itemText = String("_") + itemText;
     d.set_data(javaNameProperty, new JavaName(*this));
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ast/tree/printable.h"
@@ -89,6 +90,17 @@ public:
     // that way is imported (an import is read with package names only) and
     // prints as its simple name, unless that simple name is already taken.
     static void registerClass(const JavaName& name);
+    // True when the run generates the class `item` of the package whose
+    // dotted text is `package` (empty for none).
+    static bool isRegisteredClass(const std::string& package, const std::string& item);
+    // True when `name` is the first component of a package of a class the
+    // run generates, or of the runtime's.
+    static bool isPackageRoot(const std::string& name);
+    // The names printed since the last call that no Java name reaches: a
+    // class of the package being written hides their first component, and
+    // their simple name is taken.  Each entry is the name and the hiding
+    // class, dotted.  The list is emptied.
+    static std::vector<std::pair<std::string, std::string>> takeUnreachable();
     static void setPrintPackage(const JavaName* package);
     // The qualified names the file being written imports, in order of
     // first use; the list is emptied.

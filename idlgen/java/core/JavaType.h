@@ -17,32 +17,20 @@ class JavaFiles;
 
 class JavaType : public Printable {
 public:
+    // What a projection is: a kind of type (JavaKind says which and what
+    // it answers), or one of the generators that write a type's other
+    // classes.
     enum Tag {
-        jBaseType = 0,
-        jBuiltinType = 1,
-        jEnumType = 2,
-        jExceptionType = 3,
-        jForwardType = 4,
-        jImportType = 5,
-        jInterfaceType = 6,
-        jModuleType = 7,
-        jScopedNameType = 8,
-        jSequenceType = 9,
-        jArrayType = 10,
-        jStructType = 11,
-        jStringType = 12,
-        jUnionType = 13,
-        jVoidType = 14,
-        jHolder = 15,
-        jInterface = 16,
-        jObjRef = 17,
-        jIDLOperations = 18,
-        jSkeleton = 19,
-        jServant = 20,
-        jExceptionDescriptor = 21,
-        jTypeOps = 22,
-        jValueBoxType = 23,
-        jFixedType = 24
+        jKind = 0,
+        jHolder = 1,
+        jInterface = 2,
+        jObjRef = 3,
+        jIDLOperations = 4,
+        jSkeleton = 5,
+        jServant = 6,
+        jExceptionDescriptor = 7,
+        jTypeOps = 8,
+        jValueClass = 9
     };
 
     // The Java type expression: the class name, or for sequences and
@@ -65,6 +53,8 @@ public:
     virtual String initializer() const { return "null"; }
 
     static const char* TagToChars(int tag);
+    // The projection's class, for internal error messages.
+    const char* describe() const;
     // Ends the run: a projection was narrowed to a kind it is not.
     [[noreturn]] void narrowFault(const char* expected) const;
 };

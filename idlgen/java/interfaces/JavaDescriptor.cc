@@ -23,7 +23,9 @@ String JavaDescriptor::typeCode(const JavaAST& type) { return hex(static_cast<un
 
 bool JavaDescriptor::isPlain(const JavaAST& type) {
     const JavaAST& t = type.underType();
-    return JavaBaseType::isA(t) || JavaStringType::isA(t) || JavaBuiltinType::isA(t);
+    // Builtins travel bare but for ValueBase, which travels in its Holder.
+    return JavaBaseType::isA(t) || JavaStringType::isA(t) ||
+           (JavaBuiltinType::isA(t) && !JavaKind::of(t).travelsInHolder());
 }
 
 String JavaDescriptor::classEntry(const JavaAST& type, bool holder) {

@@ -34,10 +34,18 @@ void JavaObjRef::writeFile(JavaFiles& files, const ConFile& source, int verbose)
     out.printPackage(name);
     const String& description = iface.get_desc().get_text();
     if (!description.empty()) out << "/**\n" << description << "\n */";
-    out << "public interface " << name.item() << "\n"
-         << "    extends " << JavaLib::corbaObject();
-    for (const InterfaceTypeSpec* base : JavaInterfaceType::project(iface).getInherits())
-        out << ",\n\t    " << JavaLib::objRef(JavaAST::project(*base).getJavaName());
+    out << "public interface " << name.item();
+    // An abstract interface is not itself an object reference: values
+    // that support it implement it too.
+    const char* separator = "\n    extends ";
+    if (!iface.is_abstract()) {
+        out << separator << JavaLib::corbaObject();
+        separator = ",\n\t    ";
+    }
+    for (const InterfaceTypeSpec* base : JavaInterfaceType::project(iface).getInherits()) {
+        out << separator << JavaLib::objRef(JavaAST::project(*base).getJavaName());
+        separator = ",\n\t    ";
+    }
     out << " {\n";
     printInitDeclarators(out, iface);
     JavaIDLOperations::project(iface).printMappedOperations(out, "    ");

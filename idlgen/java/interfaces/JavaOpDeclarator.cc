@@ -136,8 +136,10 @@ void JavaOpDeclarator::printDefinition(std::ostream& out, int index) const {
             "${I}java.lang.Object _e;\n");
     if (hasResult() && !JavaLib::whichArray(getResultType())) {
         const JavaAST& r = getResultType().underType();
-        // Interfaces, Object and any come back bare; the rest in a holder.
-        bool bare = JavaInterfaceType::isA(r) || JavaBaseType::isA(r) ||
+        // Interfaces (but abstract ones), Object and any come back bare;
+        // the rest in a holder.
+        bool bare = (JavaInterfaceType::isA(r) && !JavaInterfaceType::narrow(r).isAbstract()) ||
+                    JavaBaseType::isA(r) ||
                     (JavaBuiltinType::isA(r) &&
                      JavaBuiltinType::narrow(r).getJavaClass() == JavaLib::corbaObject().toString());
         if (bare)

@@ -35,7 +35,9 @@ void JavaServerImpl::make(const DeclList& decls) {
             const TypeSpec& ts = decl.get_typespec();
             if (InterfaceTypeSpec::is(ts)) {
                 const InterfaceTypeSpec& iface = InterfaceTypeSpec::narrow(ts);
-                if (!JavaInterfaceType::project(iface).isServerless() && !iface.is_local())
+                // An abstract interface has no servant of its own: its
+                // operations are served by the interfaces that inherit it.
+                if (!JavaInterfaceType::project(iface).isServerless() && !iface.is_local() && !iface.is_abstract())
                     impl.generators.append(JavaImplBase::project(iface));
             }
             // Only modules hold further interfaces.

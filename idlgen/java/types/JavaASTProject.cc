@@ -21,6 +21,7 @@
 #include "idlgen/java/types/JavaStructType.h"
 #include "idlgen/java/types/JavaUnionType.h"
 #include "idlgen/java/types/JavaValueBoxType.h"
+#include "idlgen/java/types/JavaValueType.h"
 #include "idlgen/java/types/JavaVoidType.h"
 
 JavaAST& JavaAST::project(const TypeSpec& ts) {
@@ -41,6 +42,7 @@ JavaAST& JavaAST::project(const TypeSpec& ts) {
     case Void_TypeSpecTag: return JavaVoidType::project(VoidTypeSpec::narrow(ts));
     case ValueBox_TypeSpecTag: return JavaValueBoxType::project(ValueBoxTypeSpec::narrow(ts));
     case Fixed_TypeSpecTag: return JavaFixedType::project(FixedTypeSpec::narrow(ts));
+    case Value_TypeSpecTag: return JavaValueType::project(ValueTypeSpec::narrow(ts));
     }
     msg::panic("JavaAST::project");
 }

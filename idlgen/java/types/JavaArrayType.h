@@ -26,7 +26,6 @@ public:
     JavaName getJavaName() const override;
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jArrayType; }
     // A block holding the statements of depth 1.
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -52,7 +51,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jArrayType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaArrayType*>(&t) != nullptr; }
     static const JavaArrayType& narrow(const JavaType& t);
 
 private:

@@ -18,7 +18,6 @@ public:
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jBaseType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -38,7 +37,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jBaseType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaBaseType*>(&t) != nullptr; }
     static const JavaBaseType& narrow(const JavaType& t);
 
 private:

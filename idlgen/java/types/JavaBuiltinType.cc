@@ -24,7 +24,8 @@ static String predefinedClass(const char* idlName) {
     } predefined[] = {{"Object", &JavaLib::corbaObject},
                       {"any", &JavaLib::anyName},
                       {"TypeCode", &JavaLib::typeCodeName},
-                      {"Principal", &JavaLib::principalName}};
+                      {"Principal", &JavaLib::principalName},
+                      {"ValueBase", &JavaLib::serializable}};
     for (const auto& p : predefined)
         if (String(idlName) == p.idlName) return p.javaClass().toString();
     return String();
@@ -53,9 +54,13 @@ JavaName JavaBuiltinType::getJavaName() const { return JavaName(getJavaClass());
 
 void JavaBuiltinType::print(std::ostream& out) const { out << getJavaName(); }
 
+bool JavaBuiltinType::isValueBase() const { return getJavaName() == JavaLib::serializable(); }
+
 void JavaBuiltinType::printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                                    const String& indent) const {
-    JavaTemplate("${indent}${stream}.write_${Item}(${variable});\n")
+    JavaTemplate(isValueBase() ? "${indent}${ValueBaseHelper}.write(${stream}, ${variable});\n"
+                               : "${indent}${stream}.write_${Item}(${variable});\n")
+        .set("ValueBaseHelper", JavaLib::valueBaseHelper())
         .set("indent", indent)
         .set("stream", stream)
         .set("Item", getJavaName().item())
@@ -65,7 +70,9 @@ void JavaBuiltinType::printMarshal(std::ostream& out, const char* stream, const 
 
 void JavaBuiltinType::printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
                                      const String& indent) const {
-    JavaTemplate("${indent}${variable} = ${stream}.read_${Item}();\n")
+    JavaTemplate(isValueBase() ? "${indent}${variable} = ${ValueBaseHelper}.read(${stream});\n"
+                               : "${indent}${variable} = ${stream}.read_${Item}();\n")
+        .set("ValueBaseHelper", JavaLib::valueBaseHelper())
         .set("indent", indent)
         .set("stream", stream)
         .set("Item", getJavaName().item())
@@ -92,6 +99,7 @@ static const struct {
 };
 
 String JavaBuiltinType::typeCode() const {
+    if (isValueBase()) return JavaLib::valueBaseHelper().toString() + "." + JavaLib::getTypeCodeName() + "()";
     String javaClass = getJavaClass();
     for (const auto& b : builtinKinds)
         if (javaClass == b.javaClass) return JavaLib::primitiveTypeCode(b.kind);
@@ -100,6 +108,7 @@ String JavaBuiltinType::typeCode() const {
 }
 
 int JavaBuiltinType::tcKind() const {
+    if (isValueBase()) return 29;
     String javaClass = getJavaClass();
     for (const auto& b : builtinKinds)
         if (javaClass == b.javaClass) return b.kindNumber;

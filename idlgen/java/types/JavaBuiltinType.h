@@ -20,7 +20,6 @@ public:
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jBuiltinType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -41,12 +40,14 @@ public:
     // JavaKind
     String typeCode() const override;
     int tcKind() const override;
-    bool travelsInHolder() const override { return false; }
+    // ValueBase (-fcorba3) travels as a value, in the runtime's holder.
+    bool travelsInHolder() const override { return isValueBase(); }
+    bool isValueBase() const;
     bool unionNeedsHolder() const override { return false; }
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jBuiltinType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaBuiltinType*>(&t) != nullptr; }
     static const JavaBuiltinType& narrow(const JavaType& t);
 
 private:

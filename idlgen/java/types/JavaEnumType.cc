@@ -40,9 +40,14 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
     String field = "_value";
     for (const String& v : values)
         if (v == "value") field = "__value";
+    // The parameter of from_int is "i", unless an enumerator "i" would be
+    // hidden by it.
+    String param = "i";
+    for (const String& v : values)
+        if (v == "i") param = JavaLib::hidden(param);
 
     JavaTemplate t("");
-    t.set("field", field);
+    t.set("field", field).set("param", param);
     t.set("Item", name.item()).set("BadParam", JavaLib::corbaBadParamException()).set("from_int", JavaLib::enumFromInt());
     t.print(out, "public final class ${Item} {\n");
     for (size_t i = 0; i < values.size(); ++i) {
@@ -55,8 +60,8 @@ void JavaEnumType::writeFile(JavaFiles& files, const ConFile& source, int verbos
             "     public int value() {\n"
             "         return ${field};\n"
             "     }\n"
-            "     public static final ${Item} ${from_int}(int i)  throws  ${BadParam} {\n"
-            "           switch (i) {\n");
+            "     public static final ${Item} ${from_int}(int ${param})  throws  ${BadParam} {\n"
+            "           switch (${param}) {\n");
     for (const String& v : values)
         t.set("V", v).print(out,
                             "             case _${V}:\n"

@@ -18,7 +18,6 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jEnumType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
     String initializer() const override { return "0"; }
@@ -38,7 +37,7 @@ public:
     bool ownsClass() const override { return true; }
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jEnumType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaEnumType*>(&t) != nullptr; }
     static const JavaEnumType& narrow(const JavaType& t);
 
 private:

@@ -114,7 +114,7 @@ void JavaExceptionType::printMarshalMethods(std::ostream& out) const {
 
 String JavaExceptionType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
 
-bool JavaExceptionType::unionNeedsHolder() const { msg::panic("JavaUnion::needsHolder: unexpected tag: %s", TagToChars(getTag())); }
+bool JavaExceptionType::unionNeedsHolder() const { msg::panic("%s cannot be a union branch", describe()); }
 
 JavaHolder* JavaExceptionType::makeHolder() const { return new JavaHolder(*this); }
 

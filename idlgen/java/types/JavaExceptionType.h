@@ -17,7 +17,6 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jExceptionType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
 
@@ -37,7 +36,7 @@ public:
     bool prefixReachesContents() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jExceptionType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaExceptionType*>(&t) != nullptr; }
     static const JavaExceptionType& narrow(const JavaType& t);
 
 private:

@@ -19,7 +19,6 @@ public:
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jFixedType; }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
     void printUnmarshal(std::ostream& out, const char* stream, const JavaName& variable,
@@ -36,7 +35,7 @@ public:
     JavaBaseTypeOps* makeHelper() const override;
     bool typedefWritesHolder() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jFixedType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaFixedType*>(&t) != nullptr; }
     static const JavaFixedType& narrow(const JavaType& t);
 
 private:

@@ -18,7 +18,6 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jForwardType; }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
         underType().printMarshal(out, stream, variable, indent);
@@ -45,7 +44,7 @@ public:
     JavaBaseTypeOps* makeHelper() const override;
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jForwardType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaForwardType*>(&t) != nullptr; }
     static const JavaForwardType& narrow(const JavaType& t);
 
 private:

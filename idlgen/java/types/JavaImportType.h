@@ -16,7 +16,6 @@ public:
     }
 
     void print(std::ostream& out) const override { underType().print(out); }
-    Tag getTag() const override { return jImportType; }
     JavaName getJavaName() const override { return underType().getJavaName(); }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
@@ -38,7 +37,7 @@ public:
     JavaBaseTypeOps* makeHelper() const override;
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jImportType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaImportType*>(&t) != nullptr; }
     static const JavaImportType& narrow(const JavaType& t);
 
 private:

@@ -52,6 +52,12 @@ bool JavaInterfaceType::isLocal() const {
     return ForwardTypeSpec::is(ts) ? ForwardTypeSpec::narrow(ts).is_local() : getInterfaceTypeSpec().is_local();
 }
 
+// An interface declared forward and never defined is an ordinary reference.
+bool JavaInterfaceType::isAbstract() const {
+    const TypeSpec& ts = getTypeSpec();
+    return !ForwardTypeSpec::is(ts) && getInterfaceTypeSpec().is_abstract();
+}
+
 // A reference travels as an object and is narrowed back to the interface;
 // a local interface's reference does not travel at all.
 void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
@@ -69,7 +75,24 @@ void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
         "    public static ${Name} ${read}(${InputStream} in) {\n"
         "        return ${narrow}(in.read_Object());\n"
         "    }\n";
-    JavaTemplate(isLocal() ? local : remote)
+    // An abstract interface: TRUE and a reference, or FALSE and a value
+    // (which must implement the interface).
+    static const char* const abstract =
+        "    public static void ${write}(${OutputStream} out, ${Name} that) {\n"
+        "        ((${ValueOut}) out).write_abstract_interface(that);\n"
+        "    }\n"
+        "    public static ${Name} ${read}(${InputStream} in) {\n"
+        "        java.lang.Object that = ((${ValueIn}) in).read_abstract_interface();\n"
+        "        if (that instanceof ${CorbaObject})\n"
+        "            return ${narrow}((${CorbaObject}) that);\n"
+        "        if (that == null || that instanceof ${Name})\n"
+        "            return (${Name}) that;\n"
+        "        throw ${newMarshal};\n"
+        "    }\n";
+    JavaTemplate(isLocal() ? local : isAbstract() ? abstract : remote)
+        .set("ValueOut", JavaLib::valueOutputStream())
+        .set("ValueIn", JavaLib::valueInputStream())
+        .set("CorbaObject", JavaLib::corbaObject())
         .set("write", JavaLib::marshal())
         .set("read", JavaLib::unmarshal())
         .set("OutputStream", JavaLib::outputStream())

@@ -28,7 +28,6 @@ public:
     static JavaInterfaceType& reference(const ForwardTypeSpec& ts);
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jInterfaceType; }
     void printMarshalMethods(std::ostream& out) const override;
 
     const InterfaceTypeSpec& getInterfaceTypeSpec() const;
@@ -41,11 +40,14 @@ public:
     // A local interface (-fcorba3): no stub, no skeleton, and references
     // that are never marshalled.
     bool isLocal() const;
+    // An abstract interface (-fcorba3): what travels is a reference or a
+    // value, through the Helper and in its Holder.
+    bool isAbstract() const;
 
     // JavaKind
     String typeCode() const override;
-    int tcKind() const override { return 14; }
-    bool travelsInHolder() const override { return false; }
+    int tcKind() const override { return isAbstract() ? 32 : 14; }
+    bool travelsInHolder() const override { return isAbstract(); }
     bool unionNeedsHolder() const override { return false; }
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
@@ -55,7 +57,7 @@ public:
     bool prefixReachesContents() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jInterfaceType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaInterfaceType*>(&t) != nullptr; }
     static const JavaInterfaceType& narrow(const JavaType& t);
 
 private:

@@ -8,11 +8,12 @@
 #include "idlgen/java/types/JavaInterfaceType.h"
 
 void JavaInterfaceTypeOps::printTypeCodeAccessor(std::ostream& out) const {
-    bool local = JavaInterfaceType::narrow(getType()).isLocal();
-    String body = JavaTemplate(local ? "          if (_tc == null)\n"
-                                       "             _tc = ${ORB}.create_local_interface_tc(${id}(), \"${IDLName}\");\n"
-                                     : "          if (_tc == null)\n"
-                                       "             _tc = ${ORB}.create_interface_tc(${id}(), \"${IDLName}\");\n")
+    const JavaInterfaceType& iface = JavaInterfaceType::narrow(getType());
+    String body = JavaTemplate("          if (_tc == null)\n"
+                               "             _tc = ${ORB}.${create}(${id}(), \"${IDLName}\");\n")
+                      .set("create", iface.isLocal()      ? "create_local_interface_tc"
+                                     : iface.isAbstract() ? "create_abstract_interface_tc"
+                                                          : "create_interface_tc")
                       .set("ORB", JavaLib::typecodeFactory())
                       .set("id", JavaLib::getRepIdName())
                       .set("IDLName", getType().getTypeSpec().get_name().as_String())

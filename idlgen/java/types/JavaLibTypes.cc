@@ -5,6 +5,7 @@
 #include "idlgen/java/core/JavaLib.h"
 
 #include <algorithm>
+#include <climits>
 #include <ostream>
 #include <set>
 #include <string>
@@ -99,10 +100,10 @@ String JavaLib::getConversionFrom(const JavaAST& type, const String& longSlot, c
     const JavaAST& t = type.underType();
     if (JavaBaseType::isA(t)) return fromLongSlot(t, longSlot, objectSlot);
     if (JavaStringType::isA(t)) return String("(") + type.full_text() + ") " + objectSlot;
-    if (JavaInterfaceType::isA(t))
+    if (JavaInterfaceType::isA(t) && !travelsInHolder(t))
         return helper(t.getJavaName()).full_text() + "." + narrow() + "((" + corbaObject().toString() + ") " +
                objectSlot + ")";
-    if (JavaBuiltinType::isA(t)) {
+    if (JavaBuiltinType::isA(t) && !travelsInHolder(t)) {
         if (JavaBuiltinType::narrow(t).getJavaClass() == corbaObject().toString())
             return String("((") + corbaObject().toString() + ") " + objectSlot + ")";
         // The other builtins (TypeCode, Principal ...) come back bare, as
@@ -159,26 +160,38 @@ bool JavaLib::generateDefaultDiscriminator(std::ostream& os, const JavaAST& swit
         os << (used.count(0) ? trueLiteral() : falseLiteral());
         return true;
     }
+    // A 64-bit discriminator's labels are searched in 64 bits.
+    bool wide = tag == longlong_BaseTypeSpec || tag == ulonglong_BaseTypeSpec;
     std::vector<long long> values;
     for (const Expr* label : labels) {
         if (!label->has_const_value()) continue;
         const Value& v = label->get_const_value();
-        if (IntValue::is(v)) values.push_back(IntValue::narrow(v).get_value());
+        if (IntValue::is(v)) values.push_back(wide ? IntValue::narrow(v).get_wide() : IntValue::narrow(v).get_value());
         if (CharValue::is(v)) values.push_back(CharValue::narrow(v).get_value());
     }
     std::sort(values.begin(), values.end());
     // The smallest value at or above the smallest label that no label uses;
     // 0 when there is no label.
     long long candidate = values.empty() ? 0 : values.front();
+    bool past = false;  // every value from the smallest label up is used
     for (long long v : values)
-        if (v == candidate) ++candidate;
+        if (v == candidate) {
+            if (candidate == LLONG_MAX) past = true;
+            else ++candidate;
+        }
+    if (past) return false;
     if (tag == char_BaseTypeSpec || tag == wchar_BaseTypeSpec) {
         if (candidate > 255) return false;
         CharValue(static_cast<unsigned char>(candidate)).print_java(os);
         return true;
     }
-    // Past the greatest value of its type there is no free value (values
-    // of 32 bits or more are searched in 32 bits, as the labels are held).
+    if (wide) {
+        // A Java long literal beyond the int range needs its suffix.
+        os << candidate << (candidate > 2147483647LL || candidate < -2147483647LL - 1 ? "L" : "");
+        return true;
+    }
+    // Past the greatest value of its type there is no free value (unsigned
+    // long values are searched in 32 bits, as Java's int holds them).
     long long greatest = 2147483647LL;
     if (tag == short_BaseTypeSpec) greatest = 32767;
     if (tag == ushort_BaseTypeSpec) greatest = 65535;

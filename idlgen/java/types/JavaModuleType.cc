@@ -50,7 +50,7 @@ void JavaModuleType::writeFile(JavaFiles& files, const ConFile& source, int verb
 
 String JavaModuleType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
 
-bool JavaModuleType::unionNeedsHolder() const { msg::panic("JavaUnion::needsHolder: unexpected tag: %s", TagToChars(getTag())); }
+bool JavaModuleType::unionNeedsHolder() const { msg::panic("%s cannot be a union branch", describe()); }
 
 JavaHolder* JavaModuleType::makeHolder() const { return new JavaHolder(*this); }
 

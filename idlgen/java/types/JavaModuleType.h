@@ -17,7 +17,6 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jModuleType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
 
     const ModuleTypeSpec& getModuleTypeSpec() const;
@@ -36,7 +35,7 @@ public:
     bool prefixReachesContents() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jModuleType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaModuleType*>(&t) != nullptr; }
     static const JavaModuleType& narrow(const JavaType& t);
 
 private:

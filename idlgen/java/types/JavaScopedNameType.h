@@ -17,7 +17,6 @@ public:
     }
 
     void print(std::ostream& out) const override { underType().print(out); }
-    Tag getTag() const override { return jScopedNameType; }
     JavaName getJavaName() const override { return underType().getJavaName(); }
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override {
@@ -42,7 +41,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jScopedNameType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaScopedNameType*>(&t) != nullptr; }
     static const JavaScopedNameType& narrow(const JavaType& t);
 
 private:

@@ -19,7 +19,6 @@ public:
 
     // The element type followed by "[]".
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jSequenceType; }
     // A block holding the statements of depth 1.
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -47,7 +46,7 @@ public:
     JavaBaseTypeOps* makeHelper() const override;
     bool typedefWritesHolder() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jSequenceType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaSequenceType*>(&t) != nullptr; }
     static const JavaSequenceType& narrow(const JavaType& t);
 
 private:

@@ -16,7 +16,6 @@ public:
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jStringType; }
     JavaName getJavaName() const override;
     void printMarshal(std::ostream& out, const char* stream, const JavaName& variable,
                       const String& indent) const override;
@@ -34,7 +33,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jStringType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaStringType*>(&t) != nullptr; }
     static const JavaStringType& narrow(const JavaType& t);
 
 private:

@@ -16,7 +16,6 @@ public:
     }
 
     void print(std::ostream& out) const override { out << getJavaName(); }
-    Tag getTag() const override { return jStructType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
 
@@ -36,7 +35,7 @@ public:
     bool prefixReachesContents() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jStructType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaStructType*>(&t) != nullptr; }
     static const JavaStructType& narrow(const JavaType& t);
 
 private:

@@ -19,7 +19,6 @@ public:
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jUnionType; }
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
     // Values of a union travel through its helper, like those of every
@@ -40,7 +39,7 @@ public:
     bool takesPrefix() const override { return true; }
     bool isDirectiveScope() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jUnionType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaUnionType*>(&t) != nullptr; }
     static const JavaUnionType& narrow(const JavaType& t);
 
 private:

@@ -23,7 +23,6 @@ public:
 
     // The Java type of the values: the box class, or the boxed type.
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jValueBoxType; }
     // The box class, when the boxed type is a Java primitive.
     void writeFile(JavaFiles& files, const ConFile& source, int verbose) const override;
     void printMarshalMethods(std::ostream& out) const override;
@@ -50,7 +49,7 @@ public:
     bool ownsClass() const override { return true; }
     bool takesPrefix() const override { return true; }
 
-    static bool isA(const JavaType& t) { return t.getTag() == jValueBoxType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaValueBoxType*>(&t) != nullptr; }
     static const JavaValueBoxType& narrow(const JavaType& t);
 
 private:

@@ -23,7 +23,7 @@ JavaName JavaVoidType::getJavaName() const { return JavaName(JavaLib::voidName()
 
 String JavaVoidType::typeCode() const { return JavaLib::helperTypeCode(getJavaName()); }
 
-bool JavaVoidType::unionNeedsHolder() const { msg::panic("JavaUnion::needsHolder: unexpected tag: %s", TagToChars(getTag())); }
+bool JavaVoidType::unionNeedsHolder() const { msg::panic("%s cannot be a union branch", describe()); }
 
 JavaHolder* JavaVoidType::makeHolder() const { return new JavaHolder(*this); }
 

@@ -15,7 +15,6 @@ public:
     }
 
     void print(std::ostream& out) const override;
-    Tag getTag() const override { return jVoidType; }
     JavaName getJavaName() const override;
 
     // JavaKind
@@ -26,7 +25,7 @@ public:
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
 
-    static bool isA(const JavaType& t) { return t.getTag() == jVoidType; }
+    static bool isA(const JavaType& t) { return dynamic_cast<const JavaVoidType*>(&t) != nullptr; }
     static const JavaVoidType& narrow(const JavaType& t);
 
 private:

@@ -212,6 +212,18 @@ public final class InteropClient {
             check(c.value == null, "client r_boxlong c is not null");
             check(r != null && r.value == 8, "client r_boxlong result");
         }
+        {
+            VNodeHolder b = new VNodeHolder();
+            VPair r = t.r_vpair(InteropObjects.sharedCycle(), b);
+            InteropObjects.checkSelfNode(b.value, "client r_vpair b");
+            check(r.first == null && r.second == b.value, "client r_vpair result: null and b");
+            InteropObjects.checkTruncated(t.r_trunc(InteropObjects.derived("derived", 7)), "answer", "client r_trunc");
+            InteropObjects.checkBaseAny(t.r_vany(InteropObjects.nodeAny(orb)), "client r_vany");
+            VNamedHolder c = new VNamedHolder();
+            VNamed r2 = t.r_abstract(t.make_named("ref-client"), new InteropObjects.NamedValueImpl("val-client"), c);
+            InteropObjects.checkNamedRef(r2, "ref-server", "client r_abstract result");
+            InteropObjects.checkNamedValue(c.value, "val-server", "client r_abstract c");
+        }
         for (int which = 0; which < ANY_KINDS; which++) {
             String w = "client r_any(" + which + ")";
             try {
@@ -383,6 +395,7 @@ public final class InteropClient {
         }
         orb = ORB.init(orbArgs.toArray(new String[0]), props);
         InteropServer.orb = orb;
+        InteropObjects.registerFactories(orb);
         int status = 1;
         try {
             Tester t = TesterHelper.narrow(orb.string_to_object(args[0]));

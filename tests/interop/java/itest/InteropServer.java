@@ -278,6 +278,36 @@ public final class InteropServer {
             return new BoxedLong(a == null ? 0 : a.value + 1);
         }
 
+        public VPair r_vpair(VPair a, VNodeHolder b) {
+            InteropObjects.checkSharedCycle(a, "server r_vpair a");
+            check(b.value == null, "server r_vpair b is not null");
+            b.value = InteropObjects.selfNode();
+            return new VPair(null, b.value);
+        }
+
+        public VBase r_trunc(VBase a) {
+            InteropObjects.checkTruncated(a, "derived", "server r_trunc a");
+            return InteropObjects.derived("answer", 8);
+        }
+
+        public Any r_vany(Any a) {
+            InteropObjects.checkNodeAny(a, "server r_vany a");
+            return InteropObjects.baseAny(orb);
+        }
+
+        public NamedObject make_named(String name) {
+            InteropObjects.NamedRefServant named = new InteropObjects.NamedRefServant(name);
+            orb.connect(named);
+            return named;
+        }
+
+        public VNamed r_abstract(VNamed a, VNamed b, VNamedHolder c) {
+            InteropObjects.checkNamedRef(a, "ref-client", "server r_abstract a");
+            InteropObjects.checkNamedValue(b, "val-client", "server r_abstract b");
+            c.value = new InteropObjects.NamedValueImpl("val-server");
+            return make_named("ref-server");
+        }
+
         public Any r_any(int which, Any a, AnyHolder b, AnyHolder c) {
             String w = "server r_any(" + which + ")";
             checkAny(a, anyKind(which, 0), w + " a");
@@ -356,6 +386,7 @@ public final class InteropServer {
         List<String> rest = new ArrayList<>();
         Properties props = properties(java.util.Arrays.copyOfRange(args, 1, args.length), rest);
         orb = ORB.init(rest.toArray(new String[0]), props);
+        InteropObjects.registerFactories(orb);
         TesterServant tester = new TesterServant();
         orb.connect(tester);
         String ior = orb.object_to_string(tester);

@@ -269,6 +269,50 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         return in.read_fixed(f.fixed_digits(), f.fixed_scale());
     }
 
+    // A value type's value (or null), under the type code of its own class
+    // (a StreamableValue's __type()) or the one given: a value type, a
+    // value box or an abstract interface.
+    public void insert_Value(java.io.Serializable v) {
+        if (!(v instanceof org.omg.CORBA.portable.StreamableValue))
+            throw new BAD_PARAM("insert_Value without a type code needs a StreamableValue", 0,
+                                CompletionStatus.COMPLETED_NO);
+        insert_Value(v, ((org.omg.CORBA.portable.StreamableValue) v).__type());
+    }
+
+    public void insert_Value(java.io.Serializable v, TypeCode t) {
+        int k = t == null ? -1 : TypeCode.unaliased(t).kind().value();
+        if (k != TCKind._tk_value && k != TCKind._tk_value_box && k != TCKind._tk_abstract_interface)
+            throw new BAD_PARAM("a value under type code " + t, 0, CompletionStatus.COMPLETED_NO);
+        type = t;
+        clear();
+        CDROutputStream o = CDROutputStream.forAnyValue();
+        if (k == TCKind._tk_abstract_interface) o.write_boolean(false);
+        org.omg.CORBA.portable.BoxedValueHelper box =
+            k == TCKind._tk_value_box ? vemo.harl.cdr.ValueFactories.boxHelper(TypeCode.unaliased(t).id()) : null;
+        if (box != null) o.write_value(v, box);
+        else o.write_value(v);
+        adopt(o);
+    }
+
+    // The value of an any of a value type, value box or abstract interface
+    // holding a value, read through its factory.
+    public java.io.Serializable extract_Value() {
+        int k = data == null ? -1 : TypeCode.unaliased(type).kind().value();
+        if (k != TCKind._tk_value && k != TCKind._tk_value_box && k != TCKind._tk_abstract_interface)
+            throw new BAD_OPERATION("extract_Value from an any of " + type + (data == null ? " without value" : ""),
+                                    0, CompletionStatus.COMPLETED_NO);
+        org.omg.CORBA_2_3.portable.InputStream in = (org.omg.CORBA_2_3.portable.InputStream) create_input_stream();
+        if (k == TCKind._tk_abstract_interface && in.read_boolean())
+            throw new BAD_OPERATION("extract_Value from an abstract interface holding a reference", 0,
+                                    CompletionStatus.COMPLETED_NO);
+        if (k == TCKind._tk_value_box) {
+            org.omg.CORBA.portable.BoxedValueHelper box =
+                vemo.harl.cdr.ValueFactories.boxHelper(TypeCode.unaliased(type).id());
+            if (box != null) return in.read_value(box);
+        }
+        return k == TCKind._tk_abstract_interface ? in.read_value() : in.read_value(TypeCode.unaliased(type).id());
+    }
+
     // A value through its holder, kept so that extract_Streamable gives it
     // back.
     public void insert_Streamable(Streamable s) {

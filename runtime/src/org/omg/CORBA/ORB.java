@@ -7,9 +7,11 @@ import java.util.Set;
 // codes, anys and streams that generated code calls; it has no network.
 // ORB.init(args, props) makes a full ORB (vemo.harl.orb.FullORB) that
 // turns strings into references and back, serves objects and calls them;
-// the network calls of the factory raise NO_IMPLEMENT.
+// the network calls of the factory raise NO_IMPLEMENT.  Both are
+// org.omg.CORBA_2_3.ORB instances (unless ORBSingletonClass or ORBClass
+// name other classes).
 public class ORB {
-    private static final ORB plainFactory = new ORB();
+    private static final ORB plainFactory = new org.omg.CORBA_2_3.ORB();
     private static volatile ORB factory;
 
     // The primitive type codes, by kind number.
@@ -320,6 +322,38 @@ public class ORB {
     // An empty CDR stream of this ORB (big-endian, GIOP 1.2).
     public org.omg.CORBA.portable.OutputStream create_output_stream() {
         return new vemo.harl.cdr.CDROutputStream(this);
+    }
+
+    // Value factories by repository identifier.  A stream of this ORB that
+    // reads a value asks lookup_value_factory; a stream without an ORB asks
+    // the factory ORB of ORB.init().
+    private final java.util.concurrent.ConcurrentHashMap<String, org.omg.CORBA.portable.ValueFactory> valueFactories =
+        new java.util.concurrent.ConcurrentHashMap<>();
+
+    // Registers the factory of the value type with the identifier; gives
+    // the factory registered before, or null.
+    public org.omg.CORBA.portable.ValueFactory register_value_factory(String id,
+                                                                       org.omg.CORBA.portable.ValueFactory f) {
+        if (id == null || f == null) throw badParam("register_value_factory needs an identifier and a factory");
+        org.omg.CORBA.portable.ValueFactory before = valueFactories.put(id, f);
+        vemo.harl.cdr.ValueFactories.registered(id, before, f);
+        return before;
+    }
+
+    public void unregister_value_factory(String id) {
+        if (id == null) throw badParam("unregister_value_factory needs an identifier");
+        org.omg.CORBA.portable.ValueFactory before = valueFactories.remove(id);
+        if (before == null) throw badParam("no value factory registered for " + id);
+        vemo.harl.cdr.ValueFactories.registered(id, before, null);
+    }
+
+    // The factory registered with this ORB; else one registered with
+    // another ORB of this process; else the class <Name>DefaultFactory that
+    // the identifier names (IDL:M/N:1.0 gives M.NDefaultFactory); else null.
+    public org.omg.CORBA.portable.ValueFactory lookup_value_factory(String id) {
+        if (id == null) return null;
+        org.omg.CORBA.portable.ValueFactory f = valueFactories.get(id);
+        return f != null ? f : vemo.harl.cdr.ValueFactories.lookup(id);
     }
 
     private static NO_IMPLEMENT network(String call) {

@@ -92,7 +92,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     // they are: big-endian, GIOP 1.2, default code sets, aligned to 8.
     public boolean alignedAtValueStart() {
         return !little && giopMinor == 2 && charCodeSet == CodeSets.ISO_8859_1 && wcharCodeSet == CodeSets.UTF_16
-            && ((pos - origin) & 7) == 0 && depth == 0;
+            && ((pos - origin) & 7) == 0 && depth == 0 && chunkEnd < 0;
     }
 
     public byte[] buffer() {
@@ -169,53 +169,26 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     }
 
     private void need(long n) {
+        if (chunkEnd >= 0) inChunk(1, n);
         if (n < 0 || n > end - pos)
             throw marshal("need " + n + " octets, " + (end - pos) + " left");
     }
 
-    // Values read so far, by the position of their value tag, for the
-    // indirections that may point back at them; and how deep boxed values
-    // read through their Helpers nest.
-    private java.util.Map<Integer, java.io.Serializable> valuesRead;
-    private int valueDepth;
-    public static final int MAX_VALUE_DEPTH = 512;
-
-    @Override
-    public java.io.Serializable read_value(org.omg.CORBA.portable.BoxedValueHelper helper) {
-        align(4);
-        int start = pos;
-        int tag = read_long();
-        if (tag == NULL_TAG) return null;
-        if (tag == INDIRECTION_TAG) {
-            int at = pos;
-            int offset = read_long();
-            java.io.Serializable earlier = valuesRead == null || offset > -4 ? null : valuesRead.get(at + offset);
-            if (earlier == null) throw marshal("value indirection " + offset + " to no value read before");
-            return earlier;
-        }
-        if (valueDepth >= MAX_VALUE_DEPTH) throw marshal("values nested more than " + MAX_VALUE_DEPTH + " deep");
-        valueDepth++;
-        java.io.Serializable value;
-        try {
-            readTypeInfo(tag, helper);
-            value = helper.read_value(this);
-        } finally {
-            valueDepth--;
-        }
-        if (value != null) {
-            if (valuesRead == null) valuesRead = new java.util.HashMap<>();
-            valuesRead.put(start, value);
-        }
-        return value;
+    // Inside a chunked value's state, aligning first moves into the next
+    // chunk when the current one has nothing left but padding.
+    public void align(int n) {
+        if (chunkEnd >= 0) inChunk(n, 1);
+        rawAlign(n);
     }
 
-    public void align(int n) {
+    private void rawAlign(int n) {
         int pad = (n - ((pos - origin) & (n - 1))) & (n - 1);
         if (pad > end - pos) throw marshal("padding beyond the end");
         pos += pad;
     }
 
     private void prepare(int size) {
+        if (chunkEnd >= 0) inChunk(size, size);
         int pad = (size - ((pos - origin) & (size - 1))) & (size - 1);
         if (pad + size > end - pos) throw marshal("need " + size + " octets, " + (end - pos - pad) + " left");
         pos += pad;
@@ -244,6 +217,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public CDRInputStream read_encapsulation() {
         int n = read_length(1);
         if (n < 1) throw marshal("empty encapsulation");
+        if (chunkEnd >= 0) withinChunk(n);
         CDRInputStream in = new CDRInputStream(orb, buf, pos, n, false, giopMinor);
         in.charCodeSet = charCodeSet;
         in.wcharCodeSet = wcharCodeSet;
@@ -261,6 +235,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public void beginEncapsulation() {
         int n = read_length(1);
         if (n < 1) throw marshal("empty encapsulation");
+        if (chunkEnd >= 0) withinChunk(n);
         if (depth * 3 + 3 > saved.length) saved = java.util.Arrays.copyOf(saved, saved.length * 2);
         saved[depth * 3] = end;
         saved[depth * 3 + 1] = origin;
@@ -377,6 +352,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public String read_string() {
         int n = read_length(1);
         if (n == 0) return "";
+        if (chunkEnd >= 0) withinChunk(n);
         if (buf[pos + n - 1] != 0) throw marshal("string without its terminating NUL");
         String s = CodeSets.decodeString(charCodeSet, buf, pos, n - 1);
         pos += n;
@@ -395,6 +371,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         }
         int n = read_length(1);
         if ((n & 1) != 0) throw marshal("wide string of an odd " + n + " octets");
+        if (chunkEnd >= 0) withinChunk(n);
         int from = pos;
         boolean swap = false;
         if (n >= 2) {
@@ -578,6 +555,396 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     // Reads the next octet for java.io.InputStream, -1 at the end.
     public int read() {
         if (pos >= end) return -1;
+        need(1);
         return buf[pos++] & 0xFF;
     }
+
+    // Moves past n octets and gives where they start (inside a chunked
+    // value, after the next chunk's size when that comes first).
+    public int skipOctets(int n) {
+        need(n);
+        int at = pos;
+        pos += n;
+        return at;
+    }
+
+    // Values.  A value is its tag (null, an indirection back to a value
+    // read before, or a value tag with an optional code base and the
+    // repository identifiers of its type), then its state, which a chunked
+    // value (a truncatable or custom type, or any value inside one) splits
+    // into chunks ended by an end tag.  The state is read through the value
+    // factory of the first identifier this process knows, so an unknown
+    // derived type is truncated to a known base, its own state skipped.
+    // Every count is checked against the octets left, indirections must
+    // point back to a value or identifier read before, and values nest at
+    // most MAX_VALUE_DEPTH deep.
+
+    public static final int MAX_VALUE_DEPTH = 512;
+    // What readValueHeader found.
+    static final int NULL_VALUE = 0, EARLIER_VALUE = 1, NEW_VALUE = 2;
+
+    static final class ValueHeader {
+        int kind;
+        // Where the value tag is; for EARLIER_VALUE, where the earlier
+        // value's tag is.
+        int tagAt;
+        // The repository identifiers on the wire, most derived first, or
+        // null when the tag carries none.
+        String[] ids;
+        boolean chunked;
+    }
+
+    // Values read so far by where their tag is; repository identifiers,
+    // code bases and identifier lists by where they are (each may be the
+    // target of an indirection).
+    private java.util.Map<Integer, java.io.Serializable> valuesRead;
+    private java.util.Map<Integer, java.lang.Object> idsRead;
+    private int valueDepth;
+    // The chunked values open; where the current chunk ends (-1: not in a
+    // chunked value's state); the level down to which an end tag already
+    // closed the values around the one it ended (0: none).
+    private int chunkLevel;
+    private int chunkEnd = -1;
+    private int closedTo;
+    // The tag of the value whose factory is making its instance, until
+    // the factory hands it to read_value(Serializable).
+    private int valueStart = -1;
+
+    // Inside a chunked value's state: the next n octets, aligned to `align`,
+    // must lie in one chunk; where the current chunk has nothing left but
+    // padding, the next chunk's size comes first.
+    private void inChunk(int align, long n) {
+        if (n == 0) return;
+        if (closedTo > 0) throw marshal("a value's state read past its end tag");
+        int pad = (align - ((pos - origin) & (align - 1))) & (align - 1);
+        if (pos + pad >= chunkEnd) {
+            int limit = chunkEnd;
+            chunkEnd = -1;
+            if (pos < limit) pos = limit;
+            int size = read_long();
+            if (size <= 0 || size >= VALUE_TAG_BASE)
+                throw marshal((size < 0 ? "an end tag" : "value tag 0x" + Integer.toHexString(size))
+                              + " where a value's state goes on");
+            if (size > end - pos) throw marshal("chunk of " + size + " octets beyond the " + (end - pos) + " left");
+            chunkEnd = pos + size;
+            pad = (align - ((pos - origin) & (align - 1))) & (align - 1);
+        }
+        if (pad + n > chunkEnd - pos) throw marshal("value data of " + n + " octets across the end of its chunk");
+    }
+
+    // The octets of a string or encapsulation after its length: in the
+    // same chunk as the length.
+    private void withinChunk(int n) {
+        if (n > chunkEnd - pos) throw marshal(n + " octets after their length across the end of a chunk");
+    }
+
+    // The tag where a value is expected and, for a new value, its code base
+    // and repository identifiers; a chunked value's state begins.  A new
+    // value must be ended with endValue.
+    ValueHeader readValueHeader() {
+        ValueHeader h = new ValueHeader();
+        boolean inside = false;  // the tag is data of the enclosing value's chunk
+        if (chunkEnd >= 0) {
+            if (closedTo > 0) throw marshal("a value read past the end tag of the value around it");
+            rawAlign(4);
+            if (pos < chunkEnd) {
+                inside = true;
+            } else {
+                chunkEnd = -1;
+                int at = pos;
+                int v = read_long();
+                if (v > 0 && v < VALUE_TAG_BASE) {
+                    if (v > end - pos) throw marshal("chunk of " + v + " octets beyond the " + (end - pos) + " left");
+                    chunkEnd = pos + v;
+                    inside = true;
+                } else {
+                    pos = at;
+                }
+            }
+        }
+        int tag = read_long();
+        int tagAt = pos - 4;
+        if (tag == NULL_TAG || tag == INDIRECTION_TAG) {
+            if (tag == INDIRECTION_TAG) {
+                h.kind = EARLIER_VALUE;
+                h.tagAt = earlier(tagAt, "value");
+            }
+            if (!inside && chunkLevel > 0) chunkEnd = pos;
+            return h;
+        }
+        if (inside) throw marshal("a value tag inside a chunk of the value around it");
+        if (tag < VALUE_TAG_BASE || (tag & 0xF0) != 0 || (tag & TYPE_INFO_MASK) == 4)
+            throw marshal("value tag 0x" + Integer.toHexString(tag));
+        boolean chunked = (tag & CHUNKED_BIT) != 0;
+        if (chunkLevel > 0 && !chunked) throw marshal("a value without chunks inside a chunked value");
+        if (valueDepth >= MAX_VALUE_DEPTH) throw marshal("values nested more than " + MAX_VALUE_DEPTH + " deep");
+        if ((tag & CODEBASE_BIT) != 0) readId("code base");
+        int info = tag & TYPE_INFO_MASK;
+        if (info == SINGLE_ID) h.ids = new String[] {readId("repository identifier")};
+        else if (info == ID_LIST) h.ids = readIdList();
+        valueDepth++;
+        if (chunked) {
+            chunkLevel++;
+            chunkEnd = pos;
+        }
+        h.kind = NEW_VALUE;
+        h.tagAt = tagAt;
+        h.chunked = chunked;
+        return h;
+    }
+
+    // After the indirection tag at `at`: the offset, which must point back
+    // into what this stream has read.
+    private int earlier(int at, String what) {
+        int offAt = pos;
+        int offset = read_long();
+        long target = (long) offAt + offset;
+        if (target >= at || target < (depth > 0 ? origin : base))
+            throw marshal(what + " indirection " + offset + " does not point back into the data");
+        return (int) target;
+    }
+
+    // A repository identifier or code base URL, or an indirection to one
+    // read before.
+    private String readId(String what) {
+        rawAlign(4);
+        int at = pos;
+        if (read_long() == INDIRECTION_TAG) {
+            java.lang.Object s = idsRead == null ? null : idsRead.get(earlier(at, what));
+            if (!(s instanceof String)) throw marshal(what + " indirection to no " + what + " read before");
+            return (String) s;
+        }
+        pos = at;
+        String s = read_string();
+        if (idsRead == null) idsRead = new java.util.HashMap<>();
+        idsRead.put(at, s);
+        return s;
+    }
+
+    private String[] readIdList() {
+        rawAlign(4);
+        int at = pos;
+        int n = read_long();
+        if (n == INDIRECTION_TAG) {
+            java.lang.Object l = idsRead == null ? null : idsRead.get(earlier(at, "identifier list"));
+            if (!(l instanceof String[])) throw marshal("identifier list indirection to no list read before");
+            return (String[]) l;
+        }
+        if (n <= 0 || n > available() / 4)
+            throw marshal("list of " + (n & 0xFFFFFFFFL) + " repository identifiers in " + available() + " octets");
+        String[] ids = new String[n];
+        for (int i = 0; i < n; i++) ids[i] = readId("repository identifier");
+        idsRead.put(at, ids);
+        return ids;
+    }
+
+    // Ends the value readValueHeader began: for a chunked one, skips what
+    // of its state was not read (the state of a type it was truncated
+    // from, nested values included) up to its end tag.
+    void endValue(ValueHeader h) {
+        valueDepth--;
+        if (!h.chunked) return;
+        int level = chunkLevel;
+        if (closedTo == 0) {
+            for (;;) {
+                if (chunkEnd >= 0 && pos < chunkEnd) pos = chunkEnd;
+                chunkEnd = -1;
+                rawAlign(4);
+                int at = pos;
+                int v = read_long();
+                if (v < 0) {
+                    // An end tag: the nesting level it ends.  One that names
+                    // an outer level also ends the values in between; one
+                    // beyond this level (a writer counting values without
+                    // chunks around) ends this one.
+                    int n = v == Integer.MIN_VALUE ? Integer.MAX_VALUE : -v;
+                    if (n < level) closedTo = n;
+                    break;
+                }
+                if (v > 0 && v < VALUE_TAG_BASE) {
+                    if (v > end - pos) throw marshal("chunk of " + v + " octets beyond the " + (end - pos) + " left");
+                    chunkEnd = pos + v;
+                    continue;
+                }
+                if (v == NULL_TAG) continue;
+                // A nested value of the state skipped: skipped whole.
+                pos = at;
+                chunkEnd = pos;
+                ValueHeader nested = readValueHeader();
+                if (nested.kind == NEW_VALUE) {
+                    if (!nested.chunked) throw marshal("a value without chunks inside a chunked value");
+                    endValue(nested);
+                }
+                if (closedTo > 0) break;
+            }
+        }
+        chunkLevel--;
+        if (chunkLevel < closedTo) closedTo = 0;
+        chunkEnd = chunkLevel > 0 ? pos : -1;
+    }
+
+    private void remember(int tagAt, java.io.Serializable value) {
+        if (valuesRead == null) valuesRead = new java.util.HashMap<>();
+        valuesRead.putIfAbsent(tagAt, value);
+    }
+
+    // The repository identifiers this stream has looked up: a message
+    // naming more types than any real one does is refused rather than
+    // have each unknown name searched for as a class.
+    static final int MAX_VALUE_TYPES = 256;
+    private java.util.Set<String> typesLookedUp;
+
+    void lookingUp(String id) {
+        if (typesLookedUp == null) typesLookedUp = new java.util.HashSet<>();
+        if (typesLookedUp.add(id) && typesLookedUp.size() > MAX_VALUE_TYPES)
+            throw marshal("values of more than " + MAX_VALUE_TYPES + " types in one message");
+    }
+
+    private org.omg.CORBA.portable.ValueFactory factory(String id) {
+        lookingUp(id);
+        return (orb != null ? orb : ORB.init()).lookup_value_factory(id);
+    }
+
+    private java.io.Serializable readValue(String expectedId, Class<?> clz,
+                                           org.omg.CORBA.portable.BoxedValueHelper helper) {
+        ValueHeader h = readValueHeader();
+        if (h.kind == NULL_VALUE) return null;
+        if (h.kind == EARLIER_VALUE) {
+            java.io.Serializable v = valuesRead == null ? null : valuesRead.get(h.tagAt);
+            if (v == null) throw marshal("value indirection to no value read before");
+            if (clz != null && !clz.isInstance(v))
+                throw marshal("value indirection to a " + v.getClass().getName() + " where a " + clz.getName()
+                              + " is expected");
+            return v;
+        }
+        return finishValue(h, expectedId, clz, helper);
+    }
+
+    private java.io.Serializable finishValue(ValueHeader h, String expectedId, Class<?> clz,
+                                             org.omg.CORBA.portable.BoxedValueHelper helper) {
+        int outer = valueStart;
+        try {
+            java.io.Serializable v = readState(h, expectedId, clz, helper);
+            endValue(h);
+            return v;
+        } finally {
+            valueStart = outer;
+        }
+    }
+
+    // The value whose header readValueHeader read, through the factory of
+    // its own type, which must be known here.
+    java.io.Serializable finishValue(ValueHeader h) {
+        return finishValue(h, null, null, null);
+    }
+
+    // The value read earlier from this stream whose tag is at tagAt, or null.
+    java.io.Serializable valueAt(int tagAt) {
+        return valuesRead == null ? null : valuesRead.get(tagAt);
+    }
+
+    // Whether a value of the type with this identifier can be read as a
+    // Java value (its factory or box Helper is known here).
+    boolean knowsValueType(String id) {
+        return factory(id) != null || ValueFactories.boxHelper(id) != null;
+    }
+
+    private java.io.Serializable readState(ValueHeader h, String expectedId, Class<?> clz,
+                                           org.omg.CORBA.portable.BoxedValueHelper helper) {
+        String[] ids = h.ids != null ? h.ids : expectedId != null ? new String[] {expectedId} : null;
+        if (helper == null && ids != null && factory(ids[0]) == null) helper = ValueFactories.boxHelper(ids[0]);
+        if (helper != null) {
+            String id = helper.get_id();
+            if (h.ids != null && !h.ids[0].equals(id))
+                throw marshal("boxed value of type " + h.ids[0] + " where " + id + " is expected");
+            java.io.Serializable v = helper.read_value(this);
+            if (v != null) remember(h.tagAt, v);
+            return v;
+        }
+        org.omg.CORBA.portable.ValueFactory f = null;
+        int i = 0;
+        if (ids != null) {
+            while (i < ids.length && (f = factory(ids[i])) == null) i++;
+        }
+        if (f == null && h.ids == null && clz != null) {
+            f = ValueFactories.forClass(clz);
+            i = 0;
+        }
+        if (f == null)
+            throw new MARSHAL("no value factory for " + (ids == null ? "a value without repository identifier"
+                                                                   : String.join(", ", ids)),
+                              0x4f4d0001, CompletionStatus.COMPLETED_NO);
+        if (i > 0) {
+            if (!h.chunked)
+                throw marshal("value of the unknown type " + ids[0] + " without chunks cannot be truncated to " + ids[i]);
+            int wanted = expectedId == null ? -1 : java.util.Arrays.asList(ids).indexOf(expectedId);
+            if (wanted >= 0 && wanted < i)
+                throw marshal("value of type " + ids[0] + " truncated to " + ids[i] + ", a base of the expected "
+                              + expectedId);
+        }
+        valueStart = h.tagAt;
+        java.io.Serializable v = f.read_value(this);
+        if (v == null) throw marshal("the factory of " + ids[i] + " gave no value");
+        remember(h.tagAt, v);
+        if (clz != null && !clz.isInstance(v))
+            throw marshal("value of type " + v.getClass().getName() + " where a " + clz.getName() + " is expected");
+        return v;
+    }
+
+    @Override
+    public java.io.Serializable read_value() {
+        return readValue(null, null, null);
+    }
+
+    @Override
+    @SuppressWarnings("rawtypes")
+    public java.io.Serializable read_value(Class clz) {
+        return readValue(null, clz, null);
+    }
+
+    @Override
+    public java.io.Serializable read_value(String repositoryId) {
+        return readValue(repositoryId, null, null);
+    }
+
+    @Override
+    public java.io.Serializable read_value(org.omg.CORBA.portable.BoxedValueHelper helper) {
+        if (helper == null) throw new BAD_PARAM("no boxed value helper", 0, CompletionStatus.COMPLETED_NO);
+        return readValue(helper.get_id(), null, helper);
+    }
+
+    // A factory's instance: registered as the value being read (so that
+    // indirections inside its state find it), then its state read into it.
+    @Override
+    public java.io.Serializable read_value(java.io.Serializable value) {
+        if (value == null) throw new BAD_PARAM("no value instance", 0, CompletionStatus.COMPLETED_NO);
+        if (valueStart < 0)
+            throw new org.omg.CORBA.BAD_INV_ORDER("read_value(Serializable) outside a value factory's read_value", 0,
+                                                   CompletionStatus.COMPLETED_NO);
+        remember(valueStart, value);
+        valueStart = -1;
+        if (value instanceof org.omg.CORBA.portable.StreamableValue) {
+            ((org.omg.CORBA.portable.StreamableValue) value).__read(this);
+        } else if (value instanceof org.omg.CORBA.CustomMarshal) {
+            ((org.omg.CORBA.CustomMarshal) value).unmarshal(new ValueData.In(this));
+        } else {
+            throw new BAD_PARAM("a " + value.getClass().getName() + " is neither a StreamableValue nor CustomMarshal",
+                                0, CompletionStatus.COMPLETED_NO);
+        }
+        return value;
+    }
+
+    // The discriminator (TRUE: an object reference), then the reference or
+    // the value.
+    @Override
+    public java.lang.Object read_abstract_interface() {
+        return read_boolean() ? read_Object() : read_value();
+    }
+
+    @Override
+    @SuppressWarnings("rawtypes")
+    public java.lang.Object read_abstract_interface(Class clz) {
+        return read_boolean() ? read_Object(clz) : read_value();
+    }
 }
+

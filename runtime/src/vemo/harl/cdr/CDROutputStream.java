@@ -17,6 +17,13 @@ import org.omg.CORBA.ORB;
 import org.omg.CORBA.TypeCode;
 import org.omg.CORBA.portable.InputStream;
 
+import static org.omg.CORBA_2_3.portable.InputStream.CHUNKED_BIT;
+import static org.omg.CORBA_2_3.portable.InputStream.ID_LIST;
+import static org.omg.CORBA_2_3.portable.InputStream.INDIRECTION_TAG;
+import static org.omg.CORBA_2_3.portable.InputStream.NULL_TAG;
+import static org.omg.CORBA_2_3.portable.InputStream.SINGLE_ID;
+import static org.omg.CORBA_2_3.portable.InputStream.VALUE_TAG_BASE;
+
 // A CDR stream being written, as GIOP 1.0 to 1.2 define it: each value
 // aligned to its size relative to an origin (the start of the stream, of
 // the GIOP message, or of the encapsulation being written), in the byte
@@ -155,10 +162,16 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         pos = 0;
         origin = 0;
         depth = 0;
+        valuesWritten = null;
+        chunkLevel = 0;
+        chunkAt = -1;
+        valueDepth = 0;
+        pendingEnd = 0;
         if (objects != null) objects = new ArrayList<>();
     }
 
     private void ensure(int n) {
+        if (pendingEnd != 0) flushEnd(true);
         int need = pos + n;
         if (need < 0) throw new org.omg.CORBA.IMP_LIMIT("message over 2 GB", 0, CompletionStatus.COMPLETED_NO);
         if (need > buf.length || shared) {
@@ -173,6 +186,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     // Pads with zero octets to a multiple of n from the origin.
     public void align(int n) {
+        if (pendingEnd != 0) flushEnd(true);
         int pad = (n - ((pos - origin) & (n - 1))) & (n - 1);
         if (pad == 0) return;
         ensure(pad);
@@ -180,6 +194,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     }
 
     private void prepare(int size) {
+        if (pendingEnd != 0) flushEnd(true);
         int pad = (size - ((pos - origin) & (size - 1))) & (size - 1);
         ensure(pad + size);
         for (int i = 0; i < pad; i++) buf[pos++] = 0;
@@ -512,6 +527,8 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // alignment, no references.  False when the value must be walked.
     public boolean copyAnyValue(byte[] data, int from, int to, List<org.omg.CORBA.Object> refs) {
         if (refs != null && !refs.isEmpty()) return false;
+        // Values in a chunked value's state must be chunked themselves.
+        if (chunkLevel > 0) return false;
         if (little || giopMinor != 2 || charCodeSet != CodeSets.ISO_8859_1 || wcharCodeSet != CodeSets.UTF_16) return false;
         if (((pos - origin) & 7) != 0) return false;
         write_octet_array(data, from, to - from);
@@ -544,6 +561,186 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
             int lo = i + 1 < count - 1 ? nibbles.charAt(i + 1) - '0' : sign;
             buf[pos++] = (byte) ((hi << 4) | lo);
         }
+    }
+
+    // Values.  A value is written as its tag and repository identifiers
+    // (all of them, most derived first, for a truncatable type), then its
+    // state; a value written before in the same stream (and the same
+    // encapsulation) becomes an indirection back to its tag.  Truncatable
+    // and custom values, and every value inside a chunked one, are chunked:
+    // the state goes in chunks, the one open ended before a nested value's
+    // tag, and an end tag closes the value.  Nulls and indirections inside
+    // a chunked value are data of its chunk.  Where a nested value ends with
+    // the values around it, one end tag ends them all: the end tag is held
+    // back until something else is written.
+
+    // Each value written so far: where its tag is, and the encapsulation it
+    // is in.
+    private IdentityHashMap<java.lang.Object, int[]> valuesWritten;
+    // The chunked values open, where the open chunk's size goes (-1: none),
+    // and for each value being written whether it is chunked.
+    private int chunkLevel;
+    private int chunkAt = -1;
+    private int valueDepth;
+    private boolean[] valueChunked = new boolean[8];
+    // The end tag held back: the outermost level it ends (0: none).
+    private int pendingEnd;
+
+    // Writes the end tag held back; the enclosing value's state goes on in
+    // a new chunk unless a value tag follows.
+    private void flushEnd(boolean chunkFollows) {
+        int level = pendingEnd;
+        pendingEnd = 0;
+        write_long(-level);
+        if (chunkFollows && chunkLevel > 0) openChunk();
+    }
+
+    private int encapsulationStart() {
+        return depth > 0 ? encapsulations[(depth - 1) * 2] : -1;
+    }
+
+    private void openChunk() {
+        align(4);
+        chunkAt = pos;
+        write_long(0);
+    }
+
+    // Patches the open chunk's size; an empty chunk is taken back.
+    private void closeChunk() {
+        if (chunkAt < 0) return;
+        int size = pos - chunkAt - 4;
+        if (size == 0) pos = chunkAt;
+        else patchLong(chunkAt, size);
+        chunkAt = -1;
+    }
+
+    // The tag and identifiers of a new value; gives where the tag is.  The
+    // value is chunked when asked, or when inside a chunked value.
+    int beginValue(String[] ids, boolean chunked) {
+        if (valueDepth >= CDRInputStream.MAX_VALUE_DEPTH)
+            throw new MARSHAL("values nested more than " + CDRInputStream.MAX_VALUE_DEPTH + " deep", 0,
+                              CompletionStatus.COMPLETED_NO);
+        if (pendingEnd != 0) flushEnd(false);
+        chunked |= chunkLevel > 0;
+        closeChunk();
+        align(4);
+        int tagAt = pos;
+        write_long(VALUE_TAG_BASE | (ids.length > 1 ? ID_LIST : SINGLE_ID) | (chunked ? CHUNKED_BIT : 0));
+        if (ids.length > 1) write_long(ids.length);
+        for (String id : ids) write_string(id);
+        if (valueDepth == valueChunked.length) valueChunked = java.util.Arrays.copyOf(valueChunked, valueDepth * 2);
+        valueChunked[valueDepth++] = chunked;
+        if (chunked) {
+            chunkLevel++;
+            openChunk();
+        }
+        return tagAt;
+    }
+
+    // Ends the value beginValue began.  A chunked value's end tag waits:
+    // if the enclosing value ends next, one tag ends both; if more of its
+    // state follows, the tag is written and the state goes on in a new
+    // chunk.  The outermost chunked value's end tag is written at once.
+    void endValue() {
+        if (valueDepth == 0) throw new BAD_PARAM("no value begun", 0, CompletionStatus.COMPLETED_NO);
+        if (!valueChunked[--valueDepth]) return;
+        closeChunk();
+        pendingEnd = chunkLevel--;
+        if (chunkLevel == 0) flushEnd(false);
+    }
+
+    // Where the value was written in this stream (and the current
+    // encapsulation), or -1.
+    int tagOf(java.lang.Object v) {
+        int[] w = valuesWritten == null ? null : valuesWritten.get(v);
+        return w != null && w[1] == encapsulationStart() ? w[0] : -1;
+    }
+
+    void writeNullValue() {
+        write_long(NULL_TAG);
+    }
+
+    // An indirection to the value whose tag is at `tagAt`.
+    void writeIndirection(int tagAt) {
+        write_long(INDIRECTION_TAG);
+        write_long(tagAt - pos);
+    }
+
+    private void writeValue(java.io.Serializable v, org.omg.CORBA.portable.BoxedValueHelper helper) {
+        if (v == null) {
+            writeNullValue();
+            return;
+        }
+        int[] earlier = valuesWritten == null ? null : valuesWritten.get(v);
+        if (earlier != null && earlier[1] == encapsulationStart()) {
+            writeIndirection(earlier[0]);
+            return;
+        }
+        if (helper == null && !(v instanceof org.omg.CORBA.portable.StreamableValue)
+            && !(v instanceof org.omg.CORBA.CustomMarshal)) {
+            helper = ValueFactories.boxHelperFor(v.getClass());
+            if (helper == null)
+                throw new BAD_PARAM("a " + v.getClass().getName() + " is not a value type", 0,
+                                    CompletionStatus.COMPLETED_NO);
+        }
+        String[] ids;
+        if (helper != null) {
+            ids = new String[] {helper.get_id()};
+        } else if (v instanceof org.omg.CORBA.portable.ValueBase) {
+            ids = ((org.omg.CORBA.portable.ValueBase) v)._truncatable_ids();
+        } else {
+            throw new BAD_PARAM("the custom value " + v.getClass().getName() + " is not a ValueBase", 0,
+                                CompletionStatus.COMPLETED_NO);
+        }
+        if (ids == null || ids.length == 0 || java.util.Arrays.asList(ids).contains(null))
+            throw new BAD_PARAM("a " + v.getClass().getName() + " without repository identifiers", 0,
+                                CompletionStatus.COMPLETED_NO);
+        boolean custom = helper == null && v instanceof org.omg.CORBA.CustomMarshal;
+        int tagAt = beginValue(ids, ids.length > 1 || custom);
+        if (valuesWritten == null) valuesWritten = new IdentityHashMap<>();
+        valuesWritten.put(v, new int[] {tagAt, encapsulationStart()});
+        if (helper != null) helper.write_value(this, v);
+        else if (custom) ((org.omg.CORBA.CustomMarshal) v).marshal(new ValueData.Out(this));
+        else ((org.omg.CORBA.portable.StreamableValue) v).__write(this);
+        endValue();
+    }
+
+    @Override
+    public void write_value(java.io.Serializable v) {
+        writeValue(v, null);
+    }
+
+    @Override
+    public void write_value(java.io.Serializable v, String repositoryId) {
+        writeValue(v, null);
+    }
+
+    @Override
+    @SuppressWarnings("rawtypes")
+    public void write_value(java.io.Serializable v, Class clz) {
+        writeValue(v, null);
+    }
+
+    @Override
+    public void write_value(java.io.Serializable v, org.omg.CORBA.portable.BoxedValueHelper helper) {
+        if (helper == null) throw new BAD_PARAM("no boxed value helper", 0, CompletionStatus.COMPLETED_NO);
+        writeValue(v, helper);
+    }
+
+    // A reference as TRUE and the reference; anything else (null included)
+    // as FALSE and a value.
+    @Override
+    public void write_abstract_interface(java.lang.Object v) {
+        if (v instanceof org.omg.CORBA.Object) {
+            write_boolean(true);
+            write_Object((org.omg.CORBA.Object) v);
+            return;
+        }
+        if (v != null && !(v instanceof java.io.Serializable))
+            throw new BAD_PARAM("a " + v.getClass().getName() + " is neither a reference nor a value", 0,
+                                CompletionStatus.COMPLETED_NO);
+        write_boolean(false);
+        writeValue((java.io.Serializable) v, null);
     }
 
     public void write_fixed(BigDecimal v) {

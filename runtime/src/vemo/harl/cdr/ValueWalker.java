@@ -51,12 +51,27 @@ public final class ValueWalker {
 
     // Copies one value of type t from in to out.
     public static void copy(TypeCode t, InputStream in, OutputStream out) {
-        walk(t, in, out, 0);
+        ValueCopy.enter();
+        try {
+            walk(t, in, out, 0);
+        } finally {
+            ValueCopy.leave();
+        }
     }
 
     // Moves in past one value of type t.
     public static void skip(TypeCode t, InputStream in) {
-        walk(t, in, null, 0);
+        ValueCopy.enter();
+        try {
+            walk(t, in, null, 0);
+        } finally {
+            ValueCopy.leave();
+        }
+    }
+
+    // A member of a value, for ValueCopy.
+    static void member(TypeCode type, InputStream in, OutputStream out, int nesting) {
+        walk(type, in, out, nesting);
     }
 
     // Whether the values of type t the two streams hold are equal.
@@ -193,7 +208,12 @@ public final class ValueWalker {
             }
             case TCKind._tk_abstract_interface: {
                 boolean reference = in.read_boolean();
-                if (!reference) throw new NO_IMPLEMENT("value types in abstract interfaces", 0, CompletionStatus.COMPLETED_NO);
+                // A value of whatever type its identifiers name.
+                if (!reference) {
+                    if (out != null) out.write_boolean(false);
+                    ValueCopy.walk(null, in, out, nesting + 1);
+                    return;
+                }
                 org.omg.CORBA.Object v = in.read_Object();
                 if (out != null) {
                     out.write_boolean(true);
@@ -231,8 +251,8 @@ public final class ValueWalker {
             case TCKind._tk_array:
                 elements(t.content_type(), t.length(), in, out, nesting);
                 return;
-            case TCKind._tk_value_box:
-                walkValueBox(t, in, out, nesting);
+            case TCKind._tk_value_box: case TCKind._tk_value: case TCKind._tk_event:
+                ValueCopy.walk(t, in, out, nesting);
                 return;
             default:
                 throw new NO_IMPLEMENT("values of kind " + t.kind() + " in an any", 0, CompletionStatus.COMPLETED_NO);
@@ -304,37 +324,6 @@ public final class ValueWalker {
         if (chosen >= 0) walk(t.member_type(chosen), in, out, nesting + 1);
     }
 
-    // A value box: null (tag 0), or a value tag (with optional code base
-    // and type information, unchunked) and the boxed value.
-    private static void walkValueBox(TypeCode t, InputStream in, OutputStream out, int nesting) {
-        int tag = in.read_long();
-        if (tag == 0) {
-            if (out != null) out.write_long(0);
-            return;
-        }
-        if (tag < 0x7FFFFF00)
-            throw marshal("value tag 0x" + Integer.toHexString(tag) + (tag == -1 ? " (indirection) not supported" : ""));
-        if ((tag & 8) != 0) throw new NO_IMPLEMENT("chunked values", 0, CompletionStatus.COMPLETED_NO);
-        if ((tag & 1) != 0) in.read_string();  // code base
-        switch (tag & 6) {
-            case 0:
-                break;
-            case 2:
-                in.read_string();
-                break;
-            case 6: {
-                int n = in.read_ulong();
-                if (n < 0 || n > in.available() / 5 + 1) throw marshal("list of " + (n & 0xFFFFFFFFL) + " identifiers");
-                for (int i = 0; i < n; i++) in.read_string();
-                break;
-            }
-            default:
-                throw marshal("value tag 0x" + Integer.toHexString(tag));
-        }
-        if (out != null) out.write_long(0x7FFFFF00);
-        walk(t.content_type(), in, out, nesting + 1);
-    }
-
     // The fewest octets a value of the type takes (0 for an empty struct).
     private static int minimumSize(TypeCode type, Map<TypeCode, Boolean> open) {
         TypeCode t = resolve(type);
@@ -396,8 +385,7 @@ public final class ValueWalker {
             case TCKind._tk_octet: case TCKind._tk_boolean: case TCKind._tk_char: {
                 if (k == TCKind._tk_octet && out instanceof CDROutputStream) {
                     CDRInputStream cin = (CDRInputStream) in;
-                    int at = cin.position();
-                    cin.skip(n);
+                    int at = cin.skipOctets(n);
                     out.write_octet_array(cin.buffer(), at, n);
                     return;
                 }

@@ -183,6 +183,13 @@ public final class IOR {
     }
 
     public static IOR make(String typeId, String host, int port, byte[] key, int minor, int nativeChar) {
+        return make(typeId, host, port, key, minor, nativeChar, Collections.emptyList());
+    }
+
+    // The same with further components after the ORB type and code sets
+    // (a 1.0 profile carries none).
+    public static IOR make(String typeId, String host, int port, byte[] key, int minor, int nativeChar,
+                           List<TaggedComponent> extra) {
         List<TaggedComponent> comps = new ArrayList<>();
         if (minor >= 1) {
             comps.add(new TaggedComponent(TAG_ORB_TYPE, new Encaps.Writer().ulong(ORB_TYPE).toByteArray()));
@@ -190,6 +197,7 @@ public final class IOR {
             cs.ulong(nativeChar).ulong(1).ulong(nativeChar == UTF_8 ? ISO_8859_1 : UTF_8);
             cs.ulong(UTF_16).ulong(0);
             comps.add(new TaggedComponent(TAG_CODE_SETS, cs.toByteArray()));
+            comps.addAll(extra);
         }
         IIOPProfile p = new IIOPProfile(1, minor, host, port, key, comps);
         return new IOR(typeId, Collections.singletonList(new TaggedProfile(TAG_INTERNET_IOP, p.encode())));

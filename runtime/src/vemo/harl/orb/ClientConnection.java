@@ -34,7 +34,14 @@ final class ClientConnection implements Sweeper.Swept {
     private final FullORB orb;
     final String host;
     final int port;
+    // Over TLS (vemo.harl.tls.Tls), its handshake done before the first request.
+    final boolean secure;
+    // The socket read and written: the TCP connection itself, or the TLS
+    // layer over it.
     private final Socket socket;
+    // The TCP connection, closed to end the connection: closing it ends a
+    // write stuck in the TLS layer too, which closing that layer would wait for.
+    private final Socket tcp;
     private final OutputStream out;
     private final Object writeLock = new Object();
     private final Sweeper.Progress progress = new Sweeper.Progress();
@@ -44,6 +51,11 @@ final class ClientConnection implements Sweeper.Swept {
     private final ConcurrentHashMap<Integer, CompletableFuture<Message>> pending = new ConcurrentHashMap<>();
     private final AtomicInteger nextId = new AtomicInteger(1);
     private volatile boolean closed;
+    // Whether the server has sent anything on this connection yet.
+    private volatile boolean heard;
+    // Why the connection failed, once it has.
+    private volatile SystemException failure;
+    private final Thread reader;
     // A request carrying the code sets has been written: later ones need
     // not carry them.  Set only once such a request is on the wire, so
     // that concurrent first calls all carry them.
@@ -52,32 +64,41 @@ final class ClientConnection implements Sweeper.Swept {
     volatile int charSet;
     volatile int wcharSet;
 
-    ClientConnection(FullORB orb, String host, int port) {
+    ClientConnection(FullORB orb, String host, int port, boolean secure) {
         this.orb = orb;
         this.host = host;
         this.port = port;
-        Socket s = new Socket();
+        this.secure = secure;
+        Socket tcp = new Socket();
+        Socket s;
         try {
-            s.setTcpNoDelay(true);
-            s.setKeepAlive(true);
-            s.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
+            tcp.setTcpNoDelay(true);
+            tcp.setKeepAlive(true);
+            tcp.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
+            s = secure ? orb.tls.clientSide(tcp, host, port, orb.settings.connectTimeout) : tcp;
             this.out = s.getOutputStream();
         } catch (IOException | IllegalArgumentException | SecurityException e) {
             try {
-                s.close();
+                tcp.close();
             } catch (IOException ignored) {
                 // nothing more to release
             }
+            // A failed handshake: the server's certificate is not trusted, or
+            // the server refused this client.
+            if (e instanceof javax.net.ssl.SSLException)
+                throw new org.omg.CORBA.NO_PERMISSION("TLS to " + host + ":" + port + " refused: " + e.getMessage(), 0,
+                                                      CompletionStatus.COMPLETED_NO);
             throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(),
                                 SystemExceptions.TRANSIENT_NO_PROFILE,
                                 CompletionStatus.COMPLETED_NO);
         }
+        this.tcp = tcp;
         this.socket = s;
         this.stallNanos = Sweeper.stallLimitNanos(orb.settings);
         Sweeper.add(this);
-        Thread t = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
-        t.setDaemon(true);
-        t.start();
+        reader = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
+        reader.setDaemon(true);
+        reader.start();
     }
 
     boolean isClosed() {
@@ -97,7 +118,7 @@ final class ClientConnection implements Sweeper.Swept {
         if (closed) return false;
         if (progress.stalled(now, stallNanos)) {
             try {
-                socket.close(); // ends the stuck write with an IOException
+                tcp.close(); // ends the stuck write with an IOException
             } catch (IOException ignored) {
                 // closed
             }
@@ -110,6 +131,15 @@ final class ClientConnection implements Sweeper.Swept {
         return nextId.getAndIncrement();
     }
 
+    // The failure of a call on a closed connection: NO_PERMISSION when the
+    // server refused this client's TLS, else COMM_FAILURE.
+    private SystemException whyClosed() {
+        SystemException why = failure;
+        if (why instanceof org.omg.CORBA.NO_PERMISSION)
+            return new org.omg.CORBA.NO_PERMISSION(why.getMessage(), 0, CompletionStatus.COMPLETED_NO);
+        return new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+    }
+
     // Sends one message whole.
     void send(byte[] message) {
         send(message, message.length);
@@ -119,7 +149,7 @@ final class ClientConnection implements Sweeper.Swept {
     void send(byte[] message, int length) {
         if (closed) {
             if (closedByServer) throw new Reissue();
-            throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+            throw whyClosed();
         }
         try {
             synchronized (writeLock) {
@@ -127,6 +157,17 @@ final class ClientConnection implements Sweeper.Swept {
             }
         } catch (IOException e) {
             if (closedByServer) throw new Reissue();
+            if (secure && !heard) {
+                // A TLS server that refuses this client's certificate sends
+                // its alert and closes, which a write may notice first; the
+                // reader reads the alert and says why.
+                try {
+                    reader.join(Math.max(orb.settings.connectTimeout, 1000));
+                } catch (InterruptedException ie) {
+                    Thread.currentThread().interrupt();
+                }
+                if (failure instanceof org.omg.CORBA.NO_PERMISSION) throw whyClosed();
+            }
             fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
             throw new COMM_FAILURE("connection lost while sending: " + e.getMessage(), 0,
                                    CompletionStatus.COMPLETED_MAYBE);
@@ -141,7 +182,7 @@ final class ClientConnection implements Sweeper.Swept {
         if (closed) {
             pending.remove(requestId);
             if (closedByServer) throw new Reissue();
-            throw new COMM_FAILURE("connection closed", 0, CompletionStatus.COMPLETED_NO);
+            throw whyClosed();
         }
         try {
             send(message, length);
@@ -198,6 +239,7 @@ final class ClientConnection implements Sweeper.Swept {
                     fail(new COMM_FAILURE("connection closed by the server", 0, CompletionStatus.COMPLETED_MAYBE));
                     return;
                 }
+                heard = true;
                 switch (m.type) {
                     case Giop.REPLY:
                     case Giop.LOCATE_REPLY: {
@@ -223,6 +265,13 @@ final class ClientConnection implements Sweeper.Swept {
                         return;
                 }
             }
+        } catch (javax.net.ssl.SSLException e) {
+            // Under TLS 1.3 a server that refuses this client's certificate
+            // says so after the client's side of the handshake is done: on
+            // the first read, before it has read any request.
+            if (!heard) fail(new org.omg.CORBA.NO_PERMISSION("TLS refused by " + host + ":" + port + ": " + e.getMessage(),
+                                                              0, CompletionStatus.COMPLETED_NO));
+            else fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
         } catch (IOException e) {
             fail(new COMM_FAILURE("connection lost: " + e.getMessage(), 0, CompletionStatus.COMPLETED_MAYBE));
         } catch (Throwable t) {
@@ -244,11 +293,12 @@ final class ClientConnection implements Sweeper.Swept {
     // Closes the connection and fails every waiting call with e (null: the
     // server closed it with CloseConnection, and they may be reissued).
     void fail(SystemException e) {
+        if (failure == null && e != null) failure = e;
         closed = true;
         orb.forget(this);
         Sweeper.remove(this);
         try {
-            socket.close();
+            tcp.close();
         } catch (IOException ignored) {
             // already closed
         }

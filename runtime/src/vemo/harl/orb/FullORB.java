@@ -25,8 +25,10 @@ import vemo.harl.ior.IOR;
 // which uses the name itself as the key, so that a server restarted on the
 // same host and port hands out references that stay valid and that
 // corbaloc:iiop:host:port/name reaches.
-public class FullORB extends org.omg.CORBA.ORB {
+public class FullORB extends org.omg.CORBA_2_3.ORB {
     final Settings settings;
+    // IIOP over TLS: the listener, connections and references' component.
+    final vemo.harl.tls.Tls tls;
     private volatile Server server;
     private final Object serverLock = new Object();
     private final ConcurrentHashMap<String, ClientConnection> connections = new ConcurrentHashMap<>();
@@ -41,6 +43,7 @@ public class FullORB extends org.omg.CORBA.ORB {
 
     public FullORB(String[] args, Properties props) {
         settings = Settings.of(args, props);
+        tls = vemo.harl.tls.Tls.of(args, props);
         new SecureRandom().nextBytes(instance);
         // A server whose port is set listens from here on: a port in use
         // is an error of ORB.init, not of a later connect.
@@ -98,6 +101,12 @@ public class FullORB extends org.omg.CORBA.ORB {
         return server().port;
     }
 
+    // The port of the TLS listener (vemo.harl.tls.port), 0 without one;
+    // starts the listener.
+    public int tlsPort() {
+        return server().tlsPort;
+    }
+
     // For monitoring: the octets of requests this ORB's server has read
     // and not yet answered, now and at most so far (within maxPending),
     // and the connections it has open.
@@ -118,26 +127,37 @@ public class FullORB extends org.omg.CORBA.ORB {
 
     boolean isLocal(IOR.IIOPProfile p) {
         Server s = server;
-        return s != null && p.port == s.port && p.host.equalsIgnoreCase(s.host);
+        return s != null && s.names(p);
     }
 
-    ClientConnection connection(String host, int port) {
+    // The shared connection to the endpoint of a profile: over TLS when
+    // the profile announces it and this ORB can verify the server.
+    ClientConnection connection(IOR.IIOPProfile p) {
+        vemo.harl.tls.Tls.Route r = tls.route(p);
+        return connection(p.host, r.port, r.secure);
+    }
+
+    private static String endpoint(String host, int port, boolean secure) {
+        return host.toLowerCase(java.util.Locale.ROOT) + ":" + port + (secure ? "/tls" : "");
+    }
+
+    ClientConnection connection(String host, int port, boolean secure) {
         if (destroyed) throw new BAD_INV_ORDER("the ORB was destroyed", SystemExceptions.BAD_INV_ORDER_SHUTDOWN, CompletionStatus.COMPLETED_NO);
-        String k = host.toLowerCase(java.util.Locale.ROOT) + ":" + port;
+        String k = endpoint(host, port, secure);
         ClientConnection c = connections.get(k);
         if (c != null && !c.isClosed()) return c;
         Object lock = connectLocks.computeIfAbsent(k, x -> new Object());
         synchronized (lock) {
             c = connections.get(k);
             if (c != null && !c.isClosed()) return c;
-            c = new ClientConnection(this, host, port);
+            c = new ClientConnection(this, host, port, secure);
             connections.put(k, c);
             return c;
         }
     }
 
     void forget(ClientConnection c) {
-        connections.remove(c.host.toLowerCase(java.util.Locale.ROOT) + ":" + c.port, c);
+        connections.remove(endpoint(c.host, c.port, c.secure), c);
     }
 
     // A reference bound to this ORB.
@@ -178,7 +198,8 @@ public class FullORB extends org.omg.CORBA.ORB {
             keys.put(servant, key);
         }
         s.add(key, servant);
-        IOR ior = IOR.make(typeOf(servant), s.host, s.port, key, settings.giopMinor, settings.nativeCharCodeSet);
+        IOR ior = IOR.make(typeOf(servant), s.host, s.port, key, settings.giopMinor, settings.nativeCharCodeSet,
+                           s.components());
         servant._set_delegate(new RemoteDelegate(this, ior));
     }
 
@@ -229,6 +250,9 @@ public class FullORB extends org.omg.CORBA.ORB {
     public String object_to_corbaloc(org.omg.CORBA.Object obj) {
         IOR ior = iorOf(obj);
         IOR.IIOPProfile p = ior.iiop();
+        if (p.port == 0)
+            throw new BAD_PARAM("the object takes only TLS: no corbaloc:iiop URL reaches it", 0,
+                                CompletionStatus.COMPLETED_NO);
         String h = p.host.indexOf(':') >= 0 ? "[" + p.host + "]" : p.host;
         return "corbaloc:iiop:1." + p.minor + "@" + h + ":" + p.port + "/" + IOR.escape(p.key());
     }

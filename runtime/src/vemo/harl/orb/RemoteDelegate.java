@@ -33,9 +33,20 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
     private final FullORB orb;
     private final IOR original;
     private volatile IOR target; // changed by LOCATION_FORWARD_PERM
-    // The connection the last call took, while it is open and to the
-    // same endpoint: the ORB's lookup is a string key per call.
-    private volatile ClientConnection last;
+    // The connection the last call took and the profile it was taken for
+    // (the TLS port or the plain one), kept while it is open: the ORB's
+    // lookup is a string key per call.
+    private volatile Last last;
+
+    private static final class Last {
+        final IOR.IIOPProfile profile;
+        final ClientConnection connection;
+
+        Last(IOR.IIOPProfile profile, ClientConnection connection) {
+            this.profile = profile;
+            this.connection = connection;
+        }
+    }
 
     RemoteDelegate(FullORB orb, IOR ior) {
         this.orb = orb;
@@ -137,10 +148,10 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
     }
 
     private ClientConnection connection(IOR.IIOPProfile p) {
-        ClientConnection c = last;
-        if (c != null && !c.isClosed() && c.port == p.port && c.host.equals(p.host)) return c;
-        c = orb.connection(p.host, p.port);
-        last = c;
+        Last l = last;
+        if (l != null && l.profile == p && !l.connection.isClosed()) return l.connection;
+        ClientConnection c = orb.connection(p);
+        last = new Last(p, c);
         return c;
     }
 

@@ -57,9 +57,16 @@ import vemo.harl.ior.IOR;
 // a reply off.
 final class Server {
     private final FullORB orb;
+    // The plain IIOP listener and the TLS listener, whose connections get
+    // a TLS layer (vemo.harl.tls.Tls): either may be absent, not both.
     private final ServerSocket listener;
+    private final ServerSocket tlsListener;
     final String host;
+    // The port of the plain listener as references publish it: 0 when the
+    // server takes only TLS.
     final int port;
+    // The TLS listener's port, 0 without one.
+    final int tlsPort;
     // Threads that read connections and answer requests: the thread that
     // reads a request hands the reading of its connection to another and
     // answers the request itself, so no handoff lies between a request's
@@ -67,6 +74,7 @@ final class Server {
     private final ThreadPoolExecutor pool;
     private final java.util.concurrent.Semaphore running;
     private final Thread acceptor;
+    private final Thread tlsAcceptor;
     private final Set<Conn> conns = ConcurrentHashMap.newKeySet();
     private volatile boolean stopping;
     // Calls taken and not yet answered; `quiet` is told when none is left.
@@ -150,31 +158,25 @@ final class Server {
     Server(FullORB orb) {
         this.orb = orb;
         Settings s = orb.settings;
-        ServerSocket ss = null;
-        try {
-            ss = new ServerSocket();
-            ss.setReuseAddress(true);
-            InetAddress bind = null;
-            if (s.host != null) {
-                try {
-                    bind = InetAddress.getByName(s.host);
-                    if (!bind.isAnyLocalAddress() && java.net.NetworkInterface.getByInetAddress(bind) == null) bind = null;
-                } catch (IOException e) {
-                    bind = null;
-                }
-            }
-            ss.bind(new InetSocketAddress(bind, s.port), 128);
-        } catch (IOException e) {
+        vemo.harl.tls.Tls tls = orb.tls;
+        if (tls.listens() && s.giopMinor == 0)
+            throw new org.omg.CORBA.INITIALIZE("a TLS listener is announced in GIOP 1.1 and 1.2 references only: "
+                                               + "giopMinor 0 cannot carry it", 0, CompletionStatus.COMPLETED_NO);
+        InetAddress bind = null;
+        if (s.host != null) {
             try {
-                if (ss != null) ss.close();
-            } catch (IOException ignored) {
-                // nothing to release
+                bind = InetAddress.getByName(s.host);
+                if (!bind.isAnyLocalAddress() && java.net.NetworkInterface.getByInetAddress(bind) == null) bind = null;
+            } catch (IOException e) {
+                bind = null;
             }
-            throw new org.omg.CORBA.INITIALIZE("cannot listen on port " + s.port + ": " + e.getMessage(), 0,
-                                               CompletionStatus.COMPLETED_NO);
         }
-        this.listener = ss;
-        this.port = ss.getLocalPort();
+        if (tls.listens()) tls.readyToServe();
+        ServerSocket secure = tls.listens() ? listen(bind, tls.port, null) : null;
+        this.listener = tls.plainOffered() ? listen(bind, s.port, secure) : null;
+        this.tlsListener = secure;
+        this.port = listener == null ? 0 : listener.getLocalPort();
+        this.tlsPort = secure == null ? 0 : secure.getLocalPort();
         this.host = s.host != null ? s.host : guessHost();
         this.budget = new Budget(s.maxPending);
         this.stallNanos = Sweeper.stallLimitNanos(s);
@@ -188,9 +190,60 @@ final class Server {
                                                return t;
                                            });
         this.running = new java.util.concurrent.Semaphore(s.threads);
-        acceptor = new Thread(this::acceptLoop, "vemo.harl listener :" + port);
-        acceptor.setDaemon(true);
-        acceptor.start();
+        acceptor = listener == null ? null : new Thread(() -> acceptLoop(listener, false), "vemo.harl listener :" + port);
+        tlsAcceptor = secure == null ? null
+            : new Thread(() -> acceptLoop(secure, true), "vemo.harl TLS listener :" + tlsPort);
+        for (Thread t : new Thread[] {acceptor, tlsAcceptor}) {
+            if (t == null) continue;
+            t.setDaemon(true);
+            t.start();
+        }
+    }
+
+    // A listener on bind and port; closes the other listener, already
+    // open, when it cannot listen.
+    private static ServerSocket listen(InetAddress bind, int port, ServerSocket other) {
+        ServerSocket ss = null;
+        try {
+            ss = new ServerSocket();
+            ss.setReuseAddress(true);
+            ss.bind(new InetSocketAddress(bind, port), 128);
+            return ss;
+        } catch (IOException e) {
+            try {
+                if (other != null) other.close();
+            } catch (IOException ignored) {
+                // nothing to release
+            }
+            try {
+                if (ss != null) ss.close();
+            } catch (IOException ignored) {
+                // nothing to release
+            }
+            throw new org.omg.CORBA.INITIALIZE("cannot listen on port " + port + ": " + e.getMessage(), 0,
+                                               CompletionStatus.COMPLETED_NO);
+        }
+    }
+
+    // The components this server's references carry besides the ORB type
+    // and code sets: the TLS listener's, when there is one.
+    java.util.List<IOR.TaggedComponent> components() {
+        if (tlsListener == null) return java.util.Collections.emptyList();
+        return java.util.Collections.singletonList(orb.tls.component(tlsPort));
+    }
+
+    // Whether a profile names this server: its plain port, or for a server
+    // that takes only TLS, port 0 and its TLS port.
+    boolean names(IOR.IIOPProfile p) {
+        if (!p.host.equalsIgnoreCase(host)) return false;
+        if (listener != null) return p.port == port;
+        if (p.port != 0) return false;
+        try {
+            vemo.harl.ior.SslTrans ssl = vemo.harl.ior.SslTrans.of(p);
+            return ssl != null && ssl.port == tlsPort;
+        } catch (MARSHAL e) {
+            return false;
+        }
     }
 
     // The address published when none is configured: the first address
@@ -238,7 +291,7 @@ final class Server {
         }
     }
 
-    private void acceptLoop() {
+    private void acceptLoop(ServerSocket listener, boolean secure) {
         while (!stopping) {
             Socket s;
             try {
@@ -250,10 +303,12 @@ final class Server {
             try {
                 s.setTcpNoDelay(true);
                 if (!room()) {
-                    refuse(s);
+                    // a TLS client cannot read a CloseConnection sent in clear text
+                    if (secure) s.close();
+                    else refuse(s);
                     continue;
                 }
-                Conn c = new Conn(s);
+                Conn c = new Conn(secure ? orb.tls.serverSide(s) : s, s);
                 conns.add(c);
                 try {
                     pool.execute(c::readLoop);
@@ -312,7 +367,11 @@ final class Server {
 
     // One accepted connection.
     private final class Conn implements Sweeper.Swept {
+        // The socket read and written (the TLS layer of a TLS connection),
+        // and the TCP connection, closed to end it: that ends a write stuck
+        // in the TLS layer too, which closing the layer would wait for.
         final Socket socket;
+        final Socket tcp;
         final java.io.OutputStream out;
         final Object writeLock = new Object();
         final Sweeper.Progress progress = new Sweeper.Progress();
@@ -336,9 +395,13 @@ final class Server {
         final java.util.concurrent.Semaphore inFlight = new java.util.concurrent.Semaphore(256);
 
         final Giop.Reader reader;
+        // Who is at the other end, known once a TLS handshake is done (the
+        // first message read).
+        private volatile vemo.harl.tls.Caller.Call caller;
 
-        Conn(Socket s) throws IOException {
+        Conn(Socket s, Socket tcp) throws IOException {
             socket = s;
+            this.tcp = tcp;
             out = s.getOutputStream();
             reader = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage,
                                      65536, n -> budget.take(n, this));
@@ -358,6 +421,15 @@ final class Server {
             } catch (IOException e) {
                 close();
             }
+        }
+
+        vemo.harl.tls.Caller.Call caller() {
+            vemo.harl.tls.Caller.Call c = caller;
+            if (c == null) {
+                boolean secure = socket instanceof javax.net.ssl.SSLSocket;
+                caller = c = new vemo.harl.tls.Caller.Call(secure, vemo.harl.tls.Tls.subjectOf(socket));
+            }
+            return c;
         }
 
         // Takes a call: false when the connection is closing.
@@ -417,7 +489,7 @@ final class Server {
             Sweeper.remove(this);
             budget.wake();
             try {
-                socket.close();
+                tcp.close();
             } catch (IOException ignored) {
                 // already closed
             }
@@ -600,10 +672,12 @@ final class Server {
                     }
                     try {
                         running.acquireUninterruptibly();
+                        vemo.harl.tls.Caller.Call before = vemo.harl.tls.Caller.enter(caller());
                         try {
                             Message reply = dispatch(m, r, sets);
                             if (reply != null) send(reply.buf, reply.length);
                         } finally {
+                            vemo.harl.tls.Caller.leave(before);
                             running.release();
                         }
                     } catch (Throwable t) {
@@ -644,9 +718,11 @@ final class Server {
         Codec.readRequest(orb, m, r);
         Cdr.codeSets(r.body, sets[0], sets[1]);
         begin();
+        vemo.harl.tls.Caller.Call before = vemo.harl.tls.Caller.enter(null);
         try {
             return dispatch(m, r, sets);
         } finally {
+            vemo.harl.tls.Caller.leave(before);
             end();
         }
     }
@@ -790,16 +866,19 @@ final class Server {
             throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", SystemExceptions.BAD_INV_ORDER_DEADLOCK,
                                                   CompletionStatus.COMPLETED_NO);
         stopping = true;
-        try {
-            listener.close();
-        } catch (IOException ignored) {
-            // already closed
+        for (ServerSocket l : new ServerSocket[] {listener, tlsListener}) {
+            try {
+                if (l != null) l.close();
+            } catch (IOException ignored) {
+                // already closed
+            }
         }
         // The port is free only once the thread blocked in accept has left
         // it: a server restarted at once on the same port must find it so.
-        if (Thread.currentThread() != acceptor) {
+        for (Thread t : new Thread[] {acceptor, tlsAcceptor}) {
+            if (t == null || Thread.currentThread() == t) continue;
             try {
-                acceptor.join(5000);
+                t.join(5000);
             } catch (InterruptedException e) {
                 Thread.currentThread().interrupt();
             }

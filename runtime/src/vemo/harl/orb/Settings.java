@@ -35,6 +35,7 @@ import org.omg.CORBA.CompletionStatus;
 //                                                 the naming service's host and port: NameService is
 //                                                 corbaloc:iiop:host:port/NameService unless an
 //                                                 InitRef names it (defaults localhost, 2809)
+//   vemo.harl.tls.*           -ORBTls...          IIOP over TLS: see vemo.harl.tls.Tls
 //
 // An unknown vemo.harl.* property is reported as a warning; other -ORB
 // arguments and properties may belong to other ORBs and pass silently.
@@ -125,6 +126,8 @@ public final class Settings {
                 String value = props.getProperty(key);
                 if (key.startsWith("vemo.harl.InitRef.")) {
                     s.initRefs.put(key.substring("vemo.harl.InitRef.".length()), value.trim());
+                } else if (key.startsWith("vemo.harl.tls.")) {
+                    // IIOP over TLS: read (and checked) by vemo.harl.tls.Tls
                 } else if (key.startsWith("vemo.harl.")) {
                     if (!s.set(key.substring("vemo.harl.".length()), value))
                         System.getLogger("vemo.harl").log(System.Logger.Level.WARNING,

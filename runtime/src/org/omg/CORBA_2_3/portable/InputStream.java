@@ -6,8 +6,10 @@ import org.omg.CORBA.portable.BoxedValueHelper;
 
 // A stream that also reads values: a value tag (0 for null), the type
 // information the tag announces, then the value as its Helper reads it.
-// The runtime's CDR stream extends this; it also follows indirections to
-// values read before.
+// The runtime's CDR stream (vemo.harl.cdr.CDRInputStream) extends this and
+// does all of it: factories, indirections to values read before, chunks,
+// truncation and abstract interfaces; here only boxed values without
+// those are read, and the rest raises NO_IMPLEMENT.
 public abstract class InputStream extends org.omg.CORBA.portable.InputStream {
     // Value tags: the range of tags, and the bits within it.
     public static final int NULL_TAG = 0;
@@ -28,6 +30,45 @@ public abstract class InputStream extends org.omg.CORBA.portable.InputStream {
                               CompletionStatus.COMPLETED_NO);
         readTypeInfo(tag, helper);
         return helper.read_value(this);
+    }
+
+    private static org.omg.CORBA.NO_IMPLEMENT values(String what) {
+        return new org.omg.CORBA.NO_IMPLEMENT(what + " on a stream that reads no values", 0,
+                                             CompletionStatus.COMPLETED_NO);
+    }
+
+    // A value whose type the repository identifiers on the wire name.
+    public java.io.Serializable read_value() {
+        throw values("read_value()");
+    }
+
+    // A value of the class or a class derived from it.
+    @SuppressWarnings("rawtypes")
+    public java.io.Serializable read_value(Class clz) {
+        throw values("read_value(Class)");
+    }
+
+    // A value of the type with the repository identifier, or of a type
+    // derived from it.
+    public java.io.Serializable read_value(String repositoryId) {
+        throw values("read_value(String)");
+    }
+
+    // From a value factory: the state of the value being read, read into
+    // the instance the factory made; gives the instance.
+    public java.io.Serializable read_value(java.io.Serializable value) {
+        throw values("read_value(Serializable)");
+    }
+
+    // An abstract interface: an object reference or a value.
+    public java.lang.Object read_abstract_interface() {
+        throw values("read_abstract_interface()");
+    }
+
+    // The same, the reference of the stub class given.
+    @SuppressWarnings("rawtypes")
+    public java.lang.Object read_abstract_interface(Class clz) {
+        return read_abstract_interface();
     }
 
     // After a value tag: the codebase URL and repository identifiers it

@@ -1,0 +1,32 @@
+/*
+ * File: ./Vals/BlobHolder.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package Vals;
+public final class BlobHolder
+     implements org.omg.CORBA.portable.Streamable{
+    //	instance variable 
+    public Vals.Blob value;
+    //	constructors 
+    public BlobHolder() {
+	this(null);
+    }
+    public BlobHolder(Vals.Blob __arg) {
+	value = __arg;
+    }
+
+    public void __write(org.omg.CORBA.portable.OutputStream out) {
+        Vals.BlobHelper.__write(out, value);
+    }
+
+    public void __read(org.omg.CORBA.portable.InputStream in) {
+        value = Vals.BlobHelper.__read(in);
+    }
+
+    public org.omg.CORBA.TypeCode __type() {
+        return Vals.BlobHelper.type();
+    }
+}

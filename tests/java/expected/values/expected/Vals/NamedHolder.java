@@ -1,0 +1,32 @@
+/*
+ * File: ./Vals/NamedHolder.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package Vals;
+public final class NamedHolder
+     implements org.omg.CORBA.portable.Streamable{
+    //	instance variable 
+    public Vals.Named value;
+    //	constructors 
+    public NamedHolder() {
+	this(null);
+    }
+    public NamedHolder(Vals.Named __arg) {
+	value = __arg;
+    }
+
+    public void __write(org.omg.CORBA.portable.OutputStream out) {
+        Vals.NamedHelper.__write(out, value);
+    }
+
+    public void __read(org.omg.CORBA.portable.InputStream in) {
+        value = Vals.NamedHelper.__read(in);
+    }
+
+    public org.omg.CORBA.TypeCode __type() {
+        return Vals.NamedHelper.type();
+    }
+}

@@ -1,0 +1,12 @@
+/*
+ * File: ./Vals/Sized.java
+ * From: input.idl
+ * Date: Sat Feb  3 04:05:06 2001
+ *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
+ */
+
+package Vals;
+public interface Sized extends org.omg.CORBA.portable.ValueBase {
+    int size()
+;
+}
