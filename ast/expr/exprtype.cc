@@ -138,6 +138,11 @@ ExprType ExprType::float_type() {
     return ExprType(*t);
 }
 
+ExprType ExprType::fixed_type() {
+    static TypeSpec* t = new FixedTypeSpec(SrcLoc());
+    return ExprType(*t);
+}
+
 ExprType ExprType::string_type() {
     static TypeSpec* t = new StringTypeSpec(SrcLoc());
     return ExprType(*t);

@@ -54,12 +54,14 @@ public:
     // The type's text, or "undefined".
     void print(std::ostream& out) const override;
 
-    // The types of literals (boolean, char, long, float, string).
+    // The types of literals (boolean, char, long, float, string, and with
+    // -fcorba3 fixed).
     static ExprType boolean_type();
     static ExprType char_type();
     static ExprType long_type();
     static ExprType float_type();
     static ExprType string_type();
+    static ExprType fixed_type();
 
 private:
     // The base-type tag of the type, or -1 when it is not a base type.

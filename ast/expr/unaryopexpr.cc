@@ -38,6 +38,14 @@ void UnaryOpExpr::compute(const ExprContext& ctx) {
     const ExprType& t = operand->get_type();
     if (!t.is_valid()) return;
 
+    if (operand->has_const_value() && FixedValue::is(operand->get_const_value()) &&
+        (op == UnaryOp_plus || op == UnaryOp_minus)) {
+        // A signed fixed-point literal (-fcorba3): its value and type.
+        const Value& v = operand->get_const_value();
+        set_type(t);
+        set_const_value(op == UnaryOp_minus ? v.minus() : v.plus());
+        return;
+    }
     bool ok = false;
     switch (op) {
     case UnaryOp_plus:

@@ -35,6 +35,7 @@ const char* Value::tag_name(ValueTag tag) {
     case IntValue_tag: return "IntValue";
     case RealValue_tag: return "RealValue";
     case StringValue_tag: return "StringValue";
+    case FixedValue_tag: return "FixedValue";
     }
     return "???";
 }

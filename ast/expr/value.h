@@ -20,7 +20,8 @@ enum ValueTag {
     CharValue_tag = 1,
     IntValue_tag = 2,
     RealValue_tag = 3,
-    StringValue_tag = 4
+    StringValue_tag = 4,
+    FixedValue_tag = 5  // only with -fcorba3
 };
 
 class Value : public ASTItem {
@@ -256,6 +257,48 @@ public:
 
 private:
     String text;
+};
+
+// A fixed-point value (-fcorba3): a sign, its digits without leading zeros
+// and how many of them follow the decimal point, as the literal wrote them
+// ("012.50d" is 1250 with scale 2: fixed<4,2>).
+class FixedValue : public Value {
+public:
+    // `text` is a fixed-point literal: digits with at most one '.', then
+    // 'd' or 'D'.
+    FixedValue(const char* text, const SrcLoc& loc);
+    FixedValue(bool negative, const std::string& digits, int scale, const SrcLoc& loc)
+        : Value(loc), negative(negative), digits(digits), scale(scale) {}
+
+    bool is_negative() const { return negative; }
+    // The significant digits, at least "0"; the last `scale` of them are
+    // the fraction.
+    const std::string& get_digits() const { return digits; }
+    int get_scale() const { return scale; }
+    // The number of digits the value needs: its digits, or its scale when
+    // the integer part is zero.
+    int digit_count() const;
+    // The digits of its integer part.
+    int integer_digits() const;
+    // The value as a decimal text ("-12.50", "0.5", "7").
+    std::string decimal_text() const;
+
+    bool operator==(const Value& other) const override;
+    Value* plus() const override;
+    Value* minus() const override;
+
+    ValueTag get_tag() const override { return FixedValue_tag; }
+    // The literal form: the decimal text and "d".
+    void print(std::ostream& out) const override;
+
+    static bool is(const Value& v) { return v.get_tag() == FixedValue_tag; }
+    static FixedValue& narrow(Value& v);
+    static const FixedValue& narrow(const Value& v);
+
+private:
+    bool negative = false;
+    std::string digits;
+    int scale = 0;
 };
 
 // A list of string literals (an operation's context clause), printed with

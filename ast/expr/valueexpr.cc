@@ -18,6 +18,7 @@ void ValueExpr::compute(const ExprContext&) {
     case IntValue_tag: set_type(ExprType::long_type()); break;
     case RealValue_tag: set_type(ExprType::float_type()); break;
     case StringValue_tag: set_type(ExprType::string_type()); break;
+    case FixedValue_tag: set_type(ExprType::fixed_type()); break;
     }
     set_const_value(value);
 }

@@ -204,6 +204,9 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
  * header and body. */
 %token <loc> VALUETYPE 337 VALUETYPE_FORWARD 338 TRUNCATABLE 339 SUPPORTS 340 PUBLIC 341 PRIVATE 342
 %token <loc> FACTORY 343
+/* "fixed" before '<' or a name, and a fixed-point literal (-fcorba3). */
+%token <loc> FIXED 344
+%token <value> FIXED_PT_LITERAL 345
 
 %type <definitions> specification definition_PLUS
 %type <definition> definition
@@ -225,10 +228,10 @@ static DeclList* append_decl(DeclList* list, Decl* item) {
 %type <type> const_type_spec type_spec simple_type_spec base_type_spec template_type_spec
 %type <type> constr_type_spec floating_pt_type integer_type char_type boolean_type octet_type
 %type <type> any_type struct_type union_type enum_type switch_type_spec sequence_type
-%type <type> string_type op_type_spec param_type_spec
+%type <type> string_type op_type_spec param_type_spec fixed_pt_type
 %type <expr> const_exp or_expr xor_expr and_expr shift_expr add_expr mult_expr unary_expr
 %type <expr> primary_expr positive_int_const case_label fixed_array_size
-%type <value> literal integer_literal string_literal character_literal floating_pt_literal
+%type <value> literal integer_literal string_literal character_literal floating_pt_literal fixed_pt_literal
 %type <value> boolean_literal
 %type <type_declarator> type_declarator
 %type <declarators> declarators declarator_LIST simple_declarator_LIST
@@ -436,6 +439,7 @@ const_type_spec
     | boolean_type
     | floating_pt_type
     | string_type
+    | FIXED                             { $$ = new FixedTypeSpec($1); }
     | scoped_name                       { $$ = new ScopedNameTypeSpec(*$1); }
     ;
 
@@ -499,6 +503,7 @@ literal
     | string_literal
     | character_literal
     | floating_pt_literal
+    | fixed_pt_literal
     | boolean_literal
     ;
 
@@ -552,6 +557,12 @@ base_type_spec
 template_type_spec
     : sequence_type
     | string_type
+    | fixed_pt_type
+    ;
+
+fixed_pt_type
+    : FIXED LT positive_int_const COMMA const_exp GT
+                                        { $$ = new FixedTypeSpec(*$3, *$5, $1); }
     ;
 
 constr_type_spec
@@ -791,6 +802,10 @@ character_literal
 
 floating_pt_literal
     : FLOATING_PT_LITERAL
+    ;
+
+fixed_pt_literal
+    : FIXED_PT_LITERAL
     ;
 
 integer_literal

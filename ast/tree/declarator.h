@@ -147,6 +147,7 @@ public:
 
 private:
     void check_real_range(const TypeSpec& type) const;
+    void check_fixed_value(const TypeSpec& type) const;
     void check_int_range(const TypeSpec& type) const;
     void check_enumerator(const TypeSpec& type) const;
 

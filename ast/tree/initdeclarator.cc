@@ -42,14 +42,14 @@ ExprContext InitDeclarator::value_context() const {
 }
 
 // A constant's type must be a base type or a string, possibly reached
-// through typedef names; with -fcorba3 also an enum, whose value is one of
-// its enumerators.
+// through typedef names; with -fcorba3 also a fixed-point type, or an enum,
+// whose value is one of its enumerators.
 void InitDeclarator::final_check(const DeclaratorContext& ctx) {
     Declarator::final_check(ctx);
     TypeSpec& ts = get_typespec();
     const TypeSpec* type = value_type();
     bool valid = ts.is_data_type() && type &&
-                 (BaseTypeSpec::is(*type) || StringTypeSpec::is(*type) ||
+                 (BaseTypeSpec::is(*type) || StringTypeSpec::is(*type) || FixedTypeSpec::is(*type) ||
                   (dialect::corba3() && EnumTypeSpec::is(*type)));
     if (!valid) {
         msg::error(get_loc(), "invalid type for const declaration: %s", ts.abbrev_text().chars());
@@ -62,6 +62,38 @@ void InitDeclarator::final_check(const DeclaratorContext& ctx) {
     }
     check_int_range(*type);
     check_real_range(*type);
+    check_fixed_value(*type);
+}
+
+// A fixed-point constant (-fcorba3) takes a fixed-point value, which fits
+// the type's digits and scale; no other constant takes one.
+void InitDeclarator::check_fixed_value(const TypeSpec& type) const {
+    if (!value->has_const_value()) return;
+    const Value& v = value->get_const_value();
+    bool fixed_type = FixedTypeSpec::is(type);
+    if (!FixedValue::is(v)) {
+        if (fixed_type) msg::error(get_loc(), "a fixed-point constant needs a fixed-point value: %s", value->abbrev_text().chars());
+        return;
+    }
+    const FixedValue& f = FixedValue::narrow(v);
+    if (!fixed_type) {
+        msg::error(get_loc(), "a fixed-point value for a constant of type %s: %s", type.abbrev_text().chars(),
+                   value->abbrev_text().chars());
+        return;
+    }
+    if (f.digit_count() > FixedTypeSpec::max_digits) {
+        msg::error(get_loc(), "a fixed-point value of more than %d digits: %s", FixedTypeSpec::max_digits,
+                   value->abbrev_text().chars());
+        return;
+    }
+    const FixedTypeSpec& t = FixedTypeSpec::narrow(type);
+    if (!t.has_digits() || t.get_digits() == 0) return;
+    // Zeros at the end of the fraction are not needed to hold the value.
+    int fraction = f.get_scale();
+    const std::string& digits = f.get_digits();
+    for (size_t i = digits.size(); fraction > 0 && i > 0 && digits[i - 1] == '0'; --i) --fraction;
+    if (f.integer_digits() > t.get_digits() - t.get_scale() || fraction > t.get_scale())
+        msg::error(get_loc(), "the value %s does not fit %s", value->abbrev_text().chars(), type.abbrev_text().chars());
 }
 
 // An enum constant's value is one of the enum's own enumerators.

@@ -26,6 +26,7 @@ const char* TypeSpec::tag_name(TypeSpecTag tag) {
     case String_TypeSpecTag: return "StringTypeSpec";
     case Union_TypeSpecTag: return "UnionTypeSpec";
     case Void_TypeSpecTag: return "VoidTypeSpec";
+    case Fixed_TypeSpecTag: return "FixedTypeSpec";
     case ValueBox_TypeSpecTag: return "ValueBoxTypeSpec";
     case Value_TypeSpecTag: return "ValueTypeSpec";
     }

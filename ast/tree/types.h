@@ -48,7 +48,8 @@ enum TypeSpecTag {
     Union_TypeSpecTag = 12,
     Void_TypeSpecTag = 13,
     ValueBox_TypeSpecTag = 14,
-    Value_TypeSpecTag = 15
+    Value_TypeSpecTag = 15,
+    Fixed_TypeSpecTag = 16  // only with -fcorba3
 };
 
 class TypeSpec : public ASTItem {
@@ -674,6 +675,43 @@ private:
     Expr* bound = nullptr;
     SrcLoc loc;
     bool wide = false;
+};
+
+// A fixed-point type (-fcorba3): fixed<digits,scale>, or the bare "fixed"
+// of a constant declaration, whose digits and scale are its value's.
+class FixedTypeSpec : public TypeSpec {
+public:
+    FixedTypeSpec(Expr& digits, Expr& scale, const SrcLoc& loc) : digits(&digits), scale(&scale), loc(loc) {}
+    explicit FixedTypeSpec(const SrcLoc& loc) : loc(loc) {}
+
+    bool operator==(TypeSpec& other) override;
+    const SrcLoc& get_loc() const override { return loc; }
+    // Evaluates the digits (1 to 31) and the scale (0 to the digits).
+    void final_check() override;
+    void resolve_names(Scope& scope) override;
+    TypeSpecTag get_tag() const override { return Fixed_TypeSpecTag; }
+    void print(std::ostream& out) const override;
+
+    // False for the bare "fixed" of a constant.
+    bool has_digits() const { return digits != nullptr; }
+    // The digits and scale, once checked; 0 for the bare type or when
+    // the check failed.
+    int get_digits() const { return digits_value; }
+    int get_scale() const { return scale_value; }
+
+    // The most digits a fixed-point value has.
+    static const int max_digits = 31;
+
+    static bool is(const TypeSpec& t) { return t.get_tag() == Fixed_TypeSpecTag; }
+    static FixedTypeSpec& narrow(TypeSpec& t);
+    static const FixedTypeSpec& narrow(const TypeSpec& t);
+
+private:
+    Expr* digits = nullptr;
+    Expr* scale = nullptr;
+    SrcLoc loc;
+    int digits_value = 0;
+    int scale_value = 0;
 };
 
 // One case of a union: its labels (a DefaultExpr for "default:") and its

@@ -40,6 +40,7 @@ DeclWalker::Frame DeclWalker::contents(const TypeSpec& ts) {
     case String_TypeSpecTag:
     case Void_TypeSpecTag:
     case ValueBox_TypeSpecTag:
+    case Fixed_TypeSpecTag:
         return Frame{&ts, nullptr, false, nullptr};
     }
     msg::panic("DeclWalker: tag %s", TypeSpec::tag_name(ts.get_tag()));

@@ -154,6 +154,13 @@ public class RandomTrip {
         made++;
         if (c.isPrimitive()) return primitive(c);
         if (c == String.class) return "s";
+        if (c == java.math.BigDecimal.class) {
+            // As many nines as the digits allow, at the type's scale;
+            // negative on odd branches.
+            java.math.BigInteger nines = new java.math.BigInteger("9".repeat(tc.fixed_digits()));
+            java.math.BigDecimal v = new java.math.BigDecimal(nines, tc.fixed_scale());
+            return branch % 2 == 1 ? v.negate() : v;
+        }
         if (c == Any.class) {
             Any a = orb.create_any();
             a.insert_long(5);

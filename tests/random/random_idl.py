@@ -7,7 +7,8 @@ whatever the compiler accepts generates Java that compiles.
 A share of the seeds (uses_corba3) also writes the forms that need -fcorba3:
 documentation comments before declarations, escaped identifiers, adjacent
 string literals, computed floating-point constants, forward-declared structs,
-wide characters and strings, a reopened outermost module, boxed value types
+wide characters and strings, fixed-point types (members, typedefs, arrays,
+boxes) and constants, a reopened outermost module, boxed value types
 and value types with public and private state (used as members and
 parameters like any type), local interfaces (used by
 nothing that travels), and #pragma ID, #pragma version and typeprefix.
@@ -162,6 +163,9 @@ class Gen:
         self.out.append("    " * depth + text)
 
     def type_ref(self, allow_anon=True):
+        if self.corba3 and allow_anon and self.r.random() < 0.05:
+            digits = self.r.randint(1, 31)
+            return f"fixed<{digits},{self.r.choice([0, self.r.randint(0, digits), digits])}>"
         if self.corba3 and self.r.random() < 0.08:
             return self.r.choice(["wchar", "wstring", f"wstring<{self.r.randint(1, 20)}>"])
         r = self.r.random()
@@ -266,6 +270,9 @@ class Gen:
         elif kind == "double" and self.corba3 and self.r.random() < 0.5:
             value = self.r.choice([f"-{self.r.randint(0, 99)}.25 * 2", f"1 / 4.0 + {self.r.randint(0, 9)}",
                                    f"-(1.5e{self.r.randint(-30, 30)})"])
+        elif kind == "boolean" and self.corba3 and self.r.random() < 0.3:
+            kind = "fixed"
+            value = self.r.choice(["12.50d", "-0.5d", "0d", "-.05D", "1234567890123456789012345678901d"])
         elif kind == "boolean":
             value = self.r.choice(["TRUE", "FALSE"])
         elif kind == "char":

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -276,4 +277,33 @@ TEST(JavaLiterals, UseOnlyEscapesJavaKnows) {
     EXPECT_EQ(j.str(), "\"aA\\013\\\"\\0015\"");
     // The IDL text itself is kept for everything else.
     EXPECT_EQ(text(s), "\"a\\x41\\v\\\"\\0015\"");
+}
+
+TEST(FixedValue, DigitsAndScaleComeFromTheLiteral) {
+    // literal, decimal text, digits the value needs, digits before the point
+    const struct {
+        const char* literal;
+        const char* decimal;
+        int digits;
+        int integer;
+    } rows[] = {
+        {"12.50d", "12.50", 4, 2},  {"012.50D", "12.50", 4, 2}, {"0.5d", "0.5", 1, 0},
+        {".05d", "0.05", 2, 0},     {"7d", "7", 1, 1},          {"0d", "0", 1, 1},
+        {"000d", "0", 1, 1},        {"5.d", "5", 1, 1},         {"100.000d", "100.000", 6, 3},
+        {"1234567890123456789012345678901d", "1234567890123456789012345678901", 31, 31},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.literal);
+        FixedValue f(r.literal, SrcLoc());
+        EXPECT_EQ(f.decimal_text(), r.decimal);
+        EXPECT_EQ(f.digit_count(), r.digits);
+        EXPECT_EQ(f.integer_digits(), r.integer);
+        EXPECT_EQ(text(f), std::string(r.decimal) + "d");
+    }
+    FixedValue half("0.50d", SrcLoc());
+    std::unique_ptr<Value> negated(half.minus());
+    EXPECT_EQ(text(negated.get()), "-0.50d");
+    EXPECT_TRUE(*negated != half);
+    EXPECT_TRUE(*std::unique_ptr<Value>(negated->minus()) == half);
+    EXPECT_EQ(half.multiply(half), nullptr);
 }

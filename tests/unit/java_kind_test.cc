@@ -81,6 +81,32 @@ TEST(JavaKind, PrimitiveAndNamedTypeCodes) {
     EXPECT_EQ(typeCode("UL"), "org.omg.CORBA.ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_ulong)");
 }
 
+// With -fcorba3 a fixed-point type is a kind of its own: its digits and
+// scale checked, a TypeCode built in place, values that travel in the
+// Holder its typedef writes, named after the typedef's first simple
+// declarator when an array declarator comes first.
+TEST(JavaKind, FixedPointTypes) {
+    Flag::set("corba3");
+    DeclList& decls = tree_support::resolve(
+        "typedef fixed<9,2> Money;\n"
+        "typedef fixed<4,1> Pair[2], Lone;\n");
+    Flag::set("no-corba3");
+    decls.final_check(DeclaratorContext::any);
+    const TypeSpec& money = tree_support::find(decls, "Money").get_typespec();
+    ASSERT_TRUE(FixedTypeSpec::is(money));
+    EXPECT_EQ(FixedTypeSpec::narrow(money).get_digits(), 9);
+    EXPECT_EQ(FixedTypeSpec::narrow(money).get_scale(), 2);
+    const JavaKind& kind = JavaKind::of(money);
+    EXPECT_EQ(kind.tcKind(), 28);
+    EXPECT_TRUE(kind.travelsInHolder());
+    EXPECT_TRUE(kind.typedefWritesHolder());
+    EXPECT_FALSE(kind.unionNeedsHolder());
+    EXPECT_EQ(std::string(kind.typeCode().chars()),
+              "org.omg.CORBA.ORB.init().create_fixed_tc((short) 9, (short) 2)");
+    const TypeSpec& lone = tree_support::find(decls, "Lone").get_typespec();
+    EXPECT_EQ(JavaAST::project(lone).getJavaName().toString(), String("idlGlobal.Lone"));
+}
+
 // Under -fcorba3: a value type, an abstract interface and ValueBase travel
 // in their Holders with their own TCKinds; a value type owns its class and
 // holds the package of the types nested in it.

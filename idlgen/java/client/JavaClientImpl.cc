@@ -25,7 +25,6 @@
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaHolder.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
-#include "idlgen/java/types/JavaSequenceType.h"
 #include "idlgen/java/types/JavaTypeOps.h"
 #include "idlgen/java/types/JavaTypedefHolder.h"
 
@@ -94,7 +93,7 @@ void JavaClientImpl::makeTypedef(const Decl& decl) {
         if (SimpleDeclarator::is(d)) {
             JavaAST& aliased = JavaAST::project(ts);
             JavaKind::registerClasses(jd.getJavaName());
-            if (JavaSequenceType::isA(aliased)) add(*new JavaTypedefHolder(aliased, jd));
+            if (JavaKind::of(aliased).typedefWritesHolder()) add(*new JavaTypedefHolder(aliased, jd));
             add(*new JavaTypedefTypeOps(aliased, jd));
         } else if (ArrayDeclarator::is(d)) {
             JavaArrayType& array = JavaArrayType::project(ArrayDeclarator::narrow(d));

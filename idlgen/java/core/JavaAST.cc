@@ -3,6 +3,7 @@
 #include <ostream>
 
 #include "lib/msg.h"
+#include "ast/tree/declarator.h"
 #include "ast/tree/types.h"
 #include "idlgen/java/core/JavaDecl.h"
 #include "idlgen/java/core/JavaDeclarator.h"
@@ -15,9 +16,14 @@ const char* const JavaASTData::propertyName = "JavaASTData";
 static JavaName* definedName(const TypeSpec& ts) {
     if (ts.defines_name()) return new JavaName(NamedTypeSpec::narrow(ts));
     // An anonymous type that a typedef introduces is named after the
-    // typedef's first declarator.
+    // typedef's first simple declarator, whose Holder holds the type's
+    // values (an array declarator before it names an array of them), else
+    // after its first declarator.
     if (ts.has_decl() && ts.get_decl().is_typedef()) {
-        Declarator* first = ts.get_decl().get_declarators().first();
+        const DeclaratorList& declarators = ts.get_decl().get_declarators();
+        for (DLListIter<Declarator> it(declarators); it; it.next())
+            if (SimpleDeclarator::is(it.entry())) return new JavaName(it.entry());
+        Declarator* first = declarators.first();
         if (first) return new JavaName(*first);
     }
     return nullptr;

@@ -51,6 +51,11 @@ void JavaExpr::printWithPriority(std::ostream& out, int priority) const {
     }
     case UnaryOpExpr_tag: {
         const UnaryOpExpr& u = UnaryOpExpr::narrow(*expr);
+        // A signed fixed-point literal is one BigDecimal.
+        if (u.has_const_value() && FixedValue::is(u.get_const_value())) {
+            printValue(out, u.get_const_value());
+            break;
+        }
         out << Expr::unary_op_text(u.get_op());
         JavaExpr(u.get_operand()).printWithPriority(out, own);
         break;
@@ -145,6 +150,9 @@ void JavaExpr::printValue(std::ostream& out, const Value& v) {
         break;
     case StringValue_tag:
         StringValue::narrow(v).print_java(out);
+        break;
+    case FixedValue_tag:
+        out << "new " << JavaLib::bigDecimal() << "(\"" << FixedValue::narrow(v).decimal_text() << "\")";
         break;
     }
 }

@@ -50,6 +50,9 @@ public:
     // a declaration of the type brings to the client side, and registers
     // the class names they take.  Most kinds bring none.
     virtual void addClientGenerators(JavaTypeList& out) const;
+    // True when a typedef naming the type directly writes a Holder of its
+    // own, [Typedef]Holder (sequences, fixed-point types).
+    virtual bool typedefWritesHolder() const { return false; }
 
     // True when a declaration of the type writes a class of its own into
     // its container's package (then the container's nested types go to

@@ -1,5 +1,6 @@
 #include "idlgen/java/core/JavaLib.h"
 
+#include <string>
 #include <unordered_set>
 
 #include "idlgen/java/core/JavaAST.h"
@@ -60,6 +61,7 @@ QUORVEX_JAVA_NAME(javaObject, "java.lang.Object")
 QUORVEX_JAVA_NAME(anyName, "org.omg.CORBA.Any")
 QUORVEX_JAVA_NAME(typeCodeName, "org.omg.CORBA.TypeCode")
 QUORVEX_JAVA_NAME(principalName, "org.omg.CORBA.Principal")
+QUORVEX_JAVA_NAME(bigDecimal, "java.math.BigDecimal")
 
 #undef QUORVEX_JAVA_NAME
 
@@ -72,6 +74,11 @@ String JavaLib::typecodeFactory() { return corbaOrbRef().toString() + ".init()";
 
 String JavaLib::primitiveTypeCode(const char* kind) {
     return typecodeFactory() + ".get_primitive_tc(" + corbaTCKind().toString() + "." + kind + ")";
+}
+
+String JavaLib::fixedTypeCode(int digits, int scale) {
+    return typecodeFactory() + ".create_fixed_tc((short) " + String(std::to_string(digits)) + ", (short) " +
+           String(std::to_string(scale)) + ")";
 }
 
 String JavaLib::helperTypeCode(const JavaName& type) {

@@ -90,6 +90,8 @@ public:
     static const JavaName& orbSupport();
     static const JavaName& javaObject();
     static const JavaName& anyName();
+    // The Java class of fixed-point values.
+    static const JavaName& bigDecimal();
     static const JavaName& typeCodeName();
     static const JavaName& principalName();
     static const JavaName& narrowFault() { return corbaBadParamException(); }
@@ -220,6 +222,8 @@ public:
     // the one a named type's Helper gives.
     static String primitiveTypeCode(const char* kind);
     static String helperTypeCode(const JavaName& type);
+    // The TypeCode of fixed<digits,scale>.
+    static String fixedTypeCode(int digits, int scale);
 
     // Java expressions for the TypeCode of a type or of a declaration's
     // type, as the type's kind (JavaKind) gives it.

@@ -10,6 +10,7 @@
 #include "idlgen/java/types/JavaBuiltinType.h"
 #include "idlgen/java/types/JavaEnumType.h"
 #include "idlgen/java/types/JavaExceptionType.h"
+#include "idlgen/java/types/JavaFixedType.h"
 #include "idlgen/java/types/JavaForwardType.h"
 #include "idlgen/java/types/JavaImportType.h"
 #include "idlgen/java/types/JavaInterfaceType.h"
@@ -40,6 +41,7 @@ JavaAST& JavaAST::project(const TypeSpec& ts) {
     case Union_TypeSpecTag: return JavaUnionType::project(UnionTypeSpec::narrow(ts));
     case Void_TypeSpecTag: return JavaVoidType::project(VoidTypeSpec::narrow(ts));
     case ValueBox_TypeSpecTag: return JavaValueBoxType::project(ValueBoxTypeSpec::narrow(ts));
+    case Fixed_TypeSpecTag: return JavaFixedType::project(FixedTypeSpec::narrow(ts));
     case Value_TypeSpecTag: return JavaValueType::project(ValueTypeSpec::narrow(ts));
     }
     msg::panic("JavaAST::project");

@@ -44,6 +44,7 @@ public:
     bool unionNeedsHolder() const override { return false; }
     JavaHolder* makeHolder() const override;
     JavaBaseTypeOps* makeHelper() const override;
+    bool typedefWritesHolder() const override { return true; }
 
     static bool isA(const JavaType& t) { return dynamic_cast<const JavaSequenceType*>(&t) != nullptr; }
     static const JavaSequenceType& narrow(const JavaType& t);
