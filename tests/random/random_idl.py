@@ -454,7 +454,11 @@ class Gen:
         if not reopened and not self.runtime_root and self.r.random() < 0.1:
             # A type named like the first component of the runtime's
             # packages, once per file.
-            self.runtime_root = self.r.choice(["org", "java"])
+            # Under -fcorba3 the Helpers of value types name
+            # both OutputStream classes (org.omg.CORBA.portable and
+            # org.omg.CORBA_2_3.portable): a class org beside them is
+            # refused, rightly, since no import reaches both.
+            self.runtime_root = self.r.choice(["java"] if self.corba3 else ["org", "java"])
             self.emit(depth + 1, f"struct {self.runtime_root} {{ long hides_a_package; }};")
             self.types.append((f"{scope}{name}::{self.runtime_root}", ("struct",)))
         self.body(depth + 1, f"{scope}{name}::", budget)

@@ -89,10 +89,13 @@ void JavaInterfaceType::printMarshalMethods(std::ostream& out) const {
         "            return (${Name}) that;\n"
         "        throw ${newMarshal};\n"
         "    }\n";
-    JavaTemplate(isLocal() ? local : isAbstract() ? abstract : remote)
-        .set("ValueOut", JavaLib::valueOutputStream())
-        .set("ValueIn", JavaLib::valueInputStream())
-        .set("CorbaObject", JavaLib::corbaObject())
+    // The value streams are named only where the text uses them: a name set
+    // is imported, and an unused import of another OutputStream would keep
+    // the file from naming the usual one by its simple name.
+    JavaTemplate helper(isLocal() ? local : isAbstract() ? abstract : remote);
+    if (isAbstract() && !isLocal())
+        helper.set("ValueOut", JavaLib::valueOutputStream()).set("ValueIn", JavaLib::valueInputStream());
+    helper.set("CorbaObject", JavaLib::corbaObject())
         .set("write", JavaLib::marshal())
         .set("read", JavaLib::unmarshal())
         .set("OutputStream", JavaLib::outputStream())
