@@ -68,16 +68,18 @@ def tree_files(root):
     return found
 
 
-def check_whole(root, what, allow_temp=False, skip=()):
+def check_whole(root, what, allow_temp=False, skip=(), pid=None):
     """Every .java file below root (but those in skip) ends with its closing
     brace; no temporary file is left unless allow_temp (a run killed outright
-    leaves one)."""
+    leaves one).  With pid, only that run's temporary files (.NAME.PID.tmp)
+    count: one an earlier run killed outright left behind is not this run's."""
     for rel, path in tree_files(root).items():
         if path in skip:
             continue
         name = os.path.basename(rel)
         if name.startswith("."):
-            if not allow_temp or not name.endswith(".tmp"):
+            earlier = pid is not None and name.endswith(".tmp") and not name.endswith(f".{pid}.tmp")
+            if not earlier and (not allow_temp or not name.endswith(".tmp")):
                 fail(f"{what}: temporary file {rel} left behind")
             continue
         if not name.endswith(".java"):
@@ -157,7 +159,7 @@ def signals(quorvex, work):
         proc.communicate()
         if proc.poll() is not None and proc.returncode not in (0, -sig):
             fail(f"{signal.Signals(sig).name}: status {proc.returncode}")
-        check_whole(out, f"round {n} ({signal.Signals(sig).name})", allow_temp=sig == signal.SIGKILL)
+        check_whole(out, f"round {n} ({signal.Signals(sig).name})", allow_temp=sig == signal.SIGKILL, pid=proc.pid)
     if killed == 0:
         fail("every run ended before its signal: the tree is too small to test this")
     # A whole run afterwards leaves the tree whole and removes nothing else.

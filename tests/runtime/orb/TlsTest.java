@@ -137,7 +137,7 @@ public class TlsTest {
 
     // What a client with the given settings gets from who(): the answer,
     // or the simple name of the system exception.
-    static String attempt(String ior, String... settings) {
+    static String callWith(String ior, String... settings) {
         ORB client = ORB.init(new String[0], props(settings));
         try {
             return Door.who((ObjectImpl) client.string_to_object(ior));
@@ -257,13 +257,13 @@ public class TlsTest {
         };
         int expected = 0;
         for (String[] c : cases) {
-            String got = attempt(ior, Arrays.copyOfRange(c, 2, c.length));
+            String got = callWith(ior, Arrays.copyOfRange(c, 2, c.length));
             check(got.equals(c[1]), c[0] + ": got " + got + ", want " + c[1]);
             if (c[1].startsWith("tls")) expected++;
         }
         // A plain-text client that finds the TLS port anyway.
         String plainUrl = "corbaloc:iiop:1.2@127.0.0.1:" + tlsPort + "/" + IOR.escape(p.key());
-        String got = attempt(plainUrl);
+        String got = callWith(plainUrl);
         check(got.equals("COMM_FAILURE") || got.equals("TRANSIENT"), "a plain client on the TLS port: " + got);
         check(door.calls.get() == expected, "the servant was called " + door.calls.get() + " times, want " + expected);
 
@@ -294,7 +294,7 @@ public class TlsTest {
              "vemo.harl.tls.trustStore=client-trust"},
         };
         for (String[] c : openCases) {
-            got = attempt(openIor, Arrays.copyOfRange(c, 2, c.length));
+            got = callWith(openIor, Arrays.copyOfRange(c, 2, c.length));
             check(got.equals(c[1]), c[0] + ": got " + got + ", want " + c[1]);
         }
         open.shutdown(true);
@@ -305,7 +305,7 @@ public class TlsTest {
                               props("vemo.harl.tls.keyStore=server", "vemo.harl.tls.trustStore=server-trust"));
         Door third = new Door();
         only13.connect(third);
-        got = attempt(only13.object_to_string(third), "vemo.harl.tls.keyStore=client",
+        got = callWith(only13.object_to_string(third), "vemo.harl.tls.keyStore=client",
                       "vemo.harl.tls.trustStore=client-trust", "vemo.harl.tls.protocols=TLSv1.2");
         check(got.equals("NO_PERMISSION") && third.calls.get() == 0, "TLS 1.2 against a TLS 1.3 server: " + got);
         only13.shutdown(true);
@@ -340,7 +340,7 @@ public class TlsTest {
         IOR.IIOPProfile broken = new IOR.IIOPProfile(1, 2, "127.0.0.1", 1, new byte[] {1},
             List.of(new IOR.TaggedComponent(SslTrans.TAG_SSL_SEC_TRANS, shortSsl)));
         IOR brokenIor = new IOR("IDL:test/Door:1.0", List.of(new IOR.TaggedProfile(IOR.TAG_INTERNET_IOP, broken.encode())));
-        got = attempt(brokenIor.toString(), "vemo.harl.tls.trustStore=client-trust");
+        got = callWith(brokenIor.toString(), "vemo.harl.tls.trustStore=client-trust");
         check(got.equals("INV_OBJREF"), "a malformed TLS component: " + got);
     }
 }
