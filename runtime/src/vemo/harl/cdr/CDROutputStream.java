@@ -74,11 +74,18 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     }
 
     public CDROutputStream(ORB orb, int giopMinor, boolean littleEndian, int capacity) {
+        this(orb, giopMinor, littleEndian, new byte[Math.max(16, capacity)]);
+    }
+
+    // A stream that writes into buffer from its start (what it holds is
+    // overwritten, never read), growing into a new one when it must.
+    public CDROutputStream(ORB orb, int giopMinor, boolean littleEndian, byte[] buffer) {
         if (giopMinor < 0 || giopMinor > 2) throw new BAD_PARAM("GIOP 1." + giopMinor, 0, CompletionStatus.COMPLETED_NO);
+        if (buffer == null || buffer.length < 16) throw new BAD_PARAM("a buffer of at least 16 octets", 0, CompletionStatus.COMPLETED_NO);
         this.orb = orb;
         this.giopMinor = giopMinor;
         this.little = littleEndian;
-        this.buf = new byte[Math.max(16, capacity)];
+        this.buf = buffer;
     }
 
     // The stream an any's value is marshalled into: big-endian, GIOP 1.2,

@@ -1,5 +1,7 @@
 package vemo.harl.giop;
 
+import java.lang.ref.SoftReference;
+
 import org.omg.CORBA.ORB;
 import org.omg.CORBA.portable.InputStream;
 import org.omg.CORBA.portable.OutputStream;
@@ -14,6 +16,35 @@ public final class Cdr {
 
     public static OutputStream output(ORB orb, int minor, boolean little) {
         return new CDROutputStream(orb, minor, little);
+    }
+
+    // Each thread's spare message buffer.  A request or reply is written
+    // into it, and once the message is on the wire the buffer comes back
+    // (recycle), so that a thread that sends large messages neither
+    // allocates nor clears a fresh array for each.  Held softly, and only
+    // up to SPARE_MAX octets, so that an idle thread keeps little.
+    private static final ThreadLocal<SoftReference<byte[]>> SPARE = new ThreadLocal<>();
+    static final int SPARE_MIN = 4096;
+    static final int SPARE_MAX = 16 << 20;
+
+    // A stream for a message that recycle gets back once it is sent: in
+    // the thread's spare buffer, which is the thread's no longer while the
+    // message is being written (a nested call takes a fresh one).
+    public static OutputStream message(ORB orb, int minor, boolean little) {
+        SoftReference<byte[]> r = SPARE.get();
+        byte[] b = r == null ? null : r.get();
+        if (b == null) return output(orb, minor, little);
+        SPARE.set(null);
+        return new CDROutputStream(orb, minor, little, b);
+    }
+
+    // Gives the buffer of a message written on the wire, which nothing
+    // refers to any more, to the thread for its next message.
+    public static void recycle(byte[] buf) {
+        if (buf == null || buf.length < SPARE_MIN || buf.length > SPARE_MAX) return;
+        SoftReference<byte[]> r = SPARE.get();
+        byte[] old = r == null ? null : r.get();
+        if (old == null || old.length < buf.length) SPARE.set(new SoftReference<>(buf));
     }
 
     public static int position(OutputStream out) {

@@ -113,7 +113,7 @@ public final class Codec {
     }
 
     private static OutputStream header(ORB orb, int minor, boolean little, int type) {
-        OutputStream out = Cdr.output(orb, minor, little);
+        OutputStream out = Cdr.message(orb, minor, little);
         out.write_octet((byte) 'G');
         out.write_octet((byte) 'I');
         out.write_octet((byte) 'O');
@@ -135,11 +135,14 @@ public final class Codec {
     public static byte[] finish(OutputStream out, boolean little) {
         byte[] b = Cdr.bytes(out);
         Giop.putInt(b, 8, b.length - Giop.HEADER, little);
+        Cdr.recycle(((vemo.harl.cdr.CDROutputStream) out).buffer());
         return b;
     }
 
     // The same, handed out in the stream's own buffer without a copy (the
     // message is its first `length` octets); the stream is done with.
+    // Whoever writes the message on the wire may give the buffer back
+    // afterwards (Cdr.recycle).
     public static Message finishInPlace(OutputStream out, boolean little) {
         vemo.harl.cdr.CDROutputStream c = (vemo.harl.cdr.CDROutputStream) out;
         int length = c.size();

@@ -249,7 +249,13 @@ public final class Giop {
                     held -= p.charged;
                     return whole;
                 }
-                byte[] buf = new byte[budget != null ? length : (int) Math.min(length, eager)];
+                // A message with fragments to follow gets room for a short
+                // tail besides: a peer that sends the bulk in the first
+                // message and a few octets in a last fragment then costs no
+                // copy of the whole.
+                int room = more ? (int) Math.min((long) length + Math.min(Math.max(length >> 4, 256), 65536), max)
+                                : length;
+                byte[] buf = new byte[budget != null ? room : (int) Math.min(room, eager)];
                 System.arraycopy(header, 0, buf, 0, HEADER);
                 buf = readInto(buf, HEADER, (int) size);
                 if (more) {

@@ -215,12 +215,21 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                     if (!response) return null;
                     if (reply == null)
                         throw new org.omg.CORBA.INTERNAL("no reply to a collocated call", 0, CompletionStatus.COMPLETED_MAYBE);
-                } else if (!response) {
-                    conn.send(request.buf, request.length);
-                    if (carriesCodeSets) conn.codeSetsSent = true;
-                    return null;
                 } else {
-                    reply = conn.call(id, minor, request.buf, request.length, orb.settings.replyTimeout, carriesCodeSets);
+                    try {
+                        if (!response) {
+                            conn.send(request.buf, request.length);
+                            if (carriesCodeSets) conn.codeSetsSent = true;
+                            return null;
+                        }
+                        reply = conn.call(id, minor, request.buf, request.length, orb.settings.replyTimeout,
+                                          carriesCodeSets);
+                    } finally {
+                        // written (or given up): the buffer is the thread's
+                        // again; a collocated request is not, the servant
+                        // may hold an any over it
+                        Cdr.recycle(request.buf);
+                    }
                 }
             } catch (ClientConnection.Reissue e) {
                 // The server closed the connection without processing the

@@ -677,7 +677,10 @@ final class Server {
                         vemo.harl.tls.Caller.Call before = vemo.harl.tls.Caller.enter(caller());
                         try {
                             Message reply = dispatch(m, r, sets);
-                            if (reply != null) send(reply.buf, reply.length);
+                            if (reply != null) {
+                                send(reply.buf, reply.length);
+                                Cdr.recycle(reply.buf);
+                            }
                         } finally {
                             vemo.harl.tls.Caller.leave(before);
                             running.release();
