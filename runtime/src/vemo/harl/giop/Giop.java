@@ -105,6 +105,9 @@ public final class Giop {
         private Partial partial11;
         // Charged octets not yet handed out with a message.
         private long held;
+        // How long a read inside a message may wait without an octet when
+        // the socket has a read timeout (0: without end).
+        private long stallNanos;
 
         private static final class Partial {
             final int minor;
@@ -135,6 +138,31 @@ public final class Giop {
             this.budget = budget;
         }
 
+        // On a socket with a read timeout (a poll interval), next() passes
+        // the timeout on only between messages, where nothing is lost; inside
+        // a message it waits on, up to nanos without an octet, and then
+        // gives the connection up with an IOException.
+        public void stallLimit(long nanos) {
+            stallNanos = nanos;
+        }
+
+        // One read of the stream; inside a message (started) a read timeout
+        // is waited through, up to the stall limit.
+        private int read(byte[] b, int off, int len, boolean started) throws IOException {
+            long since = 0;
+            while (true) {
+                try {
+                    return in.read(b, off, len);
+                } catch (java.net.SocketTimeoutException e) {
+                    if (!started) throw e;
+                    long now = System.nanoTime();
+                    if (since == 0) since = now;
+                    else if (stallNanos > 0 && now - since > stallNanos)
+                        throw new IOException("no octet of a message for " + (now - since) / 1000000 + " ms");
+                }
+            }
+        }
+
         // The charged octets of messages not yet whole (fragments waiting
         // for the rest, a message cut short); zero afterwards.  Called by
         // the connection's owner once it stops reading.
@@ -158,7 +186,7 @@ public final class Giop {
                 // temporary native buffer as large as the request, and
                 // takes no more at once
                 int want = Math.min(Math.min(end, buf.length) - pos, 131072);
-                int got = in.read(buf, pos, want);
+                int got = read(buf, pos, want, true);
                 if (got < 0) throw new EOFException("connection closed inside a message");
                 pos += got;
             }
@@ -168,7 +196,7 @@ public final class Giop {
         private void readFully(byte[] buf, int n) throws IOException {
             int got = 0;
             while (got < n) {
-                int r = in.read(buf, got, n - got);
+                int r = read(buf, got, n - got, true);
                 if (r < 0) throw new EOFException("connection closed inside a message");
                 got += r;
             }
@@ -188,7 +216,7 @@ public final class Giop {
             while (true) {
                 int got = 0;
                 while (got < HEADER) {
-                    int r = in.read(header, got, HEADER - got);
+                    int r = read(header, got, HEADER - got, got > 0);
                     if (r < 0) {
                         if (got == 0) return null;
                         throw new EOFException("connection closed inside a message header");

@@ -5,12 +5,11 @@ import java.io.IOException;
 import java.io.OutputStream;
 import java.net.InetSocketAddress;
 import java.net.Socket;
-import java.util.concurrent.CompletableFuture;
+import java.net.SocketTimeoutException;
 import java.util.concurrent.ConcurrentHashMap;
-import java.util.concurrent.ExecutionException;
-import java.util.concurrent.TimeUnit;
-import java.util.concurrent.TimeoutException;
+import java.util.concurrent.atomic.AtomicBoolean;
 import java.util.concurrent.atomic.AtomicInteger;
+import java.util.concurrent.locks.LockSupport;
 
 import org.omg.CORBA.COMM_FAILURE;
 import org.omg.CORBA.CompletionStatus;
@@ -24,8 +23,20 @@ import vemo.harl.giop.ProtocolError;
 
 // One client connection to a server endpoint, shared by every reference to
 // that endpoint and by every thread.  Requests are written whole under a
-// lock; a reader thread hands each reply to the call waiting for its
-// request id, so calls from many threads travel on the connection at once.
+// lock; each reply goes to the call waiting for its request id, so calls
+// from many threads travel on the connection at once.
+//
+// Who reads: on a plain connection, a waiting call itself.  One thread at
+// a time holds the reading (`reading`); it reads replies, its own and
+// others', until its own is in, then lets go and wakes another waiting
+// call to take over.  A call answered quickly so never waits for another
+// thread to be scheduled.  When no call has read for a while, the
+// connection's own thread takes the reading, so that the server's
+// CloseConnection or a closed connection is noticed while the connection
+// is idle; it lets go once it has handed a reply on.  Reads wait at most
+// POLL_MS between messages (the socket's read timeout), so that a reading
+// call sees its own time run out.  Over TLS the connection's thread reads
+// always, as the TLS layer is not read with a timeout.
 // When the connection fails, every waiting call fails with COMM_FAILURE
 // (completion unknown); a CloseConnection from the server tells that it
 // did not process them, and they are reissued once on a new connection
@@ -48,7 +59,18 @@ final class ClientConnection implements Sweeper.Swept {
     private final long stallNanos;
     // The server sent CloseConnection: calls not answered may be reissued.
     private volatile boolean closedByServer;
-    private final ConcurrentHashMap<Integer, CompletableFuture<Message>> pending = new ConcurrentHashMap<>();
+    private final ConcurrentHashMap<Integer, Waiter> pending = new ConcurrentHashMap<>();
+    // Calls read for themselves (a plain connection).
+    private final boolean selfRead;
+    // Held by the one thread reading the connection.
+    private final AtomicBoolean reading = new AtomicBoolean();
+    // When a reply was last handed on (System.nanoTime).
+    private volatile long lastReply;
+    private final Giop.Reader giop;
+    static final int POLL_MS = 50;
+    // How long the connection's thread stays out of the way of calls that
+    // read for themselves.
+    static final long IDLE_NANOS = 20_000_000L;
     private final AtomicInteger nextId = new AtomicInteger(1);
     private volatile boolean closed;
     // Whether the server has sent anything on this connection yet.
@@ -95,6 +117,20 @@ final class ClientConnection implements Sweeper.Swept {
         this.tcp = tcp;
         this.socket = s;
         this.stallNanos = Sweeper.stallLimitNanos(orb.settings);
+        boolean polled = !secure;
+        Giop.Reader g = null;
+        try {
+            if (polled) tcp.setSoTimeout(POLL_MS);
+            // a reply's body is read into one array up to 2 MiB; beyond
+            // that it grows as octets arrive
+            g = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage,
+                                2 << 20, null);
+            g.stallLimit(stallNanos);
+        } catch (IOException e) {
+            polled = false; // the connection's thread finds it broken and says so
+        }
+        this.giop = g;
+        this.selfRead = polled;
         Sweeper.add(this);
         OrbLog.connection("connected to ", host + ":" + port);
         reader = new Thread(this::readLoop, "vemo.harl client " + host + ":" + port);
@@ -104,6 +140,28 @@ final class ClientConnection implements Sweeper.Swept {
 
     boolean isClosed() {
         return closed;
+    }
+
+    // A call waiting for its reply, woken when the reply is in, when the
+    // connection fails, or when it is to take over the reading.
+    private static final class Waiter {
+        final Thread thread = Thread.currentThread();
+        volatile Message reply;
+        volatile RuntimeException failure;
+
+        boolean done() {
+            return reply != null || failure != null;
+        }
+
+        void complete(Message m) {
+            reply = m;
+            LockSupport.unpark(thread);
+        }
+
+        void fail(RuntimeException e) {
+            failure = e;
+            LockSupport.unpark(thread);
+        }
     }
 
     // Thrown to a call whose request the server closed the connection on
@@ -178,8 +236,8 @@ final class ClientConnection implements Sweeper.Swept {
     // Sends a request of GIOP 1.minor and waits for the reply of the same
     // id; sent tells that a request carrying the code sets is written.
     Message call(int requestId, int minor, byte[] message, int length, int timeoutMs, boolean carriesCodeSets) {
-        CompletableFuture<Message> f = new CompletableFuture<>();
-        pending.put(requestId, f);
+        Waiter w = new Waiter();
+        pending.put(requestId, w);
         if (closed) {
             pending.remove(requestId);
             if (closedByServer) throw new Reissue();
@@ -192,79 +250,145 @@ final class ClientConnection implements Sweeper.Swept {
             throw e;
         }
         if (carriesCodeSets) codeSetsSent = true;
-        try {
-            return timeoutMs > 0 ? f.get(timeoutMs, TimeUnit.MILLISECONDS) : f.get();
-        } catch (TimeoutException e) {
-            pending.remove(requestId);
-            try {
-                // at the request's version: a server of an older GIOP
-                // refuses a newer message
-                send(Codec.cancelRequest(orb, minor, orb.settings.littleEndian, requestId));
-            } catch (RuntimeException ignored) {
-                // the call fails with TIMEOUT either way
+        long deadline = timeoutMs > 0 ? System.nanoTime() + timeoutMs * 1000000L : 0;
+        while (!w.done()) {
+            if (selfRead && reading.compareAndSet(false, true)) {
+                try {
+                    while (!w.done() && !closed && (deadline == 0 || System.nanoTime() - deadline < 0)) {
+                        if (readOne() < 0) break;
+                    }
+                } finally {
+                    letGo();
+                }
+                continue;
             }
-            throw new org.omg.CORBA.TIMEOUT("no reply within " + timeoutMs + " ms", 0, CompletionStatus.COMPLETED_MAYBE);
-        } catch (InterruptedException e) {
-            pending.remove(requestId);
-            Thread.currentThread().interrupt();
-            throw new COMM_FAILURE("interrupted while waiting for a reply", 0, CompletionStatus.COMPLETED_MAYBE);
-        } catch (ExecutionException e) {
-            Throwable c = e.getCause();
-            if (c instanceof Reissue) throw new Reissue();
-            if (c instanceof SystemException) {
-                SystemException s = (SystemException) c;
-                // a fresh exception for each waiting call
-                throw SystemExceptions.make(SystemExceptions.idOf(s), s.minor, s.completed.value(), s.getMessage());
+            long left = deadline == 0 ? 0 : deadline - System.nanoTime();
+            if (deadline != 0 && left <= 0) {
+                pending.remove(requestId);
+                if (w.done()) break;
+                wakeOne(); // in case this call was the one woken to read
+                try {
+                    // at the request's version: a server of an older GIOP
+                    // refuses a newer message
+                    send(Codec.cancelRequest(orb, minor, orb.settings.littleEndian, requestId));
+                } catch (RuntimeException ignored) {
+                    // the call fails with TIMEOUT either way
+                }
+                throw new org.omg.CORBA.TIMEOUT("no reply within " + timeoutMs + " ms", 0,
+                                                CompletionStatus.COMPLETED_MAYBE);
             }
-            throw new COMM_FAILURE(String.valueOf(c), 0, CompletionStatus.COMPLETED_MAYBE);
+            if (Thread.interrupted()) {
+                pending.remove(requestId);
+                if (w.done()) break;
+                wakeOne();
+                Thread.currentThread().interrupt();
+                throw new COMM_FAILURE("interrupted while waiting for a reply", 0, CompletionStatus.COMPLETED_MAYBE);
+            }
+            if (deadline == 0) LockSupport.park(this);
+            else LockSupport.parkNanos(this, left);
+        }
+        if (w.reply != null) return w.reply;
+        RuntimeException c = w.failure;
+        if (c instanceof Reissue) throw new Reissue();
+        if (c instanceof SystemException) {
+            SystemException x = (SystemException) c;
+            // a fresh exception for each waiting call
+            throw SystemExceptions.make(SystemExceptions.idOf(x), x.minor, x.completed.value(), x.getMessage());
+        }
+        throw new COMM_FAILURE(String.valueOf(c), 0, CompletionStatus.COMPLETED_MAYBE);
+    }
+
+    // Gives the reading up and wakes a call still waiting to take it over.
+    private void letGo() {
+        reading.set(false);
+        wakeOne();
+    }
+
+    private void wakeOne() {
+        if (pending.isEmpty()) return;
+        for (Waiter o : pending.values()) {
+            if (!o.done()) {
+                LockSupport.unpark(o.thread);
+                return;
+            }
         }
     }
 
+    // The connection's own thread.  Over TLS it reads all the time; on a
+    // plain connection it takes the reading only when no call has had a
+    // reply for IDLE_NANOS, and lets go once it has handed one on.
     private void readLoop() {
+        if (!selfRead) {
+            while (!closed && readOne() >= 0) {
+                // on to the next message
+            }
+            return;
+        }
+        while (!closed) {
+            LockSupport.parkNanos(this, IDLE_NANOS);
+            if (closed) return;
+            if (System.nanoTime() - lastReply < IDLE_NANOS || !reading.compareAndSet(false, true)) continue;
+            try {
+                int r;
+                do {
+                    r = readOne();
+                } while (r == 0 || r == 1);
+                if (r < 0) return;
+            } finally {
+                letGo();
+            }
+        }
+    }
+
+    // Reads one message and hands it on: -1 once the connection has ended
+    // (the waiting calls failed), 0 when the poll interval passed without
+    // a message, 1 for a message that was no reply to a waiting call, 2
+    // for one that was.
+    private int readOne() {
         try {
-            // a reply's body is read into one array up to 2 MiB; beyond
-            // that it grows as octets arrive
-            Giop.Reader reader = new Giop.Reader(new BufferedInputStream(socket.getInputStream(), 65536),
-                                                 orb.settings.maxMessage, 2 << 20, null);
-            while (!closed) {
-                Message m;
-                try {
-                    m = reader.next();
-                } catch (ProtocolError e) {
-                    sendQuietly(Giop.bare(Giop.MESSAGE_ERROR, 0));
-                    fail(new COMM_FAILURE("protocol error from the server: " + e.getMessage(), 0,
+            Message m;
+            try {
+                if (giop == null)
+                    throw new IOException("the connection cannot be read");
+                m = giop.next();
+            } catch (SocketTimeoutException e) {
+                return 0;
+            } catch (ProtocolError e) {
+                sendQuietly(Giop.bare(Giop.MESSAGE_ERROR, 0));
+                fail(new COMM_FAILURE("protocol error from the server: " + e.getMessage(), 0,
+                                      CompletionStatus.COMPLETED_MAYBE));
+                return -1;
+            }
+            if (m == null) {
+                fail(new COMM_FAILURE("connection closed by the server", 0, CompletionStatus.COMPLETED_MAYBE));
+                return -1;
+            }
+            heard = true;
+            switch (m.type) {
+                case Giop.REPLY:
+                case Giop.LOCATE_REPLY: {
+                    int id = Codec.replyRequestId(orb, m);
+                    Waiter f = pending.remove(id);
+                    if (f == null) return 1;
+                    lastReply = System.nanoTime();
+                    f.complete(m);
+                    return 2;
+                }
+                case Giop.CLOSE_CONNECTION:
+                    closed = true; // before closedByServer: a reissue must not find this connection
+                    closedByServer = true;
+                    fail(null);
+                    return -1;
+                case Giop.MESSAGE_ERROR:
+                    fail(new COMM_FAILURE("the server reported a message error", 0,
                                           CompletionStatus.COMPLETED_MAYBE));
-                    return;
-                }
-                if (m == null) {
-                    fail(new COMM_FAILURE("connection closed by the server", 0, CompletionStatus.COMPLETED_MAYBE));
-                    return;
-                }
-                heard = true;
-                switch (m.type) {
-                    case Giop.REPLY:
-                    case Giop.LOCATE_REPLY: {
-                        int id = Codec.replyRequestId(orb, m);
-                        CompletableFuture<Message> f = pending.remove(id);
-                        if (f != null) f.complete(m);
-                        break;
-                    }
-                    case Giop.CLOSE_CONNECTION:
-                        closed = true; // before closedByServer: a reissue must not find this connection
-                        closedByServer = true;
-                        fail(null);
-                        return;
-                    case Giop.MESSAGE_ERROR:
-                        fail(new COMM_FAILURE("the server reported a message error", 0,
-                                              CompletionStatus.COMPLETED_MAYBE));
-                        return;
-                    default:
-                        // requests from the server side are not supported
-                        sendQuietly(Giop.bare(Giop.MESSAGE_ERROR, m.minor));
-                        fail(new COMM_FAILURE("unexpected message type " + m.type + " from the server", 0,
-                                              CompletionStatus.COMPLETED_MAYBE));
-                        return;
-                }
+                    return -1;
+                default:
+                    // requests from the server side are not supported
+                    sendQuietly(Giop.bare(Giop.MESSAGE_ERROR, m.minor));
+                    fail(new COMM_FAILURE("unexpected message type " + m.type + " from the server", 0,
+                                          CompletionStatus.COMPLETED_MAYBE));
+                    return -1;
             }
         } catch (javax.net.ssl.SSLException e) {
             // Under TLS 1.3 a server that refuses this client's certificate
@@ -278,6 +402,7 @@ final class ClientConnection implements Sweeper.Swept {
         } catch (Throwable t) {
             fail(new COMM_FAILURE("client reader failed: " + t, 0, CompletionStatus.COMPLETED_MAYBE));
         }
+        return -1;
     }
 
     private void sendQuietly(byte[] message) {
@@ -304,8 +429,8 @@ final class ClientConnection implements Sweeper.Swept {
             // already closed
         }
         for (Integer id : pending.keySet()) {
-            CompletableFuture<Message> f = pending.remove(id);
-            if (f != null) f.completeExceptionally(e == null ? new Reissue() : e);
+            Waiter f = pending.remove(id);
+            if (f != null) f.fail(e == null ? new Reissue() : e);
         }
     }
 
