@@ -18,33 +18,66 @@ public final class Cdr {
         return new CDROutputStream(orb, minor, little);
     }
 
-    // Each thread's spare message buffer.  A request or reply is written
-    // into it, and once the message is on the wire the buffer comes back
-    // (recycle), so that a thread that sends large messages neither
-    // allocates nor clears a fresh array for each.  Held softly, and only
-    // up to SPARE_MAX octets, so that an idle thread keeps little.
-    private static final ThreadLocal<SoftReference<byte[]>> SPARE = new ThreadLocal<>();
+    // Each thread's spare message buffers: one a message is written into,
+    // one a message is read into.  A request or reply is written into the
+    // first and, once the message is on the wire, the buffer comes back
+    // (recycle); a large message is read into the second, which comes back
+    // once the message has been unmarshalled (recycleRead).  So a thread
+    // that sends and receives large messages neither allocates nor clears
+    // a fresh array for each.  Held softly, and only from SPARE_MIN to
+    // SPARE_MAX octets, so that an idle thread keeps little.
+    private static final ThreadLocal<SoftReference<byte[][]>> SPARE = new ThreadLocal<>();
     static final int SPARE_MIN = 4096;
-    static final int SPARE_MAX = 16 << 20;
+    static final int SPARE_MAX = 8 << 20;
+    private static final int WRITE = 0;
+    private static final int READ = 1;
 
-    // A stream for a message that recycle gets back once it is sent: in
-    // the thread's spare buffer, which is the thread's no longer while the
-    // message is being written (a nested call takes a fresh one).
-    public static OutputStream message(ORB orb, int minor, boolean little) {
-        SoftReference<byte[]> r = SPARE.get();
-        byte[] b = r == null ? null : r.get();
-        if (b == null) return output(orb, minor, little);
-        SPARE.set(null);
-        return new CDROutputStream(orb, minor, little, b);
+    // Takes the thread's spare of the given use if it holds at least n
+    // octets; null otherwise.  The buffer is no longer the thread's (a
+    // nested call takes another).
+    private static byte[] takeSpare(int use, int n) {
+        SoftReference<byte[][]> r = SPARE.get();
+        byte[][] s = r == null ? null : r.get();
+        byte[] b = s == null ? null : s[use];
+        if (b == null || b.length < n) return null;
+        s[use] = null;
+        return b;
     }
 
-    // Gives the buffer of a message written on the wire, which nothing
-    // refers to any more, to the thread for its next message.
-    public static void recycle(byte[] buf) {
+    private static void giveSpare(int use, byte[] buf) {
         if (buf == null || buf.length < SPARE_MIN || buf.length > SPARE_MAX) return;
-        SoftReference<byte[]> r = SPARE.get();
-        byte[] old = r == null ? null : r.get();
-        if (old == null || old.length < buf.length) SPARE.set(new SoftReference<>(buf));
+        SoftReference<byte[][]> r = SPARE.get();
+        byte[][] s = r == null ? null : r.get();
+        if (s == null) {
+            s = new byte[2][];
+            SPARE.set(new SoftReference<>(s));
+        }
+        if (s[1 - use] != buf) s[use] = buf;
+    }
+
+    // A stream for a message that recycle gets back once it is sent: in
+    // the thread's spare buffer when it has one.
+    public static OutputStream message(ORB orb, int minor, boolean little) {
+        byte[] b = takeSpare(WRITE, SPARE_MIN);
+        return b == null ? output(orb, minor, little) : new CDROutputStream(orb, minor, little, b);
+    }
+
+    // Gives the thread the buffer of a message written on the wire, which
+    // nothing refers to any more, for its next message.
+    public static void recycle(byte[] buf) {
+        giveSpare(WRITE, buf);
+    }
+
+    // An array of at least n octets to read a message into: the thread's
+    // spare when it is large enough, else null.
+    static byte[] spareToRead(int n) {
+        return takeSpare(READ, n);
+    }
+
+    // Gives the thread the buffer of a message read and unmarshalled,
+    // which nothing refers to any more, to read a later one into.
+    public static void recycleRead(byte[] buf) {
+        giveSpare(READ, buf);
     }
 
     public static int position(OutputStream out) {

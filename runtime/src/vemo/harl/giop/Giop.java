@@ -108,6 +108,9 @@ public final class Giop {
         // How long a read inside a message may wait without an octet when
         // the socket has a read timeout (0: without end).
         private long stallNanos;
+        // Large bodies are read into the reading thread's spare buffers
+        // (Cdr.recycleRead gives them back once unmarshalled).
+        private boolean spares;
 
         private static final class Partial {
             final int minor;
@@ -161,6 +164,13 @@ public final class Giop {
                         throw new IOException("no octet of a message for " + (now - since) / 1000000 + " ms");
                 }
             }
+        }
+
+        // Reads large bodies into the thread's spare buffers: whoever takes
+        // a message from next() then gives its buffer back with Cdr.recycleRead
+        // once nothing refers to it, or leaves it to the collector.
+        public void useSpares() {
+            spares = true;
         }
 
         // The charged octets of messages not yet whole (fragments waiting
@@ -283,7 +293,9 @@ public final class Giop {
                 // copy of the whole.
                 int room = more ? (int) Math.min((long) length + Math.min(Math.max(length >> 4, 256), 65536), max)
                                 : length;
-                byte[] buf = new byte[budget != null ? room : (int) Math.min(room, eager)];
+                int capacity = budget != null ? room : (int) Math.min(room, eager);
+                byte[] buf = spares && capacity >= Cdr.SPARE_MIN ? Cdr.spareToRead(capacity) : null;
+                if (buf == null) buf = new byte[capacity];
                 System.arraycopy(header, 0, buf, 0, HEADER);
                 buf = readInto(buf, HEADER, (int) size);
                 if (more) {

@@ -126,6 +126,7 @@ final class ClientConnection implements Sweeper.Swept {
             g = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage,
                                 2 << 20, null);
             g.stallLimit(stallNanos);
+            g.useSpares(); // RemoteDelegate gives a reply's buffer back
         } catch (IOException e) {
             polled = false; // the connection's thread finds it broken and says so
         }

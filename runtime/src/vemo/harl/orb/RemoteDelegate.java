@@ -285,6 +285,10 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
             } catch (RuntimeException | OutOfMemoryError | StackOverflowError e) {
                 // a generated reader trusting a hostile length or nesting
                 throw new MARSHAL("malformed reply: " + e, 0, CompletionStatus.COMPLETED_MAYBE);
+            } finally {
+                // unmarshalled: the buffer is the thread's again (a
+                // collocated reply's is not)
+                if (!local) Cdr.recycleRead(reply.buf);
             }
         }
     }

@@ -407,6 +407,7 @@ final class Server {
             out = s.getOutputStream();
             reader = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage,
                                      65536, n -> budget.take(n, this));
+            reader.useSpares(); // a request's buffer comes back once it is answered
         }
 
         void send(byte[] m) {
@@ -596,6 +597,8 @@ final class Server {
                 return answer(m);
             } finally {
                 budget.give(m.charged);
+                // the arguments were copied out of it
+                Cdr.recycleRead(m.buf);
             }
         }
 
