@@ -15,6 +15,7 @@ import org.omg.CORBA.portable.Delegate;
 import org.omg.CORBA.portable.ObjectImpl;
 import org.omg.CORBA.portable.Skeleton;
 
+import vemo.harl.cdr.SystemExceptions;
 import vemo.harl.ior.IOR;
 
 // The ORB that ORB.init(args, props) returns: object references over IIOP,
