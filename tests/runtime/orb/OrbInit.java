@@ -18,16 +18,7 @@ import vemo.harl.orb.FullORB;
 // explicit initial reference wins), the ORB classes named by ORBClass and
 // ORBSingletonClass, a warning for an unknown vemo.harl setting, and a busy
 // port refused by ORB.init itself.
-public class OrbInit {
-    static int failures;
-
-    static void check(boolean ok, String what) {
-        if (!ok) {
-            System.out.println("FAILED: " + what);
-            failures++;
-        }
-    }
-
+public class OrbInit extends Cases {
     public static final class MyORB extends FullORB {
         public MyORB(String[] args, Properties props) {
             super(args, props);
