@@ -73,6 +73,9 @@ public class OrbInit extends Cases {
             check(made.getClass() == row[1], "ORBClass " + row[0] + " makes a " + made.getClass().getName());
             made.destroy();
         }
+        ORB bare = ORB.init((String[]) null, null);
+        check(bare instanceof FullORB, "ORB.init(null, null) makes a full ORB");
+        bare.destroy();
 
         Object[][] naming = {
             // arguments, properties, where NameService points

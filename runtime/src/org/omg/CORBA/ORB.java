@@ -101,8 +101,9 @@ public class ORB {
     }
 
     // Makes an ORB of the class.  The runtime's own classes come from the
-    // loader of this class and raise what their constructors raise; others
-    // come from the thread's context loader, and any failure to make one is
+    // loader of this class, take the arguments and properties even when
+    // both are null, and raise what their constructors raise; others come
+    // from the thread's context loader, and any failure to make one is
     // INITIALIZE.
     private static ORB make(String cls, String[] args, java.util.Properties props) {
         boolean own = cls.equals(FACTORY_CLASS) || cls.equals(FULL_CLASS);
@@ -113,7 +114,7 @@ public class ORB {
             if (!ORB.class.isAssignableFrom(c))
                 throw new INITIALIZE("ORB class " + cls + " does not extend org.omg.CORBA.ORB", 0,
                                      CompletionStatus.COMPLETED_NO);
-            if (args != null || props != null) {
+            if (args != null || props != null || own) {
                 try {
                     return (ORB) c.getConstructor(String[].class, java.util.Properties.class).newInstance(args, props);
                 } catch (NoSuchMethodException e) {
