@@ -16,6 +16,7 @@ import org.omg.CORBA.CompletionStatus;
 import org.omg.CORBA.SystemException;
 import org.omg.CORBA.TRANSIENT;
 
+import vemo.harl.cdr.SystemExceptions;
 import vemo.harl.giop.Codec;
 import vemo.harl.giop.Giop;
 import vemo.harl.giop.Message;
@@ -294,7 +295,7 @@ final class ClientConnection implements Sweeper.Swept {
         if (c instanceof SystemException) {
             SystemException x = (SystemException) c;
             // a fresh exception for each waiting call
-            throw SystemExceptions.make(SystemExceptions.idOf(x), x.minor, x.completed.value(), x.getMessage());
+            throw SystemExceptions.make(SystemExceptions.id(x), x.minor, x.completed.value(), x.getMessage());
         }
         throw new COMM_FAILURE(String.valueOf(c), 0, CompletionStatus.COMPLETED_MAYBE);
     }
