@@ -17,6 +17,8 @@ import java.util.concurrent.RejectedExecutionException;
 import java.util.concurrent.ThreadPoolExecutor;
 import java.util.concurrent.TimeUnit;
 import java.util.concurrent.atomic.AtomicInteger;
+import java.util.concurrent.atomic.AtomicReference;
+import java.util.concurrent.locks.LockSupport;
 
 import org.omg.CORBA.BAD_OPERATION;
 import org.omg.CORBA.CompletionStatus;
@@ -70,10 +72,27 @@ final class Server {
     // The TLS listener's port, 0 without one.
     final int tlsPort;
     // Threads that read connections and answer requests: the thread that
-    // reads a request hands the reading of its connection to another and
-    // answers the request itself, so no handoff lies between a request's
-    // arrival and its reply.  At most `threads` requests run at once.
+    // reads a request answers it itself, so no handoff lies between a
+    // request's arrival and its reply, and then reads on; while it
+    // answers, nobody reads that connection.  A call still running after
+    // HANDOFF_NANOS has its connection's reading handed to another thread
+    // (`watcher`), so that the calls behind a slow one are read and
+    // answered beside it while a run of short calls costs no thread
+    // switch at all.  At most `threads` requests run at once.
     private final ThreadPoolExecutor pool;
+    static final long HANDOFF_NANOS = 1000000L;
+    // The size of a request whose reading is handed on before it is answered.
+    static final int EARLY_HANDOFF = 65536;
+    // How long the watcher goes on looking after the last answer before it
+    // waits to be woken.
+    private static final long WATCH_NANOS = 100000000L;
+    // Marks a reading the watcher has handed to another thread.
+    private static final Object HANDED = new Object();
+    // Connections whose reading waits while a request is answered.
+    private final Set<Conn> answering = ConcurrentHashMap.newKeySet();
+    private final Thread watcher;
+    private volatile boolean watcherIdle;
+    private volatile long lastAnswer;
     private final java.util.concurrent.Semaphore running;
     private final Thread acceptor;
     private final Thread tlsAcceptor;
@@ -192,6 +211,9 @@ final class Server {
                                                return t;
                                            });
         this.running = new java.util.concurrent.Semaphore(s.threads);
+        watcher = new Thread(this::watch, "vemo.harl handoffs :" + port);
+        watcher.setDaemon(true);
+        watcher.start();
         acceptor = listener == null ? null : new Thread(() -> acceptLoop(listener, false), "vemo.harl listener :" + port);
         tlsAcceptor = secure == null ? null
             : new Thread(() -> acceptLoop(secure, true), "vemo.harl TLS listener :" + tlsPort);
@@ -331,6 +353,41 @@ final class Server {
         }
     }
 
+    // Every HANDOFF_NANOS while requests are being answered: hands the
+    // reading of a connection whose answer has taken that long to another
+    // thread.  Waits to be woken once nothing has been answered for
+    // WATCH_NANOS.
+    private void watch() {
+        while (!stopping) {
+            if (answering.isEmpty() && System.nanoTime() - lastAnswer > WATCH_NANOS) {
+                watcherIdle = true;
+                if (answering.isEmpty() && !stopping) LockSupport.park(this);
+                watcherIdle = false;
+                continue;
+            }
+            LockSupport.parkNanos(this, HANDOFF_NANOS);
+            long now = System.nanoTime();
+            for (Conn c : answering) {
+                Object who = c.answerer.get();
+                if (!(who instanceof Thread)) {
+                    answering.remove(c);
+                    // answering again meanwhile: watched on
+                    if (c.answerer.get() instanceof Thread) answering.add(c);
+                    continue;
+                }
+                long since = c.answeringSince;
+                if (now - since < HANDOFF_NANOS || c.offeredFor == since) continue;
+                c.offeredFor = since;
+                try {
+                    pool.execute(() -> c.takeOver(who));
+                } catch (RejectedExecutionException e) {
+                    // at the thread cap: the answering thread reads on
+                    // once it is done
+                }
+            }
+        }
+    }
+
     // Whether a new connection may be taken: under maxConnections (those
     // already closing not counted), or at it once the connection idle the
     // longest has been told CloseConnection.
@@ -398,6 +455,13 @@ final class Server {
         final java.util.concurrent.Semaphore inFlight = new java.util.concurrent.Semaphore(256);
 
         final Giop.Reader reader;
+        // The thread answering a request it read while the reading waits
+        // for it; HANDED once the watcher has given the reading to another
+        // thread; null otherwise.
+        final AtomicReference<Object> answerer = new AtomicReference<>();
+        volatile long answeringSince;
+        // The answeringSince for which another thread was offered the reading.
+        volatile long offeredFor;
         // Who is at the other end, known once a TLS handshake is done (the
         // first message read).
         private volatile vemo.harl.tls.Caller.Call caller;
@@ -521,8 +585,14 @@ final class Server {
             return true;
         }
 
-        // Reads messages until the connection ends or this thread takes a
-        // request to answer, having handed the reading on.
+        // Run by a pool thread the watcher started: takes the reading over
+        // from the thread answering, unless it has gone back to reading.
+        void takeOver(Object from) {
+            if (answerer.compareAndSet(from, HANDED)) readLoop();
+        }
+
+        // Reads messages until the connection ends or the reading passes to
+        // another thread while this one answers a request.
         void readLoop() {
             boolean handedOn = false;
             try {
@@ -666,15 +736,28 @@ final class Server {
                         close();
                         return false;
                     }
-                    // At the thread cap the reading thread answers the
-                    // request itself and reads on afterwards: the
-                    // connection is served one call at a time.
-                    boolean handedOn;
-                    try {
-                        pool.execute(this::readLoop);
-                        handedOn = true;
-                    } catch (RejectedExecutionException e) {
-                        handedOn = false;
+                    // The reading waits while this thread answers; the
+                    // watcher hands it to another thread if the answer
+                    // takes long (at the thread cap it cannot, and the
+                    // connection is served one call at a time).  A large
+                    // request, whose answer takes long anyway, hands the
+                    // reading on at once.
+                    Thread self = Thread.currentThread();
+                    boolean early = false;
+                    if (m.length >= EARLY_HANDOFF) {
+                        try {
+                            pool.execute(this::readLoop);
+                            early = true;
+                        } catch (RejectedExecutionException e) {
+                            // at the thread cap: as any other
+                        }
+                    }
+                    if (!early) {
+                        answeringSince = System.nanoTime();
+                        answerer.set(self);
+                        answering.add(this);
+                        lastAnswer = answeringSince;
+                        if (watcherIdle) LockSupport.unpark(watcher);
                     }
                     try {
                         running.acquireUninterruptibly();
@@ -694,6 +777,10 @@ final class Server {
                     } finally {
                         inFlight.release();
                     }
+                    // back to reading, unless another thread has it
+                    if (early) return true;
+                    boolean handedOn = !answerer.compareAndSet(self, null);
+                    if (handedOn) answerer.compareAndSet(HANDED, null);
                     return handedOn;
                 } finally {
                     done();
@@ -877,6 +964,7 @@ final class Server {
             throw new org.omg.CORBA.BAD_INV_ORDER("shutdown(true) inside a call", SystemExceptions.BAD_INV_ORDER_DEADLOCK,
                                                   CompletionStatus.COMPLETED_NO);
         stopping = true;
+        LockSupport.unpark(watcher);
         for (ServerSocket l : new ServerSocket[] {listener, tlsListener}) {
             try {
                 if (l != null) l.close();
