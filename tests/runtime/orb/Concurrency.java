@@ -1,13 +1,20 @@
 import java.util.Properties;
+import java.util.concurrent.CountDownLatch;
+import java.util.concurrent.TimeUnit;
 import java.util.concurrent.atomic.AtomicInteger;
 
 import org.omg.CORBA.ORB;
 import org.omg.CORBA.portable.ObjectImpl;
+import org.omg.CORBA.portable.OperationDescriptor;
+import org.omg.CORBA.portable.Skeleton;
 
 // 32 client threads make 1,000 calls each on one server over loopback
 // IIOP, all of them multiplexed on the client ORB's one connection; every
 // result is checked against what the thread sent, so a reply handed to the
 // wrong caller or lost shows.  Run for GIOP 1.2 and for 1.0 little-endian.
+// Then a call that waits in its servant for a later call on the same
+// connection: the server must read that call while the first is still
+// being answered.
 public class Concurrency {
     static final int THREADS = 32;
     static final int CALLS = 1000;
@@ -64,8 +71,68 @@ public class Concurrency {
             }
             client.destroy();
         }
+        if (!gate(server)) failures++;
         server.destroy();
         if (failures > 0) System.exit(1);
         System.out.println(2 * THREADS * CALLS + " concurrent calls checked");
+    }
+
+    // A servant whose "pass" waits until "open" is called (at most a
+    // minute, then it answers false).
+    static final class Gate extends ObjectImpl implements Skeleton {
+        static final OperationDescriptor PASS = new OperationDescriptor(
+            "pass", new int[] {0x8}, new Class[] {null}, new String[0], new Class[0], false);
+        static final OperationDescriptor OPEN = new OperationDescriptor(
+            "open", new int[0], new Class[0], new String[0], new Class[0], false);
+        final CountDownLatch opened = new CountDownLatch(1);
+
+        Gate() {
+            super(null);
+        }
+
+        public String[] _get_ids() {
+            return new String[] {"IDL:test/Gate:1.0"};
+        }
+
+        public OperationDescriptor[][] _get_dispatch_table() {
+            return new OperationDescriptor[][] {{PASS, OPEN}};
+        }
+
+        public java.lang.Object _execute(int intf, int op, long[] n, java.lang.Object[] o, org.omg.CORBA.Context ctx)
+            throws java.lang.Exception {
+            if (op == 0) n[0] = opened.await(60, TimeUnit.SECONDS) ? 1 : 0;
+            else opened.countDown();
+            return null;
+        }
+    }
+
+    // One client thread waits at the gate, another opens it, both on the
+    // client's one connection; and the same with a run of short calls
+    // between, which must be answered while the gate is shut.
+    static boolean gate(ORB server) throws Exception {
+        boolean ok = true;
+        for (int shortCalls : new int[] {0, 200}) {
+            Gate gate = new Gate();
+            server.connect(gate);
+            Echo echoServant = new Echo();
+            server.connect(echoServant);
+            ORB client = ORB.init(new String[] {"-ORBHost", "127.0.0.1", "-ORBReplyTimeout", "120000"}, null);
+            ObjectImpl ref = (ObjectImpl) client.string_to_object(server.object_to_string(gate));
+            ObjectImpl echo = (ObjectImpl) client.string_to_object(server.object_to_string(echoServant));
+            long[] passed = new long[1];
+            Thread waiter = new Thread(() -> ref._invoke(Gate.PASS, passed, new java.lang.Object[1]));
+            waiter.start();
+            // calls behind the waiting one, then the one it waits for
+            for (int i = 0; i < shortCalls; i++) Echo.add(echo, i, 1);
+            ref._invoke(Gate.OPEN, new long[0], new java.lang.Object[0]);
+            waiter.join();
+            if (passed[0] != 1) {
+                System.out.println("FAILED: a call waiting for a later call on its connection was not let through"
+                                   + " (" + shortCalls + " short calls between)");
+                ok = false;
+            }
+            client.destroy();
+        }
+        return ok;
     }
 }
