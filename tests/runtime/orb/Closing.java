@@ -31,6 +31,8 @@ import vemo.harl.ior.IOR;
 //  - CancelRequest travels at the version of the request it cancels;
 //  - a GIOP 1.0 call first does not settle the code sets of later 1.2 calls,
 //    and of concurrent first calls the first on the wire carries them;
+//  - a call whose reply stops midway fails, and the next is answered on a
+//    new connection;
 //  - a request the server answered with CloseConnection is reissued once on
 //    a new connection, and fails with TRANSIENT when that one closes too;
 //  - an idle connection is closed with CloseConnection and an orderly end
@@ -249,7 +251,14 @@ public class Closing extends Cases {
                     OutputStream out = Codec.reply(null, version, false, q.requestId, Giop.NO_EXCEPTION, Codec.NONE);
                     Codec.beginBody(out, version);
                     out.write_string(text);
-                    s.getOutputStream().write(Codec.finish(out, false));
+                    byte[] reply = Codec.finish(out, false);
+                    if (text.equals("cut")) {
+                        // the first half of the reply, and then nothing
+                        s.getOutputStream().write(reply, 0, reply.length / 2);
+                        s.getOutputStream().flush();
+                        continue;
+                    }
+                    s.getOutputStream().write(reply);
                 }
             } catch (Exception e) {
                 // the client went away
@@ -279,6 +288,29 @@ public class Closing extends Cases {
         check("answered".equals(Echo.echo(ref, "answered")), "the connection serves the next call");
         check(old.cancelVersions.equals(List.of(0)), "one CancelRequest, in GIOP 1.0: " + old.cancelVersions);
         check(old.connections.get() == 1, "one connection for both calls");
+        c.destroy();
+        old.ss.close();
+    }
+
+    // A reply cut off midway, the rest never sent: the call fails within
+    // the time its connection may go without an octet, and the next call
+    // is answered on a new connection.
+    static void cutReply() throws Exception {
+        OldServer old = new OldServer();
+        Thread t = new Thread(old);
+        t.setDaemon(true);
+        t.start();
+        ORB c = ORB.init(new String[] {"-ORBReplyTimeout", "1000"}, null);
+        ObjectImpl ref = refTo(c, old, 0);
+        try {
+            Echo.echo(ref, "cut");
+            check(false, "a call whose reply stops midway fails");
+        } catch (org.omg.CORBA.TIMEOUT | org.omg.CORBA.COMM_FAILURE expected) {
+            check(expected.completed == org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE,
+                  "the cut call may have completed: " + expected);
+        }
+        check("answered".equals(Echo.echo(ref, "answered")), "the next call is answered");
+        check(old.connections.get() == 2, "on a new connection: " + old.connections.get());
         c.destroy();
         old.ss.close();
     }
@@ -432,6 +464,7 @@ public class Closing extends Cases {
             {"shutdown inside a collocated call", (Case) Closing::collocatedShutdown},
             {"unknown code set", (Case) Closing::unknownCodeSet},
             {"CancelRequest version", (Case) Closing::cancelAtRequestVersion},
+            {"reply cut off midway", (Case) Closing::cutReply},
             {"reissue after CloseConnection", (Case) Closing::reissue},
             {"code sets after GIOP 1.0", (Case) Closing::codeSetsAfterGiop10},
             {"idle connection closed", (Case) Closing::idleClose},
