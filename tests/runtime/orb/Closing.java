@@ -33,6 +33,7 @@ import vemo.harl.ior.IOR;
 //    and of concurrent first calls the first on the wire carries them;
 //  - a call whose reply stops midway fails, and the next is answered on a
 //    new connection;
+//  - a call whose thread is interrupted while it waits fails at once;
 //  - a request the server answered with CloseConnection is reissued once on
 //    a new connection, and fails with TRANSIENT when that one closes too;
 //  - an idle connection is closed with CloseConnection and an orderly end
@@ -315,6 +316,45 @@ public class Closing extends Cases {
         old.ss.close();
     }
 
+    // A call whose thread is interrupted while it waits for its reply (and
+    // reads the connection for it) fails with COMM_FAILURE at once, keeps
+    // the interrupt, and the connection serves the next call.
+    static void interruptedCall() throws Exception {
+        ORB s = server();
+        Stopper st = new Stopper(s, 1);
+        s.connect(st);
+        Echo e = new Echo();
+        s.connect(e);
+        ORB c = ORB.init(new String[] {"-ORBReplyTimeout", "120000"}, null);
+        ObjectImpl held = (ObjectImpl) c.string_to_object(s.object_to_string(st));
+        ObjectImpl echo = (ObjectImpl) c.string_to_object(s.object_to_string(e));
+        check("warm".equals(Echo.echo(echo, "warm")), "a call before");
+        String[] outcome = new String[1];
+        Thread caller = new Thread(() -> {
+            try {
+                java.lang.Object[] o = {new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[1])};
+                held._invoke(Stopper.HOLD, new long[2], o);
+                outcome[0] = "returned";
+            } catch (org.omg.CORBA.COMM_FAILURE x) {
+                outcome[0] = x.completed == org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE
+                    && Thread.currentThread().isInterrupted() ? "COMM_FAILURE" : "COMM_FAILURE " + x;
+            } catch (RuntimeException x) {
+                outcome[0] = String.valueOf(x);
+            }
+        });
+        caller.start();
+        st.started.await();
+        caller.interrupt();
+        caller.join(60000); // a bound, not a measure: a caller that ignores the interrupt waits for the release
+        st.release.countDown();
+        caller.join();
+        check("COMM_FAILURE".equals(outcome[0]),
+              "an interrupted call fails with COMM_FAILURE, completion maybe, its thread still interrupted: " + outcome[0]);
+        check("after".equals(Echo.echo(echo, "after")), "the connection serves the next call");
+        c.destroy();
+        s.destroy();
+    }
+
     // CloseConnection in answer to a request: reissued once.
     static void reissue() throws Exception {
         for (int closing : new int[] {1, 5}) {
@@ -465,6 +505,7 @@ public class Closing extends Cases {
             {"unknown code set", (Case) Closing::unknownCodeSet},
             {"CancelRequest version", (Case) Closing::cancelAtRequestVersion},
             {"reply cut off midway", (Case) Closing::cutReply},
+            {"interrupted call", (Case) Closing::interruptedCall},
             {"reissue after CloseConnection", (Case) Closing::reissue},
             {"code sets after GIOP 1.0", (Case) Closing::codeSetsAfterGiop10},
             {"idle connection closed", (Case) Closing::idleClose},

@@ -256,13 +256,14 @@ final class ClientConnection implements Sweeper.Swept {
         while (!w.done()) {
             if (selfRead && reading.compareAndSet(false, true)) {
                 try {
-                    while (!w.done() && !closed && (deadline == 0 || System.nanoTime() - deadline < 0)) {
+                    while (!w.done() && !closed && (deadline == 0 || System.nanoTime() - deadline < 0)
+                           && !Thread.currentThread().isInterrupted()) {
                         if (readOne() < 0) break;
                     }
                 } finally {
                     letGo();
                 }
-                continue;
+                if (w.done()) break;
             }
             long left = deadline == 0 ? 0 : deadline - System.nanoTime();
             if (deadline != 0 && left <= 0) {
@@ -279,11 +280,10 @@ final class ClientConnection implements Sweeper.Swept {
                 throw new org.omg.CORBA.TIMEOUT("no reply within " + timeoutMs + " ms", 0,
                                                 CompletionStatus.COMPLETED_MAYBE);
             }
-            if (Thread.interrupted()) {
+            if (Thread.currentThread().isInterrupted()) {
                 pending.remove(requestId);
                 if (w.done()) break;
                 wakeOne();
-                Thread.currentThread().interrupt();
                 throw new COMM_FAILURE("interrupted while waiting for a reply", 0, CompletionStatus.COMPLETED_MAYBE);
             }
             if (deadline == 0) LockSupport.park(this);
