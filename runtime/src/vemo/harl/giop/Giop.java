@@ -247,8 +247,14 @@ public final class Giop {
                     throw new ProtocolError("unknown message type " + type);
                 long size = getInt(header, 8, little) & 0xFFFFFFFFL;
                 if (size > max - HEADER) throw new ProtocolError("message of " + size + " octets exceeds the limit");
-                long charged = charge(HEADER + size);
                 int length = HEADER + (int) size;
+                // A message with fragments to follow gets room for a short
+                // tail besides (charged with it): a peer that sends the bulk
+                // in the first message and a few octets in a last fragment
+                // then costs no copy of the whole.
+                int room = more && type != FRAGMENT
+                    ? (int) Math.min((long) length + Math.min(Math.max(length >> 4, 256), 65536), max) : length;
+                long charged = charge(room);
 
                 if (type == FRAGMENT) {
                     // The continuation goes straight into the message it
@@ -287,12 +293,6 @@ public final class Giop {
                     held -= p.charged;
                     return whole;
                 }
-                // A message with fragments to follow gets room for a short
-                // tail besides: a peer that sends the bulk in the first
-                // message and a few octets in a last fragment then costs no
-                // copy of the whole.
-                int room = more ? (int) Math.min((long) length + Math.min(Math.max(length >> 4, 256), 65536), max)
-                                : length;
                 int capacity = budget != null ? room : (int) Math.min(room, eager);
                 byte[] buf = spares && capacity >= Cdr.SPARE_MIN ? Cdr.spareToRead(capacity) : null;
                 if (buf == null) buf = new byte[capacity];
