@@ -29,7 +29,10 @@ import vemo.harl.ior.IOR;
 // A seeded random-mutation test of the GIOP readers.  Real messages are
 // recorded by marshalling them with the runtime itself (requests, locate
 // and cancel requests, replies of every status, in GIOP 1.0 to 1.2 and
-// both byte orders, one carrying a TypeCode nested far too deep, one an
+// both byte orders, requests carrying value types (chunked, truncated to
+// a base, indirections to values and to identifiers, a cycle, a value
+// inside skipped state named again after it) bare and in anys and a
+// fixed-point number in an any, one carrying a TypeCode nested far too deep, one an
 // any whose type code repeats its members by indirection, one naming a
 // code set the server cannot convert, and requests in fragments, whole or
 // flooding on without end); each case
@@ -97,6 +100,12 @@ public class GiopFuzz {
                               ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_string)), null)})}));
                 v.add(request(orb, minor, little, id++, key, Echo.BLOB, new long[2],
                               new Object[] {new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[77])}));
+                byte[] pack = request(orb, minor, little, id++, key, Echo.VALUES, new long[2], new Object[] {
+                    new FuzzValues.PackHolder(), new FuzzValues.PackHolder(FuzzValues.Pack.make())});
+                values.add(pack);
+                v.add(pack);
+                for (org.omg.CORBA.Any a : FuzzValues.anys(orb))
+                    v.add(request(orb, minor, little, id++, key, Echo.ANY, new long[2], new Object[] {null, a}));
                 v.add(Codec.locateRequest(orb, minor, little, id++, key));
                 v.add(Codec.cancelRequest(orb, minor, little, id++));
                 // the deep TypeCode, written raw (big-endian) after the header
@@ -135,6 +144,10 @@ public class GiopFuzz {
     // The reply each recorded request expects other than a normal one: the
     // system exception's name, or "none" for no answer but a close.
     static final java.util.Map<byte[], String> expected = new java.util.IdentityHashMap<>();
+
+    // The recorded requests of the values operation, whose answers are read.
+    static final java.util.Set<byte[]> values =
+        java.util.Collections.newSetFromMap(new java.util.IdentityHashMap<>());
 
     static byte[] expect(byte[] m, String exception) {
         expected.put(m, exception);
@@ -390,6 +403,12 @@ public class GiopFuzz {
                     Codec.ReplyIn rep = Codec.readReply(null, m);
                     int status = deep ? Giop.SYSTEM_EXCEPTION : Giop.NO_EXCEPTION;
                     if (rep.status != status) fail("recorded message " + i + ": reply status " + rep.status);
+                    if (!deep && values.contains(q)) {
+                        FuzzValues.PackHolder back = new FuzzValues.PackHolder();
+                        back.__read(rep.body);
+                        String wrong = back.value.check();
+                        if (wrong != null) fail("recorded message " + i + ": the values answered: " + wrong);
+                    }
                     if (deep && !rep.body.read_string().equals("IDL:omg.org/CORBA/" + want + ":1.0"))
                         fail("recorded message " + i + " is not " + want);
                 }
@@ -450,6 +469,8 @@ public class GiopFuzz {
         if (r.next() != null) fail("octets after the fragments");
     }
 
+    static final Thread mainThread = Thread.currentThread();
+
     public static void main(String[] args) throws Exception {
         long seed = 20261209L;
         int cases = 3000;
@@ -466,6 +487,11 @@ public class GiopFuzz {
             synchronized (escaped) {
                 escaped.add(t.getName() + ": " + e);
             }
+            // (The main thread's own end goes nowhere else.)
+            if (t == mainThread) {
+                System.out.println("FAILED: " + e);
+                e.printStackTrace(System.out);
+            }
         });
         allocation();
         fragments(ORB.init());
@@ -475,6 +501,7 @@ public class GiopFuzz {
         sp.setProperty("vemo.harl.maxMessage", Integer.toString(1 << 20));
         sp.setProperty("vemo.harl.threads", "4");
         ORB server = ORB.init(new String[0], sp);
+        FuzzValues.registerFactories(server);
         Echo servant = new Echo();
         server.connect(servant);
         String ior = server.object_to_string(servant);
