@@ -306,6 +306,29 @@ SCENARIOS = {"java_client_cpp_server": java_client_cpp_server, "cpp_client_java_
              "naming": naming}
 
 
+def run_scenario(prefix, keep, kept, scenario):
+    """Runs scenario(tmp) in a fresh temporary folder, removed afterwards
+    unless keep (then its path is printed as holding `kept`); prints the
+    problems the scenario returns and gives the exit status."""
+    tmp = tempfile.mkdtemp(prefix=prefix)
+    try:
+        problems = scenario(tmp)
+    except Failed as e:
+        problems = [str(e)]
+    finally:
+        if not keep:
+            subprocess.run(["rm", "-rf", tmp])
+        else:
+            print(f"{kept} in {tmp}")
+    if problems:
+        print(f"{len(problems)} problems:")
+        for p in problems:
+            print("  " + p)
+        return 1
+    print("ok")
+    return 0
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--quorvex", required=True)
@@ -323,22 +346,8 @@ def main():
     opts.work = os.path.abspath(opts.work)
     opts.jar = os.path.abspath(opts.jar)
     opts.quorvex = os.path.abspath(opts.quorvex)
-    tmp = tempfile.mkdtemp(prefix="quorvex-interop-")
-    try:
-        problems = SCENARIOS[opts.scenario](opts, tmp)
-    except Failed as e:
-        problems = [str(e)]
-    finally:
-        if not opts.keep:
-            subprocess.run(["rm", "-rf", tmp])
-        else:
-            print(f"logs in {tmp}")
-    if problems:
-        print(f"{len(problems)} problems:")
-        for p in problems:
-            print("  " + p)
-        sys.exit(1)
-    print("ok")
+    sys.exit(run_scenario("quorvex-interop-", opts.keep, "logs",
+                          lambda tmp: SCENARIOS[opts.scenario](opts, tmp)))
 
 
 if __name__ == "__main__":

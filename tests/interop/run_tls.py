@@ -27,13 +27,12 @@ import glob
 import os
 import subprocess
 import sys
-import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
 import iiop  # noqa: E402
 import run_interop  # noqa: E402
-from run_interop import Built, Failed, digest, run  # noqa: E402
+from run_interop import Built, Failed, digest, run, run_scenario  # noqa: E402
 
 IDL = os.path.join(HERE, "tls.idl")
 PEER = os.path.join(HERE, "tls_peer.cc")
@@ -252,23 +251,9 @@ def main():
     opts = ap.parse_args()
     opts.work, opts.jar, opts.quorvex = (os.path.abspath(p) for p in (opts.work, opts.jar, opts.quorvex))
     keytool = os.path.join(os.path.dirname(os.path.realpath(opts.java)), "keytool")
-    tmp = tempfile.mkdtemp(prefix="quorvex-tls-")
-    try:
-        keys = Keys(tmp, keytool if os.path.exists(keytool) else "keytool")
-        problems = SCENARIOS[opts.scenario](opts, tmp, keys)
-    except Failed as e:
-        problems = [str(e)]
-    finally:
-        if not opts.keep:
-            subprocess.run(["rm", "-rf", tmp])
-        else:
-            print(f"logs and keys in {tmp}")
-    if problems:
-        print(f"{len(problems)} problems:")
-        for p in problems:
-            print("  " + p)
-        sys.exit(1)
-    print("ok")
+    keytool = keytool if os.path.exists(keytool) else "keytool"
+    sys.exit(run_scenario("quorvex-tls-", opts.keep, "logs and keys",
+                          lambda tmp: SCENARIOS[opts.scenario](opts, tmp, Keys(tmp, keytool))))
 
 
 if __name__ == "__main__":

@@ -438,6 +438,89 @@ public class CdrTest {
               "ORB exception to system exception");
     }
 
+    // The standard system exceptions, found as classes of the runtime's jar:
+    // the registry of SystemExceptions and ORBException's naming rule must
+    // agree on each, both ways, and on what is not one.
+    static void systemExceptionNames() throws Exception {
+        java.util.List<Class<?>> standard = new java.util.ArrayList<>();
+        java.net.URL jar = ORB.class.getProtectionDomain().getCodeSource().getLocation();
+        try (java.util.zip.ZipFile z = new java.util.zip.ZipFile(new java.io.File(jar.toURI()))) {
+            for (java.util.Enumeration<? extends java.util.zip.ZipEntry> en = z.entries(); en.hasMoreElements();) {
+                String name = en.nextElement().getName();
+                if (!name.matches("org/omg/CORBA/[A-Z_]+\\.class")) continue;
+                Class<?> c = Class.forName(name.replace('/', '.').replace(".class", ""));
+                if (SystemException.class.isAssignableFrom(c) && c != SystemException.class) standard.add(c);
+            }
+        }
+        check(standard.size() == 39, "standard system exceptions in the jar: " + standard.size());
+        for (Class<?> c : standard) {
+            String id = "IDL:omg.org/CORBA/" + c.getSimpleName() + ":1.0";
+            SystemException made = SystemExceptions.create(id, "r", 5, CompletionStatus.COMPLETED_YES);
+            SystemException viaOrb = SystemException.fromORBException(
+                new org.omg.CORBA.portable.ORBException(id, 5, CompletionStatus.COMPLETED_YES, "r"));
+            check(SystemExceptions.isStandard(id) && made.getClass() == c && viaOrb.getClass() == c
+                      && viaOrb.minor == 5 && viaOrb.completed == CompletionStatus.COMPLETED_YES
+                      && "r".equals(viaOrb.getMessage()),
+                  "system exception by identifier " + id);
+            check(new org.omg.CORBA.portable.ORBException(made).id.equals(id) && SystemExceptions.id(made).equals(id),
+                  "identifier of " + c.getName());
+        }
+        String[] others = {"IDL:omg.org/CORBA/SystemException:1.0", "IDL:omg.org/CORBA/Any:1.0",
+                           "IDL:omg.org/CORBA/portable.ORBException:1.0", "IDL:omg.org/CORBA/:1.0",
+                           "IDL:omg.org/CORBA/TRANSIENT:1.1", "IDL:other/TRANSIENT:1.0", "", null};
+        for (String id : others) {
+            SystemException a = SystemExceptions.create(id, 2, CompletionStatus.COMPLETED_NO);
+            SystemException b = SystemException.fromORBException(
+                new org.omg.CORBA.portable.ORBException(id, 2, CompletionStatus.COMPLETED_NO, ""));
+            check(!SystemExceptions.isStandard(id) && a instanceof UNKNOWN && b instanceof UNKNOWN && b.minor == 2
+                      && a.getMessage().equals(b.getMessage()),
+                  "no standard exception: " + id + " (" + a.getMessage() + " / " + b.getMessage() + ")");
+        }
+    }
+
+    // A CDR stream reads and writes references through the References its
+    // ORB gives; references in an any's value stay beside its octets.
+    static void referencesThroughTheirORB() {
+        final class Marking implements vemo.harl.cdr.References {
+            final java.util.List<org.omg.CORBA.Object> written = new java.util.ArrayList<>();
+            final org.omg.CORBA.Object readBack = new org.omg.CORBA.portable.ObjectImpl() {
+                public String[] _get_ids() {
+                    return new String[] {"IDL:test/Marked:1.0"};
+                }
+            };
+
+            public org.omg.CORBA.Object read(CDRInputStream in) {
+                return in.read_long() == 0x5eed ? readBack : null;
+            }
+
+            public void write(CDROutputStream out, org.omg.CORBA.Object obj) {
+                written.add(obj);
+                out.write_long(0x5eed);
+            }
+        }
+        Marking marking = new Marking();
+        class CarryingORB extends org.omg.CORBA_2_3.ORB implements vemo.harl.cdr.References.Source {
+            public vemo.harl.cdr.References references() {
+                return marking;
+            }
+        }
+        ORB carrier = new CarryingORB();
+        org.omg.CORBA.Object ref = marking.readBack;
+        CDROutputStream out = new CDROutputStream(carrier);
+        out.write_Object(ref);
+        out.write_Object(null);
+        CDRInputStream in = new CDRInputStream(carrier, out.toByteArray(), 0, out.size(), false, 2);
+        check(marking.written.size() == 2 && marking.written.get(0) == ref && marking.written.get(1) == null
+                  && in.read_Object() == ref, "references through the ORB's References");
+        Any a = orb.create_any();
+        a.insert_Object(ref);
+        check(marking.written.size() == 2 && a.extract_Object() == ref, "a reference in an any stays aside");
+        CDROutputStream withAny = new CDROutputStream(carrier);
+        withAny.write_any(a);
+        check(marking.written.size() == 3 && marking.written.get(2) == ref,
+              "an any written to a stream writes its reference through the stream's References");
+    }
+
     // Hostile octets: each must end in a system exception, quickly.
     static void hostile() {
         raises(MARSHAL.class, () -> reader(bytes(0xFF, 0xFF, 0xFF, 0xF0, 'a', 0), false).read_string(), "4 GB string length");
@@ -625,7 +708,7 @@ public class CdrTest {
         check(o._duplicate() == o && a.extract_ulonglong() == 1, "reference copy and release");
     }
 
-    public static void main(String[] args) {
+    public static void main(String[] args) throws Exception {
         vocabulary();
         alignmentAndByteOrder();
         encapsulations();
@@ -634,6 +717,8 @@ public class CdrTest {
         typeCodes();
         anys();
         systemExceptions();
+        systemExceptionNames();
+        referencesThroughTheirORB();
         hostile();
         System.out.println(checks + " checks, " + failures + " failed");
         System.exit(failures == 0 ? 0 : 1);

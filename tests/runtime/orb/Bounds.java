@@ -31,16 +31,7 @@ import vemo.harl.orb.FullORB;
 //    longest, which is told CloseConnection;
 //  - a reader slower than the reply timeout but making progress gets its
 //    whole reply.
-public class Bounds {
-    static int failures;
-
-    static void check(boolean ok, String what) {
-        if (!ok) {
-            System.out.println("FAILED: " + what);
-            failures++;
-        }
-    }
-
+public class Bounds extends Cases {
     static final class Server {
         final FullORB orb;
         final String ior;
@@ -260,10 +251,6 @@ public class Bounds {
         s.orb.destroy();
     }
 
-    interface Case {
-        void run() throws Exception;
-    }
-
     public static void main(String[] args) throws Exception {
         Object[][] cases = {
             {"threads", (Case) Bounds::threads},
@@ -273,17 +260,6 @@ public class Bounds {
             {"connections", (Case) Bounds::connections},
             {"slow reader", (Case) Bounds::slowReader},
         };
-        for (Object[] c : cases) {
-            int before = failures;
-            try {
-                ((Case) c[1]).run();
-            } catch (Exception | Error e) {
-                check(false, c[0] + ": " + e);
-                e.printStackTrace();
-            }
-            System.out.println((failures == before ? "ok    " : "FAILED ") + c[0]);
-        }
-        if (failures > 0) System.exit(1);
-        System.out.println("the server's bounds hold");
+        runAll(cases, "the server's bounds hold");
     }
 }

@@ -35,16 +35,7 @@ import vemo.harl.ior.IOR;
 //    a new connection, and fails with TRANSIENT when that one closes too;
 //  - an idle connection is closed with CloseConnection and an orderly end
 //    of stream, and the client's next call opens a new one.
-public class Closing {
-    static int failures;
-
-    static void check(boolean ok, String what) {
-        if (!ok) {
-            System.out.println("FAILED: " + what);
-            failures++;
-        }
-    }
-
+public class Closing extends Cases {
     static ORB server(String... settings) {
         Properties p = new Properties();
         p.setProperty("vemo.harl.host", "127.0.0.1");
@@ -435,10 +426,6 @@ public class Closing {
         s.destroy();
     }
 
-    interface Case {
-        void run() throws Exception;
-    }
-
     public static void main(String[] args) throws Exception {
         Object[][] cases = {
             {"shutdown waits for replies", (Case) Closing::shutdownWaitsForReplies},
@@ -451,17 +438,6 @@ public class Closing {
             {"standard minor codes", (Case) Closing::minorCodes},
             {"code sets on concurrent first calls", (Case) Closing::codeSetsOnConcurrentFirstCalls},
         };
-        for (Object[] c : cases) {
-            int before = failures;
-            try {
-                ((Case) c[1]).run();
-            } catch (Exception | Error e) {
-                check(false, c[0] + ": " + e);
-                e.printStackTrace();
-            }
-            System.out.println((failures == before ? "ok    " : "FAILED ") + c[0]);
-        }
-        if (failures > 0) System.exit(1);
-        System.out.println("closing and protocol cases pass");
+        runAll(cases, "closing and protocol cases pass");
     }
 }

@@ -13,16 +13,7 @@ import org.omg.CORBA.portable.ObjectImpl;
 //  - nothing listening on the port.
 // Started with "serve", it is the server process: it prints its reference
 // and serves until killed.
-public class KilledServer {
-    static int failures;
-
-    static void check(boolean ok, String what) {
-        if (!ok) {
-            System.out.println("FAILED: " + what);
-            failures++;
-        }
-    }
-
+public class KilledServer extends Cases {
     public static void main(String[] args) throws Exception {
         if (args.length > 0 && args[0].equals("serve")) {
             Properties p = new Properties();

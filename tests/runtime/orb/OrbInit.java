@@ -18,16 +18,7 @@ import vemo.harl.orb.FullORB;
 // explicit initial reference wins), the ORB classes named by ORBClass and
 // ORBSingletonClass, a warning for an unknown vemo.harl setting, and a busy
 // port refused by ORB.init itself.
-public class OrbInit {
-    static int failures;
-
-    static void check(boolean ok, String what) {
-        if (!ok) {
-            System.out.println("FAILED: " + what);
-            failures++;
-        }
-    }
-
+public class OrbInit extends Cases {
     public static final class MyORB extends FullORB {
         public MyORB(String[] args, Properties props) {
             super(args, props);
@@ -59,6 +50,32 @@ public class OrbInit {
     public static void main(String[] args) throws Exception {
         System.setProperty("org.omg.CORBA.ORBSingletonClass", "OrbInit$MySingleton");
         check(ORB.init() instanceof MySingleton, "ORBSingletonClass names the factory's class");
+        // Anys keep their values through the runtime's own factory whatever
+        // class ORBSingletonClass names; that class's streams are its own.
+        org.omg.CORBA.Any any = ORB.init().create_any();
+        any.insert_string("kept");
+        org.omg.CORBA.Any same = ORB.init().create_any();
+        same.read_value(any.create_input_stream(), any.type());
+        check("kept".equals(any.extract_string()) && any.equal(same), "an any under a foreign factory");
+        try {
+            ORB.init().create_output_stream();
+            check(false, "a factory of another class has no streams of the runtime");
+        } catch (org.omg.CORBA.NO_IMPLEMENT expected) {
+            // expected
+        }
+        Object[][] classes = {
+            // the ORBClass property, the class ORB.init makes
+            {null, FullORB.class}, {"", FullORB.class}, {" vemo.harl.orb.FullORB ", FullORB.class},
+            {"OrbInit$MyORB", MyORB.class},
+        };
+        for (Object[] row : classes) {
+            ORB made = ORB.init(new String[0], row[0] == null ? null : props("org.omg.CORBA.ORBClass", (String) row[0]));
+            check(made.getClass() == row[1], "ORBClass " + row[0] + " makes a " + made.getClass().getName());
+            made.destroy();
+        }
+        ORB bare = ORB.init((String[]) null, null);
+        check(bare instanceof FullORB, "ORB.init(null, null) makes a full ORB");
+        bare.destroy();
 
         Object[][] naming = {
             // arguments, properties, where NameService points

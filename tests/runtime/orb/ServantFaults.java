@@ -16,16 +16,7 @@ import org.omg.CORBA.portable.ObjectImpl;
 // its own reason; over GIOP 1.0 nothing travels beside the exception. A
 // failed narrow names both repository ids; an unknown initial reference
 // names -ORBInitRef.
-public class ServantFaults {
-    static int failures;
-
-    static void check(boolean ok, String what) {
-        if (!ok) {
-            System.out.println("FAILED: " + what);
-            failures++;
-        }
-    }
-
+public class ServantFaults extends Cases {
     // The records of the ORB's log, kept off the console.
     static final List<LogRecord> records = new ArrayList<>();
 

@@ -6,26 +6,20 @@ import org.omg.CORBA.portable.InputStream;
 import org.omg.CORBA.portable.OutputStream;
 import org.omg.CORBA.portable.Streamable;
 
-import vemo.harl.cdr.CDRInputStream;
-import vemo.harl.cdr.CDROutputStream;
-import vemo.harl.cdr.ValueWalker;
-
 /**
  * A value of any type: its type code and the value marshalled as CDR
  * (big-endian, GIOP 1.2, aligned from the start of the value).  Object
  * references in the value are kept as references beside the octets, so a
  * local any never needs a network.  Extracting a value of another type
  * raises BAD_OPERATION, as does extracting from an any without value.
+ * The octets are the runtime's: its factory ORB writes, reads, copies and
+ * compares them (ORB.anyFactory()).
  */
 public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     private TypeCode type = ORB.init().get_primitive_tc(TCKind.tk_null);
-    // The value: octets [start, end) of data, aligned from start, with the
-    // references they name; null for no value.
-    private transient byte[] data;
-    private transient int start;
-    private transient int end;
-    private transient java.util.List<org.omg.CORBA.Object> objects;
+    // The value as the runtime keeps it; null for no value.
+    private transient java.lang.Object data;
     private transient Streamable streamable;
 
     /** The type of the value held. */
@@ -42,23 +36,21 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     private void clear() {
         data = null;
-        start = end = 0;
-        objects = null;
         streamable = null;
     }
 
     /** A stream to marshal a value into, for read_value. */
     public OutputStream create_output_stream() {
-        return CDROutputStream.forAnyValue();
+        return ORB.anyFactory().create_any_stream();
     }
 
     /** A stream that reads the value. */
     public InputStream create_input_stream() {
         if (data == null) {
-            if (hasNoValue()) return CDROutputStream.forAnyValue().create_input_stream();
+            if (hasNoValue()) return ORB.anyFactory().any_input(null);
             throw new BAD_OPERATION("the any holds no value", 0, CompletionStatus.COMPLETED_NO);
         }
-        return CDRInputStream.forAnyValue(data, start, end, objects);
+        return ORB.anyFactory().any_input(data);
     }
 
     public InputStream get_input_stream() {
@@ -75,39 +67,11 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         if (t == null) throw new BAD_PARAM("no type code", 0, CompletionStatus.COMPLETED_NO);
         clear();
         type = t;
-        if (in instanceof CDRInputStream && ((CDRInputStream) in).isAnyValue()) {
-            // The stream of an any's create_output_stream holds the one
-            // value written into it: taken as it is, up to its end, so that
-            // the value comes back as it was written whatever the type code
-            // says of its extent.  Elsewhere in such a stream the value ends
-            // where its type code says.
-            CDRInputStream cin = (CDRInputStream) in;
-            if (cin.alignedAtValueStart()) {
-                int from = cin.position();
-                int to = cin.limit();
-                if (from != cin.alignmentOrigin()) {
-                    ValueWalker.skip(t, cin);
-                    to = cin.position();
-                }
-                cin.position(to);
-                data = cin.buffer();
-                start = from;
-                end = to;
-                objects = cin.objects();
-                return;
-            }
-        }
-        CDROutputStream out = CDROutputStream.forAnyValue();
-        ValueWalker.copy(t, in, out);
-        adopt(out);
+        data = ORB.anyFactory().any_read(in, t);
     }
 
-    private void adopt(CDROutputStream out) {
-        CDRInputStream in = (CDRInputStream) out.create_input_stream();
-        data = in.buffer();
-        start = in.position();
-        end = in.limit();
-        objects = in.objects();
+    private void adopt(OutputStream out) {
+        data = ORB.anyFactory().any_value(out);
     }
 
     /** Writes the value (without its type code). */
@@ -116,9 +80,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
             if (hasNoValue()) return;
             throw new BAD_OPERATION("the any holds no value", 0, CompletionStatus.COMPLETED_NO);
         }
-        if (out instanceof CDROutputStream
-            && ((CDROutputStream) out).copyAnyValue(data, start, end, objects)) return;
-        ValueWalker.copy(type, create_input_stream(), out);
+        ORB.anyFactory().any_write(data, type, out);
     }
 
     /** Whether the two hold equal values of equal types. */
@@ -127,7 +89,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         if (!type.equal(other.type)) return false;
         if ((data == null) != (other.data == null)) return false;
         if (data == null) return true;
-        return ValueWalker.equalValues(type, create_input_stream(), other.create_input_stream());
+        return ORB.anyFactory().any_equal(type, data, other.data);
     }
 
     public boolean equals(java.lang.Object other) {
@@ -144,10 +106,10 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     // Primitive values.
 
-    private CDROutputStream put(TCKind kind) {
+    private org.omg.CORBA_2_3.portable.OutputStream put(TCKind kind) {
         type = ORB.init().get_primitive_tc(kind);
         clear();
-        return CDROutputStream.forAnyValue();
+        return ORB.anyFactory().create_any_stream();
     }
 
     private InputStream get(int kind, String what) {
@@ -157,18 +119,18 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         return create_input_stream();
     }
 
-    public void insert_boolean(boolean v) { CDROutputStream o = put(TCKind.tk_boolean); o.write_boolean(v); adopt(o); }
-    public void insert_char(char v) { CDROutputStream o = put(TCKind.tk_char); o.write_char(v); adopt(o); }
-    public void insert_wchar(char v) { CDROutputStream o = put(TCKind.tk_wchar); o.write_wchar(v); adopt(o); }
-    public void insert_octet(byte v) { CDROutputStream o = put(TCKind.tk_octet); o.write_octet(v); adopt(o); }
-    public void insert_short(short v) { CDROutputStream o = put(TCKind.tk_short); o.write_short(v); adopt(o); }
-    public void insert_ushort(short v) { CDROutputStream o = put(TCKind.tk_ushort); o.write_ushort(v); adopt(o); }
-    public void insert_long(int v) { CDROutputStream o = put(TCKind.tk_long); o.write_long(v); adopt(o); }
-    public void insert_ulong(int v) { CDROutputStream o = put(TCKind.tk_ulong); o.write_ulong(v); adopt(o); }
-    public void insert_longlong(long v) { CDROutputStream o = put(TCKind.tk_longlong); o.write_longlong(v); adopt(o); }
-    public void insert_ulonglong(long v) { CDROutputStream o = put(TCKind.tk_ulonglong); o.write_ulonglong(v); adopt(o); }
-    public void insert_float(float v) { CDROutputStream o = put(TCKind.tk_float); o.write_float(v); adopt(o); }
-    public void insert_double(double v) { CDROutputStream o = put(TCKind.tk_double); o.write_double(v); adopt(o); }
+    public void insert_boolean(boolean v) { OutputStream o = put(TCKind.tk_boolean); o.write_boolean(v); adopt(o); }
+    public void insert_char(char v) { OutputStream o = put(TCKind.tk_char); o.write_char(v); adopt(o); }
+    public void insert_wchar(char v) { OutputStream o = put(TCKind.tk_wchar); o.write_wchar(v); adopt(o); }
+    public void insert_octet(byte v) { OutputStream o = put(TCKind.tk_octet); o.write_octet(v); adopt(o); }
+    public void insert_short(short v) { OutputStream o = put(TCKind.tk_short); o.write_short(v); adopt(o); }
+    public void insert_ushort(short v) { OutputStream o = put(TCKind.tk_ushort); o.write_ushort(v); adopt(o); }
+    public void insert_long(int v) { OutputStream o = put(TCKind.tk_long); o.write_long(v); adopt(o); }
+    public void insert_ulong(int v) { OutputStream o = put(TCKind.tk_ulong); o.write_ulong(v); adopt(o); }
+    public void insert_longlong(long v) { OutputStream o = put(TCKind.tk_longlong); o.write_longlong(v); adopt(o); }
+    public void insert_ulonglong(long v) { OutputStream o = put(TCKind.tk_ulonglong); o.write_ulonglong(v); adopt(o); }
+    public void insert_float(float v) { OutputStream o = put(TCKind.tk_float); o.write_float(v); adopt(o); }
+    public void insert_double(double v) { OutputStream o = put(TCKind.tk_double); o.write_double(v); adopt(o); }
 
     public boolean extract_boolean() { return get(TCKind._tk_boolean, "boolean").read_boolean(); }
     public char extract_char() { return get(TCKind._tk_char, "char").read_char(); }
@@ -186,14 +148,14 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
     /** Strings: a null string raises BAD_PARAM. */
     public void insert_string(String v) {
         if (v == null) throw new BAD_PARAM("null string", 0, CompletionStatus.COMPLETED_NO);
-        CDROutputStream o = put(TCKind.tk_string);
+        OutputStream o = put(TCKind.tk_string);
         o.write_string(v);
         adopt(o);
     }
 
     public void insert_wstring(String v) {
         if (v == null) throw new BAD_PARAM("null wstring", 0, CompletionStatus.COMPLETED_NO);
-        CDROutputStream o = put(TCKind.tk_wstring);
+        OutputStream o = put(TCKind.tk_wstring);
         o.write_wstring(v);
         adopt(o);
     }
@@ -203,7 +165,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     public void insert_any(Any v) {
         if (v == null) throw new BAD_PARAM("null any", 0, CompletionStatus.COMPLETED_NO);
-        CDROutputStream o = put(TCKind.tk_any);
+        OutputStream o = put(TCKind.tk_any);
         o.write_any(v);
         adopt(o);
     }
@@ -212,7 +174,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
 
     public void insert_TypeCode(TypeCode v) {
         if (v == null) throw new BAD_PARAM("null type code", 0, CompletionStatus.COMPLETED_NO);
-        CDROutputStream o = put(TCKind.tk_TypeCode);
+        OutputStream o = put(TCKind.tk_TypeCode);
         o.write_TypeCode(v);
         adopt(o);
     }
@@ -220,7 +182,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
     public TypeCode extract_TypeCode() { return get(TCKind._tk_TypeCode, "TypeCode").read_TypeCode(); }
 
     public void insert_Principal(Principal v) {
-        CDROutputStream o = put(TCKind.tk_Principal);
+        OutputStream o = put(TCKind.tk_Principal);
         o.write_Principal(v);
         adopt(o);
     }
@@ -237,7 +199,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
             throw new BAD_PARAM("an object reference under type code " + t, 0, CompletionStatus.COMPLETED_NO);
         type = t;
         clear();
-        CDROutputStream o = CDROutputStream.forAnyValue();
+        org.omg.CORBA_2_3.portable.OutputStream o = ORB.anyFactory().create_any_stream();
         o.write_Object(v);
         adopt(o);
     }
@@ -263,7 +225,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
             throw new BAD_PARAM("a fixed value under type code " + t, 0, CompletionStatus.COMPLETED_NO);
         type = t;
         clear();
-        CDROutputStream o = CDROutputStream.forAnyValue();
+        org.omg.CORBA_2_3.portable.OutputStream o = ORB.anyFactory().create_any_stream();
         o.write_fixed(v, f.fixed_digits(), f.fixed_scale());
         adopt(o);
     }
@@ -290,10 +252,10 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
             throw new BAD_PARAM("a value under type code " + t, 0, CompletionStatus.COMPLETED_NO);
         type = t;
         clear();
-        CDROutputStream o = CDROutputStream.forAnyValue();
+        org.omg.CORBA_2_3.portable.OutputStream o = ORB.anyFactory().create_any_stream();
         if (k == TCKind._tk_abstract_interface) o.write_boolean(false);
         org.omg.CORBA.portable.BoxedValueHelper box =
-            k == TCKind._tk_value_box ? vemo.harl.cdr.ValueFactories.boxHelper(TypeCode.unaliased(t).id()) : null;
+            k == TCKind._tk_value_box ? ORB.anyFactory().box_helper(TypeCode.unaliased(t).id()) : null;
         if (box != null) o.write_value(v, box);
         else o.write_value(v);
         adopt(o);
@@ -312,7 +274,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
                                     CompletionStatus.COMPLETED_NO);
         if (k == TCKind._tk_value_box) {
             org.omg.CORBA.portable.BoxedValueHelper box =
-                vemo.harl.cdr.ValueFactories.boxHelper(TypeCode.unaliased(type).id());
+                ORB.anyFactory().box_helper(TypeCode.unaliased(type).id());
             if (box != null) return in.read_value(box);
         }
         return k == TCKind._tk_abstract_interface ? in.read_value() : in.read_value(TypeCode.unaliased(type).id());
@@ -327,7 +289,7 @@ public class Any implements org.omg.CORBA.portable.IDLEntity {
         TypeCode t = s.__type();
         type = t;
         clear();
-        CDROutputStream o = CDROutputStream.forAnyValue();
+        org.omg.CORBA_2_3.portable.OutputStream o = ORB.anyFactory().create_any_stream();
         s.__write(o);
         adopt(o);
         streamable = s;

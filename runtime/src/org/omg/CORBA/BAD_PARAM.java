@@ -10,7 +10,7 @@ public final class BAD_PARAM extends SystemException {
      * names the repository id wanted and the object's own.
      */
     public BAD_PARAM() {
-        this(vemo.harl.NarrowFailures.message(), 0, CompletionStatus.COMPLETED_NO);
+        this(org.omg.CORBA.portable.NarrowFailures.message(), 0, CompletionStatus.COMPLETED_NO);
     }
 
     public BAD_PARAM(String reason) {

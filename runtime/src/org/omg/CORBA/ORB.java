@@ -6,15 +6,23 @@ import java.util.Set;
 /**
  * The object request broker.  ORB.init() is the shared factory of type
  * codes, anys and streams that generated code calls; it has no network.
- * ORB.init(args, props) makes a full ORB (vemo.harl.orb.FullORB) that
- * turns strings into references and back, serves objects and calls them;
- * the network calls of the factory raise NO_IMPLEMENT.  Both are
- * org.omg.CORBA_2_3.ORB instances (unless ORBSingletonClass or ORBClass
- * name other classes).
+ * ORB.init(args, props) makes a full ORB that turns strings into
+ * references and back, serves objects and calls them; the network calls
+ * of the factory raise NO_IMPLEMENT.  Both are found by class name, as
+ * org.omg.CORBA.ORBSingletonClass and org.omg.CORBA.ORBClass say, the
+ * runtime's own classes by default (vemo.harl.orb.FactoryORB and
+ * vemo.harl.orb.FullORB, both org.omg.CORBA_2_3.ORB instances): this class
+ * names no implementation.
  */
 public class ORB {
-    private static final ORB plainFactory = new org.omg.CORBA_2_3.ORB();
+    // The runtime's own classes: the factory and the full ORB.
+    private static final String FACTORY_CLASS = "vemo.harl.orb.FactoryORB";
+    private static final String FULL_CLASS = "vemo.harl.orb.FullORB";
+
     private static volatile ORB factory;
+    // The runtime's factory, which keeps the values of anys: ORB.init()'s
+    // unless ORBSingletonClass names another class.
+    private static volatile ORB anyFactory;
 
     // The primitive type codes, by kind number.
     private static final TypeCode[] primitives = new TypeCode[TCKind._tk_event + 1];
@@ -39,7 +47,8 @@ public class ORB {
     /**
      * The shared factory of type codes, anys and streams: an instance of
      * the class the system property org.omg.CORBA.ORBSingletonClass
-     * names, made once, when it names one.
+     * names (the runtime's vemo.harl.orb.FactoryORB when it names none, or
+     * names org.omg.CORBA.ORB or org.omg.CORBA_2_3.ORB), made once.
      */
     public static ORB init() {
         ORB f = factory;
@@ -48,8 +57,10 @@ public class ORB {
                 f = factory;
                 if (f == null) {
                     String cls = System.getProperty("org.omg.CORBA.ORBSingletonClass");
-                    f = cls == null || cls.trim().isEmpty() || cls.trim().equals(ORB.class.getName())
-                        ? plainFactory : make(cls.trim(), null, null);
+                    cls = cls == null ? "" : cls.trim();
+                    if (cls.isEmpty() || cls.equals(ORB.class.getName()) || cls.equals("org.omg.CORBA_2_3.ORB"))
+                        cls = FACTORY_CLASS;
+                    f = make(cls, null, null);
                     factory = f;
                 }
             }
@@ -58,30 +69,52 @@ public class ORB {
     }
 
     /**
-     * A full ORB ({@link vemo.harl.orb.FullORB}) with its settings from
-     * <code>-ORB<i>Name</i> value</code> arguments and <code>vemo.harl.*</code>
-     * properties ({@link vemo.harl.orb.Settings} lists them); either may be null.
-     * The class named by org.omg.CORBA.ORBClass (a property, else a system
-     * property) when one is, made with its (String[], Properties)
-     * constructor or else its constructor without arguments.
+     * A full ORB with its settings from <code>-ORB<i>Name</i> value</code>
+     * arguments and <code>vemo.harl.*</code> properties (the runtime's
+     * README lists them); either may be null.  The class named by
+     * org.omg.CORBA.ORBClass (a property, else a system property; the
+     * runtime's vemo.harl.orb.FullORB when neither names one), made with
+     * its (String[], Properties) constructor or else its constructor
+     * without arguments.
      */
     public static ORB init(String[] args, java.util.Properties props) {
         String cls = props == null ? null : props.getProperty("org.omg.CORBA.ORBClass");
         if (cls == null) cls = System.getProperty("org.omg.CORBA.ORBClass");
-        if (cls != null && !cls.trim().isEmpty() && !cls.trim().equals("vemo.harl.orb.FullORB"))
-            return make(cls.trim(), args, props);
-        return new vemo.harl.orb.FullORB(args, props);
+        cls = cls == null ? "" : cls.trim();
+        return make(cls.isEmpty() ? FULL_CLASS : cls, args, props);
     }
 
+    // The runtime's factory, whose methods below keep the values of anys.
+    static ORB anyFactory() {
+        ORB f = anyFactory;
+        if (f == null) {
+            ORB i = init();
+            synchronized (ORB.class) {
+                f = anyFactory;
+                if (f == null) {
+                    f = i.getClass().getName().equals(FACTORY_CLASS) ? i : make(FACTORY_CLASS, null, null);
+                    anyFactory = f;
+                }
+            }
+        }
+        return f;
+    }
+
+    // Makes an ORB of the class.  The runtime's own classes come from the
+    // loader of this class, take the arguments and properties even when
+    // both are null, and raise what their constructors raise; others come
+    // from the thread's context loader, and any failure to make one is
+    // INITIALIZE.
     private static ORB make(String cls, String[] args, java.util.Properties props) {
+        boolean own = cls.equals(FACTORY_CLASS) || cls.equals(FULL_CLASS);
         try {
-            Class<?> c = Class.forName(cls, true, Thread.currentThread().getContextClassLoader() != null
-                                                  ? Thread.currentThread().getContextClassLoader()
-                                                  : ORB.class.getClassLoader());
+            ClassLoader loader = own || Thread.currentThread().getContextClassLoader() == null
+                                 ? ORB.class.getClassLoader() : Thread.currentThread().getContextClassLoader();
+            Class<?> c = Class.forName(cls, true, loader);
             if (!ORB.class.isAssignableFrom(c))
                 throw new INITIALIZE("ORB class " + cls + " does not extend org.omg.CORBA.ORB", 0,
                                      CompletionStatus.COMPLETED_NO);
-            if (args != null || props != null) {
+            if (args != null || props != null || own) {
                 try {
                     return (ORB) c.getConstructor(String[].class, java.util.Properties.class).newInstance(args, props);
                 } catch (NoSuchMethodException e) {
@@ -92,6 +125,8 @@ public class ORB {
         } catch (java.lang.reflect.InvocationTargetException e) {
             Throwable t = e.getCause();
             if (t instanceof SystemException) throw (SystemException) t;
+            if (own && t instanceof RuntimeException) throw (RuntimeException) t;
+            if (own && t instanceof Error) throw (Error) t;
             throw new INITIALIZE("cannot make the ORB " + cls + ": " + t, 0, CompletionStatus.COMPLETED_NO);
         } catch (ReflectiveOperationException | LinkageError e) {
             throw new INITIALIZE("cannot make the ORB " + cls + ": " + e, 0, CompletionStatus.COMPLETED_NO);
@@ -334,7 +369,7 @@ public class ORB {
 
     /** An empty CDR stream of this ORB (big-endian, GIOP 1.2). */
     public org.omg.CORBA.portable.OutputStream create_output_stream() {
-        return new vemo.harl.cdr.CDROutputStream(this);
+        throw implementation("create_output_stream");
     }
 
     // Value factories by repository identifier.  A stream of this ORB that
@@ -349,7 +384,7 @@ public class ORB {
                                                                        org.omg.CORBA.portable.ValueFactory f) {
         if (id == null || f == null) throw badParam("register_value_factory needs an identifier and a factory");
         org.omg.CORBA.portable.ValueFactory before = valueFactories.put(id, f);
-        vemo.harl.cdr.ValueFactories.registered(id, before, f);
+        value_factory_registered(id, before, f);
         return before;
     }
 
@@ -357,7 +392,7 @@ public class ORB {
         if (id == null) throw badParam("unregister_value_factory needs an identifier");
         org.omg.CORBA.portable.ValueFactory before = valueFactories.remove(id);
         if (before == null) throw badParam("no value factory registered for " + id);
-        vemo.harl.cdr.ValueFactories.registered(id, before, null);
+        value_factory_registered(id, before, null);
     }
 
     // The factory registered with this ORB; else one registered with
@@ -366,7 +401,63 @@ public class ORB {
     public org.omg.CORBA.portable.ValueFactory lookup_value_factory(String id) {
         if (id == null) return null;
         org.omg.CORBA.portable.ValueFactory f = valueFactories.get(id);
-        return f != null ? f : vemo.harl.cdr.ValueFactories.lookup(id);
+        return f != null ? f : value_factory_elsewhere(id);
+    }
+
+    // What the runtime's ORBs add to the registry: the factories of all
+    // ORBs of the process, and the <Name>DefaultFactory classes.
+
+    /** Told of each factory registered with this ORB (null: removed). */
+    protected void value_factory_registered(String id, org.omg.CORBA.portable.ValueFactory before,
+                                            org.omg.CORBA.portable.ValueFactory after) {
+    }
+
+    /** A factory of the identifier found beyond this ORB's registry, or null. */
+    protected org.omg.CORBA.portable.ValueFactory value_factory_elsewhere(String id) {
+        return null;
+    }
+
+    // The value of an Any as the runtime keeps it: Any asks these of the
+    // runtime's factory (anyFactory()), which overrides them all.
+
+    /** A stream that an any's value is written into, references kept aside. */
+    protected org.omg.CORBA_2_3.portable.OutputStream create_any_stream() {
+        throw implementation("create_any_stream");
+    }
+
+    /** The value written into a stream of create_any_stream(), as an any keeps it. */
+    protected java.lang.Object any_value(org.omg.CORBA.portable.OutputStream written) {
+        throw implementation("any_value");
+    }
+
+    /** A stream that reads a kept value; null for the empty value. */
+    protected org.omg.CORBA.portable.InputStream any_input(java.lang.Object value) {
+        throw implementation("any_input");
+    }
+
+    /** The value of type t that follows in the stream, kept. */
+    protected java.lang.Object any_read(org.omg.CORBA.portable.InputStream in, TypeCode t) {
+        throw implementation("any_read");
+    }
+
+    /** Writes a kept value of type t. */
+    protected void any_write(java.lang.Object value, TypeCode t, org.omg.CORBA.portable.OutputStream out) {
+        throw implementation("any_write");
+    }
+
+    /** Whether two kept values of type t are equal. */
+    protected boolean any_equal(TypeCode t, java.lang.Object a, java.lang.Object b) {
+        throw implementation("any_equal");
+    }
+
+    /** The Helper of a value box, by repository identifier, or null. */
+    protected org.omg.CORBA.portable.BoxedValueHelper box_helper(String id) {
+        return null;
+    }
+
+    private NO_IMPLEMENT implementation(String call) {
+        return new NO_IMPLEMENT(call + " needs an ORB of the runtime, not " + getClass().getName(), 0,
+                                CompletionStatus.COMPLETED_NO);
     }
 
     private static NO_IMPLEMENT network(String call) {

@@ -499,7 +499,16 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
             if (i < 0 || i >= objects.size()) throw marshal("reference " + i + " of " + objects.size());
             return objects.get(i);
         }
-        return vemo.harl.ior.ObjectRefs.read(this);
+        return references().read(this);
+    }
+
+    // How this stream's references travel: its ORB's, found when first needed.
+    private References references;
+
+    private References references() {
+        References r = references;
+        if (r == null) references = r = References.of(orb);
+        return r;
     }
 
     public TypeCode read_TypeCode() {

@@ -492,7 +492,16 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
             write_ulong(objects.size() - 1);
             return;
         }
-        vemo.harl.ior.ObjectRefs.write(this, v);
+        references().write(this, v);
+    }
+
+    // How this stream's references travel: its ORB's, found when first needed.
+    private References references;
+
+    private References references() {
+        References r = references;
+        if (r == null) references = r = References.of(orb);
+        return r;
     }
 
     // Whether references are kept aside (the stream of an any's value).

@@ -8,12 +8,22 @@ import org.omg.CORBA.portable.InputStream;
 import org.omg.CORBA.portable.OutputStream;
 
 // The standard system exceptions by repository identifier
-// (IDL:omg.org/CORBA/NAME:1.0), and their form in a GIOP reply: the
-// identifier, the minor code and the completion status.  An identifier
-// that names no standard exception is read as UNKNOWN.
+// (IDL:omg.org/CORBA/NAME:1.0), their form in a GIOP reply (the
+// identifier, the minor code and the completion status), and the OMG's
+// standard minor codes the runtime raises.  An identifier that names no
+// standard exception is read as UNKNOWN.
 public final class SystemExceptions {
     private static final String PREFIX = "IDL:omg.org/CORBA/";
     private static final String SUFFIX = ":1.0";
+
+    // The OMG's standard minor codes: OMG | n.
+    public static final int OMG = 0x4f4d0000;
+    public static final int TRANSIENT_DISCARDED = OMG | 1;      // the server does not take requests now
+    public static final int TRANSIENT_NO_PROFILE = OMG | 2;     // no profile of the reference could be used
+    public static final int BAD_INV_ORDER_DEADLOCK = OMG | 3;   // the operation would wait for itself
+    public static final int BAD_INV_ORDER_SHUTDOWN = OMG | 4;   // the ORB has shut down
+    public static final int BAD_OPERATION_UNKNOWN = OMG | 2;    // operation not known to the target
+    public static final int CODESET_UNSUPPORTED = OMG | 2;      // a code set the server cannot transmit
 
     private interface Maker {
         SystemException make(String reason, int minor, CompletionStatus completed);
@@ -98,6 +108,18 @@ public final class SystemExceptions {
 
     public static SystemException create(String id, int minor, CompletionStatus completed) {
         return create(id, "", minor, completed);
+    }
+
+    // An exception from the fields of a reply whose completion status was
+    // read as a number: one outside 0 to 2 is taken as MAYBE.
+    public static SystemException make(String id, int minor, int completed, String reason) {
+        CompletionStatus status;
+        try {
+            status = CompletionStatus.from_int(completed);
+        } catch (RuntimeException e) {
+            status = CompletionStatus.COMPLETED_MAYBE;
+        }
+        return create(id, reason, minor, status);
     }
 
     // The body of a SYSTEM_EXCEPTION reply; a completion status outside 0

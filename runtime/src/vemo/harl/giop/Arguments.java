@@ -5,6 +5,7 @@ import org.omg.CORBA.BAD_PARAM;
 import org.omg.CORBA.CompletionStatus;
 import org.omg.CORBA.MARSHAL;
 import org.omg.CORBA.Principal;
+import org.omg.CORBA.TCKind;
 import org.omg.CORBA.TypeCode;
 import org.omg.CORBA.portable.InputStream;
 import org.omg.CORBA.portable.OperationDescriptor;
@@ -70,7 +71,9 @@ public final class Arguments {
 
     public static boolean isPrimitive(int code) {
         switch (code) {
-            case 2: case 3: case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 23: case 24:
+            case TCKind._tk_short: case TCKind._tk_long: case TCKind._tk_ushort: case TCKind._tk_ulong:
+            case TCKind._tk_float: case TCKind._tk_double: case TCKind._tk_boolean: case TCKind._tk_char:
+            case TCKind._tk_octet: case TCKind._tk_longlong: case TCKind._tk_ulonglong:
                 return true;
             default:
                 return false;
@@ -131,25 +134,26 @@ public final class Arguments {
     // The holder of a value whose descriptor entry names no class.
     static Class<?> builtinHolder(int code) {
         switch (code) {
-            case 2: case 4: return org.omg.CORBA.ShortHolder.class;
-            case 3: case 5: return org.omg.CORBA.IntHolder.class;
-            case 6: return org.omg.CORBA.FloatHolder.class;
-            case 7: return org.omg.CORBA.DoubleHolder.class;
-            case 8: return org.omg.CORBA.BooleanHolder.class;
-            case 9: return org.omg.CORBA.CharHolder.class;
-            case 10: return org.omg.CORBA.ByteHolder.class;
-            case 23: case 24: return org.omg.CORBA.LongHolder.class;
-            case 11: return org.omg.CORBA.AnyHolder.class;
-            case 12: return org.omg.CORBA.TypeCodeHolder.class;
-            case 13: return org.omg.CORBA.PrincipalHolder.class;
-            case 14: return org.omg.CORBA.ObjectHolder.class;
-            case 18: return org.omg.CORBA.StringHolder.class;
+            case TCKind._tk_short: case TCKind._tk_ushort: return org.omg.CORBA.ShortHolder.class;
+            case TCKind._tk_long: case TCKind._tk_ulong: return org.omg.CORBA.IntHolder.class;
+            case TCKind._tk_float: return org.omg.CORBA.FloatHolder.class;
+            case TCKind._tk_double: return org.omg.CORBA.DoubleHolder.class;
+            case TCKind._tk_boolean: return org.omg.CORBA.BooleanHolder.class;
+            case TCKind._tk_char: return org.omg.CORBA.CharHolder.class;
+            case TCKind._tk_octet: return org.omg.CORBA.ByteHolder.class;
+            case TCKind._tk_longlong: case TCKind._tk_ulonglong: return org.omg.CORBA.LongHolder.class;
+            case TCKind._tk_any: return org.omg.CORBA.AnyHolder.class;
+            case TCKind._tk_TypeCode: return org.omg.CORBA.TypeCodeHolder.class;
+            case TCKind._tk_Principal: return org.omg.CORBA.PrincipalHolder.class;
+            case TCKind._tk_objref: return org.omg.CORBA.ObjectHolder.class;
+            case TCKind._tk_string: return org.omg.CORBA.StringHolder.class;
             default: return null;
         }
     }
 
     static boolean hasBareForm(int code) {
-        return code == 11 || code == 12 || code == 13 || code == 14 || code == 18;
+        return code == TCKind._tk_any || code == TCKind._tk_TypeCode || code == TCKind._tk_Principal
+            || code == TCKind._tk_objref || code == TCKind._tk_string;
     }
 
     private static Class<?> holderClass(Entry e) {
@@ -158,39 +162,39 @@ public final class Arguments {
 
     // A result that travels as the bare value.
     private static boolean bareResult(Entry e) {
-        return !e.primitive && (e.holder == null || e.code == 14);
+        return !e.primitive && (e.holder == null || e.code == TCKind._tk_objref);
     }
 
     private static void writePrimitive(OutputStream out, int code, long v) {
         switch (code) {
-            case 2: out.write_short((short) v); break;
-            case 4: out.write_ushort((short) v); break;
-            case 3: out.write_long((int) v); break;
-            case 5: out.write_ulong((int) v); break;
-            case 6: out.write_float(Float.intBitsToFloat((int) v)); break;
-            case 7: out.write_double(Double.longBitsToDouble(v)); break;
-            case 8: out.write_boolean(v != 0); break;
-            case 9: out.write_char((char) v); break;
-            case 10: out.write_octet((byte) v); break;
-            case 23: out.write_longlong(v); break;
-            case 24: out.write_ulonglong(v); break;
+            case TCKind._tk_short: out.write_short((short) v); break;
+            case TCKind._tk_ushort: out.write_ushort((short) v); break;
+            case TCKind._tk_long: out.write_long((int) v); break;
+            case TCKind._tk_ulong: out.write_ulong((int) v); break;
+            case TCKind._tk_float: out.write_float(Float.intBitsToFloat((int) v)); break;
+            case TCKind._tk_double: out.write_double(Double.longBitsToDouble(v)); break;
+            case TCKind._tk_boolean: out.write_boolean(v != 0); break;
+            case TCKind._tk_char: out.write_char((char) v); break;
+            case TCKind._tk_octet: out.write_octet((byte) v); break;
+            case TCKind._tk_longlong: out.write_longlong(v); break;
+            case TCKind._tk_ulonglong: out.write_ulonglong(v); break;
             default: throw new BAD_PARAM("not a primitive type code", 0, CompletionStatus.COMPLETED_NO);
         }
     }
 
     private static long readPrimitive(InputStream in, int code) {
         switch (code) {
-            case 2: return in.read_short() & 0xFFFFL;
-            case 4: return in.read_ushort() & 0xFFFFL;
-            case 3: return in.read_long() & 0xFFFFFFFFL;
-            case 5: return in.read_ulong() & 0xFFFFFFFFL;
-            case 6: return Float.floatToRawIntBits(in.read_float()) & 0xFFFFFFFFL;
-            case 7: return Double.doubleToRawLongBits(in.read_double());
-            case 8: return in.read_boolean() ? 1 : 0;
-            case 9: return in.read_char();
-            case 10: return in.read_octet() & 0xFFL;
-            case 23: return in.read_longlong();
-            case 24: return in.read_ulonglong();
+            case TCKind._tk_short: return in.read_short() & 0xFFFFL;
+            case TCKind._tk_ushort: return in.read_ushort() & 0xFFFFL;
+            case TCKind._tk_long: return in.read_long() & 0xFFFFFFFFL;
+            case TCKind._tk_ulong: return in.read_ulong() & 0xFFFFFFFFL;
+            case TCKind._tk_float: return Float.floatToRawIntBits(in.read_float()) & 0xFFFFFFFFL;
+            case TCKind._tk_double: return Double.doubleToRawLongBits(in.read_double());
+            case TCKind._tk_boolean: return in.read_boolean() ? 1 : 0;
+            case TCKind._tk_char: return in.read_char();
+            case TCKind._tk_octet: return in.read_octet() & 0xFFL;
+            case TCKind._tk_longlong: return in.read_longlong();
+            case TCKind._tk_ulonglong: return in.read_ulonglong();
             default: throw new MARSHAL("not a primitive type code", 0, CompletionStatus.COMPLETED_NO);
         }
     }
@@ -198,20 +202,20 @@ public final class Arguments {
     private static void writeBare(OutputStream out, int code, java.lang.Object v, String where) {
         try {
             switch (code) {
-                case 18:
+                case TCKind._tk_string:
                     if (v == null) throw new BAD_PARAM(where + ": null string", 0, CompletionStatus.COMPLETED_NO);
                     out.write_string((String) v);
                     return;
-                case 11:
+                case TCKind._tk_any:
                     if (v == null) throw new BAD_PARAM(where + ": null any", 0, CompletionStatus.COMPLETED_NO);
                     out.write_any((Any) v);
                     return;
-                case 12:
+                case TCKind._tk_TypeCode:
                     if (v == null) throw new BAD_PARAM(where + ": null TypeCode", 0, CompletionStatus.COMPLETED_NO);
                     out.write_TypeCode((TypeCode) v);
                     return;
-                case 13: out.write_Principal((Principal) v); return;
-                case 14: out.write_Object((org.omg.CORBA.Object) v); return;
+                case TCKind._tk_Principal: out.write_Principal((Principal) v); return;
+                case TCKind._tk_objref: out.write_Object((org.omg.CORBA.Object) v); return;
                 default:
                     throw new BAD_PARAM(where + ": type code 0x" + Integer.toHexString(code) + " needs a holder",
                                         0, CompletionStatus.COMPLETED_NO);
@@ -224,11 +228,11 @@ public final class Arguments {
 
     private static java.lang.Object readBare(InputStream in, int code) {
         switch (code) {
-            case 18: return in.read_string();
-            case 11: return in.read_any();
-            case 12: return in.read_TypeCode();
-            case 13: return in.read_Principal();
-            case 14: return in.read_Object();
+            case TCKind._tk_string: return in.read_string();
+            case TCKind._tk_any: return in.read_any();
+            case TCKind._tk_TypeCode: return in.read_TypeCode();
+            case TCKind._tk_Principal: return in.read_Principal();
+            case TCKind._tk_objref: return in.read_Object();
             default: throw new MARSHAL("type code 0x" + Integer.toHexString(code) + " has no bare form", 0,
                                        CompletionStatus.COMPLETED_NO);
         }

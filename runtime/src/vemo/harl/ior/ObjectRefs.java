@@ -6,12 +6,9 @@ import java.util.List;
 import org.omg.CORBA.CompletionStatus;
 import org.omg.CORBA.MARSHAL;
 
-import vemo.harl.orb.FullORB;
-
-// Object references on CDR streams: an IOR read into a reference bound to
-// the stream's ORB (a lazily made default ORB when the stream has no full
-// ORB), a reference written as its IOR, a nil reference as the empty IOR
-// (no type id, no profiles).
+// IORs on CDR streams: the type id and the tagged profiles (the empty IOR,
+// no type id and no profiles, stands for a nil reference).  Binding an IOR
+// to a reference is the ORB's (vemo.harl.orb).
 public final class ObjectRefs {
     private ObjectRefs() { }
 
@@ -45,23 +42,5 @@ public final class ObjectRefs {
             out.write_ulong(d.length);
             out.write_octet_array(d, 0, d.length);
         }
-    }
-
-    private static FullORB orbOf(org.omg.CORBA.ORB orb) {
-        return orb instanceof FullORB ? (FullORB) orb : FullORB.defaultORB();
-    }
-
-    public static org.omg.CORBA.Object read(org.omg.CORBA.portable.InputStream in) {
-        IOR ior = readIOR(in);
-        if (ior.isNil()) return null;
-        return orbOf(in.orb()).reference(ior);
-    }
-
-    public static void write(org.omg.CORBA.portable.OutputStream out, org.omg.CORBA.Object obj) {
-        if (obj == null) {
-            writeIOR(out, IOR.NIL);
-            return;
-        }
-        writeIOR(out, orbOf(out.orb()).iorOf(obj));
     }
 }

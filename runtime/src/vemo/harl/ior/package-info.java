@@ -1,2 +1,2 @@
-/** Object references: IORs, their {@code IOR:} and {@code corbaloc:} texts, and references on streams. */
+/** Object references: IORs, their {@code IOR:} and {@code corbaloc:} texts, and IORs on streams. */
 package vemo.harl.ior;

@@ -17,6 +17,7 @@ import org.omg.CORBA.CompletionStatus;
 import org.omg.CORBA.SystemException;
 import org.omg.CORBA.TRANSIENT;
 
+import vemo.harl.cdr.SystemExceptions;
 import vemo.harl.giop.Codec;
 import vemo.harl.giop.Giop;
 import vemo.harl.giop.Message;
@@ -214,7 +215,7 @@ final class ClientConnection implements Sweeper.Swept {
             if (c instanceof SystemException) {
                 SystemException s = (SystemException) c;
                 // a fresh exception for each waiting call
-                throw SystemExceptions.make(SystemExceptions.idOf(s), s.minor, s.completed.value(), s.getMessage());
+                throw SystemExceptions.make(SystemExceptions.id(s), s.minor, s.completed.value(), s.getMessage());
             }
             throw new COMM_FAILURE(String.valueOf(c), 0, CompletionStatus.COMPLETED_MAYBE);
         }

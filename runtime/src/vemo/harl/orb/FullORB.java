@@ -15,6 +15,7 @@ import org.omg.CORBA.portable.Delegate;
 import org.omg.CORBA.portable.ObjectImpl;
 import org.omg.CORBA.portable.Skeleton;
 
+import vemo.harl.cdr.SystemExceptions;
 import vemo.harl.ior.IOR;
 
 // The ORB that ORB.init(args, props) returns: object references over IIOP,
@@ -25,7 +26,7 @@ import vemo.harl.ior.IOR;
 // which uses the name itself as the key, so that a server restarted on the
 // same host and port hands out references that stay valid and that
 // corbaloc:iiop:host:port/name reaches.
-public class FullORB extends org.omg.CORBA_2_3.ORB {
+public class FullORB extends FactoryORB {
     final Settings settings;
     // IIOP over TLS: the listener, connections and references' component.
     final vemo.harl.tls.Tls tls;
@@ -40,6 +41,8 @@ public class FullORB extends org.omg.CORBA_2_3.ORB {
     private volatile boolean shutdown;
     private volatile boolean destroyed;
     private final Object runLock = new Object();
+    // How references travel on this ORB's streams: as IORs bound to it.
+    private final IorReferences references = new IorReferences(this);
 
     public FullORB(String[] args, Properties props) {
         settings = Settings.of(args, props);
@@ -63,6 +66,10 @@ public class FullORB extends org.omg.CORBA_2_3.ORB {
             }
         }
         return d;
+    }
+
+    public vemo.harl.cdr.References references() {
+        return references;
     }
 
     public Settings settings() {

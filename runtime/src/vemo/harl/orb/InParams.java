@@ -36,7 +36,7 @@ final class InParams {
         int params = 0;
         for (Arguments.Entry e : l.entries) {
             if (e.mode != 0) params++;
-            if (e.mode == OperationDescriptor.IN && e.code == 14 && e.holder == null) any = true;
+            if (e.mode == OperationDescriptor.IN && e.code == org.omg.CORBA.TCKind._tk_objref && e.holder == null) any = true;
         }
         if (!any) return NONE;
         Method m = null;

@@ -5,6 +5,8 @@ import java.lang.System.Logger.Level;
 import org.omg.CORBA.CompletionStatus;
 import org.omg.CORBA.SystemException;
 
+import vemo.harl.cdr.SystemExceptions;
+
 /**
  * The ORB's log, the JDK's {@link System.Logger} named {@code vemo.harl}:
  * a servant's failure at WARNING with its stack trace; connections at DEBUG;
@@ -45,8 +47,8 @@ final class OrbLog {
         LOG.log(Level.WARNING, text, e);
         if (e instanceof SystemException) {
             SystemException s = (SystemException) e;
-            SystemException told = vemo.harl.cdr.SystemExceptions.create(
-                vemo.harl.cdr.SystemExceptions.id(s), clip(text), s.minor, CompletionStatus.COMPLETED_YES);
+            SystemException told = SystemExceptions.create(
+                SystemExceptions.id(s), clip(text), s.minor, CompletionStatus.COMPLETED_YES);
             return told;
         }
         return new org.omg.CORBA.UNKNOWN(clip(text), 0, CompletionStatus.COMPLETED_YES);
@@ -71,6 +73,20 @@ final class OrbLog {
     /** A reply the client received: its request, operation and status. */
     static void reply(int id, String op, int status) {
         if (LOG.isLoggable(Level.TRACE)) LOG.log(Level.TRACE, "reply " + id + " to " + op + ": status " + status);
+    }
+
+    /**
+     * The reason of an exception from a reply with these service contexts:
+     * what the server says happened, when it says.
+     */
+    static String serverReason(java.util.List<vemo.harl.giop.Codec.ServiceContext> contexts) {
+        String detail = vemo.harl.giop.Codec.exceptionDetailOf(contexts);
+        if (detail == null || detail.isEmpty()) return "raised by the server";
+        StringBuilder b = new StringBuilder("raised by the server: ");
+        // Text from the network: no control characters into the caller's logs.
+        detail.codePoints().limit(MAX_DETAIL)
+              .forEach(c -> b.appendCodePoint(Character.isISOControl(c) ? ' ' : c));
+        return b.toString();
     }
 
     private static String servantName(Object servant) {

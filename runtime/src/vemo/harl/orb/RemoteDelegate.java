@@ -13,6 +13,7 @@ import org.omg.CORBA.portable.OperationDescriptor;
 import org.omg.CORBA.portable.OutputStream;
 import org.omg.CORBA.portable.Streamable;
 
+import vemo.harl.cdr.SystemExceptions;
 import vemo.harl.giop.Arguments;
 import vemo.harl.giop.Cdr;
 import vemo.harl.giop.Codec;
@@ -250,7 +251,7 @@ public final class RemoteDelegate extends org.omg.CORBA.portable.Delegate {
                         int minorCode = r.body.read_ulong();
                         int completed = r.body.read_ulong();
                         throw new ServerRaised(SystemExceptions.make(exId, minorCode, completed,
-                                                                     SystemExceptions.serverReason(r.contexts)));
+                                                                     OrbLog.serverReason(r.contexts)));
                     }
                     case Giop.LOCATION_FORWARD:
                     case Giop.LOCATION_FORWARD_PERM: {

@@ -29,6 +29,7 @@ import org.omg.CORBA.portable.OutputStream;
 import org.omg.CORBA.portable.Skeleton;
 import org.omg.CORBA.portable.Streamable;
 
+import vemo.harl.cdr.SystemExceptions;
 import vemo.harl.giop.Arguments;
 import vemo.harl.giop.Cdr;
 import vemo.harl.giop.Codec;
@@ -749,7 +750,7 @@ final class Server {
         if (!r.responseExpected) return null;
         // What happened travels beside the exception (GIOP 1.2), for the client's message.
         String detail = e.getMessage();
-        byte[] b = Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.idOf(e), e.minor,
+        byte[] b = Codec.systemExceptionReply(orb, m.minor, m.little, r.requestId, SystemExceptions.id(e), e.minor,
                                               e.completed.value(), m.minor >= 2 && detail != null && !detail.isEmpty()
                                               ? List.of(Codec.exceptionDetail(OrbLog.clip(detail))) : Codec.NONE);
         return new Message(m.minor, m.little, Giop.REPLY, b, b.length);

@@ -3,6 +3,7 @@
  * {@link vemo.harl.orb.FullORB}: its {@link vemo.harl.orb.Settings} (from
  * {@code -ORB<Name> value} arguments and {@code vemo.harl.*} properties),
  * the client's shared connections, and the object adapter that serves
- * connected servants.
+ * connected servants; and {@link vemo.harl.orb.FactoryORB}, the factory of
+ * {@code ORB.init()}, which it extends.
  */
 package vemo.harl.orb;

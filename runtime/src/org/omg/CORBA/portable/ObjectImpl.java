@@ -43,7 +43,7 @@ public abstract class ObjectImpl implements org.omg.CORBA.Object, java.io.Serial
         boolean yes = d == null || (this instanceof Skeleton) || ownId(repositoryIdentifier)
                       ? ownId(repositoryIdentifier) : d.is_a(this, repositoryIdentifier);
         // The answer, for the message of a narrow that fails on it.
-        vemo.harl.NarrowFailures.answered(yes, repositoryIdentifier, _get_ids());
+        NarrowFailures.answered(yes, repositoryIdentifier, _get_ids());
         return yes;
     }
 

@@ -1,4 +1,4 @@
-package vemo.harl;
+package org.omg.CORBA.portable;
 
 /**
  * What the BAD_PARAM of a failed narrow says. A generated Helper's
@@ -6,7 +6,7 @@ package vemo.harl;
  * {@code new BAD_PARAM()}; the object's answer is noted here per thread,
  * and the BAD_PARAM made right after it by a method named narrow takes the
  * note as its message: the repository id wanted and the object's own.
- * Used by the runtime itself; not an API for applications.
+ * Used by ObjectImpl and BAD_PARAM; not an API for applications.
  */
 public final class NarrowFailures {
     private static final ThreadLocal<String> pending = new ThreadLocal<>();

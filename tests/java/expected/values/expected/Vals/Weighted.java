@@ -1,25 +1,25 @@
 /*
- * File: ./Vals/Special.java
+ * File: ./Vals/Weighted.java
  * From: input.idl
  * Date: Sat Feb  3 04:05:06 2001
  *   By: quorvex Halvix Wed Mar 5 17:02:26 1997
  */
 
 package Vals;
-public abstract class Special extends Vals.Item implements org.omg.CORBA.portable.StreamableValue {
+public abstract class Weighted extends Vals.Item implements org.omg.CORBA.portable.StreamableValue {
     protected double[] weight;
     public String[] _truncatable_ids() {
-        return SpecialHelper.__ids;
+        return WeightedHelper.__ids;
     }
     public void __write(org.omg.CORBA.portable.OutputStream out) {
         super.__write(out);
-        SpecialHelper.__writeState(out, this);
+        WeightedHelper.__writeState(out, this);
     }
     public void __read(org.omg.CORBA.portable.InputStream in) {
         super.__read(in);
-        SpecialHelper.__readState(in, this);
+        WeightedHelper.__readState(in, this);
     }
     public org.omg.CORBA.TypeCode __type() {
-        return SpecialHelper.type();
+        return WeightedHelper.type();
     }
 }
