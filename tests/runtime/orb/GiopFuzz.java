@@ -42,8 +42,8 @@ import vemo.harl.ior.IOR;
 //  - to a live server's socket: the server answers with a reply, a locate
 //    reply or MessageError, or closes; it never hangs, and a normal call
 //    still works afterwards;
-//  - to a client as the reply to its call: the call returns or raises a
-//    system exception within its timeout, nothing else.
+//  - to a client as the reply to its call (values among them): the call
+//    returns or raises a system exception within its timeout, nothing else.
 // No thread may die of an escaped exception, and reading a message that
 // announces far more than arrives allocates no more than what arrived.
 //
@@ -184,7 +184,12 @@ public class GiopFuzz {
         return wire.toByteArray();
     }
 
-    // Replies to the echo call, the request id patched in per case.
+    // The replies that answer the values call rather than echo.
+    static final java.util.Set<byte[]> valueReplies =
+        java.util.Collections.newSetFromMap(new java.util.IdentityHashMap<>());
+
+    // Replies to the echo call (or to the values call), the request id
+    // patched in per case.
     static List<byte[]> replies(ORB orb, int fakePort) {
         List<byte[]> v = new ArrayList<>();
         for (int minor = 0; minor <= 2; minor++) {
@@ -204,6 +209,13 @@ public class GiopFuzz {
                 vemo.harl.ior.ObjectRefs.writeIOR(out, IOR.make(OBJECT_ID, "127.0.0.1", fakePort, new byte[] {1}, minor));
                 v.add(Codec.finish(out, little));
                 v.add(Codec.locateReply(orb, minor, little, 0, Giop.OBJECT_HERE, null));
+                // the answer to the values call: a Pack
+                out = Codec.reply(orb, minor, little, 0, Giop.NO_EXCEPTION, Codec.NONE);
+                Codec.beginBody(out, minor);
+                FuzzValues.Pack.make().write(out);
+                byte[] pack = Codec.finish(out, little);
+                valueReplies.add(pack);
+                v.add(pack);
             }
         }
         v.add(Giop.bare(Giop.MESSAGE_ERROR, 2));
@@ -535,7 +547,12 @@ public class GiopFuzz {
                 fake.next = reps.get(r.nextInt(reps.size()));
                 long start = System.nanoTime();
                 try {
-                    Echo.echo(toFake, "x");
+                    if (valueReplies.contains(fake.next)) {
+                        Object[] o = {new FuzzValues.PackHolder(), new FuzzValues.PackHolder(FuzzValues.Pack.make())};
+                        toFake._invoke(Echo.VALUES, new long[2], o);
+                    } else {
+                        Echo.echo(toFake, "x");
+                    }
                 } catch (SystemException e) {
                     // a system exception is an answer
                 } catch (RuntimeException e) {
