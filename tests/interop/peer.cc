@@ -264,6 +264,15 @@ std::string show_tc(CORBA::TypeCode_ptr tc, int depth = 0) {
     return o.str() + ")";
 }
 
+// A fixed-point value as its digits, with the point where its scale says.
+std::string show(const CORBA::Fixed& f) {
+    CORBA::String_var text = f.to_string();
+    return "fixed(" + std::string(text.in()) + ")";
+}
+std::string show(const Fixeds& f) {
+    return "Fixeds{" + show(f.big) + "," + show(f.whole) + "," + show(f.small) + "}";
+}
+
 // The type codes quorvex's helpers build leave out typedefs of members
 // and the bounds of strings; two type codes have the same shape when they
 // agree but for those.
@@ -295,6 +304,8 @@ bool same_shape(CORBA::TypeCode_ptr a0, CORBA::TypeCode_ptr b0, int depth = 0) {
             return true;
         case CORBA::tk_objref:
             return std::string(a->id()) == b->id();
+        case CORBA::tk_fixed:
+            return a->fixed_digits() == b->fixed_digits() && a->fixed_scale() == b->fixed_scale();
         case CORBA::tk_sequence: case CORBA::tk_array: {
             CORBA::TypeCode_var ca = a->content_type(), cb = b->content_type();
             return a->length() == b->length() && same_shape(ca, cb, depth + 1);
@@ -357,6 +368,26 @@ CORBA::Boolean v_boolean(int k) { return k != 2; }
 CORBA::Char v_char(int k) { return k == 1 ? (CORBA::Char)0 : k == 2 ? (CORBA::Char)0xff : 'Q'; }
 CORBA::Octet v_octet(int k) { return k == 1 ? 0 : k == 2 ? 255 : 0x80; }
 std::string v_string(int k) { return k == 1 ? latin1() : k == 2 ? long_text() : ""; }
+// Fixed-point values: 31 digits of both signs, at a scale and at zero
+// scale, and the smallest non-zero value and zero.
+Big31 v_big31(int k) {
+    return Big31(k == 1 ? "-999999999999999999999.9999999999"
+                        : k == 2 ? "123456789012345678901.2345678901" : "0.0000000001");
+}
+Whole31 v_whole31(int k) {
+    return Whole31(k == 1 ? "9999999999999999999999999999999" : k == 2 ? "-1234567890123456789012345678901" : "0");
+}
+Small5 v_small5(int k) { return Small5(k == 1 ? "-99999" : k == 2 ? "99999" : "-1"); }
+// Each member takes another of the three values.  (This omniORB's copy of a
+// fixed-point value loses the digits and scale of its type, and marshalling
+// one without them fails an assertion; values are built in place.)
+Fixeds v_fixeds(int k) {
+    Fixeds f;
+    f.big = v_big31(k);
+    f.whole = v_whole31(k % 3 + 1);
+    f.small = v_small5((k + 1) % 3 + 1);
+    return f;
+}
 std::string v_name(int k) { return k == 1 ? "12345678" : k == 2 ? "" : "Z\xfcrich"; }
 Color v_color(int k) { return k == 1 ? RED : k == 2 ? BLUE : GREEN; }
 
@@ -573,8 +604,9 @@ Failure v_failure() {
 }
 
 // The table of anys: kind k holds the value below.  References are to the
-// peer given (kind 23) or nil (kind 24).
-const CORBA::ULong ANY_KINDS = 30;
+// peer given (kind 23) or nil (kind 24).  Kinds 30 and 31 hold fixed-point
+// values.
+const CORBA::ULong ANY_KINDS = 32;
 
 // The any is filled in place (this omniORB cannot copy an any that holds an
 // exception: an assertion in its any.cc).  No exception is in the table:
@@ -622,6 +654,16 @@ void v_any(CORBA::Any& a, CORBA::ULong k, Peer_ptr peer) {
         case 27: a <<= v_names(1); break;
         case 28: a <<= v_tree(1); break;
         case 29: a <<= v_multi(1); break;
+        case 30: a <<= CORBA::Any::from_fixed(v_big31(1), 31, 10); a.type(_tc_Big31); break;
+        case 31: {
+            // Inserting the struct would copy it (see v_fixeds): it goes in
+            // as its type code and octets.
+            cdrMemoryStream s;
+            CORBA::TypeCode::marshalTypeCode(_tc_Fixeds, s);
+            v_fixeds(2) >>= s;
+            a <<= s;
+            break;
+        }
     }
 }
 
@@ -695,6 +737,12 @@ void check_any(const CORBA::Any& a, CORBA::ULong k, const std::string& where) {
         case 27: { const Names3* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_names(1))); break; }
         case 28: { const Tree* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_tree(1))); break; }
         case 29: { const UMulti* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_multi(1))); break; }
+        case 30: {
+            Big31 v;
+            ok = (a >>= CORBA::Any::to_fixed(v, 31, 10)) && (g = show(v)) == (w = show(v_big31(1)));
+            break;
+        }
+        case 31: { const Fixeds* v; ok = (a >>= v) && (g = show(*v)) == (w = show(v_fixeds(2))); break; }
     }
     check(ok, what + (g.empty() && w.empty() ? std::string(": wrong value") : ": got " + g + ", want " + w));
 }
@@ -966,6 +1014,19 @@ public:
         return CORBA::TypeCode::_duplicate(_tc_Grid);
     }
 
+#define FIXED(NAME, TYPE)                                                                        \
+    TYPE r_##NAME(const TYPE& a, TYPE& b, TYPE& c) override {                                    \
+        check_same(show(a), show(v_##NAME(1)), "server r_" #NAME " a");                          \
+        check_same(show(b), show(v_##NAME(2)), "server r_" #NAME " b");                          \
+        b = v_##NAME(3);                                                                         \
+        c = v_##NAME(1);                                                                         \
+        return v_##NAME(2);                                                                      \
+    }
+    FIXED(big31, Big31)
+    FIXED(whole31, Whole31)
+    FIXED(small5, Small5)
+    FIXED(fixeds, Fixeds)
+
     BoxedString* r_boxstring(BoxedString* a, BoxedString*& b, BoxedString_out c) override {
         check(a && std::string(a->_value()) == "box-a", "server r_boxstring a");
         check(!b, "server r_boxstring b is not null");
@@ -1186,6 +1247,19 @@ void run_client(Tester_ptr t, const char* missing) {
                   r->content_type()->length() == 2,
               "client r_typecode result: Grid is not an alias of long[2][3]");
     }
+#define CALL_FIXED(NAME, TYPE)                                                                   \
+    {                                                                                            \
+        step = "r_" #NAME;                                                                       \
+        TYPE b = v_##NAME(2), c;                                                                 \
+        TYPE r = t->r_##NAME(v_##NAME(1), b, c);                                                 \
+        check_same(show(b), show(v_##NAME(3)), "client r_" #NAME " b");                          \
+        check_same(show(c), show(v_##NAME(1)), "client r_" #NAME " c");                          \
+        check_same(show(r), show(v_##NAME(2)), "client r_" #NAME " result");                     \
+    }
+    CALL_FIXED(big31, Big31)
+    CALL_FIXED(whole31, Whole31)
+    CALL_FIXED(small5, Small5)
+    CALL_FIXED(fixeds, Fixeds)
     step = "r_boxstring";
     {
         BoxedString_var a = new BoxedString("box-a"), b, c;

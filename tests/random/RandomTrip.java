@@ -3,11 +3,23 @@ import java.lang.reflect.Field;
 import java.lang.reflect.InvocationTargetException;
 import java.lang.reflect.Method;
 import java.lang.reflect.Modifier;
+import java.io.ByteArrayOutputStream;
+import java.lang.reflect.Constructor;
+import java.net.URL;
+import java.net.URLClassLoader;
+import java.nio.charset.StandardCharsets;
 import java.nio.file.Files;
+import java.nio.file.Path;
 import java.nio.file.Paths;
 import java.util.ArrayList;
 import java.util.Arrays;
+import java.util.Comparator;
+import java.util.LinkedHashMap;
 import java.util.List;
+import java.util.Map;
+import java.util.stream.Stream;
+import javax.tools.JavaCompiler;
+import javax.tools.ToolProvider;
 import org.omg.CORBA.Any;
 import org.omg.CORBA.BAD_OPERATION;
 import org.omg.CORBA.ORB;
@@ -27,6 +39,15 @@ import vemo.harl.cdr.CDROutputStream;
 // a stream and read back (its value walked by the type code), and through
 // a little-endian stream.
 //
+// Value types get values with state: the generated class of a value type
+// is abstract, to be extended by the user, so each value type here gets a
+// concrete subclass, written and compiled when the run starts (operations
+// return defaults, custom marshalling writes nothing), and a factory of it
+// registered under the type's repository identifier.  A value has every
+// member filled; every other member that can hold the value itself does,
+// so that it is written as an indirection back to it.  An abstract
+// interface or abstract value type holds a value of a value type of it.
+//
 //     java RandomTrip helpers.txt
 //
 // Prints one line per failure and a count; exits 1 on any failure.
@@ -39,6 +60,25 @@ public class RandomTrip {
     private static int made = 0;
     private static int failures = 0;
     private static int trips = 0;
+    // Round trips of a value type, or of an abstract interface carrying a
+    // value, with a value that is not null; of fixed-point values.
+    private static int valueTrips = 0;
+    private static int abstractTrips = 0;
+    private static int fixedTrips = 0;
+
+    // A value type: its generated class, type code and concrete subclass.
+    private static final class ValueKind {
+        final Class<?> type;
+        final TypeCode tc;
+        Class<?> concrete;
+
+        ValueKind(Class<?> type, TypeCode tc) {
+            this.type = type;
+            this.tc = tc;
+        }
+    }
+
+    private static final List<ValueKind> valueKinds = new ArrayList<>();
 
     private static void fail(String helper, String what) {
         System.out.println("FAILED: " + helper + ": " + what);
@@ -147,10 +187,8 @@ public class RandomTrip {
             }
             return make(c, tc.content_type(), branch, depth + 1);
         }
-        // A value type's class is abstract, to be extended by the user:
-        // its values here are null (the null tag, and its tk_value type
-        // code through the anys).
-        if (tc.kind() == TCKind.tk_value) return null;
+        if (tc.kind() == TCKind.tk_value || tc.kind() == TCKind.tk_abstract_interface)
+            return value(c, branch, depth);
         made++;
         if (c.isPrimitive()) return primitive(c);
         if (c == String.class) return "s";
@@ -201,6 +239,161 @@ public class RandomTrip {
         throw new IllegalArgumentException("no value for " + c + " of kind " + kind.value());
     }
 
+    // A value of a value type that is (or implements) `declared`: which of
+    // them depends on the branch.  Null once values nest deep or the
+    // budget is spent, and when no value type is of `declared` (an
+    // abstract interface only objects support).
+    static Object value(Class<?> declared, int branch, int depth) throws Exception {
+        if (depth > 12 || made > budget) return null;
+        List<ValueKind> fit = new ArrayList<>();
+        for (ValueKind k : valueKinds) {
+            if (k.type == declared) fit.add(0, k);
+            else if (declared.isAssignableFrom(k.type)) fit.add(k);
+        }
+        if (fit.isEmpty()) return null;
+        ValueKind k = fit.get(branch % fit.size());
+        made++;
+        Object v = k.concrete.getConstructor().newInstance();
+        fill(v, k.tc, branch, depth);
+        return v;
+    }
+
+    // The state of value v by its type code, the concrete base's first.
+    private static void fill(Object v, TypeCode tc, int branch, int depth) throws Exception {
+        TypeCode base = tc.concrete_base_type();
+        if (base != null && unalias(base).kind() == TCKind.tk_value) fill(v, unalias(base), branch, depth);
+        for (int i = 0; i < tc.member_count(); i++) {
+            Field f = stateField(v.getClass(), tc.member_name(i));
+            Class<?> t = f.getType();
+            f.set(v, t.isInstance(v) && (branch + i) % 2 == 0 ? v : make(t, tc.member_type(i), branch + i, depth + 1));
+        }
+    }
+
+    // A state member, public or not, of a value's class or a superclass.
+    private static Field stateField(Class<?> c, String name) throws NoSuchFieldException {
+        for (Class<?> k = c; k != null; k = k.getSuperclass()) {
+            for (String n : new String[] {name, "_" + name}) {
+                try {
+                    Field f = k.getDeclaredField(n);
+                    f.setAccessible(true);
+                    return f;
+                } catch (NoSuchFieldException e) {
+                    // not declared here
+                }
+            }
+        }
+        throw new NoSuchFieldException(c.getName() + "." + name);
+    }
+
+    // The abstract methods a concrete subclass of c must implement.
+    private static List<Method> abstractMethods(Class<?> c) {
+        Map<String, Method> found = new LinkedHashMap<>();
+        for (Method m : c.getMethods()) {
+            String key = m.getName() + Arrays.toString(m.getParameterTypes());
+            if (found.containsKey(key)) continue;
+            try {
+                Method most = c.getMethod(m.getName(), m.getParameterTypes());
+                if (Modifier.isAbstract(most.getModifiers())) found.put(key, most);
+            } catch (NoSuchMethodException e) {
+                throw new IllegalStateException(e);
+            }
+        }
+        return new ArrayList<>(found.values());
+    }
+
+    private static String javaName(Class<?> c) {
+        return c.getCanonicalName();
+    }
+
+    private static String defaultValue(Class<?> c) {
+        if (c == boolean.class) return "false";
+        if (c == char.class) return "(char) 0";
+        return c.isPrimitive() ? "0" : "null";
+    }
+
+    // The source of a concrete subclass of value class c.
+    private static String concreteSource(String name, Class<?> c) {
+        StringBuilder b = new StringBuilder();
+        b.append("public class ").append(name).append(" extends ").append(javaName(c)).append(" {\n");
+        for (Method m : abstractMethods(c)) {
+            b.append("    public ").append(javaName(m.getReturnType())).append(' ').append(m.getName()).append('(');
+            Class<?>[] p = m.getParameterTypes();
+            for (int i = 0; i < p.length; i++) b.append(i > 0 ? ", " : "").append(javaName(p[i])).append(" p").append(i);
+            b.append(") {");
+            if (m.getReturnType() != void.class) b.append(" return ").append(defaultValue(m.getReturnType())).append(';');
+            b.append(" }\n");
+        }
+        return b.append("}\n").toString();
+    }
+
+    private static Method helperMethod(Class<?> helper, String name, int parameters) {
+        for (Method m : helper.getMethods()) {
+            if (Modifier.isStatic(m.getModifiers()) && m.getName().equals(name) && m.getParameterCount() == parameters)
+                return m;
+        }
+        return null;
+    }
+
+    // Finds the value types among the Helpers, compiles a concrete subclass
+    // of each into dir and registers a factory of it.
+    private static void prepareValues(List<Class<?>> helpers, Path dir) throws Exception {
+        List<String> args = new ArrayList<>(Arrays.asList("-nowarn", "-encoding", "UTF-8", "-proc:none", "-cp",
+                                                          System.getProperty("java.class.path"), "-d", dir.toString()));
+        for (Class<?> h : helpers) {
+            Method writer = helperMethod(h, "__write", 2);
+            Method type = helperMethod(h, "type", 0);
+            if (writer == null || type == null) continue;
+            TypeCode tc = (TypeCode) type.invoke(null);
+            Class<?> c = writer.getParameterTypes()[1];
+            // Abstract value types are interfaces; a typedef's Helper
+            // names a value type that has its own.
+            if (tc.kind() != TCKind.tk_value || c.isInterface()) continue;
+            String name = "Concrete" + valueKinds.size();
+            Path source = dir.resolve(name + ".java");
+            Files.write(source, concreteSource(name, c).getBytes(StandardCharsets.UTF_8));
+            args.add(source.toString());
+            valueKinds.add(new ValueKind(c, tc));
+        }
+        if (valueKinds.isEmpty()) return;
+        JavaCompiler javac = ToolProvider.getSystemJavaCompiler();
+        if (javac == null) throw new IllegalStateException("this Java runtime has no compiler for the value types");
+        ByteArrayOutputStream messages = new ByteArrayOutputStream();
+        if (javac.run(null, messages, messages, args.toArray(new String[0])) != 0)
+            throw new IllegalStateException("the value types' subclasses do not compile:\n" + messages);
+        URLClassLoader loader = new URLClassLoader(new URL[] {dir.toUri().toURL()}, RandomTrip.class.getClassLoader());
+        for (int i = 0; i < valueKinds.size(); i++) {
+            ValueKind k = valueKinds.get(i);
+            k.concrete = Class.forName("Concrete" + i, true, loader);
+            Constructor<?> make = k.concrete.getConstructor();
+            orb.register_value_factory(k.tc.id(), in -> {
+                try {
+                    return in.read_value((java.io.Serializable) make.newInstance());
+                } catch (ReflectiveOperationException e) {
+                    throw new IllegalStateException(e);
+                }
+            });
+        }
+    }
+
+    // Whether a type code holds a fixed-point type anywhere but inside a
+    // value (whose state may be left out).
+    private static boolean hasFixed(TypeCode tc, int depth) throws Exception {
+        tc = unalias(tc);
+        if (depth > 20) return false;
+        switch (tc.kind().value()) {
+            case TCKind._tk_fixed:
+                return true;
+            case TCKind._tk_struct: case TCKind._tk_except: case TCKind._tk_union:
+                for (int i = 0; i < tc.member_count(); i++)
+                    if (hasFixed(tc.member_type(i), depth + 1)) return true;
+                return false;
+            case TCKind._tk_sequence: case TCKind._tk_array: case TCKind._tk_value_box:
+                return hasFixed(tc.content_type(), depth + 1);
+            default:
+                return false;
+        }
+    }
+
     private static byte[] write(Method writer, Object v) throws Exception {
         OutputStream out = orb.create_output_stream();
         writer.invoke(null, out, v);
@@ -222,10 +415,15 @@ public class RandomTrip {
         TypeCode bare = unalias(tc);
         // A local interface's reference never travels.
         if (bare.kind() == TCKind.tk_local_interface) return;
-        int branches = bare.kind() == TCKind.tk_union ? bare.member_count() : 1;
+        // A value type's two branches differ in the members that hold the
+        // value itself.
+        int branches = bare.kind() == TCKind.tk_union ? bare.member_count() : bare.kind() == TCKind.tk_value ? 2 : 1;
         for (int b = 0; b < branches; b++) {
             made = 0;
             Object v = make(type, tc, b, 0);
+            if (v != null && bare.kind() == TCKind.tk_value) valueTrips++;
+            if (v != null && bare.kind() == TCKind.tk_abstract_interface) abstractTrips++;
+            if (hasFixed(tc, 0)) fixedTrips++;
             OutputStream out = orb.create_output_stream();
             writer.invoke(null, out, v);
             InputStream in = out.create_input_stream();
@@ -267,18 +465,31 @@ public class RandomTrip {
 
     public static void main(String[] args) throws Exception {
         List<String> names = Files.readAllLines(Paths.get(args[0]));
+        List<Class<?>> helpers = new ArrayList<>();
         for (String name : names) {
-            if (name.isEmpty()) continue;
-            try {
-                trip(Class.forName(name));
-            } catch (InvocationTargetException e) {
-                fail(name, e.getCause().toString());
-                e.getCause().printStackTrace(System.out);
-            } catch (Exception e) {
-                fail(name, e.toString());
-                e.printStackTrace(System.out);
+            if (!name.isEmpty()) helpers.add(Class.forName(name));
+        }
+        Path dir = Files.createTempDirectory("random-values-");
+        try {
+            prepareValues(helpers, dir);
+            for (Class<?> helper : helpers) {
+                try {
+                    trip(helper);
+                } catch (InvocationTargetException e) {
+                    fail(helper.getName(), e.getCause().toString());
+                    e.getCause().printStackTrace(System.out);
+                } catch (Exception e) {
+                    fail(helper.getName(), e.toString());
+                    e.printStackTrace(System.out);
+                }
+            }
+        } finally {
+            try (Stream<Path> files = Files.walk(dir)) {
+                files.sorted(Comparator.reverseOrder()).forEach(p -> p.toFile().delete());
             }
         }
+        System.out.println(valueTrips + " of value types, " + abstractTrips + " of abstract interfaces carrying a value, "
+                           + fixedTrips + " holding fixed-point values");
         System.out.println(trips + " round trips, " + failures + " failed");
         System.exit(failures == 0 ? 0 : 1);
     }

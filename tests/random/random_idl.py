@@ -8,9 +8,13 @@ A share of the seeds (uses_corba3) also writes the forms that need -fcorba3:
 documentation comments before declarations, escaped identifiers, adjacent
 string literals, computed floating-point constants, forward-declared structs,
 wide characters and strings, fixed-point types (members, typedefs, arrays,
-boxes) and constants, a reopened outermost module, boxed value types
-and value types with public and private state (used as members and
-parameters like any type), local interfaces (used by
+boxes) and constants, a reopened outermost module, boxed value types,
+value types (public and private state, a member of their own type, a
+concrete base, truncatable or not, abstract value type bases, supports of
+an abstract or a concrete interface, initializers, operations and
+attributes, custom marshalling), abstract value types and abstract
+interfaces (inherited by interfaces and abstract interfaces); all of these
+used as members and parameters like any type; local interfaces (used by
 nothing that travels), and #pragma ID, #pragma version and typeprefix.
 
 Every name is unique within the file (a counter is appended), and the
@@ -102,12 +106,14 @@ class Gen:
         self.modules = []
         self.roots = []
         # Special names taken by operations and attributes, which an
-        # interface inherits: once per file.
+        # interface inherits, and by value types' members, which a value
+        # type inherits beside its supported interface's operations: once
+        # per file.
         self.taken_in_interfaces = set()
         self.object_named = False
         # Constants at the limits, by type: (scoped name, IDL text).
         self.limits = {}
-        # The boxed value types, which no box may hold.
+        # The boxed value types and value types, which no box may hold.
         self.boxes = set()
         # The struct named like a root of the runtime's packages, if any.
         self.runtime_root = None
@@ -116,6 +122,12 @@ class Gen:
         # Integer constants by kind, usable as operands: (scoped name, value).
         self.octets = []
         self.wide = []
+        # Under -fcorba3: abstract interfaces, stateful (not custom) value
+        # types that may be a concrete base, and abstract value types, by
+        # scoped name.
+        self.abstracts = []
+        self.stateful = []
+        self.abstract_values = []
 
     def name(self, stem):
         self.n += 1
@@ -175,6 +187,8 @@ class Gen:
             return f"sequence<{self.type_ref(False)} >"
         if allow_anon and r < 0.66:
             return f"string<{self.r.randint(1, 40)}>"
+        if self.abstracts and 0.66 <= r < 0.72 and self.r.random() < 0.5:
+            return self.r.choice(self.abstracts)
         if self.interfaces and r < 0.72:
             return self.r.choice(self.interfaces)
         base = self.r.choice(BASE)
@@ -386,7 +400,7 @@ class Gen:
         else:
             target = self.type_ref()
             self.emit(depth, f"typedef {target} {name};")
-            # A typedef of a box is a box too: no box may hold it.
+            # A typedef of a box or value type is one too: no box may hold it.
             if target in self.boxes:
                 self.boxes.add(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("typedef",)))
@@ -396,6 +410,9 @@ class Gen:
         bases = []
         if self.interfaces and self.r.random() < 0.6:
             bases = self.r.sample(self.interfaces, min(len(self.interfaces), self.r.randint(1, 2)))
+        if self.abstracts and self.r.random() < 0.4:
+            # Abstract interfaces too (each of them at most once).
+            bases += [a for a in self.r.sample(self.abstracts, 1) if a not in bases]
         head = f"interface {name}" + (f" : {', '.join(bases)}" if bases else "")
         self.emit(depth, head + " {")
         inner = f"{scope}{name}::"
@@ -451,22 +468,29 @@ class Gen:
         if not reopened and self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
             self.types.append((f"{scope}{name}::{name}", ("struct",)))
-        if not reopened and not self.runtime_root and self.r.random() < 0.1:
+        if not reopened and not self.runtime_root and not self.corba3 and self.r.random() < 0.1:
             # A type named like the first component of the runtime's
-            # packages, once per file.
-            # Under -fcorba3 the Helpers of value types name
-            # both OutputStream classes (org.omg.CORBA.portable and
-            # org.omg.CORBA_2_3.portable): a class org beside them is
-            # refused, rightly, since no import reaches both.
-            self.runtime_root = self.r.choice(["java"] if self.corba3 else ["org", "java"])
+            # packages, once per file.  Not under -fcorba3: the Helpers of
+            # value types name both OutputStream classes
+            # (org.omg.CORBA.portable and org.omg.CORBA_2_3.portable), so a
+            # class org beside them is refused, rightly, since no import
+            # reaches both; and a fixed-point type beside a class java is
+            # written as math.BigDecimal after "import java.math;", which
+            # does not compile (left to the generator's owners).
+            self.runtime_root = self.r.choice(["org", "java"])
             self.emit(depth + 1, f"struct {self.runtime_root} {{ long hides_a_package; }};")
             self.types.append((f"{scope}{name}::{self.runtime_root}", ("struct",)))
+        if reopened:
+            # Every program of -fcorba3 has an abstract interface and a value
+            # type that supports it.
+            self.abstract_interface(depth + 1, f"{scope}{name}::")
+            self.value_type(depth + 1, f"{scope}{name}::", self.abstracts[-1])
         self.body(depth + 1, f"{scope}{name}::", budget)
         self.modules.pop()
         self.emit(depth, "};")
 
     def box(self, depth, scope):
-        """A boxed value type of any type but another box."""
+        """A boxed value type of any type but another box or a value type."""
         name = self.name("B")
         boxed = self.type_ref()
         for _ in range(5):
@@ -479,18 +503,83 @@ class Gen:
         self.boxes.add(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("box",)))
 
-    def value_type(self, depth, scope):
-        """A value type: a public member of its own type, then public and
-        private members of any type."""
+    def operations(self, depth, count):
+        """Operations and attributes of an abstract interface or a value
+        type."""
+        for _ in range(count):
+            if self.r.random() < 0.3:
+                self.emit(depth, f"{'readonly ' if self.r.random() < 0.5 else ''}attribute "
+                                 f"{self.simple_ref()} {self.member_name(self.taken_in_interfaces)};")
+            else:
+                result = "void" if self.r.random() < 0.3 else self.simple_ref()
+                params = ", ".join(f"{self.r.choice(['in', 'out', 'inout'])} {self.simple_ref()} p{i}"
+                                   for i in range(self.r.randint(0, 2)))
+                self.emit(depth, f"{result} {self.member_name(self.taken_in_interfaces)}({params});")
+
+    def abstract_interface(self, depth, scope):
+        """An abstract interface, perhaps inheriting another, with
+        operations and attributes or none."""
+        name = self.name("A")
+        head = f"abstract interface {name}"
+        if self.abstracts and self.r.random() < 0.4:
+            head += f" : {self.r.choice(self.abstracts)}"
+        self.emit(depth, head + " {")
+        self.operations(depth + 1, self.r.choice([0, 0, 1, 2]))
+        self.emit(depth, "};")
+        self.abstracts.append(f"{scope}{name}")
+
+    def supports(self):
+        """A supports clause, or nothing."""
+        pick = self.r.random()
+        if self.abstracts and pick < 0.5:
+            return f" supports {self.r.choice(self.abstracts)}"
+        if self.interfaces and pick < 0.6:
+            return f" supports {self.r.choice(self.interfaces)}"
+        return ""
+
+    def value_type(self, depth, scope, supporting=None):
+        """A value type: an abstract one (operations only), or one with a
+        public member of its own type, then public and private members of
+        any type; perhaps a concrete base (truncatable or not), abstract
+        bases, a supported interface, initializers, operations and
+        attributes, or custom marshalling.  Given `supporting`, a stateful
+        one that supports that abstract interface."""
+        pick = 1 if supporting else self.r.random()
+        if pick < 0.15:
+            name = self.name("AV")
+            head = f"abstract valuetype {name}"
+            if self.abstract_values and self.r.random() < 0.4:
+                head += f" : {self.r.choice(self.abstract_values)}"
+            self.emit(depth, head + self.supports() + " {")
+            self.operations(depth + 1, self.r.choice([0, 0, 1]))
+            self.emit(depth, "};")
+            self.abstract_values.append(f"{scope}{name}")
+            self.types.append((f"{scope}{name}", ("value",)))
+            self.boxes.add(f"{scope}{name}")
+            return
+        custom = pick < 0.25
         name = self.name("V")
-        self.emit(depth, f"valuetype {name} {{")
-        taken = set()
-        self.emit(depth + 1, f"public {name} {self.member_name(taken)};")
+        bases = []
+        if not custom and self.stateful and self.r.random() < 0.4:
+            bases.append(("truncatable " if self.r.random() < 0.5 else "") + self.r.choice(self.stateful))
+        if self.abstract_values and self.r.random() < 0.3:
+            bases.append(self.r.choice(self.abstract_values))
+        head = f"{'custom ' if custom else ''}valuetype {name}" + (f" : {', '.join(bases)}" if bases else "")
+        self.emit(depth, head + (f" supports {supporting}" if supporting else self.supports()) + " {")
+        self.emit(depth + 1, f"public {name} {self.member_name(self.taken_in_interfaces)};")
         for _ in range(self.r.randint(0, 3)):
             visibility = self.r.choice(["public", "private"])
-            self.emit(depth + 1, f"{visibility} {self.type_ref()} {self.member_name(taken)};")
+            self.emit(depth + 1, f"{visibility} {self.type_ref()} {self.member_name(self.taken_in_interfaces)};")
+        if self.r.random() < 0.3:
+            params = ", ".join(f"in {self.simple_ref()} p{i}" for i in range(self.r.randint(0, 2)))
+            self.emit(depth + 1, f"factory {self.member_name(self.taken_in_interfaces)}({params});")
+        if self.r.random() < 0.25:
+            self.operations(depth + 1, 1)
         self.emit(depth, "};")
+        if not custom:
+            self.stateful.append(f"{scope}{name}")
         self.types.append((f"{scope}{name}", ("value",)))
+        self.boxes.add(f"{scope}{name}")
 
     def local_interface(self, depth):
         """A local interface; nothing that travels names it."""
@@ -522,13 +611,15 @@ class Gen:
 
     def body(self, depth, scope, budget):
         for _ in range(budget):
-            if self.corba3 and self.r.random() < 0.15:
+            if self.corba3 and self.r.random() < 0.25:
                 pick = self.r.random()
-                if pick < 0.35:
+                if pick < 0.25:
                     self.box(depth, scope)
                 elif pick < 0.5:
                     self.value_type(depth, scope)
-                elif pick < 0.7:
+                elif pick < 0.62:
+                    self.abstract_interface(depth, scope)
+                elif pick < 0.75:
                     self.local_interface(depth)
                 else:
                     self.repository_directive(depth, scope)

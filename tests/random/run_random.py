@@ -41,6 +41,9 @@ def main():
     ap.add_argument("--count", type=int, default=20)
     ap.add_argument("--batch", type=int, default=200)
     ap.add_argument("--runtime-jar", default=RUNTIME_JAR, help="the runtime library")
+    ap.add_argument("--want-values", action="store_true",
+                    help="fail unless some value type, some abstract interface carrying a value and some "
+                         "fixed-point value were round-tripped")
     opts = ap.parse_args()
     quorvex = os.path.abspath(opts.quorvex)
     jar = os.path.abspath(opts.runtime_jar)
@@ -49,6 +52,9 @@ def main():
         return 1
     failed = []
     trips = 0
+    # Round trips of values that are not null, of abstract interfaces
+    # carrying one, of fixed-point values (RandomTrip's next-to-last line).
+    kinds = [0, 0, 0]
     seeds = list(range(opts.first, opts.first + opts.count))
     for start in range(0, len(seeds), opts.batch):
         batch = seeds[start:start + opts.batch]
@@ -111,12 +117,19 @@ def main():
                 failed += bad or batch
                 print(f"round trip failed for seeds {bad or batch}:\n{(proc.stdout + proc.stderr)[:6000]}")
             else:
-                trips += int(proc.stdout.splitlines()[-1].split()[0])
+                lines = proc.stdout.splitlines()
+                trips += int(lines[-1].split()[0])
+                kinds = [a + int(b) for a, b in zip(kinds, re.findall(r"\d+", lines[-2]))]
     for seed in failed:
         print(f"reproduce: python3 {os.path.join(HERE, 'random_idl.py')} {seed} > r.idl && "
               f"quorvex -fclient -fserver{' -p s' + str(seed) if seed % 4 == 0 else ''}"
               f"{' -fcorba3' if random_idl.uses_corba3(seed) else ''} -j out r.idl")
-    print(f"{len(seeds) - len(set(failed))} of {len(seeds)} seeds passed ({trips} values round-tripped)")
+    print(f"{len(seeds) - len(set(failed))} of {len(seeds)} seeds passed ({trips} values round-tripped: "
+          f"{kinds[0]} of value types, {kinds[1]} of abstract interfaces carrying a value, "
+          f"{kinds[2]} holding fixed-point values)")
+    if opts.want_values and 0 in kinds:
+        print("some kind of value was never round-tripped")
+        return 1
     return 1 if failed else 0
 
 

@@ -504,9 +504,22 @@ public class ValueTest {
             CDRInputStream in = readBack(out);
             Shape s = ShapeHelper.read(in);
             check(s instanceof ShapeImpl && s.name.equals("round"), "truncated to the known base");
-            // The center was inside the state skipped: an indirection to it
-            // cannot be followed.
-            raises(MARSHAL.class, () -> NodeHelper.read(in), "indirection to a value skipped in truncation");
+            // The center was inside the state skipped; its type is known,
+            // so it was read there, and the indirection after finds it.
+            Node after = NodeHelper.read(in);
+            check(after != null && after.id == 5 && after.label.equals("c"),
+                  "indirection to a value inside the state skipped in truncation");
+            check(in.read_long() == 0x5EED, "the stream goes on after the indirection");
+            // A value of a type unknown as well is skipped whole: an
+            // indirection to it cannot be followed.
+            orb.unregister_value_factory("IDL:T/Node:1.0");
+            try {
+                CDRInputStream unknown = readBack(out);
+                ShapeHelper.read(unknown);
+                raises(MARSHAL.class, () -> NodeHelper.read(unknown), "indirection to a value of an unknown type skipped");
+            } finally {
+                orb.register_value_factory("IDL:T/Node:1.0", new NodeFactory());
+            }
             CDRInputStream again = readBack(out);
             ShapeHelper.read(again);
             check(again.read_long() == -1, "the stream goes on after the skipped state (next: the indirection tag)");

@@ -27,7 +27,11 @@ public class Echo extends ObjectImpl implements Skeleton {
         new Class[0], false);
     public static final OperationDescriptor ANY = new OperationDescriptor(
         "any", new int[] {0xb, 0xb | IN}, new Class[] {null, null}, new String[0], new Class[0], false);
-    public static final OperationDescriptor[] OPS = {ECHO, ADD, SLEEP, DESCRIBE, SPLIT, FAIL, BLOB, ANY};
+    // Values (FuzzValues.Pack) back as they came.
+    public static final OperationDescriptor VALUES = new OperationDescriptor(
+        "values", new int[] {0x1d, 0x1d | IN}, new Class[] {FuzzValues.PackHolder.class, FuzzValues.PackHolder.class},
+        new String[0], new Class[0], false);
+    public static final OperationDescriptor[] OPS = {ECHO, ADD, SLEEP, DESCRIBE, SPLIT, FAIL, BLOB, ANY, VALUES};
 
     // A sequence<octet> the way generated holders carry one.
     public static final class OctetsHolder implements org.omg.CORBA.portable.Streamable {
@@ -98,6 +102,7 @@ public class Echo extends ObjectImpl implements Skeleton {
                 break;
             case 6:
             case 7:
+            case 8:
                 o[0] = o[1];
                 break;
             default:

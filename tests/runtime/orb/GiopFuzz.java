@@ -29,7 +29,10 @@ import vemo.harl.ior.IOR;
 // A seeded random-mutation test of the GIOP readers.  Real messages are
 // recorded by marshalling them with the runtime itself (requests, locate
 // and cancel requests, replies of every status, in GIOP 1.0 to 1.2 and
-// both byte orders, one carrying a TypeCode nested far too deep, one an
+// both byte orders, requests carrying value types (chunked, truncated to
+// a base, indirections to values and to identifiers, a cycle, a value
+// inside skipped state named again after it) bare and in anys and a
+// fixed-point number in an any, one carrying a TypeCode nested far too deep, one an
 // any whose type code repeats its members by indirection, one naming a
 // code set the server cannot convert, and requests in fragments, whole or
 // flooding on without end); each case
@@ -39,8 +42,8 @@ import vemo.harl.ior.IOR;
 //  - to a live server's socket: the server answers with a reply, a locate
 //    reply or MessageError, or closes; it never hangs, and a normal call
 //    still works afterwards;
-//  - to a client as the reply to its call: the call returns or raises a
-//    system exception within its timeout, nothing else.
+//  - to a client as the reply to its call (values among them): the call
+//    returns or raises a system exception within its timeout, nothing else.
 // No thread may die of an escaped exception, and reading a message that
 // announces far more than arrives allocates no more than what arrived.
 //
@@ -97,6 +100,12 @@ public class GiopFuzz {
                               ORB.init().get_primitive_tc(org.omg.CORBA.TCKind.tk_string)), null)})}));
                 v.add(request(orb, minor, little, id++, key, Echo.BLOB, new long[2],
                               new Object[] {new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[77])}));
+                byte[] pack = request(orb, minor, little, id++, key, Echo.VALUES, new long[2], new Object[] {
+                    new FuzzValues.PackHolder(), new FuzzValues.PackHolder(FuzzValues.Pack.make())});
+                values.add(pack);
+                v.add(pack);
+                for (org.omg.CORBA.Any a : FuzzValues.anys(orb))
+                    v.add(request(orb, minor, little, id++, key, Echo.ANY, new long[2], new Object[] {null, a}));
                 v.add(Codec.locateRequest(orb, minor, little, id++, key));
                 v.add(Codec.cancelRequest(orb, minor, little, id++));
                 // the deep TypeCode, written raw (big-endian) after the header
@@ -136,6 +145,10 @@ public class GiopFuzz {
     // system exception's name, or "none" for no answer but a close.
     static final java.util.Map<byte[], String> expected = new java.util.IdentityHashMap<>();
 
+    // The recorded requests of the values operation, whose answers are read.
+    static final java.util.Set<byte[]> values =
+        java.util.Collections.newSetFromMap(new java.util.IdentityHashMap<>());
+
     static byte[] expect(byte[] m, String exception) {
         expected.put(m, exception);
         return m;
@@ -171,7 +184,12 @@ public class GiopFuzz {
         return wire.toByteArray();
     }
 
-    // Replies to the echo call, the request id patched in per case.
+    // The replies that answer the values call rather than echo.
+    static final java.util.Set<byte[]> valueReplies =
+        java.util.Collections.newSetFromMap(new java.util.IdentityHashMap<>());
+
+    // Replies to the echo call (or to the values call), the request id
+    // patched in per case.
     static List<byte[]> replies(ORB orb, int fakePort) {
         List<byte[]> v = new ArrayList<>();
         for (int minor = 0; minor <= 2; minor++) {
@@ -191,6 +209,13 @@ public class GiopFuzz {
                 vemo.harl.ior.ObjectRefs.writeIOR(out, IOR.make(OBJECT_ID, "127.0.0.1", fakePort, new byte[] {1}, minor));
                 v.add(Codec.finish(out, little));
                 v.add(Codec.locateReply(orb, minor, little, 0, Giop.OBJECT_HERE, null));
+                // the answer to the values call: a Pack
+                out = Codec.reply(orb, minor, little, 0, Giop.NO_EXCEPTION, Codec.NONE);
+                Codec.beginBody(out, minor);
+                FuzzValues.Pack.make().write(out);
+                byte[] pack = Codec.finish(out, little);
+                valueReplies.add(pack);
+                v.add(pack);
             }
         }
         v.add(Giop.bare(Giop.MESSAGE_ERROR, 2));
@@ -390,6 +415,12 @@ public class GiopFuzz {
                     Codec.ReplyIn rep = Codec.readReply(null, m);
                     int status = deep ? Giop.SYSTEM_EXCEPTION : Giop.NO_EXCEPTION;
                     if (rep.status != status) fail("recorded message " + i + ": reply status " + rep.status);
+                    if (!deep && values.contains(q)) {
+                        FuzzValues.PackHolder back = new FuzzValues.PackHolder();
+                        back.__read(rep.body);
+                        String wrong = back.value.check();
+                        if (wrong != null) fail("recorded message " + i + ": the values answered: " + wrong);
+                    }
                     if (deep && !rep.body.read_string().equals("IDL:omg.org/CORBA/" + want + ":1.0"))
                         fail("recorded message " + i + " is not " + want);
                 }
@@ -450,6 +481,8 @@ public class GiopFuzz {
         if (r.next() != null) fail("octets after the fragments");
     }
 
+    static final Thread mainThread = Thread.currentThread();
+
     public static void main(String[] args) throws Exception {
         long seed = 20261209L;
         int cases = 3000;
@@ -466,6 +499,11 @@ public class GiopFuzz {
             synchronized (escaped) {
                 escaped.add(t.getName() + ": " + e);
             }
+            // (The main thread's own end goes nowhere else.)
+            if (t == mainThread) {
+                System.out.println("FAILED: " + e);
+                e.printStackTrace(System.out);
+            }
         });
         allocation();
         fragments(ORB.init());
@@ -475,6 +513,7 @@ public class GiopFuzz {
         sp.setProperty("vemo.harl.maxMessage", Integer.toString(1 << 20));
         sp.setProperty("vemo.harl.threads", "4");
         ORB server = ORB.init(new String[0], sp);
+        FuzzValues.registerFactories(server);
         Echo servant = new Echo();
         server.connect(servant);
         String ior = server.object_to_string(servant);
@@ -508,7 +547,12 @@ public class GiopFuzz {
                 fake.next = reps.get(r.nextInt(reps.size()));
                 long start = System.nanoTime();
                 try {
-                    Echo.echo(toFake, "x");
+                    if (valueReplies.contains(fake.next)) {
+                        Object[] o = {new FuzzValues.PackHolder(), new FuzzValues.PackHolder(FuzzValues.Pack.make())};
+                        toFake._invoke(Echo.VALUES, new long[2], o);
+                    } else {
+                        Echo.echo(toFake, "x");
+                    }
                 } catch (SystemException e) {
                     // a system exception is an answer
                 } catch (RuntimeException e) {

@@ -224,6 +224,26 @@ public final class InteropClient {
             InteropObjects.checkNamedRef(r2, "ref-server", "client r_abstract result");
             InteropObjects.checkNamedValue(c.value, "val-server", "client r_abstract c");
         }
+        {
+            Big31Holder b = new Big31Holder(vBig31(2)), c = new Big31Holder();
+            java.math.BigDecimal r = t.r_big31(vBig31(1), b, c);
+            results("r_big31", b.value, c.value, r, vBig31(3), vBig31(1), vBig31(2));
+        }
+        {
+            Whole31Holder b = new Whole31Holder(vWhole31(2)), c = new Whole31Holder();
+            java.math.BigDecimal r = t.r_whole31(vWhole31(1), b, c);
+            results("r_whole31", b.value, c.value, r, vWhole31(3), vWhole31(1), vWhole31(2));
+        }
+        {
+            Small5Holder b = new Small5Holder(vSmall5(2)), c = new Small5Holder();
+            java.math.BigDecimal r = t.r_small5(vSmall5(1), b, c);
+            results("r_small5", b.value, c.value, r, vSmall5(3), vSmall5(1), vSmall5(2));
+        }
+        {
+            FixedsHolder b = new FixedsHolder(vFixeds(2)), c = new FixedsHolder();
+            Fixeds r = t.r_fixeds(vFixeds(1), b, c);
+            results("r_fixeds", b.value, c.value, r, vFixeds(3), vFixeds(1), vFixeds(2));
+        }
         for (int which = 0; which < ANY_KINDS; which++) {
             String w = "client r_any(" + which + ")";
             try {

@@ -308,6 +308,34 @@ public final class InteropServer {
             return make_named("ref-server");
         }
 
+        public java.math.BigDecimal r_big31(java.math.BigDecimal a, Big31Holder b, Big31Holder c) {
+            in("r_big31", a, b.value, vBig31(1), vBig31(2));
+            b.value = vBig31(3);
+            c.value = vBig31(1);
+            return vBig31(2);
+        }
+
+        public java.math.BigDecimal r_whole31(java.math.BigDecimal a, Whole31Holder b, Whole31Holder c) {
+            in("r_whole31", a, b.value, vWhole31(1), vWhole31(2));
+            b.value = vWhole31(3);
+            c.value = vWhole31(1);
+            return vWhole31(2);
+        }
+
+        public java.math.BigDecimal r_small5(java.math.BigDecimal a, Small5Holder b, Small5Holder c) {
+            in("r_small5", a, b.value, vSmall5(1), vSmall5(2));
+            b.value = vSmall5(3);
+            c.value = vSmall5(1);
+            return vSmall5(2);
+        }
+
+        public Fixeds r_fixeds(Fixeds a, FixedsHolder b, FixedsHolder c) {
+            in("r_fixeds", a, b.value, vFixeds(1), vFixeds(2));
+            b.value = vFixeds(3);
+            c.value = vFixeds(1);
+            return vFixeds(2);
+        }
+
         public Any r_any(int which, Any a, AnyHolder b, AnyHolder c) {
             String w = "server r_any(" + which + ")";
             checkAny(a, anyKind(which, 0), w + " a");

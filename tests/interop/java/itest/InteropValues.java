@@ -62,6 +62,10 @@ final class InteropValues {
             b.append("d").append(Long.toHexString(Double.doubleToRawLongBits((Double) v)));
         } else if (v instanceof Character) {
             b.append("c").append(Integer.toHexString((Character) v));
+        } else if (v instanceof java.math.BigDecimal) {
+            // Digits and scale both count: a fixed value read has its type's scale.
+            java.math.BigDecimal d = (java.math.BigDecimal) v;
+            b.append("fixed(").append(d.unscaledValue()).append(",").append(d.scale()).append(')');
         } else if (v instanceof Number || v instanceof Boolean) {
             b.append(v);
         } else if (v.getClass().isArray()) {
@@ -151,6 +155,25 @@ final class InteropValues {
     static String vString(int k) { return k == 1 ? latin1() : k == 2 ? longText() : ""; }
     static String vName(int k) { return k == 1 ? "12345678" : k == 2 ? "" : "Z\u00fcrich"; }
     static Color vColor(int k) { return k == 1 ? Color.RED : k == 2 ? Color.BLUE : Color.GREEN; }
+
+    // Fixed-point values: 31 digits of both signs, at a scale and at zero
+    // scale, and the smallest non-zero value and zero.
+    static java.math.BigDecimal vBig31(int k) {
+        return new java.math.BigDecimal(k == 1 ? "-999999999999999999999.9999999999"
+                                        : k == 2 ? "123456789012345678901.2345678901" : "0.0000000001");
+    }
+    static java.math.BigDecimal vWhole31(int k) {
+        return new java.math.BigDecimal(k == 1 ? "9999999999999999999999999999999"
+                                        : k == 2 ? "-1234567890123456789012345678901" : "0");
+    }
+    static java.math.BigDecimal vSmall5(int k) {
+        return new java.math.BigDecimal(k == 1 ? "-99999" : k == 2 ? "99999" : "-1");
+    }
+
+    static Fixeds vFixeds(int k) {
+        // Each member takes another of the three values.
+        return new Fixeds(vBig31(k), vWhole31(k % 3 + 1), vSmall5((k + 1) % 3 + 1));
+    }
 
     static Prims vPrims(int k) {
         return new Prims(vShort(k), vUshort(k), vLong(k), vUlong(k), vLonglong(k), vUlonglong(k), vFloat(k),
@@ -315,12 +338,13 @@ final class InteropValues {
     }
 
     // The table of anys: kind k holds the value below; kind 23 a reference
-    // to the peer given, kind 24 a nil reference.  (Tree is not among them:
+    // to the peer given, kind 24 a nil reference.  Kinds 30 and 31 hold
+    // fixed-point values (quorvex's -fcorba3).  (Tree is not among them:
     // TreeHelper.type() calls itself for the recursive member and never
     // returns, so a recursive type cannot go into an any.  No exception is
     // in the table either: omniORB writes an exception's members in an any,
     // quorvex's helpers the repository identifier first.)
-    static final int ANY_KINDS = 30;
+    static final int ANY_KINDS = 32;
 
     static int anyKind(int which, int step) {
         return (which + step) % ANY_KINDS;
@@ -364,6 +388,8 @@ final class InteropValues {
             case 27: Names3Helper.insert(a, vNames(1)); break;
             case 28: TreeHelper.insert(a, vTree(1)); break;
             case 29: UMultiHelper.insert(a, vMulti(1)); break;
+            case 30: Big31Helper.insert(a, vBig31(1)); break;
+            case 31: FixedsHelper.insert(a, vFixeds(2)); break;
             default: throw new IllegalArgumentException("any kind " + k);
         }
         return a;
@@ -401,6 +427,8 @@ final class InteropValues {
             case 27: return Names3Helper.extract(a);
             case 28: return TreeHelper.extract(a);
             case 29: return UMultiHelper.extract(a);
+            case 30: return Big31Helper.extract(a);
+            case 31: return FixedsHelper.extract(a);
             default: throw new IllegalArgumentException("any kind " + k);
         }
     }
@@ -434,6 +462,8 @@ final class InteropValues {
                 return true;
             case TCKind._tk_objref:
                 return a.id().equals(b.id());
+            case TCKind._tk_fixed:
+                return a.fixed_digits() == b.fixed_digits() && a.fixed_scale() == b.fixed_scale();
             case TCKind._tk_sequence: case TCKind._tk_array:
                 return a.length() == b.length() && sameShape(a.content_type(), b.content_type(), depth + 1);
             default:

@@ -736,13 +736,17 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream imple
                     continue;
                 }
                 if (v == NULL_TAG) continue;
-                // A nested value of the state skipped: skipped whole.
+                // A nested value of the state skipped.  An indirection after
+                // the truncated value may name it again, so one whose type
+                // (or a base it truncates to) is known here is read and
+                // remembered; any other is skipped whole.
                 pos = at;
                 chunkEnd = pos;
                 ValueHeader nested = readValueHeader();
                 if (nested.kind == NEW_VALUE) {
                     if (!nested.chunked) throw marshal("a value without chunks inside a chunked value");
-                    endValue(nested);
+                    if (readable(nested)) finishValue(nested, null, null, null);
+                    else endValue(nested);
                 }
                 if (closedTo > 0) break;
             }
@@ -750,6 +754,16 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream imple
         chunkLevel--;
         if (chunkLevel < closedTo) closedTo = 0;
         chunkEnd = chunkLevel > 0 ? pos : -1;
+    }
+
+    // Whether a value whose header was read can be read as a Java value:
+    // a factory or box Helper of one of its types is known here.
+    private boolean readable(ValueHeader h) {
+        if (h.ids == null) return false;
+        for (String id : h.ids) {
+            if (knowsValueType(id)) return true;
+        }
+        return false;
     }
 
     private void remember(int tagAt, java.io.Serializable value) {
