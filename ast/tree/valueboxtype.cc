@@ -16,7 +16,7 @@ void ValueBoxTypeSpec::resolve_names(Scope& scope) {
     boxed->resolve_names(scope);
 }
 
-// A box holds a value of any type but a value type: not another box, and
+// A box holds a value of any type but a value type (a box included), and
 // not a local interface, whose references cannot travel.
 void ValueBoxTypeSpec::final_check() {
     boxed->final_check();
@@ -25,6 +25,9 @@ void ValueBoxTypeSpec::final_check() {
         const Declarator* d = ts->unwrap();
         if (d && d->has_typespec() && ValueBoxTypeSpec::is(d->get_typespec()))
             msg::error(get_loc(), "boxed value `%s' boxes the boxed value `%s'; a box holds no value type",
+                       get_name().as_charP(), d->get_name().as_charP());
+        else if (d && d->has_typespec() && ValueTypeSpec::is(d->get_typespec()))
+            msg::error(get_loc(), "boxed value `%s' boxes the value type `%s'; a box holds no value type",
                        get_name().as_charP(), d->get_name().as_charP());
     }
     if (const Declarator* local = local_interface_of(*boxed))

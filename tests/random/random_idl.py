@@ -468,16 +468,14 @@ class Gen:
         if not reopened and self.r.random() < 0.2:
             self.emit(depth + 1, f"struct {name} {{ long same_as_module; }};")
             self.types.append((f"{scope}{name}::{name}", ("struct",)))
-        if not reopened and not self.runtime_root and not self.corba3 and self.r.random() < 0.1:
+        if not reopened and not self.runtime_root and self.r.random() < 0.1:
             # A type named like the first component of the runtime's
-            # packages, once per file.  Not under -fcorba3: the Helpers of
-            # value types name both OutputStream classes
+            # packages, once per file.  Under -fcorba3 only java: the Helpers
+            # of value types name both OutputStream classes
             # (org.omg.CORBA.portable and org.omg.CORBA_2_3.portable), so a
             # class org beside them is refused, rightly, since no import
-            # reaches both; and a fixed-point type beside a class java is
-            # written as math.BigDecimal after "import java.math;", which
-            # does not compile (left to the generator's owners).
-            self.runtime_root = self.r.choice(["org", "java"])
+            # reaches both.
+            self.runtime_root = "java" if self.corba3 else self.r.choice(["org", "java"])
             self.emit(depth + 1, f"struct {self.runtime_root} {{ long hides_a_package; }};")
             self.types.append((f"{scope}{name}::{self.runtime_root}", ("struct",)))
         if reopened:

@@ -234,7 +234,7 @@ bool JavaLib::isRuntimePackage(const std::string& dotted) {
         "org", "org.omg", "org.omg.CORBA", "org.omg.CORBA.portable", "org.omg.CORBA.ORBPackage",
         "org.omg.CORBA.TypeCodePackage", "org.omg.CORBA_2_3", "org.omg.CORBA_2_3.portable",
         "org.omg.PortableServer", "vemo", "vemo.harl", "vemo.harl.cdr", "vemo.harl.giop", "vemo.harl.ior",
-        "vemo.harl.orb", "java", "java.lang", "java.io"};
+        "vemo.harl.orb", "java", "java.lang", "java.io", "java.math"};
     return packages.count(dotted) != 0;
 }
 

@@ -18,20 +18,16 @@ import org.omg.CORBA.TypeCode;
 // is checked against the octets left before anything is allocated, so a
 // bad or hostile length raises MARSHAL, as does reading past the end;
 // type codes and anys nest at most MAX_DEPTH deep.
-public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
+public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream implements CdrStream {
     // How deep type codes may nest in one another, and anys in anys.
     public static final int MAX_DEPTH = 64;
 
     private final ORB orb;
+    private final CdrSettings st;
     private final byte[] buf;
     private final int base;
     private int pos;
     private int end;
-    private int origin;
-    private boolean little;
-    private int giopMinor;
-    private int charCodeSet = CodeSets.ISO_8859_1;
-    private int wcharCodeSet = CodeSets.UTF_16;
     private List<org.omg.CORBA.Object> objects;
     // The encapsulations being read inline: the limit, origin and byte
     // order outside each.
@@ -48,15 +44,12 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         if (offset < 0 || length < 0 || offset > buffer.length - length)
             throw new BAD_PARAM("octets " + offset + " + " + length + " of " + buffer.length, 0,
                                 CompletionStatus.COMPLETED_NO);
-        if (giopMinor < 0 || giopMinor > 2) throw new BAD_PARAM("GIOP 1." + giopMinor, 0, CompletionStatus.COMPLETED_NO);
+        this.st = new CdrSettings(littleEndian, giopMinor, offset);
         this.orb = orb;
         this.buf = buffer;
         this.base = offset;
         this.pos = offset;
         this.end = offset + length;
-        this.origin = offset;
-        this.little = littleEndian;
-        this.giopMinor = giopMinor;
     }
 
     // The whole buffer, big-endian, GIOP 1.2.
@@ -69,6 +62,10 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         CDRInputStream in = new CDRInputStream(null, data, start, end - start, false, 2);
         in.objects = objects;
         return in;
+    }
+
+    public CdrSettings settings() {
+        return st;
     }
 
     public ORB orb() {
@@ -91,8 +88,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     // Whether a value starting here may be kept as an any's value octets as
     // they are: big-endian, GIOP 1.2, default code sets, aligned to 8.
     public boolean alignedAtValueStart() {
-        return !little && giopMinor == 2 && charCodeSet == CodeSets.ISO_8859_1 && wcharCodeSet == CodeSets.UTF_16
-            && ((pos - origin) & 7) == 0 && depth == 0 && chunkEnd < 0;
+        return st.anyValueDefaults() && ((pos - st.origin) & 7) == 0 && depth == 0 && chunkEnd < 0;
     }
 
     public byte[] buffer() {
@@ -124,44 +120,9 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         pos += n;
     }
 
-    public boolean isLittleEndian() {
-        return little;
-    }
-
     // The byte order of what follows (a GIOP header's flag).
     public void setLittleEndian(boolean littleEndian) {
-        little = littleEndian;
-    }
-
-    public void setAlignmentOrigin(int position) {
-        origin = position;
-    }
-
-    public int alignmentOrigin() {
-        return origin;
-    }
-
-    public int giopMinor() {
-        return giopMinor;
-    }
-
-    public void setGIOPMinor(int minor) {
-        if (minor < 0 || minor > 2) throw new BAD_PARAM("GIOP 1." + minor, 0, CompletionStatus.COMPLETED_NO);
-        giopMinor = minor;
-    }
-
-    public void setCharCodeSet(int codeSet) {
-        CodeSets.checkChar(codeSet);
-        charCodeSet = codeSet;
-    }
-
-    public void setWcharCodeSet(int codeSet) {
-        CodeSets.checkWchar(codeSet);
-        wcharCodeSet = codeSet;
-    }
-
-    public int charCodeSet() {
-        return charCodeSet;
+        st.little = littleEndian;
     }
 
     static MARSHAL marshal(String reason) {
@@ -182,14 +143,14 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     }
 
     private void rawAlign(int n) {
-        int pad = (n - ((pos - origin) & (n - 1))) & (n - 1);
+        int pad = st.padding(pos, n);
         if (pad > end - pos) throw marshal("padding beyond the end");
         pos += pad;
     }
 
     private void prepare(int size) {
         if (chunkEnd >= 0) inChunk(size, size);
-        int pad = (size - ((pos - origin) & (size - 1))) & (size - 1);
+        int pad = st.padding(pos, size);
         if (pad + size > end - pos) throw marshal("need " + size + " octets, " + (end - pos - pad) + " left");
         pos += pad;
     }
@@ -218,10 +179,9 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         int n = read_length(1);
         if (n < 1) throw marshal("empty encapsulation");
         if (chunkEnd >= 0) withinChunk(n);
-        CDRInputStream in = new CDRInputStream(orb, buf, pos, n, false, giopMinor);
-        in.charCodeSet = charCodeSet;
-        in.wcharCodeSet = wcharCodeSet;
-        in.little = byteOrder(buf[pos]);
+        CDRInputStream in = new CDRInputStream(orb, buf, pos, n, false, st.giopMinor);
+        in.st.copyCodeSets(st);
+        in.st.little = byteOrder(buf[pos]);
         in.pos = pos + 1;
         pos += n;
         return in;
@@ -238,12 +198,12 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         if (chunkEnd >= 0) withinChunk(n);
         if (depth * 3 + 3 > saved.length) saved = java.util.Arrays.copyOf(saved, saved.length * 2);
         saved[depth * 3] = end;
-        saved[depth * 3 + 1] = origin;
-        saved[depth * 3 + 2] = little ? 1 : 0;
+        saved[depth * 3 + 1] = st.origin;
+        saved[depth * 3 + 2] = st.little ? 1 : 0;
         depth++;
-        origin = pos;
+        st.origin = pos;
         end = pos + n;
-        little = byteOrder(buf[pos]);
+        st.little = byteOrder(buf[pos]);
         pos++;
     }
 
@@ -253,8 +213,8 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         pos = end;
         depth--;
         end = saved[depth * 3];
-        origin = saved[depth * 3 + 1];
-        little = saved[depth * 3 + 2] == 1;
+        st.origin = saved[depth * 3 + 1];
+        st.little = saved[depth * 3 + 2] == 1;
     }
 
     // Primitives.
@@ -271,12 +231,12 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
 
     public char read_char() {
         need(1);
-        return CodeSets.decodeChar(charCodeSet, buf[pos++]);
+        return CodeSets.decodeChar(st.charCodeSet, buf[pos++]);
     }
 
     public short read_short() {
         prepare(2);
-        short v = little ? (short) CDROutputStream.SHORT_LE.get(buf, pos) : (short) CDROutputStream.SHORT_BE.get(buf, pos);
+        short v = st.little ? (short) CDROutputStream.SHORT_LE.get(buf, pos) : (short) CDROutputStream.SHORT_BE.get(buf, pos);
         pos += 2;
         return v;
     }
@@ -287,7 +247,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
 
     public int read_long() {
         prepare(4);
-        int v = little ? (int) CDROutputStream.INT_LE.get(buf, pos) : (int) CDROutputStream.INT_BE.get(buf, pos);
+        int v = st.little ? (int) CDROutputStream.INT_LE.get(buf, pos) : (int) CDROutputStream.INT_BE.get(buf, pos);
         pos += 4;
         return v;
     }
@@ -298,7 +258,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
 
     public long read_longlong() {
         prepare(8);
-        long v = little ? (long) CDROutputStream.LONG_LE.get(buf, pos) : (long) CDROutputStream.LONG_BE.get(buf, pos);
+        long v = st.little ? (long) CDROutputStream.LONG_LE.get(buf, pos) : (long) CDROutputStream.LONG_BE.get(buf, pos);
         pos += 8;
         return v;
     }
@@ -320,7 +280,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         prepare(8);
         need(16);
         byte[] v = new byte[16];
-        for (int i = 0; i < 16; i++) v[i] = buf[little ? pos + 15 - i : pos + i];
+        for (int i = 0; i < 16; i++) v[i] = buf[st.little ? pos + 15 - i : pos + i];
         pos += 16;
         return v;
     }
@@ -330,8 +290,8 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     }
 
     public char read_wchar() {
-        if (giopMinor == 0) throw marshal("wide characters need GIOP 1.1 or later");
-        if (giopMinor == 1) return (char) read_short();
+        if (st.giopMinor == 0) throw marshal("wide characters need GIOP 1.1 or later");
+        if (st.giopMinor == 1) return (char) read_short();
         need(1);
         int n = buf[pos++] & 0xFF;
         need(n);
@@ -354,14 +314,14 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         if (n == 0) return "";
         if (chunkEnd >= 0) withinChunk(n);
         if (buf[pos + n - 1] != 0) throw marshal("string without its terminating NUL");
-        String s = CodeSets.decodeString(charCodeSet, buf, pos, n - 1);
+        String s = CodeSets.decodeString(st.charCodeSet, buf, pos, n - 1);
         pos += n;
         return s;
     }
 
     public String read_wstring() {
-        if (giopMinor == 0) throw marshal("wide strings need GIOP 1.1 or later");
-        if (giopMinor == 1) {
+        if (st.giopMinor == 0) throw marshal("wide strings need GIOP 1.1 or later");
+        if (st.giopMinor == 1) {
             int n = read_length(2);
             if (n == 0) return "";
             char[] units = new char[n];
@@ -402,7 +362,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
 
     private java.nio.ByteBuffer view(int n) {
         return java.nio.ByteBuffer.wrap(buf, pos, n).slice()
-            .order(little ? java.nio.ByteOrder.LITTLE_ENDIAN : java.nio.ByteOrder.BIG_ENDIAN);
+            .order(st.little ? java.nio.ByteOrder.LITTLE_ENDIAN : java.nio.ByteOrder.BIG_ENDIAN);
     }
 
     private void arrayOf(int count, int size) {
@@ -427,7 +387,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     public void read_char_array(char[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         need(len);
-        for (int i = 0; i < len; i++) v[off + i] = CodeSets.decodeChar(charCodeSet, buf[pos++]);
+        for (int i = 0; i < len; i++) v[off + i] = CodeSets.decodeChar(st.charCodeSet, buf[pos++]);
     }
 
     public void read_wchar_array(char[] v, int off, int len) {
@@ -625,7 +585,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
     private void inChunk(int align, long n) {
         if (n == 0) return;
         if (closedTo > 0) throw marshal("a value's state read past its end tag");
-        int pad = (align - ((pos - origin) & (align - 1))) & (align - 1);
+        int pad = st.padding(pos, align);
         if (pos + pad >= chunkEnd) {
             int limit = chunkEnd;
             chunkEnd = -1;
@@ -636,7 +596,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
                               + " where a value's state goes on");
             if (size > end - pos) throw marshal("chunk of " + size + " octets beyond the " + (end - pos) + " left");
             chunkEnd = pos + size;
-            pad = (align - ((pos - origin) & (align - 1))) & (align - 1);
+            pad = st.padding(pos, align);
         }
         if (pad + n > chunkEnd - pos) throw marshal("value data of " + n + " octets across the end of its chunk");
     }
@@ -708,7 +668,7 @@ public class CDRInputStream extends org.omg.CORBA_2_3.portable.InputStream {
         int offAt = pos;
         int offset = read_long();
         long target = (long) offAt + offset;
-        if (target >= at || target < (depth > 0 ? origin : base))
+        if (target >= at || target < (depth > 0 ? st.origin : base))
             throw marshal(what + " indirection " + offset + " does not point back into the data");
         return (int) target;
     }

@@ -31,7 +31,7 @@ import static org.omg.CORBA_2_3.portable.InputStream.VALUE_TAG_BASE;
 // Strings travel in the char code set (ISO-8859-1 unless set otherwise),
 // wide characters in UTF-16; a character the code set cannot carry raises
 // DATA_CONVERSION.
-public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
+public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream implements CdrStream {
     static final VarHandle SHORT_BE = MethodHandles.byteArrayViewVarHandle(short[].class, ByteOrder.BIG_ENDIAN);
     static final VarHandle SHORT_LE = MethodHandles.byteArrayViewVarHandle(short[].class, ByteOrder.LITTLE_ENDIAN);
     static final VarHandle INT_BE = MethodHandles.byteArrayViewVarHandle(int[].class, ByteOrder.BIG_ENDIAN);
@@ -40,13 +40,9 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     static final VarHandle LONG_LE = MethodHandles.byteArrayViewVarHandle(long[].class, ByteOrder.LITTLE_ENDIAN);
 
     private final ORB orb;
+    private final CdrSettings st;
     private byte[] buf;
     private int pos;
-    private int origin;
-    private boolean little;
-    private int giopMinor;
-    private int charCodeSet = CodeSets.ISO_8859_1;
-    private int wcharCodeSet = CodeSets.UTF_16;
     // References written into an any's value are kept here, by index.
     private List<org.omg.CORBA.Object> objects;
     // Set once an input stream shares the buffer: the next write copies it.
@@ -80,11 +76,9 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // A stream that writes into buffer from its start (what it holds is
     // overwritten, never read), growing into a new one when it must.
     public CDROutputStream(ORB orb, int giopMinor, boolean littleEndian, byte[] buffer) {
-        if (giopMinor < 0 || giopMinor > 2) throw new BAD_PARAM("GIOP 1." + giopMinor, 0, CompletionStatus.COMPLETED_NO);
         if (buffer == null || buffer.length < 16) throw new BAD_PARAM("a buffer of at least 16 octets", 0, CompletionStatus.COMPLETED_NO);
+        this.st = new CdrSettings(littleEndian, giopMinor, 0);
         this.orb = orb;
-        this.giopMinor = giopMinor;
-        this.little = littleEndian;
         this.buf = buffer;
     }
 
@@ -96,40 +90,12 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         return out;
     }
 
+    public CdrSettings settings() {
+        return st;
+    }
+
     public ORB orb() {
         return orb;
-    }
-
-    public boolean isLittleEndian() {
-        return little;
-    }
-
-    public int giopMinor() {
-        return giopMinor;
-    }
-
-    public void setGIOPMinor(int minor) {
-        if (minor < 0 || minor > 2) throw new BAD_PARAM("GIOP 1." + minor, 0, CompletionStatus.COMPLETED_NO);
-        giopMinor = minor;
-    }
-
-    // The code sets, by their registered numbers (CodeSets).
-    public void setCharCodeSet(int codeSet) {
-        CodeSets.checkChar(codeSet);
-        charCodeSet = codeSet;
-    }
-
-    public void setWcharCodeSet(int codeSet) {
-        CodeSets.checkWchar(codeSet);
-        wcharCodeSet = codeSet;
-    }
-
-    public int charCodeSet() {
-        return charCodeSet;
-    }
-
-    public int wcharCodeSet() {
-        return wcharCodeSet;
     }
 
     // The octets written so far.
@@ -151,15 +117,6 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         return java.util.Arrays.copyOf(buf, pos);
     }
 
-    // Alignment counts from this position (a GIOP message's start).
-    public void setAlignmentOrigin(int position) {
-        origin = position;
-    }
-
-    public int alignmentOrigin() {
-        return origin;
-    }
-
     // Forgets what was written, keeping the settings.
     public void reset() {
         if (shared) {
@@ -167,7 +124,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
             shared = false;
         }
         pos = 0;
-        origin = 0;
+        st.origin = 0;
         depth = 0;
         valuesWritten = null;
         chunkLevel = 0;
@@ -194,7 +151,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // Pads with zero octets to a multiple of n from the origin.
     public void align(int n) {
         if (pendingEnd != 0) flushEnd(true);
-        int pad = (n - ((pos - origin) & (n - 1))) & (n - 1);
+        int pad = st.padding(pos, n);
         if (pad == 0) return;
         ensure(pad);
         for (int i = 0; i < pad; i++) buf[pos++] = 0;
@@ -202,7 +159,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     private void prepare(int size) {
         if (pendingEnd != 0) flushEnd(true);
-        int pad = (size - ((pos - origin) & (size - 1))) & (size - 1);
+        int pad = st.padding(pos, size);
         ensure(pad + size);
         for (int i = 0; i < pad; i++) buf[pos++] = 0;
     }
@@ -213,7 +170,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         if (position < 0 || position + 4 > pos)
             throw new BAD_PARAM("patch at " + position + " outside " + pos + " octets", 0, CompletionStatus.COMPLETED_NO);
         if (shared) ensure(0);
-        if (little) INT_LE.set(buf, position, value); else INT_BE.set(buf, position, value);
+        if (st.little) INT_LE.set(buf, position, value); else INT_BE.set(buf, position, value);
     }
 
     // Encapsulations: begin writes the length field (patched by end) and the
@@ -224,18 +181,18 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         pos += 4;
         if (depth * 2 + 2 > encapsulations.length) encapsulations = java.util.Arrays.copyOf(encapsulations, depth * 4 + 4);
         encapsulations[depth * 2] = lengthAt;
-        encapsulations[depth * 2 + 1] = origin;
+        encapsulations[depth * 2 + 1] = st.origin;
         depth++;
-        origin = pos;
+        st.origin = pos;
         ensure(1);
-        buf[pos++] = (byte) (little ? 1 : 0);
+        buf[pos++] = (byte) (st.little ? 1 : 0);
     }
 
     public void endEncapsulation() {
         if (depth == 0) throw new BAD_PARAM("no encapsulation begun", 0, CompletionStatus.COMPLETED_NO);
         depth--;
         int lengthAt = encapsulations[depth * 2];
-        origin = encapsulations[depth * 2 + 1];
+        st.origin = encapsulations[depth * 2 + 1];
         patchLong(lengthAt, pos - lengthAt - 4);
     }
 
@@ -243,11 +200,11 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // code sets, aligned from the same origin as this stream's outermost.
     public InputStream create_input_stream() {
         shared = true;
-        int base = depth > 0 ? encapsulations[1] : origin;
-        CDRInputStream in = new CDRInputStream(orb, buf, 0, pos, little, giopMinor);
+        int base = depth > 0 ? encapsulations[1] : st.origin;
+        CDRInputStream in = new CDRInputStream(orb, buf, 0, pos, st.little, st.giopMinor);
         in.setAlignmentOrigin(base);
-        in.setCharCodeSet(charCodeSet);
-        in.setWcharCodeSet(wcharCodeSet);
+        in.setCharCodeSet(st.charCodeSet);
+        in.setWcharCodeSet(st.wcharCodeSet);
         if (objects != null) in.keepObjects(new ArrayList<>(objects));
         return in;
     }
@@ -266,12 +223,12 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     public void write_char(char v) {
         ensure(1);
-        buf[pos++] = CodeSets.encodeChar(charCodeSet, v);
+        buf[pos++] = CodeSets.encodeChar(st.charCodeSet, v);
     }
 
     public void write_short(short v) {
         prepare(2);
-        if (little) SHORT_LE.set(buf, pos, v); else SHORT_BE.set(buf, pos, v);
+        if (st.little) SHORT_LE.set(buf, pos, v); else SHORT_BE.set(buf, pos, v);
         pos += 2;
     }
 
@@ -281,7 +238,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     public void write_long(int v) {
         prepare(4);
-        if (little) INT_LE.set(buf, pos, v); else INT_BE.set(buf, pos, v);
+        if (st.little) INT_LE.set(buf, pos, v); else INT_BE.set(buf, pos, v);
         pos += 4;
     }
 
@@ -291,7 +248,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     public void write_longlong(long v) {
         prepare(8);
-        if (little) LONG_LE.set(buf, pos, v); else LONG_BE.set(buf, pos, v);
+        if (st.little) LONG_LE.set(buf, pos, v); else LONG_BE.set(buf, pos, v);
         pos += 8;
     }
 
@@ -312,7 +269,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         if (v == null || v.length != 16) throw new BAD_PARAM("long double of 16 octets", 0, CompletionStatus.COMPLETED_NO);
         prepare(8);
         ensure(16);
-        for (int i = 0; i < 16; i++) buf[pos + i] = v[little ? 15 - i : i];
+        for (int i = 0; i < 16; i++) buf[pos + i] = v[st.little ? 15 - i : i];
         pos += 16;
     }
 
@@ -320,8 +277,8 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // code unit (big-endian, no byte-order mark); GIOP 1.1 two octets in the
     // stream's byte order; GIOP 1.0 has no wide characters.
     public void write_wchar(char v) {
-        if (giopMinor == 0) throw new MARSHAL("wide characters need GIOP 1.1 or later", 0, CompletionStatus.COMPLETED_NO);
-        if (giopMinor == 1) {
+        if (st.giopMinor == 0) throw new MARSHAL("wide characters need GIOP 1.1 or later", 0, CompletionStatus.COMPLETED_NO);
+        if (st.giopMinor == 1) {
             write_short((short) v);
             return;
         }
@@ -339,11 +296,11 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     public void write_string(String v) {
         if (v == null) nullString();
         int n = v.length();
-        if (charCodeSet == CodeSets.ISO_8859_1 || charCodeSet == CodeSets.ASCII) {
-            int limit = charCodeSet == CodeSets.ASCII ? 0x7F : 0xFF;
+        if (st.charCodeSet == CodeSets.ISO_8859_1 || st.charCodeSet == CodeSets.ASCII) {
+            int limit = st.charCodeSet == CodeSets.ASCII ? 0x7F : 0xFF;
             for (int i = 0; i < n; i++) {
                 char c = v.charAt(i);
-                if (c > limit) throw CodeSets.notRepresentable(c, charCodeSet);
+                if (c > limit) throw CodeSets.notRepresentable(c, st.charCodeSet);
             }
             write_ulong(n + 1);
             ensure(n + 1);
@@ -352,7 +309,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
             buf[pos++] = 0;
             return;
         }
-        byte[] octets = CodeSets.encodeString(charCodeSet, v);
+        byte[] octets = CodeSets.encodeString(st.charCodeSet, v);
         write_ulong(octets.length + 1);
         ensure(octets.length + 1);
         System.arraycopy(octets, 0, buf, pos, octets.length);
@@ -365,14 +322,14 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     // octets in the stream's byte order.
     public void write_wstring(String v) {
         if (v == null) nullString();
-        if (giopMinor == 0) throw new MARSHAL("wide strings need GIOP 1.1 or later", 0, CompletionStatus.COMPLETED_NO);
+        if (st.giopMinor == 0) throw new MARSHAL("wide strings need GIOP 1.1 or later", 0, CompletionStatus.COMPLETED_NO);
         int n = v.length();
-        if (giopMinor == 1) {
+        if (st.giopMinor == 1) {
             write_ulong(n + 1);
             ensure(2 * n + 2);
             for (int i = 0; i < n; i++) {
                 char c = v.charAt(i);
-                if (little) SHORT_LE.set(buf, pos, (short) c); else SHORT_BE.set(buf, pos, (short) c);
+                if (st.little) SHORT_LE.set(buf, pos, (short) c); else SHORT_BE.set(buf, pos, (short) c);
                 pos += 2;
             }
             buf[pos++] = 0;
@@ -390,7 +347,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
 
     // Arrays: bulk copies through a view of the buffer in the stream's order.
     private java.nio.ByteBuffer view(int n) {
-        return java.nio.ByteBuffer.wrap(buf, pos, n).slice().order(little ? ByteOrder.LITTLE_ENDIAN : ByteOrder.BIG_ENDIAN);
+        return java.nio.ByteBuffer.wrap(buf, pos, n).slice().order(st.little ? ByteOrder.LITTLE_ENDIAN : ByteOrder.BIG_ENDIAN);
     }
 
     private static void range(java.lang.Object array, int length, int offset, int count) {
@@ -416,7 +373,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
     public void write_char_array(char[] v, int off, int len) {
         range(v, v == null ? 0 : v.length, off, len);
         ensure(len);
-        for (int i = 0; i < len; i++) buf[pos++] = CodeSets.encodeChar(charCodeSet, v[off + i]);
+        for (int i = 0; i < len; i++) buf[pos++] = CodeSets.encodeChar(st.charCodeSet, v[off + i]);
     }
 
     public void write_wchar_array(char[] v, int off, int len) {
@@ -545,8 +502,8 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream {
         if (refs != null && !refs.isEmpty()) return false;
         // Values in a chunked value's state must be chunked themselves.
         if (chunkLevel > 0) return false;
-        if (little || giopMinor != 2 || charCodeSet != CodeSets.ISO_8859_1 || wcharCodeSet != CodeSets.UTF_16) return false;
-        if (((pos - origin) & 7) != 0) return false;
+        if (!st.anyValueDefaults()) return false;
+        if (((pos - st.origin) & 7) != 0) return false;
         write_octet_array(data, from, to - from);
         return true;
     }
