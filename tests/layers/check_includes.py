@@ -23,7 +23,8 @@ usage: check_includes.py SOURCE_DIR      check the tree
 import os
 import re
 import sys
-import tempfile
+
+import layer_check
 
 BELOW = {}
 BELOW["lib"] = set()
@@ -101,30 +102,8 @@ def self_test():
         "idlgen/driver/m.cc:2:",
         "idlgen/java/values/V.cc: folder",
     ]
-    with tempfile.TemporaryDirectory() as tmp:
-        for rel, text in files.items():
-            os.makedirs(os.path.join(tmp, os.path.dirname(rel)), exist_ok=True)
-            with open(os.path.join(tmp, rel), "w") as f:
-                f.write(text)
-        faults = check(tmp)
-    ok = len(faults) == len(expected) and all(
-        any(fault.startswith(e) for fault in faults) for e in expected)
-    if not ok:
-        print("self-test: expected faults starting with", expected, "got:", *faults, sep="\n  ")
-    return ok
-
-
-def main():
-    if sys.argv[1:] == ["--self-test"]:
-        return 0 if self_test() else 1
-    if len(sys.argv) != 2:
-        print("usage: check_includes.py SOURCE_DIR | --self-test", file=sys.stderr)
-        return 2
-    faults = check(sys.argv[1])
-    for fault in faults:
-        print(fault)
-    return 1 if faults else 0
+    return layer_check.self_test(check, files, expected)
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(layer_check.main(check, self_test, "usage: check_includes.py SOURCE_DIR | --self-test"))
