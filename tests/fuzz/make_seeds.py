@@ -6,7 +6,8 @@ command-line cases and the programs below, which reach the grammar of
 -fcorba3; environment-file seeds from the cases' .env inputs.  The fuzz
 targets turn -fcorba3 on for inputs whose first byte is odd: a seed from a
 case run with -fcorba3 that starts with an even byte gets a comment line
-first.  Each seed is named by a hash of its content, so running the script again writes the same files.
+first.  Each seed is named by a hash of its content, so running the
+script again writes the same files.
 """
 import glob
 import hashlib
