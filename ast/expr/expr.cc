@@ -49,8 +49,16 @@ void Expr::common_check(const ExprContext& ctx) {
         if (!const_value) {
             report("could not evaluate expression: %s", abbrev_text().chars());
         } else if (IntValue::is(*const_value)) {
-            int v = IntValue::narrow(*const_value).get_value();
-            if (v < 1) report("value of expression (%d) is not a positive integer: %s", v, abbrev_text().chars());
+            const IntValue& iv = IntValue::narrow(*const_value);
+            int v = iv.get_value();
+            if (v < 1)
+                report("value of expression (%d) is not a positive integer: %s", v, abbrev_text().chars());
+            else if (iv.is_overflowed_literal())
+                report("integer literal %s does not fit in 64 bits", iv.get_text().chars());
+            else if (iv.get_wide() != v || iv.is_unsigned_top())
+                // Its low 32 bits are positive, but a bound cut to them
+                // would silently be another number.
+                report("value of expression does not fit in 32 bits: %s", abbrev_text().chars());
         } else {
             report("expression is not of integer type: %s", abbrev_text().chars());
         }
