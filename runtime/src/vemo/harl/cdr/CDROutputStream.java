@@ -203,8 +203,7 @@ public class CDROutputStream extends org.omg.CORBA_2_3.portable.OutputStream imp
         int base = depth > 0 ? encapsulations[1] : st.origin;
         CDRInputStream in = new CDRInputStream(orb, buf, 0, pos, st.little, st.giopMinor);
         in.setAlignmentOrigin(base);
-        in.setCharCodeSet(st.charCodeSet);
-        in.setWcharCodeSet(st.wcharCodeSet);
+        in.settings().copyCodeSets(st);
         if (objects != null) in.keepObjects(new ArrayList<>(objects));
         return in;
     }

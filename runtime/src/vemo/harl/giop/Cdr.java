@@ -8,6 +8,7 @@ import org.omg.CORBA.portable.OutputStream;
 
 import vemo.harl.cdr.CDRInputStream;
 import vemo.harl.cdr.CDROutputStream;
+import vemo.harl.cdr.CdrStream;
 
 // The CDR streams a GIOP message is written into and read from: one
 // stream per message, alignment counted from the message's first octet.
@@ -101,14 +102,9 @@ public final class Cdr {
         ((CDRInputStream) in).skip(n);
     }
 
-    public static void codeSets(OutputStream out, int charSet, int wcharSet) {
-        CDROutputStream c = (CDROutputStream) out;
-        c.setCharCodeSet(charSet);
-        c.setWcharCodeSet(wcharSet);
-    }
-
-    public static void codeSets(InputStream in, int charSet, int wcharSet) {
-        CDRInputStream c = (CDRInputStream) in;
+    // The code sets of a message's stream, read or written.
+    public static void codeSets(java.lang.Object stream, int charSet, int wcharSet) {
+        CdrStream c = (CdrStream) stream;
         c.setCharCodeSet(charSet);
         c.setWcharCodeSet(wcharSet);
     }
