@@ -34,6 +34,7 @@ import vemo.harl.ior.IOR;
 //  - a call whose reply stops midway fails, and the next is answered on a
 //    new connection;
 //  - a call whose thread is interrupted while it waits fails at once;
+//  - a thread interrupted before it sends a large request writes it whole;
 //  - a request the server answered with CloseConnection is reissued once on
 //    a new connection, and fails with TRANSIENT when that one closes too;
 //  - an idle connection is closed with CloseConnection and an orderly end
@@ -355,6 +356,62 @@ public class Closing extends Cases {
         s.destroy();
     }
 
+    // A thread already interrupted when it sends a request larger than the
+    // socket's buffers writes it whole (an interrupt must not close the
+    // connection under a half-written message), then fails with
+    // COMM_FAILURE keeping its interrupt; the connection serves the next
+    // call, a large one included.
+    static void interruptedSender() throws Exception {
+        ORB s = server();
+        Stopper st = new Stopper(s, 1);
+        s.connect(st);
+        Echo e = new Echo();
+        s.connect(e);
+        ORB c = ORB.init(new String[] {"-ORBReplyTimeout", "120000"}, null);
+        ObjectImpl held = (ObjectImpl) c.string_to_object(s.object_to_string(st));
+        ObjectImpl echo = (ObjectImpl) c.string_to_object(s.object_to_string(e));
+        check("warm".equals(Echo.echo(echo, "warm")), "a call before");
+        byte[] big = new byte[16 << 20];
+        for (int i = 0; i < big.length; i++) big[i] = (byte) (i * 31);
+        // a call in flight on the same connection, which a closed
+        // connection would fail
+        String[] heldOutcome = new String[1];
+        Thread holder = new Thread(() -> {
+            try {
+                held._invoke(Stopper.HOLD, new long[2], new java.lang.Object[] {
+                    new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[1])});
+                heldOutcome[0] = "returned";
+            } catch (RuntimeException x) {
+                heldOutcome[0] = String.valueOf(x);
+            }
+        });
+        holder.start();
+        st.started.await();
+        String[] outcome = new String[1];
+        Thread caller = new Thread(() -> {
+            Thread.currentThread().interrupt();
+            try {
+                Echo.blob(echo, big);
+                outcome[0] = "returned";
+            } catch (org.omg.CORBA.COMM_FAILURE x) {
+                outcome[0] = Thread.currentThread().isInterrupted() ? "COMM_FAILURE" : "COMM_FAILURE " + x;
+            } catch (RuntimeException x) {
+                outcome[0] = String.valueOf(x);
+            }
+        });
+        caller.start();
+        caller.join();
+        st.release.countDown();
+        holder.join();
+        check("returned".equals(heldOutcome[0]), "a call in flight on the connection is answered: " + heldOutcome[0]);
+        check("COMM_FAILURE".equals(outcome[0]) || "returned".equals(outcome[0]),
+              "an interrupted sender fails with COMM_FAILURE keeping its interrupt, or is answered: " + outcome[0]);
+        check("after".equals(Echo.echo(echo, "after")), "the connection serves the next call");
+        check(java.util.Arrays.equals(big, Echo.blob(echo, big)), "and a large one");
+        c.destroy();
+        s.destroy();
+    }
+
     // CloseConnection in answer to a request: reissued once.
     static void reissue() throws Exception {
         for (int closing : new int[] {1, 5}) {
@@ -506,6 +563,7 @@ public class Closing extends Cases {
             {"CancelRequest version", (Case) Closing::cancelAtRequestVersion},
             {"reply cut off midway", (Case) Closing::cutReply},
             {"interrupted call", (Case) Closing::interruptedCall},
+            {"interrupted sender", (Case) Closing::interruptedSender},
             {"reissue after CloseConnection", (Case) Closing::reissue},
             {"code sets after GIOP 1.0", (Case) Closing::codeSetsAfterGiop10},
             {"idle connection closed", (Case) Closing::idleClose},

@@ -2,10 +2,12 @@ package vemo.harl.orb;
 
 import java.io.BufferedInputStream;
 import java.io.IOException;
+import java.io.InputStream;
 import java.io.OutputStream;
 import java.net.InetSocketAddress;
 import java.net.Socket;
 import java.net.SocketTimeoutException;
+import java.nio.channels.SocketChannel;
 import java.util.concurrent.ConcurrentHashMap;
 import java.util.concurrent.atomic.AtomicBoolean;
 import java.util.concurrent.atomic.AtomicInteger;
@@ -55,6 +57,9 @@ final class ClientConnection implements Sweeper.Swept {
     // write stuck in the TLS layer too, which closing that layer would wait for.
     private final Socket tcp;
     private final OutputStream out;
+    // What the replies are read from: ChannelStreams.In on a plain
+    // connection, whose selector closing the connection releases.
+    private final InputStream input;
     private final Object writeLock = new Object();
     private final Sweeper.Progress progress = new Sweeper.Progress();
     private final long stallNanos;
@@ -92,20 +97,39 @@ final class ClientConnection implements Sweeper.Swept {
         this.host = host;
         this.port = port;
         this.secure = secure;
-        Socket tcp = new Socket();
+        // A plain connection is a socket channel, read and written through
+        // ChannelStreams; TLS is layered over a socket.
+        SocketChannel channel = null;
+        Socket tcp;
         Socket s;
+        InputStream in = null;
+        OutputStream o = null;
+        try {
+            if (secure) {
+                tcp = new Socket();
+            } else {
+                channel = SocketChannel.open();
+                tcp = channel.socket();
+            }
+        } catch (IOException e) {
+            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(),
+                                SystemExceptions.TRANSIENT_NO_PROFILE, CompletionStatus.COMPLETED_NO);
+        }
         try {
             tcp.setTcpNoDelay(true);
             tcp.setKeepAlive(true);
             tcp.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
-            s = secure ? orb.tls.clientSide(tcp, host, port, orb.settings.connectTimeout) : tcp;
-            this.out = s.getOutputStream();
-        } catch (IOException | IllegalArgumentException | SecurityException e) {
-            try {
-                tcp.close();
-            } catch (IOException ignored) {
-                // nothing more to release
+            if (channel != null) {
+                channel.configureBlocking(false);
+                o = new ChannelStreams.Out(channel);
+                in = new ChannelStreams.In(channel, POLL_MS);
+                s = tcp;
+            } else {
+                s = orb.tls.clientSide(tcp, host, port, orb.settings.connectTimeout);
+                o = s.getOutputStream();
             }
+        } catch (IOException | IllegalArgumentException | SecurityException e) {
+            closeQuietly(tcp, in, channel != null ? o : null);
             // A failed handshake: the server's certificate is not trusted, or
             // the server refused this client.
             if (e instanceof javax.net.ssl.SSLException)
@@ -117,21 +141,22 @@ final class ClientConnection implements Sweeper.Swept {
         }
         this.tcp = tcp;
         this.socket = s;
+        this.out = o;
         this.stallNanos = Sweeper.stallLimitNanos(orb.settings);
         boolean polled = !secure;
         Giop.Reader g = null;
         try {
-            if (polled) tcp.setSoTimeout(POLL_MS);
+            if (in == null) in = new BufferedInputStream(s.getInputStream(), 65536);
             // a reply's body is read into one array up to 2 MiB; beyond
             // that it grows as octets arrive
-            g = new Giop.Reader(new BufferedInputStream(s.getInputStream(), 65536), orb.settings.maxMessage,
-                                2 << 20, null);
+            g = new Giop.Reader(in, orb.settings.maxMessage, 2 << 20, null);
             g.stallLimit(stallNanos);
             g.useSpares(); // RemoteDelegate gives a reply's buffer back
         } catch (IOException e) {
             polled = false; // the connection's thread finds it broken and says so
         }
         this.giop = g;
+        this.input = in;
         this.selfRead = polled;
         Sweeper.add(this);
         OrbLog.connection("connected to ", host + ":" + port);
@@ -425,14 +450,23 @@ final class ClientConnection implements Sweeper.Swept {
         closed = true;
         orb.forget(this);
         Sweeper.remove(this);
-        try {
-            tcp.close();
-        } catch (IOException ignored) {
-            // already closed
-        }
+        closeQuietly(tcp, input, out);
         for (Integer id : pending.keySet()) {
             Waiter f = pending.remove(id);
             if (f != null) f.fail(e == null ? new Reissue() : e);
+        }
+    }
+
+    // Closes the socket, then the streams over it: a channel's socket is
+    // released only once its streams' selectors are closed.
+    private static void closeQuietly(java.io.Closeable... all) {
+        for (java.io.Closeable c : all) {
+            if (c == null) continue;
+            try {
+                c.close();
+            } catch (IOException ignored) {
+                // already closed
+            }
         }
     }
 
