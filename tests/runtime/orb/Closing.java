@@ -317,99 +317,95 @@ public class Closing extends Cases {
         old.ss.close();
     }
 
+    // A server with a Stopper and an Echo, and a client with a reference
+    // to each, its connection opened by a first call.
+    static final class Held {
+        final ORB s = server();
+        final Stopper st = new Stopper(s, 1);
+        final ORB c = ORB.init(new String[] {"-ORBReplyTimeout", "120000"}, null);
+        final ObjectImpl held;
+        final ObjectImpl echo;
+
+        Held() throws Exception {
+            s.connect(st);
+            Echo e = new Echo();
+            s.connect(e);
+            held = (ObjectImpl) c.string_to_object(s.object_to_string(st));
+            echo = (ObjectImpl) c.string_to_object(s.object_to_string(e));
+            check("warm".equals(Echo.echo(echo, "warm")), "a call before");
+        }
+
+        // Starts a thread making the call: outcome[0] becomes "returned",
+        // "COMM_FAILURE" for a COMM_FAILURE of completion maybe that left
+        // the thread interrupted, or what else was thrown.
+        static Thread call(String[] outcome, boolean interrupted, Runnable call) {
+            Thread t = new Thread(() -> {
+                if (interrupted) Thread.currentThread().interrupt();
+                try {
+                    call.run();
+                    outcome[0] = "returned";
+                } catch (org.omg.CORBA.COMM_FAILURE x) {
+                    outcome[0] = x.completed == org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE
+                        && Thread.currentThread().isInterrupted() ? "COMM_FAILURE" : "COMM_FAILURE " + x;
+                } catch (RuntimeException x) {
+                    outcome[0] = String.valueOf(x);
+                }
+            });
+            t.start();
+            return t;
+        }
+
+        Thread hold(String[] outcome, boolean interrupted) {
+            return call(outcome, interrupted, () -> held._invoke(Stopper.HOLD, new long[2], new java.lang.Object[] {
+                new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[1])}));
+        }
+
+        void destroy() {
+            c.destroy();
+            s.destroy();
+        }
+    }
+
     // A call whose thread is interrupted while it waits for its reply (and
     // reads the connection for it) fails with COMM_FAILURE at once, keeps
     // the interrupt, and the connection serves the next call.
     static void interruptedCall() throws Exception {
-        ORB s = server();
-        Stopper st = new Stopper(s, 1);
-        s.connect(st);
-        Echo e = new Echo();
-        s.connect(e);
-        ORB c = ORB.init(new String[] {"-ORBReplyTimeout", "120000"}, null);
-        ObjectImpl held = (ObjectImpl) c.string_to_object(s.object_to_string(st));
-        ObjectImpl echo = (ObjectImpl) c.string_to_object(s.object_to_string(e));
-        check("warm".equals(Echo.echo(echo, "warm")), "a call before");
+        Held h = new Held();
         String[] outcome = new String[1];
-        Thread caller = new Thread(() -> {
-            try {
-                java.lang.Object[] o = {new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[1])};
-                held._invoke(Stopper.HOLD, new long[2], o);
-                outcome[0] = "returned";
-            } catch (org.omg.CORBA.COMM_FAILURE x) {
-                outcome[0] = x.completed == org.omg.CORBA.CompletionStatus.COMPLETED_MAYBE
-                    && Thread.currentThread().isInterrupted() ? "COMM_FAILURE" : "COMM_FAILURE " + x;
-            } catch (RuntimeException x) {
-                outcome[0] = String.valueOf(x);
-            }
-        });
-        caller.start();
-        st.started.await();
+        Thread caller = h.hold(outcome, false);
+        h.st.started.await();
         caller.interrupt();
         caller.join(60000); // a bound, not a measure: a caller that ignores the interrupt waits for the release
-        st.release.countDown();
+        h.st.release.countDown();
         caller.join();
         check("COMM_FAILURE".equals(outcome[0]),
               "an interrupted call fails with COMM_FAILURE, completion maybe, its thread still interrupted: " + outcome[0]);
-        check("after".equals(Echo.echo(echo, "after")), "the connection serves the next call");
-        c.destroy();
-        s.destroy();
+        check("after".equals(Echo.echo(h.echo, "after")), "the connection serves the next call");
+        h.destroy();
     }
 
     // A thread already interrupted when it sends a request larger than the
     // socket's buffers writes it whole (an interrupt must not close the
-    // connection under a half-written message), then fails with
-    // COMM_FAILURE keeping its interrupt; the connection serves the next
-    // call, a large one included.
+    // connection under a half-written message, nor under a call in flight
+    // on it), then fails with COMM_FAILURE keeping its interrupt; the
+    // connection serves the next call, a large one included.
     static void interruptedSender() throws Exception {
-        ORB s = server();
-        Stopper st = new Stopper(s, 1);
-        s.connect(st);
-        Echo e = new Echo();
-        s.connect(e);
-        ORB c = ORB.init(new String[] {"-ORBReplyTimeout", "120000"}, null);
-        ObjectImpl held = (ObjectImpl) c.string_to_object(s.object_to_string(st));
-        ObjectImpl echo = (ObjectImpl) c.string_to_object(s.object_to_string(e));
-        check("warm".equals(Echo.echo(echo, "warm")), "a call before");
+        Held h = new Held();
         byte[] big = new byte[16 << 20];
         for (int i = 0; i < big.length; i++) big[i] = (byte) (i * 31);
-        // a call in flight on the same connection, which a closed
-        // connection would fail
-        String[] heldOutcome = new String[1];
-        Thread holder = new Thread(() -> {
-            try {
-                held._invoke(Stopper.HOLD, new long[2], new java.lang.Object[] {
-                    new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[1])});
-                heldOutcome[0] = "returned";
-            } catch (RuntimeException x) {
-                heldOutcome[0] = String.valueOf(x);
-            }
-        });
-        holder.start();
-        st.started.await();
+        String[] held = new String[1];
+        Thread holder = h.hold(held, false);
+        h.st.started.await();
         String[] outcome = new String[1];
-        Thread caller = new Thread(() -> {
-            Thread.currentThread().interrupt();
-            try {
-                Echo.blob(echo, big);
-                outcome[0] = "returned";
-            } catch (org.omg.CORBA.COMM_FAILURE x) {
-                outcome[0] = Thread.currentThread().isInterrupted() ? "COMM_FAILURE" : "COMM_FAILURE " + x;
-            } catch (RuntimeException x) {
-                outcome[0] = String.valueOf(x);
-            }
-        });
-        caller.start();
-        caller.join();
-        st.release.countDown();
+        Held.call(outcome, true, () -> Echo.blob(h.echo, big)).join();
+        h.st.release.countDown();
         holder.join();
-        check("returned".equals(heldOutcome[0]), "a call in flight on the connection is answered: " + heldOutcome[0]);
+        check("returned".equals(held[0]), "a call in flight on the connection is answered: " + held[0]);
         check("COMM_FAILURE".equals(outcome[0]) || "returned".equals(outcome[0]),
               "an interrupted sender fails with COMM_FAILURE keeping its interrupt, or is answered: " + outcome[0]);
-        check("after".equals(Echo.echo(echo, "after")), "the connection serves the next call");
-        check(java.util.Arrays.equals(big, Echo.blob(echo, big)), "and a large one");
-        c.destroy();
-        s.destroy();
+        check("after".equals(Echo.echo(h.echo, "after")), "the connection serves the next call");
+        check(java.util.Arrays.equals(big, Echo.blob(h.echo, big)), "and a large one");
+        h.destroy();
     }
 
     // CloseConnection in answer to a request: reissued once.
