@@ -129,7 +129,8 @@ final class ClientConnection implements Sweeper.Swept {
                 o = s.getOutputStream();
             }
         } catch (IOException | IllegalArgumentException | SecurityException e) {
-            closeQuietly(tcp, in, channel != null ? o : null);
+            if (channel != null) closeQuietly(tcp, in, o);
+            else closeQuietly(tcp);
             // A failed handshake: the server's certificate is not trusted, or
             // the server refused this client.
             if (e instanceof javax.net.ssl.SSLException)
@@ -450,15 +451,18 @@ final class ClientConnection implements Sweeper.Swept {
         closed = true;
         orb.forget(this);
         Sweeper.remove(this);
-        closeQuietly(tcp, input, out);
+        // (a TLS layer is left alone: closing it would wait for a write
+        // stuck in it, which closing the TCP connection ends)
+        if (secure) closeQuietly(tcp);
+        else closeQuietly(tcp, input, out);
         for (Integer id : pending.keySet()) {
             Waiter f = pending.remove(id);
             if (f != null) f.fail(e == null ? new Reissue() : e);
         }
     }
 
-    // Closes the socket, then the streams over it: a channel's socket is
-    // released only once its streams' selectors are closed.
+    // Closes the socket, then a plain connection's streams: a channel's
+    // socket is released only once its streams' selectors are closed.
     private static void closeQuietly(java.io.Closeable... all) {
         for (java.io.Closeable c : all) {
             if (c == null) continue;
