@@ -355,8 +355,8 @@ public class Closing extends Cases {
             return t;
         }
 
-        Thread hold(String[] outcome, boolean interrupted) {
-            return call(outcome, interrupted, () -> held._invoke(Stopper.HOLD, new long[2], new java.lang.Object[] {
+        Thread hold(String[] outcome) {
+            return call(outcome, false, () -> held._invoke(Stopper.HOLD, new long[2], new java.lang.Object[] {
                 new Echo.OctetsHolder(), new Echo.OctetsHolder(new byte[1])}));
         }
 
@@ -372,7 +372,7 @@ public class Closing extends Cases {
     static void interruptedCall() throws Exception {
         Held h = new Held();
         String[] outcome = new String[1];
-        Thread caller = h.hold(outcome, false);
+        Thread caller = h.hold(outcome);
         h.st.started.await();
         caller.interrupt();
         caller.join(60000); // a bound, not a measure: a caller that ignores the interrupt waits for the release
@@ -394,7 +394,7 @@ public class Closing extends Cases {
         byte[] big = new byte[16 << 20];
         for (int i = 0; i < big.length; i++) big[i] = (byte) (i * 31);
         String[] held = new String[1];
-        Thread holder = h.hold(held, false);
+        Thread holder = h.hold(held);
         h.st.started.await();
         String[] outcome = new String[1];
         Held.call(outcome, true, () -> Echo.blob(h.echo, big)).join();

@@ -30,7 +30,7 @@ import java.nio.channels.SocketChannel;
 final class ChannelStreams {
     private ChannelStreams() { }
 
-    static final int BUFFER = 256 * 1024;
+    private static final int BUFFER = 256 * 1024;
     private static final int POLL_MS = 50;
     private static final java.util.function.Consumer<SelectionKey> NOTHING = k -> { };
 

@@ -100,7 +100,7 @@ final class ClientConnection implements Sweeper.Swept {
         // A plain connection is a socket channel, read and written through
         // ChannelStreams; TLS is layered over a socket.
         SocketChannel channel = null;
-        Socket tcp;
+        Socket tcp = null;
         Socket s;
         InputStream in = null;
         OutputStream o = null;
@@ -111,11 +111,6 @@ final class ClientConnection implements Sweeper.Swept {
                 channel = SocketChannel.open();
                 tcp = channel.socket();
             }
-        } catch (IOException e) {
-            throw new TRANSIENT("cannot connect to " + host + ":" + port + ": " + e.getMessage(),
-                                SystemExceptions.TRANSIENT_NO_PROFILE, CompletionStatus.COMPLETED_NO);
-        }
-        try {
             tcp.setTcpNoDelay(true);
             tcp.setKeepAlive(true);
             tcp.connect(new InetSocketAddress(host, port), orb.settings.connectTimeout);
